@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class PLBmp;
+
+// Detects the format of an image file and decodes it with the matching decoder.
+// Metafiles are recognised by their name (".WMF", ".EMF"), everything else by content.
+class PLAnyPicDecoder {
+public:
+    enum class Format {
+        Unknown, WMF, EMF, BMP, TGA, TIFF, GIF, PICT, JPEG, PNG, EPSTIFF, PCX, PGM, PPM, PSD
+    };
+
+    // Detection by the rules in their order; Unknown when nothing matches.
+    static Format Detect(const std::string& fileName, const uint8_t* data, size_t size);
+    static const char* FormatName(Format format);
+
+    // Reads the file and decodes it; raises PLTextException ("Failed to open given file",
+    // "Unknown file type.", or the decoder's own message).
+    void MakeBmpFromFile(const std::string& path, PLBmp& bmp);
+    // Same from bytes in memory; fileName serves only the metafile rule.
+    void MakeBmpFromMemory(const std::string& fileName, const uint8_t* data, size_t size, PLBmp& bmp);
+
+    Format GetLastFormat() const { return m_LastFormat; }
+
+private:
+    Format m_LastFormat = Format::Unknown;
+};
