@@ -1,0 +1,92 @@
+#include "imaging/Bmp.h"
+
+#include <new>
+
+#include "imaging/TextException.h"
+
+void PLBmp::Create(int32_t width, int32_t height, int bitsPerPixel)
+{
+    if (bitsPerPixel != 1 && bitsPerPixel != 8 && bitsPerPixel != 24 && bitsPerPixel != 32) {
+        throw PLTextException(PL_ERRFORMAT_NOT_SUPPORTED, "Unsupported bitmap depth.");
+    }
+    if (width <= 0 || height <= 0) {
+        throw PLTextException(PL_ERRBAD_FORMAT, "Bitmap dimensions must be positive.");
+    }
+    if (static_cast<uint64_t>(width) * static_cast<uint64_t>(height) > kMaxPixels) {
+        throw PLTextException(PL_ERRNO_MEMORY, "Out of memory creating bitmap.");
+    }
+    // Rows are padded to whole 32-bit words, as in a device-independent bitmap.
+    const uint64_t stride = (static_cast<uint64_t>(width) * bitsPerPixel + 31) / 32 * 4;
+    const uint64_t total = stride * static_cast<uint64_t>(height);
+
+    Clear();
+    try {
+        m_Bits.assign(static_cast<size_t>(total), 0);
+        m_Rows.resize(static_cast<size_t>(height));
+        if (bitsPerPixel <= 8) {
+            m_Palette.assign(static_cast<size_t>(4) << bitsPerPixel, 0);
+        }
+    } catch (const std::bad_alloc&) {
+        Clear();
+        throw PLTextException(PL_ERRNO_MEMORY, "Out of memory creating bitmap.");
+    }
+    m_nWidth = width;
+    m_nHeight = height;
+    m_nBpp = bitsPerPixel;
+    m_nStride = static_cast<size_t>(stride);
+    for (int32_t y = 0; y < height; ++y) {
+        m_Rows[static_cast<size_t>(y)] = m_Bits.data() + static_cast<size_t>(y) * m_nStride;
+    }
+}
+
+void PLBmp::Clear()
+{
+    // Give the memory back rather than keep the capacity of a large picture.
+    std::vector<uint8_t>().swap(m_Bits);
+    std::vector<uint8_t*>().swap(m_Rows);
+    std::vector<uint8_t>().swap(m_Palette);
+    m_nWidth = 0;
+    m_nHeight = 0;
+    m_nBpp = 0;
+    m_nStride = 0;
+    m_nDpiX = 0;
+    m_nDpiY = 0;
+}
+
+void PLBmp::SetPaletteEntry(int index, uint8_t red, uint8_t green, uint8_t blue)
+{
+    if (index < 0 || index >= GetPaletteEntries()) {
+        throw PLTextException(PL_ERRINTERNAL, "Palette index out of range.");
+    }
+    uint8_t* entry = m_Palette.data() + static_cast<size_t>(index) * 4;
+    entry[0] = blue;
+    entry[1] = green;
+    entry[2] = red;
+    entry[3] = 0;
+}
+
+void PLBmp::SetGrayPalette()
+{
+    const int entries = GetPaletteEntries();
+    if (entries < 2) {
+        return;
+    }
+    // Spread the levels evenly from black to white: 2 entries give black and white.
+    for (int i = 0; i < entries; ++i) {
+        const auto level = static_cast<uint8_t>(i * 255 / (entries - 1));
+        SetPaletteEntry(i, level, level, level);
+    }
+}
+
+CPixelBufferView PLBmp::View() const
+{
+    CPixelBufferView view;
+    view.bits = m_Bits.data();
+    view.width = m_nWidth;
+    view.height = m_nHeight;
+    view.stride = m_nStride;
+    view.bitsPerPixel = m_nBpp;
+    view.palette = m_Palette.empty() ? nullptr : m_Palette.data();
+    view.paletteEntries = GetPaletteEntries();
+    return view;
+}
