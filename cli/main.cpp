@@ -1,1 +1,31 @@
-int main() { return 0; }
+#include <iostream>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/ExitCode.h"
+#include "cli/InfoCommand.h"
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"plotvane-cli: recover numbers from pictures of graphs, without a window"};
+    app.require_subcommand(1);
+    app.set_version_flag("--version", "plotvane-cli 0.1.0");
+    CInfoCommand info(app);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return kExitUsage;
+    }
+
+    if (info.WasChosen())
+        return info.Run(std::cout, std::cerr);
+    return kExitUsage;
+}
