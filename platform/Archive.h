@@ -57,9 +57,18 @@ public:
     std::string ReadString();
     void ReadBytes(void* data, size_t size);
     // Reads an object reference. Null when the file says null. With pExpected, an object
-    // of another class raises badClass. A new object is owned by the caller; a
-    // back-reference returns an object already read.
+    // of another class raises badClass. A new object is owned by the caller. A
+    // back-reference returns an object already read, which its first reader owns: so that
+    // a damaged document cannot hand one object to two owners, back-references are
+    // refused (badIndex) unless AllowSharedReferences(true) was called.
     CObject* ReadObject(const CRuntimeClass* pExpected);
+
+    // Whether loading accepts back-references to objects already read. The model owns
+    // every object it reads through exactly one reference and never writes shared ones.
+    void AllowSharedReferences(bool bAllow) { m_bAllowShared = bAllow; }
+
+    // Deepest nesting of object references accepted on loading.
+    static constexpr int kMaxDepth = 64;
 
     // Bytes left to read.
     size_t Remaining() const { return m_size - m_pos; }
@@ -71,6 +80,10 @@ public:
 
 private:
     void WriteIndex(uint32_t index, bool isClass);
+    void Put(const void* data, size_t size);
+    const uint8_t* Take(size_t size);
+    uint32_t NextIndex();
+    const CRuntimeClass* ReadNewClass();
 
     std::ostream* m_pOut = nullptr;
     uint64_t m_written = 0;
@@ -86,4 +99,5 @@ private:
     std::map<uint32_t, const CRuntimeClass*> m_loadedClasses;
     std::map<uint32_t, CObject*> m_loadedObjects;
     int m_nDepth = 0;
+    bool m_bAllowShared = false;
 };

@@ -21,8 +21,14 @@ public:
     // The process-wide service; a silent one answering Ok/Yes until the front installs its own.
     static CMessageService& Get();
     static void Install(CMessageService* pService);  // not owned; null restores the default
+
+    // The answer that lets an action go on: Yes for the Yes/No kinds, Ok otherwise.
+    static Answer DefaultAnswer(Buttons buttons);
 };
 
-// Shows a numbered string of the string table.
+// Shows a numbered string of the string table, titled with the application name.
 CMessageService::Answer AfxMessageBox(unsigned nStringId, CMessageService::Icon icon,
+                                      CMessageService::Buttons buttons = CMessageService::Buttons::Ok);
+// Shows a text already made (a formatted string-table text), titled with the application name.
+CMessageService::Answer AfxMessageBox(const std::string& text, CMessageService::Icon icon,
                                       CMessageService::Buttons buttons = CMessageService::Buttons::Ok);
