@@ -1,0 +1,44 @@
+#include "imaging/PgmDecoder.h"
+
+#include "imaging/Bmp.h"
+#include "imaging/DataSource.h"
+#include "imaging/PnmReader.h"
+#include "imaging/TextException.h"
+
+void PLPgmDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
+{
+    if (size < 2 || data[0] != 'P' || (data[1] != '2' && data[1] != '5')) {
+        throw PLTextException(PL_ERRWRONG_SIGNATURE, "PGM decoder: Is not the correct identifier P5 or P2.");
+    }
+    const bool plain = data[1] == '2';
+    PLDataSource src(data, size, "PGM decoder");
+    src.Seek(2);
+    PLPnmReader reader(src);
+    const auto width = static_cast<int32_t>(reader.ReadNumber(INT32_MAX));
+    const auto height = static_cast<int32_t>(reader.ReadNumber(INT32_MAX));
+    const uint32_t maxval = reader.ReadNumber(65535);
+    if (width == 0 || height == 0 || maxval == 0) {
+        src.Fail(PL_ERRBAD_FORMAT, "Invalid header values.");
+    }
+    const uint64_t pixels = static_cast<uint64_t>(width) * static_cast<uint64_t>(height);
+    if (pixels > PLBmp::kMaxPixels) {
+        src.Fail(PL_ERRNO_MEMORY, "Image too large.");
+    }
+    if (plain) {
+        // Each sample takes a digit and a separator, but the last one may lack the latter.
+        src.Require(pixels * 2 - 1);
+    } else {
+        reader.SkipSingleWhitespace();
+        src.Require(pixels * (maxval < 256 ? 1 : 2));
+    }
+
+    bmp.Create(width, height, 8);
+    bmp.SetGrayPalette();
+    for (int32_t y = 0; y < height; ++y) {
+        uint8_t* out = bmp.GetRow(y);
+        for (int32_t x = 0; x < width; ++x) {
+            const uint32_t sample = plain ? reader.ReadNumber(65535) : reader.ReadRawSample(maxval);
+            out[x] = reader.Scale(sample, maxval);
+        }
+    }
+}

@@ -1,0 +1,51 @@
+#include "imaging/PpmDecoder.h"
+
+#include "imaging/Bmp.h"
+#include "imaging/DataSource.h"
+#include "imaging/PnmReader.h"
+#include "imaging/TextException.h"
+
+void PLPpmDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
+{
+    if (size < 2 || data[0] != 'P' || (data[1] != '3' && data[1] != '6')) {
+        throw PLTextException(PL_ERRWRONG_SIGNATURE, "PPM decoder: Is not the correct identifier P3 or P6.");
+    }
+    const bool plain = data[1] == '3';
+    PLDataSource src(data, size, "PPM decoder");
+    src.Seek(2);
+    PLPnmReader reader(src);
+    const auto width = static_cast<int32_t>(reader.ReadNumber(INT32_MAX));
+    const auto height = static_cast<int32_t>(reader.ReadNumber(INT32_MAX));
+    const uint32_t maxval = reader.ReadNumber(65535);
+    if (width == 0 || height == 0 || maxval == 0) {
+        src.Fail(PL_ERRBAD_FORMAT, "Invalid header values.");
+    }
+    const uint64_t pixels = static_cast<uint64_t>(width) * static_cast<uint64_t>(height);
+    if (pixels > PLBmp::kMaxPixels) {
+        src.Fail(PL_ERRNO_MEMORY, "Image too large.");
+    }
+    const uint64_t samples = pixels * 3;
+    if (plain) {
+        // Each sample takes a digit and a separator, but the last one may lack the latter.
+        src.Require(samples * 2 - 1);
+    } else {
+        reader.SkipSingleWhitespace();
+        src.Require(samples * (maxval < 256 ? 1 : 2));
+    }
+
+    bmp.Create(width, height, 32);
+    for (int32_t y = 0; y < height; ++y) {
+        uint8_t* out = bmp.GetRow(y);
+        for (int32_t x = 0; x < width; ++x, out += 4) {
+            uint8_t rgb[3];
+            for (uint8_t& component : rgb) {
+                const uint32_t sample = plain ? reader.ReadNumber(65535) : reader.ReadRawSample(maxval);
+                component = reader.Scale(sample, maxval);
+            }
+            out[0] = rgb[2];
+            out[1] = rgb[1];
+            out[2] = rgb[0];
+            out[3] = 0xFF;
+        }
+    }
+}

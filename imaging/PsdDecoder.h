@@ -1,0 +1,13 @@
+#pragma once
+
+#include "imaging/PicDecoder.h"
+
+// Decoder of the merged image of Photoshop files (version 1, 8 bits per channel,
+// run-length compressed): greyscale (8 bits with a grey palette), indexed (8 bits with the
+// file's colour table) and RGB (32 bits; alpha and extra channels dropped). The
+// resolution comes from the ResolutionInfo resource when there is one.
+class PLPsdDecoder : public PLPicDecoder {
+public:
+    PLPsdDecoder() = default;
+    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
+};
