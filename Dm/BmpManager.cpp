@@ -1,0 +1,304 @@
+#include "Dm/BmpManager.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <new>
+#include <system_error>
+#include <vector>
+
+#include "Dm/24BitsBmpReader.h"
+#include "Dm/Color256BmpReader.h"
+#include "Dm/MonochromaticBmpReader.h"
+#include "Dm/RealColorBmpReader.h"
+#include "imaging/AnyPicDecoder.h"
+#include "imaging/BmpEncoder.h"
+#include "imaging/TextException.h"
+#include "platform/Archive.h"
+#include "platform/MessageService.h"
+#include "platform/NumberFormat.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
+#include "platform/TempFile.h"
+
+IMPLEMENT_SERIAL(CBmpManager, CObject, 1)
+
+namespace {
+
+constexpr uint32_t kWhite = 0x00FFFFFF;
+constexpr uint32_t kOutsideWhite = 0xFFFFFFFF;
+
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    in.seekg(0, std::ios::end);
+    const std::streamoff length = in.tellg();
+    if (length < 0 || static_cast<uint64_t>(length) > std::numeric_limits<size_t>::max())
+        return false;
+    in.seekg(0, std::ios::beg);
+    try {
+        bytes.resize(static_cast<size_t>(length));
+    } catch (const std::exception&) {
+        return false;
+    }
+    if (length > 0)
+        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(length));
+    return static_cast<bool>(in);
+}
+
+bool WriteWholeFile(const std::string& path, const uint8_t* data, size_t size)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    if (size > 0)
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+void ReportUnsupportedDepth(int bitsPerPixel)
+{
+    // 2^depth colours; a depth beyond 62 bits does not occur in a bitmap that was decoded.
+    const int shift = bitsPerPixel >= 0 && bitsPerPixel < 63 ? bitsPerPixel : 62;
+    AfxMessageBox(FormatWithInt(CStringTable::Get(IDS_CANNOT_HANDLE_COLORS), 1LL << shift),
+                  CMessageService::Icon::Stop);
+}
+
+bool IsReadableDepth(int bitsPerPixel)
+{
+    return bitsPerPixel == 1 || bitsPerPixel == 8 || bitsPerPixel == 24 || bitsPerPixel == 32;
+}
+
+}  // namespace
+
+CBmpManager::CBmpManager(CPlotvaneDoc* pDoc) : m_pDoc(pDoc) {}
+
+CBmpManager::~CBmpManager()
+{
+    DropBitmap();
+}
+
+void CBmpManager::DropBitmap()
+{
+    m_pReader.reset();
+    m_pBitmap.reset();
+    m_nWidth = 0;
+    m_nHeight = 0;
+    if (!m_strTempPath.empty()) {
+        std::remove(m_strTempPath.c_str());
+        m_strTempPath.clear();
+    }
+}
+
+std::string CBmpManager::MakeTempPath()
+{
+    return CTempFile::Create();
+}
+
+void CBmpManager::KeepTempCopy(const uint8_t* data, size_t size)
+{
+    std::string path = MakeTempPath();
+    if (!path.empty() && !WriteWholeFile(path, data, size)) {
+        std::remove(path.c_str());
+        path.clear();
+    }
+    m_strTempPath = path;
+}
+
+bool CBmpManager::CreateReader()
+{
+    m_pReader.reset();
+    if (m_pBitmap == nullptr)
+        return false;
+    PLBmp& bitmap = *m_pBitmap;
+    const int bpp = bitmap.GetBitsPerPixel();
+    switch (bpp) {
+        case 1:
+            m_pReader = std::make_unique<CMonochromaticBmpReader>(bitmap);
+            break;
+        case 8:
+            m_pReader = std::make_unique<CColor256BmpReader>(bitmap);
+            break;
+        case 24:
+            m_pReader = std::make_unique<C24BitsBmpReader>(bitmap);
+            break;
+        case 32:
+            m_pReader = std::make_unique<CRealColorBmpReader>(bitmap);
+            break;
+        default:
+            ReportUnsupportedDepth(bpp);
+            m_pBitmap.reset();
+            m_nWidth = 0;
+            m_nHeight = 0;
+            return false;
+    }
+    m_nWidth = bitmap.GetWidth();
+    m_nHeight = bitmap.GetHeight();
+    return true;
+}
+
+bool CBmpManager::DecodeFromMemory(const std::string& strFileName, const uint8_t* data, size_t size)
+{
+    m_pBitmap = std::make_unique<CWinBmpEx>();
+    try {
+        PLAnyPicDecoder decoder;
+        decoder.MakeBmpFromMemory(strFileName, data, size, *m_pBitmap);
+    } catch (const std::exception&) {
+        // PLTextException, or the allocation of a picture too large for this machine.
+        m_pBitmap.reset();
+        AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
+        return false;
+    }
+    return CreateReader();
+}
+
+bool CBmpManager::Load(const std::string& path)
+{
+    DropBitmap();
+    // The file is read once: the bitmap and the embedded copy come from the same bytes,
+    // even if the file changes meanwhile.
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
+        return false;
+    }
+    if (!DecodeFromMemory(path, bytes.data(), bytes.size()))
+        return false;
+    m_strFileName = path;
+    KeepTempCopy(bytes.data(), bytes.size());
+    return true;
+}
+
+bool CBmpManager::SetFromScannedDib(const uint8_t* data, size_t size)
+{
+    DropBitmap();
+    m_pBitmap = std::make_unique<CWinBmpEx>();
+    try {
+        m_pBitmap->CreateFromPackedDib(data, size);
+        if (m_pBitmap->GetBitsPerPixel() == 24) {
+            auto pCopy = std::make_unique<CWinBmpEx>();
+            pCopy->CreateCopyAs32Bits(*m_pBitmap);
+            m_pBitmap = std::move(pCopy);
+        }
+    } catch (const PLTextException& e) {
+        m_pBitmap.reset();
+        // A sound scan of a depth the readers do not know is refused as any such picture.
+        const int bpp = CWinBmpEx::PackedDibBitsPerPixel(data, size);
+        if (e.GetCode() == PL_ERRFORMAT_NOT_SUPPORTED && bpp != 0 && !IsReadableDepth(bpp))
+            ReportUnsupportedDepth(bpp);
+        return false;
+    } catch (const std::bad_alloc&) {
+        m_pBitmap.reset();
+        return false;
+    }
+    if (!CreateReader())
+        return false;
+    m_strFileName = CStringTable::Get(IDS_SCANNED_GRAPHIC);
+
+    m_strTempPath = MakeTempPath();
+    if (!m_strTempPath.empty()) {
+        try {
+            PLBmpEncoder().MakeFileFromBmp(m_strTempPath, *m_pBitmap);
+        } catch (const std::exception&) {
+            // Without a copy, saving the document encodes the bitmap again.
+            std::remove(m_strTempPath.c_str());
+            m_strTempPath.clear();
+        }
+    }
+    return true;
+}
+
+CPoint CBmpManager::Clamp(int x, int y) const
+{
+    if (m_pBitmap == nullptr)
+        return CPoint();
+    x = x < 0 ? 0 : (x >= m_nWidth ? m_nWidth - 1 : x);
+    y = y < 0 ? 0 : (y >= m_nHeight ? m_nHeight - 1 : y);
+    return CPoint(x, y);
+}
+
+uint32_t CBmpManager::GetPixelColor(int x, int y) const
+{
+    if (m_pReader == nullptr || x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
+        return kWhite;
+    return m_pReader->GetColor(x, y);
+}
+
+uint32_t CBmpManager::GetPixelColorOrWhite(int x, int y) const
+{
+    if (m_pReader == nullptr || x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
+        return kOutsideWhite;
+    return m_pReader->GetColor(x, y);
+}
+
+void CBmpManager::Draw(CDrawContext& dc, const CRect& clip) const
+{
+    if (m_pBitmap != nullptr)
+        m_pBitmap->Draw(dc, clip, CDrawContext::RasterOp::Copy);
+}
+
+std::string CBmpManager::GetFileName() const
+{
+    return m_pBitmap != nullptr ? m_strFileName : std::string();
+}
+
+void CBmpManager::LoadEmbedded(const std::string& strFileName, const uint8_t* data, size_t size)
+{
+    DropBitmap();
+    if (data == nullptr || size == 0)
+        throw CArchiveException(CArchiveException::generic, "The document holds no picture.");
+    // Decoded from memory with the original name, so that a metafile, recognised by its
+    // name, reads back as well as any other format.
+    if (!DecodeFromMemory(strFileName, data, size)) {
+        DropBitmap();
+        throw CArchiveException(CArchiveException::generic, "The picture in the document cannot be read.");
+    }
+    m_strFileName = strFileName;
+    KeepTempCopy(data, size);
+}
+
+void CBmpManager::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        if (m_pBitmap == nullptr)
+            throw CArchiveException(CArchiveException::generic, "There is no picture to store.");
+        if (m_strTempPath.empty()) {
+            std::string path = MakeTempPath();
+            if (path.empty())
+                throw CArchiveException(CArchiveException::generic, "Cannot make a temporary file.");
+            try {
+                PLBmpEncoder().MakeFileFromBmp(path, *m_pBitmap);
+            } catch (const std::exception&) {
+                std::remove(path.c_str());
+                throw CArchiveException(CArchiveException::generic,
+                                        "Cannot write the picture to a temporary file.");
+            }
+            m_strTempPath = path;
+        }
+        std::vector<uint8_t> bytes;
+        if (!ReadWholeFile(m_strTempPath, bytes) || bytes.empty() || bytes.size() > 0xFFFFFFFFu)
+            throw CArchiveException(CArchiveException::generic, "Cannot read the copy of the picture.");
+        ar.WriteString(m_strFileName);
+        ar.WriteDword(static_cast<uint32_t>(bytes.size()));
+        ar.WriteBytes(bytes.data(), bytes.size());
+        return;
+    }
+
+    const std::string strFileName = ar.ReadString();
+    const uint32_t length = ar.ReadDword();
+    DropBitmap();
+    if (length == 0)
+        throw CArchiveException(CArchiveException::generic, "The document holds no picture.");
+    // Checked before allocating: a damaged length must not reserve gigabytes.
+    ar.CheckCount(length, 1);
+    std::vector<uint8_t> bytes(length);
+    ar.ReadBytes(bytes.data(), bytes.size());
+    LoadEmbedded(strFileName, bytes.data(), bytes.size());
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "Dm/AbstractBmpReader.h"
+#include "Dm/WinBmpEx.h"
+#include "platform/Object.h"
+#include "platform/Point.h"
+
+class CArchive;
+class CDrawContext;
+class CPlotvaneDoc;
+
+// The document's working bitmap and what the recognition algorithms ask of it: the colour
+// of a pixel and whether it is ink (through a reader chosen by the bitmap's depth), with
+// pixel colours as pixel words 0xAARRGGBB. Coordinates are bitmap pixels, (0, 0) top-left,
+// y down.
+// Keeps a private copy of the image file in the temporary directory so that the document
+// file can embed it byte for byte; the copy is deleted whenever the bitmap is dropped and
+// when the manager is destroyed.
+// Owns the bitmap, the reader and the temporary file; the document is not owned.
+class CBmpManager : public CObject {
+    DECLARE_SERIAL(CBmpManager)
+public:
+    explicit CBmpManager(CPlotvaneDoc* pDoc = nullptr);
+    ~CBmpManager() override;
+    CBmpManager(const CBmpManager&) = delete;
+    CBmpManager& operator=(const CBmpManager&) = delete;
+
+    CPlotvaneDoc* GetDocument() const { return m_pDoc; }
+    void SetDocument(CPlotvaneDoc* pDoc) { m_pDoc = pDoc; }
+
+    // Decodes an image file at its native depth and keeps a copy of it. On failure the
+    // user is told ("Failed to Open this file !" or the unsupported depth) and the manager
+    // is empty.
+    bool Load(const std::string& path);
+    // Takes a packed device-independent bitmap handed over by a scanner; 24-bit pictures
+    // become 32-bit. A damaged bitmap fails silently; an unsupported depth is reported.
+    bool SetFromScannedDib(const uint8_t* data, size_t size);
+    // Chooses the reader for the bitmap's depth; an unsupported depth is reported
+    // ("Cannot handle %d colors graphics.") and the bitmap dropped.
+    bool CreateReader();
+
+    bool IsLoaded() const { return m_pBitmap != nullptr; }
+    // x = width, y = height; (0, 0) without a bitmap.
+    CPoint GetSize() const { return CPoint(m_nWidth, m_nHeight); }
+    int GetWidth() const { return m_nWidth; }
+    int GetHeight() const { return m_nHeight; }
+    // The point moved into the bitmap; (0, 0) without a bitmap.
+    CPoint Clamp(int x, int y) const;
+
+    // The pixel word; white 0x00FFFFFF outside the bitmap or without one.
+    uint32_t GetPixelColor(int x, int y) const;
+    // The same, but 0xFFFFFFFF outside.
+    uint32_t GetPixelColorOrWhite(int x, int y) const;
+    // The ink test of line following. No bounds checks: a bitmap must be loaded and p lie
+    // inside it.
+    bool IsInk(const CPoint& p, uint32_t threshold) const { return m_pReader->IsInk(p, threshold); }
+    const CAbstractBmpReader* GetReader() const { return m_pReader.get(); }
+    const CWinBmpEx* GetBitmap() const { return m_pBitmap.get(); }
+
+    // The bitmap 1:1 into clip with a plain copy; nothing without a bitmap.
+    void Draw(CDrawContext& dc, const CRect& clip) const;
+
+    // The path of the image file, or "Scanned graphic"; empty without a bitmap.
+    std::string GetFileName() const;
+    // The private copy of the image file; empty when there is none.
+    const std::string& GetTempPath() const { return m_strTempPath; }
+    // Creates a new, empty, uniquely named file in the temporary directory and returns its
+    // path; empty when none can be made.
+    static std::string MakeTempPath();
+
+    // The file name and the embedded image file. Storing without a copy of the image file
+    // first writes the bitmap as a BMP file. Loading raises CArchiveException when the image
+    // is missing, cannot be decoded or has an unsupported depth; the manager is then empty.
+    void Serialize(CArchive& ar) override;
+    // What loading does with the embedded record: decodes the image file held in data (its
+    // name serves to recognise metafiles) and keeps it as the private copy. Raises
+    // CArchiveException (generic) on failure, leaving the manager empty.
+    void LoadEmbedded(const std::string& strFileName, const uint8_t* data, size_t size);
+
+private:
+    // Deletes the bitmap, the reader and the private copy of the image file.
+    void DropBitmap();
+    // Decodes into a new bitmap and makes its reader; reports failures to the user.
+    bool DecodeFromMemory(const std::string& strFileName, const uint8_t* data, size_t size);
+    // Makes a private copy holding the given bytes; no copy when that fails.
+    void KeepTempCopy(const uint8_t* data, size_t size);
+
+    CPlotvaneDoc* m_pDoc = nullptr;
+    std::string m_strFileName;
+    std::unique_ptr<CWinBmpEx> m_pBitmap;
+    std::unique_ptr<CAbstractBmpReader> m_pReader;
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+    std::string m_strTempPath;
+};

@@ -1,0 +1,11 @@
+#include "Dm/RealColorBmpReader.h"
+
+uint32_t CRealColorBmpReader::GetColor(int x, int y) const
+{
+    return ColorAt(x, y);
+}
+
+bool CRealColorBmpReader::IsInk(const CPoint& p, uint32_t threshold) const
+{
+    return IsInkColor(ColorAt(p.x, p.y), threshold);
+}

@@ -1,0 +1,3 @@
+#include "Dm/Results.h"
+
+IMPLEMENT_DYNAMIC(CResults, CObject)
