@@ -68,8 +68,8 @@ void CArchive::WriteWord(uint16_t v)
 
 void CArchive::WriteDword(uint32_t v)
 {
-    const uint8_t b[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16),
-                          static_cast<uint8_t>(v >> 24)};
+    const uint8_t b[4] = {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8),
+                          static_cast<uint8_t>(v >> 16), static_cast<uint8_t>(v >> 24)};
     Put(b, sizeof b);
 }
 
@@ -200,8 +200,8 @@ uint16_t CArchive::ReadWord()
 uint32_t CArchive::ReadDword()
 {
     const uint8_t* b = Take(4);
-    return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) | (static_cast<uint32_t>(b[2]) << 16) |
-           (static_cast<uint32_t>(b[3]) << 24);
+    return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
+           (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
 }
 
 int32_t CArchive::ReadInt()
@@ -261,7 +261,8 @@ const CRuntimeClass* CArchive::ReadNewClass()
 
     const CRuntimeClass* pClass = CRuntimeClass::FromName(className);
     if (pClass == nullptr || pClass->m_pfnCreateObject == nullptr || pClass->m_wSchema == 0xFFFF)
-        throw CArchiveException(CArchiveException::badClass, "Unknown class \"" + className + "\" in the document.");
+        throw CArchiveException(CArchiveException::badClass,
+                                "Unknown class \"" + className + "\" in the document.");
     if (schema != pClass->m_wSchema) {
         throw CArchiveException(CArchiveException::badSchema,
                                 "Class " + className + " is stored with schema " + std::to_string(schema) +
@@ -314,23 +315,24 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pExpected)
                                         "Object " + std::to_string(index) + " is referenced twice.");
             }
             if (pExpected != nullptr && !it->second->IsKindOf(pExpected)) {
-                throw CArchiveException(CArchiveException::badClass,
-                                        std::string("Expected an object of class ") +
-                                            pExpected->m_lpszClassName + ".");
+                throw CArchiveException(
+                    CArchiveException::badClass,
+                    std::string("Expected an object of class ") + pExpected->m_lpszClassName + ".");
             }
             return it->second;
         }
     }
 
     if (pExpected != nullptr && !pClass->IsDerivedFrom(pExpected)) {
-        throw CArchiveException(CArchiveException::badClass, std::string("Found class ") + pClass->m_lpszClassName +
-                                                                 " where " + pExpected->m_lpszClassName +
-                                                                 " was expected.");
+        throw CArchiveException(CArchiveException::badClass,
+                                std::string("Found class ") + pClass->m_lpszClassName + " where " +
+                                    pExpected->m_lpszClassName + " was expected.");
     }
     CObject* pObject = pClass->CreateObject();
     if (pObject == nullptr) {
-        throw CArchiveException(CArchiveException::badClass,
-                                std::string("Cannot create an object of class ") + pClass->m_lpszClassName + ".");
+        throw CArchiveException(
+            CArchiveException::badClass,
+            std::string("Cannot create an object of class ") + pClass->m_lpszClassName + ".");
     }
 
     // The index is taken before the fields are read, as the writer did, so that references

@@ -30,8 +30,8 @@ public:
 // that every count and length can be checked against the bytes that remain.
 class CArchive {
 public:
-    explicit CArchive(std::ostream& out);                   // storing
-    CArchive(const uint8_t* data, size_t size);             // loading
+    explicit CArchive(std::ostream& out);        // storing
+    CArchive(const uint8_t* data, size_t size);  // loading
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
 

@@ -87,8 +87,8 @@ std::string IntDigits(long long v, char conversion, int precision)
     if (conversion == 'd' || conversion == 'i') {
         negative = v < 0;
         // Through unsigned, so that the smallest long long keeps its magnitude.
-        unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(v)
-                                                : static_cast<unsigned long long>(v);
+        unsigned long long magnitude =
+            negative ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
         s = std::to_string(magnitude);
     } else {
         const int base = conversion == 'x' || conversion == 'X' ? 16 : conversion == 'o' ? 8 : 10;
@@ -96,7 +96,8 @@ std::string IntDigits(long long v, char conversion, int precision)
         const auto r = std::to_chars(buf, buf + sizeof buf, static_cast<unsigned long long>(v), base);
         s.assign(buf, r.ptr);
         if (conversion == 'X')
-            std::transform(s.begin(), s.end(), s.begin(), [](char c) { return c >= 'a' && c <= 'f' ? c - 32 : c; });
+            std::transform(s.begin(), s.end(), s.begin(),
+                           [](char c) { return c >= 'a' && c <= 'f' ? c - 32 : c; });
     }
     if (precision >= 0 && static_cast<int>(s.size()) < precision)
         s.insert(0, static_cast<size_t>(precision) - s.size(), '0');
@@ -206,7 +207,8 @@ bool ParseSpec(const std::string& p, size_t pos, Spec& spec, size_t& end)
     // Length modifiers of C and of the Windows runtime carry no meaning here.
     while (i < n && OneOf(p[i], "hlLqjzt"))
         ++i;
-    if (i + 2 < n && p[i] == 'I' && ((p[i + 1] == '6' && p[i + 2] == '4') || (p[i + 1] == '3' && p[i + 2] == '2')))
+    if (i + 2 < n && p[i] == 'I' &&
+        ((p[i + 1] == '6' && p[i + 2] == '4') || (p[i + 1] == '3' && p[i + 2] == '2')))
         i += 3;
     if (i >= n || !OneOf(p[i], "diuxXocfFeEgGs"))
         return false;

@@ -30,9 +30,12 @@ const char* OpName(CDrawContext::RasterOp op)
 const char* HName(CDrawContext::HAlign h)
 {
     switch (h) {
-        case CDrawContext::HAlign::Left: return "Left";
-        case CDrawContext::HAlign::Center: return "Center";
-        case CDrawContext::HAlign::Right: return "Right";
+        case CDrawContext::HAlign::Left:
+            return "Left";
+        case CDrawContext::HAlign::Center:
+            return "Center";
+        case CDrawContext::HAlign::Right:
+            return "Right";
     }
     return "?";
 }
@@ -40,9 +43,12 @@ const char* HName(CDrawContext::HAlign h)
 const char* VName(CDrawContext::VAlign v)
 {
     switch (v) {
-        case CDrawContext::VAlign::Top: return "Top";
-        case CDrawContext::VAlign::Baseline: return "Baseline";
-        case CDrawContext::VAlign::Bottom: return "Bottom";
+        case CDrawContext::VAlign::Top:
+            return "Top";
+        case CDrawContext::VAlign::Baseline:
+            return "Baseline";
+        case CDrawContext::VAlign::Bottom:
+            return "Bottom";
     }
     return "?";
 }
@@ -170,17 +176,28 @@ size_t CRecordingDrawContext::Count(Kind kind) const
 const char* CRecordingDrawContext::KindName(Kind kind)
 {
     switch (kind) {
-        case Kind::SetPen: return "SetPen";
-        case Kind::SetBrush: return "SetBrush";
-        case Kind::SetTextColor: return "SetTextColor";
-        case Kind::SetRasterOp: return "SetRasterOp";
-        case Kind::MoveTo: return "MoveTo";
-        case Kind::LineTo: return "LineTo";
-        case Kind::Rectangle: return "Rectangle";
-        case Kind::Ellipse: return "Ellipse";
-        case Kind::PolyBezier: return "PolyBezier";
-        case Kind::TextOut: return "TextOut";
-        case Kind::Blit: return "Blit";
+        case Kind::SetPen:
+            return "SetPen";
+        case Kind::SetBrush:
+            return "SetBrush";
+        case Kind::SetTextColor:
+            return "SetTextColor";
+        case Kind::SetRasterOp:
+            return "SetRasterOp";
+        case Kind::MoveTo:
+            return "MoveTo";
+        case Kind::LineTo:
+            return "LineTo";
+        case Kind::Rectangle:
+            return "Rectangle";
+        case Kind::Ellipse:
+            return "Ellipse";
+        case Kind::PolyBezier:
+            return "PolyBezier";
+        case Kind::TextOut:
+            return "TextOut";
+        case Kind::Blit:
+            return "Blit";
     }
     return "?";
 }
@@ -192,21 +209,28 @@ std::string CRecordingDrawContext::ToString(const Entry& e)
     const std::string op = std::string(" op=") + OpName(e.op);
     const std::string brush = e.filled ? " brush=" + Hex(e.brushColor) : std::string(" brush=none");
     switch (e.kind) {
-        case Kind::SetPen: return s + " " + Hex(e.color) + " width=" + std::to_string(e.width);
-        case Kind::SetBrush: return s + (e.filled ? " " + Hex(e.brushColor) : std::string(" none"));
-        case Kind::SetTextColor: return s + " " + Hex(e.color);
-        case Kind::SetRasterOp: return s + " " + OpName(e.op);
-        case Kind::MoveTo: return s + " " + Pt(e.points.at(0));
-        case Kind::LineTo: return s + " " + Pt(e.points.at(0)) + "-" + Pt(e.points.at(1)) + pen + op;
+        case Kind::SetPen:
+            return s + " " + Hex(e.color) + " width=" + std::to_string(e.width);
+        case Kind::SetBrush:
+            return s + (e.filled ? " " + Hex(e.brushColor) : std::string(" none"));
+        case Kind::SetTextColor:
+            return s + " " + Hex(e.color);
+        case Kind::SetRasterOp:
+            return s + " " + OpName(e.op);
+        case Kind::MoveTo:
+            return s + " " + Pt(e.points.at(0));
+        case Kind::LineTo:
+            return s + " " + Pt(e.points.at(0)) + "-" + Pt(e.points.at(1)) + pen + op;
         case Kind::Rectangle:
-        case Kind::Ellipse: return s + " " + Rc(e.rect) + pen + brush + op;
+        case Kind::Ellipse:
+            return s + " " + Rc(e.rect) + pen + brush + op;
         case Kind::PolyBezier:
             for (const CPoint& p : e.points)
                 s += " " + Pt(p);
             return s + pen + op;
         case Kind::TextOut:
-            return s + " " + Pt(e.points.at(0)) + " \"" + e.text + "\" " + HName(e.hAlign) + "/" + VName(e.vAlign) +
-                   " color=" + Hex(e.color) + op;
+            return s + " " + Pt(e.points.at(0)) + " \"" + e.text + "\" " + HName(e.hAlign) + "/" +
+                   VName(e.vAlign) + " color=" + Hex(e.color) + op;
         case Kind::Blit:
             return s + " " + Rc(e.rect) + " bitmap=" + std::to_string(e.bitmapWidth) + "x" +
                    std::to_string(e.bitmapHeight) + "x" + std::to_string(e.bitmapBits) + op;

@@ -14,8 +14,8 @@ CRecordingMessageService::~CRecordingMessageService()
         CMessageService::Install(m_pPrevious);
 }
 
-CMessageService::Answer CRecordingMessageService::MessageBox(const std::string& text, Icon icon, Buttons buttons,
-                                                             const std::string& caption)
+CMessageService::Answer CRecordingMessageService::MessageBox(const std::string& text, Icon icon,
+                                                             Buttons buttons, const std::string& caption)
 {
     Answer answer = DefaultAnswer(buttons);
     if (!m_answers.empty()) {

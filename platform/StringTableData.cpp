@@ -6,6 +6,7 @@
 
 namespace {
 
+// clang-format off
 const CStringTableEntry kStrings[] = {
     // Document template: window title, default document name (none), document type name,
     // filter name, extension, registry file type id and name.
@@ -17,65 +18,74 @@ const CStringTableEntry kStrings[] = {
     {1004, "Curve"},
     {1007, "This button must be pressed to choose the curve genesis points."},
     {1010, "When this radio button is checked, the curve is recognized by\nfollowing the top of its line."},
-    {1012, "When this radio button is checked, the curve is recognized by\nfollowing the bottom of its line."},
-    {1015, "Enter the name of the graph. This name will be used in the \noutput file to identify this curve."},
-    {1016, "Enter the name of the curve. This name will be used in the \noutput file to identify this curve."},
+    {1012,
+     "When this radio button is checked, the curve is recognized by\nfollowing the bottom of its line."},
+    {1015,
+     "Enter the name of the graph. This name will be used in the \noutput file to identify this curve."},
+    {1016,
+     "Enter the name of the curve. This name will be used in the \noutput file to identify this curve."},
     {1019, "The value of the right limit within \nthe graph will be recognized"},
-    {1022, "Click on this button then on the curve. The thickness value\nwill be calculated from this point."},
+    {1022,
+     "Click on this button then on the curve. The thickness value\nwill be calculated from this point."},
     {1023, "Enter the value related to the scale point."},
     {1024,
-     "In order to define a position of a scale point, you must first\n click on this button then on the desired "
-     "location of the axis."},
+     "In order to define a position of a scale point, you must first\n click on this button then on the "
+     "desired location of the axis."},
     {1025, "Enter the value related to the scale point."},
     {1026,
-     "In order to define a position of a scale point, you must first\n click on this button then on the desired "
-     "location of the axis."},
+     "In order to define a position of a scale point, you must first\n click on this button then on the "
+     "desired location of the axis."},
     {1027, "Check this radio button if the scale is linear."},
     {1032, "The value of the left limit within \nthe graph will be recognized"},
     {1033,
-     "Click on this button then on the desired location on the \nbitmap to get the value of the left limit within "
-     "the curve \nwill be recognized."},
+     "Click on this button then on the desired location on the \nbitmap to get the value of the left "
+     "limit within the curve \nwill be recognized."},
     {1034,
-     "Click on this button then on the desired location on the \nbitmap to get the value of the right limit within "
-     "the curve \nwill be recognized."},
-    {1036, "Contains the coordinates of\n the points you have chosen.\nTo choose a point of the bitmap, click on it."},
+     "Click on this button then on the desired location on the \nbitmap to get the value of the right "
+     "limit within the curve \nwill be recognized."},
+    {1036,
+     "Contains the coordinates of\n the points you have chosen.\nTo choose a point of the bitmap, click "
+     "on it."},
     {1039, "This list contains the coordinates of the points used to \ngenerate the curve."},
-    {1041, "Curve thickness, in pixels. The location of the curve will be\ncompensated by the half of this value."},
+    {1041,
+     "Curve thickness, in pixels. The location of the curve will be\ncompensated by the half of this "
+     "value."},
     {1049,
-     "Enter the name of the axis.This name will be used in the\n output file to identify this axis.\n You can use for "
-     "instance the unit of the axis."},
+     "Enter the name of the axis.This name will be used in the\n output file to identify this axis.\n You "
+     "can use for instance the unit of the axis."},
     {1064, "Removes the selected genesis point from the list."},
     {1076,
-     "Click on this button to modify advanced options : threshold color and thickness compensation algorithm."},
+     "Click on this button to modify advanced options : threshold color and thickness compensation "
+     "algorithm."},
     {1077,
-     "Threshold color. Any color which one of the componants is brigther than those of the threshold color is "
-     "considered as white. That means that this color is not considered as being part of the graph."},
+     "Threshold color. Any color which one of the componants is brigther than those of the threshold "
+     "color is considered as white. That means that this color is not considered as being part of the "
+     "graph."},
     {1080,
-     "Move this slider to chose the red componant of the threshold. Every color which red componant is greater "
-     "than the threshold one will be considered as being white."},
+     "Move this slider to chose the red componant of the threshold. Every color which red componant is "
+     "greater than the threshold one will be considered as being white."},
     {1081,
-     "Move this slider to chose the green componant of the threshold color. Every color which green componant is "
-     "greater than the threshold color one will be considered as being white."},
-    {1083,
-     "Enter the value of the red componant of the threshold. This value must be between 0 and 255."},
+     "Move this slider to chose the green componant of the threshold color. Every color which green "
+     "componant is greater than the threshold color one will be considered as being white."},
+    {1083, "Enter the value of the red componant of the threshold. This value must be between 0 and 255."},
     {1084,
      "Enter the value of the green componant of the threshold color. This value must be between 0 and 255."},
     {1085,
      "Enter the value of the blue componant of the threshold color. This value must be between 0 and 255."},
     {1086, "Click on this button than on the bitmap in order to choose the threshold color from the bitmap."},
     {1087,
-     "Click on this radio button to get a flat  thickness compensation.  The thickness compensation will be "
-     "constant and independant of the curve derivative."},
+     "Click on this radio button to get a flat  thickness compensation.  The thickness compensation will "
+     "be constant and independant of the curve derivative."},
     {1088,
-     "Check this radio button to use a smart thickness compensation algorithm. This algorithm takes into account "
-     "the curve derivative to compensate the curve thickness."},
+     "Check this radio button to use a smart thickness compensation algorithm. This algorithm takes into "
+     "account the curve derivative to compensate the curve thickness."},
     {1089,
-     "The smart thickness compensation algorithm uses the curve derivative to compensate the thickness. This value "
-     "gives the number of points arround the current point used to calculate this derivative. This value must be "
-     "between 1 and 32."},
+     "The smart thickness compensation algorithm uses the curve derivative to compensate the thickness. "
+     "This value gives the number of points arround the current point used to calculate this derivative. "
+     "This value must be between 1 and 32."},
     {1098,
-     "In order to define the axis, click on this button then draw a line on the graphic. If the Shift key is "
-     "pressed, the line is drawn parallel to the window border."},
+     "In order to define the axis, click on this button then draw a line on the graphic. If the Shift key "
+     "is pressed, the line is drawn parallel to the window border."},
     {1104, "Check this radio button if the scale is logarithmic."},
     {1110, "Select this radio button in order to identify a dashed curve"},
     {1111, "Select this radio button in order to identify a continuous curve"},
@@ -116,15 +126,16 @@ const CStringTableEntry kStrings[] = {
     {61211, "Genesis point with coordinate\nX= %f\nY= %f\nis redundant and will be removed."},
     {61212, "No point selected !"},
     {61213,
-     "No curve here !\nEiteher, you have clicked in the background of the graphic, either the threshold color is "
-     "not the good one for this curve (see Advanced option in the dialog box)."},
+     "No curve here !\nEiteher, you have clicked in the background of the graphic, either the threshold "
+     "color is not the good one for this curve (see Advanced option in the dialog box)."},
     {61214, "Out of limits !"},
     {61215, "The curve already exists here !"},
     {61216, "Right limit must be greater than left limit"},
     {61217, "Left limit must be greater than right limit\nwhen X axe is reversed"},
     {61224, "Not enough memory !"},
     {61225, "You must first create or select a coordinates system."},
-    {61226, "This will delete all curves related to this coordinates system.\nDo you realy want to delete it ?"},
+    {61226,
+     "This will delete all curves related to this coordinates system.\nDo you realy want to delete it ?"},
     {61234, "The limits values must be greater than zero because the scale is logarithmic."},
     {61242, "Fit"},
     {61243, "Next >>"},
@@ -149,23 +160,23 @@ const CStringTableEntry kStrings[] = {
     {61281,
      "Can't add an anchor-point. Please use the Add Anchor Point tool on a segment of the spline curve."},
     {61282,
-     "Can't remove the anchor-point. Please use the Remove Anchor-Point tool on an anchor point of the spline "
-     "curve."},
+     "Can't remove the anchor-point. Please use the Remove Anchor-Point tool on an anchor point of the "
+     "spline curve."},
     {61283,
-     "Cannot modify the anchor-point. Please use the Modify Anchor-Point tool on an anchor-point of the spline "
-     "curve."},
+     "Cannot modify the anchor-point. Please use the Modify Anchor-Point tool on an anchor-point of the "
+     "spline curve."},
     {61284, "This will erase all the spline curve. Are you sure you want to continue?"},
     {61285,
-     "Add new anchor points at the end of the curve.\nClick and drag the mouse on the graphic.\nUse Ctrl key to "
-     "make corners. Use Shift key to smooth them."},
+     "Add new anchor points at the end of the curve.\nClick and drag the mouse on the graphic.\nUse Ctrl "
+     "key to make corners. Use Shift key to smooth them."},
     {61286,
-     "Add new anchor points at the beginning of the curve.\nClick and drag the mouse on the graphic.\nUse Ctrl key "
-     "to make corners. Use Shift key to smooth them."},
+     "Add new anchor points at the beginning of the curve.\nClick and drag the mouse on the graphic.\nUse "
+     "Ctrl key to make corners. Use Shift key to smooth them."},
     {61287, "Add anchor points at the middle of the curve."},
     {61288, "Remove anchor points.\nClick on the point you want to remove."},
     {61289,
-     "Modify anchor points.\nClick and the drag the anchor points you want to modify. Use Ctrl key to make corners, "
-     "use Shift key to smooth them."},
+     "Modify anchor points.\nClick and the drag the anchor points you want to modify. Use Ctrl key to "
+     "make corners, use Shift key to smooth them."},
 
     // Texts of the export, the results dialogs and the options.
     {61300, "Graph recognition by Plotvane."},
@@ -191,6 +202,7 @@ const CStringTableEntry kStrings[] = {
     {61320, "English"},
     {61321, "French"},
 };
+// clang-format on
 
 }  // namespace
 
