@@ -72,7 +72,7 @@ int PpmToDpi(int32_t ppm)
     return static_cast<int>(ppm * 0.0254 + 0.5);
 }
 
-Header ReadInfoHeader(PLDataSource& src)
+Header ReadInfoHeader(PLDataSource& src, uint32_t bitsOffset)
 {
     Header h;
     const size_t start = src.GetPos();
@@ -116,14 +116,15 @@ Header ReadInfoHeader(PLDataSource& src)
         h.hasMasks = h.compression == kBitFields || h.compression == kAlphaBitFields;
     }
     src.Seek(end);
-    if (!os2 && h.headerSize == 40 && (h.compression == kBitFields || h.compression == kAlphaBitFields)) {
-        // The masks follow a 40-byte header.
+    const uint32_t maskBytes = h.compression == kAlphaBitFields ? 16 : 12;
+    // The masks follow a 40-byte header, unless the bits offset leaves no room for them:
+    // some writers announce bit fields and omit the masks; the usual layout is meant then.
+    if (!os2 && h.headerSize == 40 && (h.compression == kBitFields || h.compression == kAlphaBitFields) &&
+        (bitsOffset == 0 || bitsOffset >= 14 + h.headerSize + maskBytes)) {
         for (uint32_t& mask : h.masks) {
             mask = src.ReadLE32();
         }
-        if (h.compression == kAlphaBitFields) {
-            src.ReadLE32();
-        }
+        src.Skip(maskBytes - 12);
         h.hasMasks = true;
     }
     if (height == INT32_MIN) {
@@ -212,7 +213,7 @@ void DecodeUncompressed(PLDataSource& src, const Header& h, PLBmp& bmp)
 
     Channel red, green, blue;
     if (h.bitCount == 16 || h.bitCount == 32) {
-        if (h.hasMasks) {
+        if (h.hasMasks && (h.masks[0] | h.masks[1] | h.masks[2]) != 0) {
             red = Channel(h.masks[0]);
             green = Channel(h.masks[1]);
             blue = Channel(h.masks[2]);
@@ -340,7 +341,7 @@ void PLBmpDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
     }
     src.Skip(10);  // signature, file size, reserved words
     const uint32_t bitsOffset = src.ReadLE32();
-    const Header h = ReadInfoHeader(src);
+    const Header h = ReadInfoHeader(src, bitsOffset);
     CheckHeader(src, h);
 
     std::vector<uint8_t> palette;
