@@ -1,0 +1,14 @@
+#pragma once
+
+#include "imaging/PicDecoder.h"
+
+// Decoder of enhanced metafiles (EMF; EMF+ records are not played). libemf2svg turns the
+// records into an SVG document, which PLSvgRasterizer renders into a 32-bit bitmap on
+// white. The bitmap's size is the header's picture frame at 96 dots per inch (its bounds
+// in device pixels when the frame is empty), its longer side at most
+// PLSvgRasterizer::kMaxSide.
+class PLEmfDecoder : public PLPicDecoder {
+public:
+    PLEmfDecoder() = default;
+    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
+};
