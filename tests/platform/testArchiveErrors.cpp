@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <random>
 
 #include "ArchiveTestHelpers.h"
 #include "TestObjects.h"
@@ -220,6 +221,35 @@ TEST_F(ArchiveErrors, FailedObjectIsForgotten)
     EXPECT_EQ(CTestCounted::s_nLive, 0);
     EXPECT_THROW(ReadOne(ar), CArchiveException);  // the container
     EXPECT_THROW(ReadOne(ar), CArchiveException);  // its first child, deleted with it
+}
+
+TEST_F(ArchiveErrors, DamagedBytesGiveExceptionsOnly)
+{
+    auto* pContainer = new CTestContainer;
+    auto* pInner = new CTestContainer;
+    pInner->m_children = {new CTestValue(3), new CTestOther(0.5), new CTestDerivedValue};
+    pContainer->m_children = {new CTestValue(1), pInner, nullptr, new CTestOther(2), new CTestValue(2)};
+    std::unique_ptr<CObject> owner(pContainer);
+    const Bytes good = Store([&](CArchive& ar) {
+        ar.WriteObject(pContainer);
+        ar.WriteString("tail");
+    });
+    owner.reset();
+
+    std::mt19937 random(12345);
+    for (int round = 0; round < 3000; ++round) {
+        Bytes b = good;
+        const int changes = 1 + static_cast<int>(random() % 4);
+        for (int i = 0; i < changes; ++i)
+            b[random() % b.size()] = static_cast<uint8_t>(random());
+        CArchive ar(b.data(), b.size());
+        try {
+            ReadOne(ar);
+            ar.ReadString();
+        } catch (const CArchiveException&) {
+        }
+        ASSERT_EQ(CTestCounted::s_nLive, 0) << "round " << round;
+    }
 }
 
 TEST_F(ArchiveErrors, NullDataIsEmpty)
