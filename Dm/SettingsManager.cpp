@@ -1,0 +1,96 @@
+#include "Dm/SettingsManager.h"
+
+#include <new>
+
+#include "platform/MemorySettingsBackend.h"
+
+namespace {
+
+CSettingsBackend* g_pBackend = nullptr;
+CSettingsManager* g_pManager = nullptr;
+CSettingsBackend* g_pManagerBackend = nullptr;  // the store the manager was made with
+
+CSettingsBackend& CurrentBackend()
+{
+    static CMemorySettingsBackend memoryBackend;
+    return g_pBackend != nullptr ? *g_pBackend : memoryBackend;
+}
+
+}  // namespace
+
+CSettingsManager::CSettingsManager(CSettingsBackend& backend)
+    : m_Version(backend, "General", "Version", kVersion, ".*"),
+      m_Language(backend, "General", "Language", 0, 0, 1),
+      m_Algo(backend, "Curve", "Algo", 0, 0, 1),
+      m_SmartAlgoRange(backend, "Curve", "SmartAlgoRange", 2, 1, 32),
+      m_BlackLevel(backend, "Curve", "BlackLevel", 70, 70, 70),
+      m_SideFollow(backend, "Curve", "SideFollow", 0, 0, 1),
+      m_Dashed(backend, "Curve", "Dashed", 0, 0, 1),
+      m_DashMaxDist(backend, "Curve", "DashMaxDist", 20, 1, 1000),
+      m_StartingJob(backend, "Prompt", "StartingJob", 0, 0, 2),
+      m_ExportPrompt(backend, "Prompt", "ExportPrompt", 1, 0, 1),
+      m_Separator(backend, "Export", "Separator", 9, 0, 255),
+      m_Extension(backend, "Export", "Extension", "xls", "^[a-zA-Z0-9][a-zA-Z0-9]?[a-zA-Z0-9]?$"),
+      m_TopColor(backend, "Density", "TopColor", 0, 0, 0),
+      m_BottomColor(backend, "Density", "BottomColor", 255, 255, 255),
+      m_TopValue(backend, "Density", "TopValue", 100.0),
+      m_BottomValue(backend, "Density", "BottomValue", 0.0),
+      m_AllValues{&m_Version,     &m_Language,     &m_Algo,      &m_SmartAlgoRange,
+                  &m_BlackLevel,  &m_SideFollow,   &m_Dashed,    &m_DashMaxDist,
+                  &m_StartingJob, &m_ExportPrompt, &m_Separator, &m_Extension,
+                  &m_TopColor,    &m_BottomColor,  &m_TopValue,  &m_BottomValue}
+{
+    // Settings written by another version may mean something else; only the dash distance
+    // is kept across versions.
+    if (m_Version.Get() != kVersion) {
+        for (CAbstractSettingValue* pValue : m_AllValues) {
+            if (pValue != &m_DashMaxDist)
+                pValue->Reset();
+        }
+    }
+}
+
+void CSettingsManager::SetBackend(CSettingsBackend* pBackend)
+{
+    g_pBackend = pBackend;
+}
+
+std::string CSettingsManager::GetResourceLibraryName() const
+{
+    return GetLanguage() == 1 ? "PlvResFr.dll" : "PlvResUs.dll";
+}
+
+CSettingsManager::CCurveOptions CSettingsManager::GetCurveOptions() const
+{
+    CCurveOptions options;
+    options.m_nAlgo = m_Algo.Get();
+    options.m_nSmartAlgoRange = m_SmartAlgoRange.Get();
+    options.m_BlackLevel = m_BlackLevel.GetPixelWord();
+    options.m_nSideFollow = m_SideFollow.Get();
+    options.m_bDashed = m_Dashed.Get() != 0;
+    options.m_nDashMaxDist = m_DashMaxDist.Get();
+    return options;
+}
+
+CSettingsManager* GetSettingsManager()
+{
+    if (g_pManager == nullptr) {
+        try {
+            g_pManagerBackend = &CurrentBackend();
+            g_pManager = new CSettingsManager(*g_pManagerBackend);
+        } catch (const std::bad_alloc&) {
+            g_pManager = nullptr;
+        }
+    }
+    return g_pManager;
+}
+
+void ReleaseSettingsManager()
+{
+    if (g_pManager == nullptr)
+        return;
+    delete g_pManager;
+    g_pManager = nullptr;
+    g_pManagerBackend->Flush();
+    g_pManagerBackend = nullptr;
+}
