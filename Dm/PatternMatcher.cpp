@@ -393,7 +393,8 @@ bool CPatternMatcher::Compile(const std::string& strPattern)
         m_eError = ECompileError::NulInPattern;
         return false;
     }
-    // Every pattern byte yields at least one program byte.
+    // Patterns are a few dozen bytes; refusing absurdly long ones outright bounds the work
+    // of the measuring pass.
     if (strPattern.size() > kMaxProgramSize) {
         m_eError = ECompileError::TooBig;
         return false;

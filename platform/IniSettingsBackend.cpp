@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -115,6 +116,10 @@ bool WriteAll(int fd, const std::string& str)
 
 CIniSettingsBackend::CIniSettingsBackend(const std::string& strPath) : m_strPath(strPath)
 {
+    // Only a regular file: opening a FIFO for reading would wait for a writer forever.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(strPath, error))
+        return;
     std::ifstream file(strPath, std::ios::binary);
     if (!file)
         return;

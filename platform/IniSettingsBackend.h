@@ -14,9 +14,9 @@
 // and a NUL byte are written as \\, \n, \r and \0, so that every text survives a round
 // trip; nothing else is escaped and values are not trimmed.
 //
-// The file is untrusted when read: only its first kMaxFileSize bytes are looked at, lines
-// that are neither a section header nor a Key=value line are ignored, and so are entries
-// before the first section. Changes are kept in memory and written by Flush (and by the
+// The file is untrusted when read: only a regular file is read, only its first
+// kMaxFileSize bytes are looked at, lines that are neither a section header nor a
+// Key=value line are ignored, and so are entries before the first section. Changes are kept in memory and written by Flush (and by the
 // destructor) to a temporary file beside the target, which then replaces it, so that a
 // failed write never leaves a half-written settings file.
 class CIniSettingsBackend : public CSettingsBackend {

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include <sys/stat.h>
+
 #include "platform/IniSettingsBackend.h"
 
 namespace {
@@ -236,4 +238,8 @@ TEST_F(IniSettingsBackendTest, OnlyTheBeginningOfAHugeFileIsRead)
     EXPECT_FALSE(folder.ReadInt("S", "First", n));
     CIniSettingsBackend device("/dev/zero");
     EXPECT_FALSE(device.ReadInt("S", "First", n));
+    const std::string strFifo = (m_Dir / "fifo").string();
+    ASSERT_EQ(::mkfifo(strFifo.c_str(), 0600), 0);
+    CIniSettingsBackend fifo(strFifo);  // must not wait for a writer
+    EXPECT_FALSE(fifo.ReadInt("S", "First", n));
 }
