@@ -62,6 +62,31 @@ public:
     const CAbstractBmpReader* GetReader() const { return m_pReader.get(); }
     const CWinBmpEx* GetBitmap() const { return m_pBitmap.get(); }
 
+    // Column primitives of line following. Each works on single pixels through the ink test
+    // of the reader with the follower's threshold, never reads a pixel outside
+    // 0 <= x < width, 0 <= y < height (a pixel outside counts as background) and fails
+    // without a bitmap. "Top" is the smallest y of a vertical ink run, "bottom" the largest.
+
+    // Moves point to the followed edge of the vertical ink run through it. False, point
+    // unchanged, when the pixel at point is not ink.
+    bool SnapToEdge(CPoint& point, bool bFollowTop, uint32_t threshold) const;
+    // Moves point to the followed edge of the line in the next column (x - 1 when leftwards,
+    // x + 1 otherwise). False, point unchanged, when the line cannot be reached there or the
+    // next column is outside the bitmap.
+    bool StepToNextColumn(CPoint& point, bool bLeftwards, bool bFollowTop, uint32_t threshold) const;
+    // From a blank pixel of the new column, walks against the followed edge (direction -d)
+    // along the ink of the column behind (x - s) until the new column has ink; recursive,
+    // depth 0 to 4. s is the column step (-1 leftwards, +1 rightwards), d the edge direction
+    // (-1 top, +1 bottom). False when the search fails; point is then undefined.
+    bool ClimbEdge(int depth, CPoint& point, int s, int d, uint32_t threshold) const;
+    // Searches beyond the end of a dash for the next one, on growing half circles of radius
+    // 1 to maxDist - 1 ahead of point: the upper arc, the front column, the lower arc. The
+    // first ink pixel met, or point itself when none is found (or point is outside the
+    // bitmap). With bAheadOnly, candidates in point's own column are passed over, so that
+    // the result, when found, always lies at least one column ahead.
+    CPoint FindNextDash(const CPoint& point, bool bLeftwards, int maxDist, uint32_t threshold,
+                        bool bAheadOnly = false) const;
+
     // The bitmap 1:1 into clip with a plain copy; nothing without a bitmap.
     void Draw(CDrawContext& dc, const CRect& clip) const;
 
