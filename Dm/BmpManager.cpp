@@ -1,5 +1,7 @@
 #include "Dm/BmpManager.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +12,7 @@
 
 #include "Dm/24BitsBmpReader.h"
 #include "Dm/Color256BmpReader.h"
+#include "Dm/Geometry.h"
 #include "Dm/MonochromaticBmpReader.h"
 #include "Dm/RealColorBmpReader.h"
 #include "imaging/AnyPicDecoder.h"
@@ -301,4 +304,166 @@ void CBmpManager::Serialize(CArchive& ar)
     std::vector<uint8_t> bytes(length);
     ar.ReadBytes(bytes.data(), bytes.size());
     LoadEmbedded(strFileName, bytes.data(), bytes.size());
+}
+
+// ---------------------------------------------------------------------------------------
+// Column primitives of line following.
+
+namespace {
+
+// The ink test of one primitive call: the reader fetched once, and every pixel outside the
+// bitmap answered as background without being read. Coordinates are 64-bit so that a point
+// one step beyond a coordinate read from a document cannot overflow.
+struct InkProbe {
+    const CAbstractBmpReader* pReader;
+    int64_t nWidth;
+    int64_t nHeight;
+    uint32_t threshold;
+
+    bool IsInside(int64_t x, int64_t y) const { return x >= 0 && x < nWidth && y >= 0 && y < nHeight; }
+    bool IsInk(int64_t x, int64_t y) const
+    {
+        return IsInside(x, y) &&
+               pReader->IsInk(CPoint(static_cast<int32_t>(x), static_cast<int32_t>(y)), threshold);
+    }
+};
+
+bool Snap(const InkProbe& probe, CPoint& p, int d)
+{
+    if (!probe.IsInk(p.x, p.y))
+        return false;
+    while (probe.IsInk(p.x, static_cast<int64_t>(p.y) + d))
+        p.y += d;
+    return true;
+}
+
+bool Climb(const InkProbe& probe, int depth, CPoint& q, int s, int d)
+{
+    if (depth > 4)
+        return false;
+    if (probe.IsInk(q.x, q.y))
+        return true;
+    // Every pass moves q at least one row in direction -d: directly, or to the row where a
+    // deeper search found ink, which itself only moved in -d. So the loop ends at the border.
+    for (;;) {
+        const int64_t bx = static_cast<int64_t>(q.x) - s;
+        if (bx < 0 || bx >= probe.nWidth)
+            return false;
+        if (probe.IsInk(bx, q.y)) {
+            const int64_t y = static_cast<int64_t>(q.y) - d;
+            if (y < 0 || y >= probe.nHeight)
+                return false;
+            q.y = static_cast<int32_t>(y);
+        } else {
+            CPoint b(static_cast<int32_t>(bx), q.y);
+            if (!Climb(probe, depth + 1, b, s, d))
+                return false;
+            q.y = b.y;
+        }
+        if (probe.IsInk(q.x, q.y))
+            return true;
+    }
+}
+
+bool Step(const InkProbe& probe, CPoint& p, bool bLeftwards, bool bFollowTop)
+{
+    const int s = bLeftwards ? -1 : 1;
+    const int d = bFollowTop ? -1 : 1;
+    const int64_t x = static_cast<int64_t>(p.x) + s;
+    if (x < 0 || x >= probe.nWidth)
+        return false;
+    CPoint c(static_cast<int32_t>(x), p.y);
+    if (probe.IsInk(c.x, c.y)) {
+        while (probe.IsInk(c.x, static_cast<int64_t>(c.y) + d))
+            c.y += d;
+    } else if (!Climb(probe, 0, c, s, d)) {
+        return false;
+    }
+    p = c;
+    return true;
+}
+
+}  // namespace
+
+bool CBmpManager::SnapToEdge(CPoint& point, bool bFollowTop, uint32_t threshold) const
+{
+    if (m_pReader == nullptr)
+        return false;
+    const InkProbe probe{m_pReader.get(), m_nWidth, m_nHeight, threshold};
+    return Snap(probe, point, bFollowTop ? -1 : 1);
+}
+
+bool CBmpManager::StepToNextColumn(CPoint& point, bool bLeftwards, bool bFollowTop, uint32_t threshold) const
+{
+    if (m_pReader == nullptr)
+        return false;
+    const InkProbe probe{m_pReader.get(), m_nWidth, m_nHeight, threshold};
+    return Step(probe, point, bLeftwards, bFollowTop);
+}
+
+bool CBmpManager::ClimbEdge(int depth, CPoint& point, int s, int d, uint32_t threshold) const
+{
+    if (m_pReader == nullptr)
+        return false;
+    const InkProbe probe{m_pReader.get(), m_nWidth, m_nHeight, threshold};
+    return Climb(probe, depth, point, s < 0 ? -1 : 1, d < 0 ? -1 : 1);
+}
+
+CPoint CBmpManager::FindNextDash(const CPoint& point, bool bLeftwards, int maxDist, uint32_t threshold,
+                                 bool bAheadOnly) const
+{
+    if (m_pReader == nullptr)
+        return point;
+    const InkProbe probe{m_pReader.get(), m_nWidth, m_nHeight, threshold};
+    // The search starts from a point of a line; from outside the bitmap there is none.
+    if (!probe.IsInside(point.x, point.y))
+        return point;
+    const int c = bLeftwards ? -1 : 1;
+    // The top and the bottom edge of the ink in point's own column, reached from the column
+    // behind; each stays one column behind when its step fails.
+    CPoint t(point.x - c, point.y);
+    Step(probe, t, bLeftwards, true);
+    CPoint u(point.x - c, point.y);
+    Step(probe, u, bLeftwards, false);
+
+    // Both arc centres lie within one column of the bitmap, and a candidate of radius i is at
+    // least i / sqrt(2) - 1/2 pixels from its centre along x or y: beyond this radius no
+    // candidate can be inside, so a huge dash distance costs no more than the bitmap allows.
+    const int64_t reach = 2 * std::max<int64_t>(m_nWidth, m_nHeight) + 2;
+    const int64_t lastRadius = std::min<int64_t>(static_cast<int64_t>(maxDist) - 1, reach);
+    const double pi = std::acos(-1.0);
+    auto found = [&](int64_t x, int64_t y) {
+        if (bAheadOnly && (x - point.x) * c <= 0)
+            return false;
+        return probe.IsInk(x, y);
+    };
+    for (int64_t i = 1; i <= lastRadius; ++i) {
+        const double radius = static_cast<double>(i);
+        // Angle steps in a half turn that keep the arc step near one pixel.
+        const int e = static_cast<int>(pi / std::atan(1.0 / radius));
+        const double delta = pi / e;
+        const int jmax = e / 2;
+        const int64_t upperX = static_cast<int64_t>(t.x) + c;
+        for (int j = 0; j <= jmax; ++j) {
+            const double theta = j * delta;
+            const int64_t x = upperX + c * static_cast<int64_t>(RoundHalfAway(radius * std::sin(theta)));
+            const int64_t y = t.y - static_cast<int64_t>(RoundHalfAway(radius * std::cos(theta)));
+            if (found(x, y))
+                return CPoint(static_cast<int32_t>(x), static_cast<int32_t>(y));
+        }
+        const int64_t frontX = upperX + c * i;
+        for (int64_t y = t.y; y <= u.y; ++y) {
+            if (found(frontX, y))
+                return CPoint(static_cast<int32_t>(frontX), static_cast<int32_t>(y));
+        }
+        const int64_t lowerX = static_cast<int64_t>(u.x) + c;
+        for (int j = 0; j <= jmax; ++j) {
+            const double theta = j * delta;
+            const int64_t x = lowerX + c * static_cast<int64_t>(RoundHalfAway(radius * std::cos(theta)));
+            const int64_t y = u.y + static_cast<int64_t>(RoundHalfAway(radius * std::sin(theta)));
+            if (found(x, y))
+                return CPoint(static_cast<int32_t>(x), static_cast<int32_t>(y));
+        }
+    }
+    return point;
 }
