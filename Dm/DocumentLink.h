@@ -2,9 +2,12 @@
 
 #include "platform/Point.h"
 
+class CBmpManager;
+
 // What the model objects below the document ask of it: the numbering counters that give new
 // coordinate systems and curves their numbers, the colour table that gives them their drawing
-// colour, and the recomputation of the document's modified flag when a curve's flag changes.
+// colour, the recomputation of the document's modified flag when a curve's flag changes, and
+// the bitmap manager that continuous curves trace their lines on.
 // The document derives from it; tests give a small fake. Objects that have no document
 // (made by an archive before being bound, or standalone in tools) work without one.
 class CDocumentLink {
@@ -21,6 +24,8 @@ public:
     virtual COLORREF GetColor(int nNumber) const = 0;
     // Recomputes the document's modified flag from the flags of all curves.
     virtual void UpdateModifiedFlag() = 0;
+    // The working bitmap that line following reads; null where there is none.
+    virtual CBmpManager* GetBmpManager() const { return nullptr; }
 
 protected:
     CDocumentLink() = default;
