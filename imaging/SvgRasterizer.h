@@ -7,8 +7,8 @@
 class PLBmp;
 
 // Renders an SVG document held in memory into a 32-bit bitmap (blue, green, red, 0xFF)
-// on a white background, through librsvg. The metafile decoders use it after turning
-// their records into SVG. No file is read besides the data: references to other files
+// on a white background, through librsvg. The EMF decoder uses it after libemf2svg has
+// turned the records into SVG. No file is read besides the data: references to other files
 // are refused by librsvg for documents without a base address.
 class PLSvgRasterizer {
 public:

@@ -1,22 +1,27 @@
 #include "imaging/WmfDecoder.h"
 
 #include <libwmf/api.h>
-#include <libwmf/svg.h>
+#include <libwmf/gd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <new>
 #include <string>
+#include <vector>
 
-#include "imaging/SvgRasterizer.h"
+#include "imaging/PngDecoder.h"
 #include "imaging/TextException.h"
 
 namespace {
 
-const char kName[] = "WMF decoder";
-const double kDpi = 96;
+const char kName[] = "WMF decoder: ";
+// libwmf's device units are points; the bitmap has 96 pixels an inch.
+const double kPixelsPerPoint = 96.0 / 72.0;
 
 [[noreturn]] void Fail(PLErrCode code, const char* message)
 {
-    throw PLTextException(code, std::string(kName) + ": " + message);
+    throw PLTextException(code, std::string(kName) + message);
 }
 
 [[noreturn]] void FailLibrary(wmf_error_t error)
@@ -26,9 +31,52 @@ const double kDpi = 96;
             Fail(PL_ERRNO_MEMORY, "Out of memory.");
         case wmf_E_EOF:
             Fail(PL_ERREND_OF_FILE, "Unexpected end of file.");
+        case wmf_E_DeviceError:
+            Fail(PL_ERRINTERNAL, "Cannot render the metafile (are its fonts installed?).");
         default:
             Fail(PL_ERRBAD_FORMAT, "This isn't a valid metafile.");
     }
+}
+
+int16_t ReadLE16(const uint8_t* p)
+{
+    return static_cast<int16_t>(p[0] | p[1] << 8);
+}
+
+// The picture frame of a placeable metafile in libwmf's device units (points from the
+// window origin), or false for a file without the placeable header. libwmf's scan gives
+// only the extent of what is drawn, which would crop the picture's margins.
+bool PlaceableFrame(const uint8_t* data, size_t size, wmfD_Rect& frame)
+{
+    if (size < 22 || !(data[0] == 0xD7 && data[1] == 0xCD && data[2] == 0xC6 && data[3] == 0x9A)) {
+        return false;
+    }
+    const double width = double(ReadLE16(data + 10)) - ReadLE16(data + 6);
+    const double height = double(ReadLE16(data + 12)) - ReadLE16(data + 8);
+    const double unitsPerInch = static_cast<uint16_t>(ReadLE16(data + 14));
+    if (!(width > 0 && height > 0 && unitsPerInch > 0)) {
+        return false;
+    }
+    frame.TL.x = 0;
+    frame.TL.y = 0;
+    frame.BR.x = static_cast<float>(width / unitsPerInch * 72.0);
+    frame.BR.y = static_cast<float>(height / unitsPerInch * 72.0);
+    return true;
+}
+
+// Collects the PNG that libwmf's gd device writes. Called from C: must not throw.
+int AppendPng(void* context, char* buffer, int length)
+{
+    auto* png = static_cast<std::vector<uint8_t>*>(context);
+    if (length <= 0) {
+        return 0;
+    }
+    try {
+        png->insert(png->end(), buffer, buffer + length);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+    return length;
 }
 
 // libwmf keeps track of every block it hands out and frees them with the API.
@@ -51,7 +99,7 @@ void PLWmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
     }
     wmfAPI_Options options;
     std::memset(&options, 0, sizeof(options));
-    options.function = wmf_svg_function;
+    options.function = wmf_gd_function;
     // No messages on stderr; errors come back as codes.
     const unsigned long flags =
         WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
@@ -59,6 +107,10 @@ void PLWmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
     wmf_error_t error = wmf_api_create(&wmf.api, flags, &options);
     if (error != wmf_E_None) {
         FailLibrary(error);
+    }
+    wmf_gd_t* device = WMF_GD_GetData(wmf.api);
+    if (!(device->flags & WMF_GD_SUPPORTS_PNG)) {
+        Fail(PL_ERRINTERNAL, "libwmf was built without PNG.");
     }
     // libwmf only reads the buffer, though its prototype is not const.
     error = wmf_mem_open(wmf.api, const_cast<unsigned char*>(data), static_cast<long>(size));
@@ -71,34 +123,36 @@ void PLWmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
     if (error != wmf_E_None) {
         FailLibrary(error);
     }
-    unsigned int width = 0;
-    unsigned int height = 0;
-    error = wmf_display_size(wmf.api, &width, &height, kDpi, kDpi);
-    if (error != wmf_E_None || width == 0 || height == 0 || !(bbox.BR.x > bbox.TL.x) ||
-        !(bbox.BR.y > bbox.TL.y)) {
+    wmfD_Rect frame;
+    if (PlaceableFrame(data, size, frame)) {
+        // Grown to hold anything drawn outside it, for files whose window mapping is not
+        // the one the frame assumes.
+        bbox.TL.x = std::min(bbox.TL.x, frame.TL.x);
+        bbox.TL.y = std::min(bbox.TL.y, frame.TL.y);
+        bbox.BR.x = std::max(bbox.BR.x, frame.BR.x);
+        bbox.BR.y = std::max(bbox.BR.y, frame.BR.y);
+    }
+    const double extentX = double(bbox.BR.x) - bbox.TL.x;
+    const double extentY = double(bbox.BR.y) - bbox.TL.y;
+    if (!(extentX > 0 && extentY > 0 && extentX < 1e9 && extentY < 1e9)) {
         Fail(PL_ERRBAD_FORMAT, "The metafile has no size.");
     }
+    const double scale = std::min(kPixelsPerPoint, kMaxSide / std::max(extentX, extentY));
 
-    wmf_svg_t* device = WMF_SVG_GetData(wmf.api);
-    device->out = wmf_stream_create(wmf.api, nullptr);
-    if (!device->out) {
-        Fail(PL_ERRNO_MEMORY, "Out of memory.");
-    }
-    static char description[] = "Plotvane";
-    device->Description = description;
+    std::vector<uint8_t> png;
+    device->type = wmf_gd_png;
+    device->flags |= WMF_GD_OUTPUT_MEMORY | WMF_GD_OWN_BUFFER;
+    device->sink.context = &png;
+    device->sink.function = AppendPng;
     device->bbox = bbox;
-    device->width = width;
-    device->height = height;
-    device->flags |= WMF_SVG_INLINE_IMAGES;
+    device->width = static_cast<unsigned int>(std::max(1.0, std::round(extentX * scale)));
+    device->height = static_cast<unsigned int>(std::max(1.0, std::round(extentY * scale)));
     error = wmf_play(wmf.api, 0, &bbox);
-
-    char* text = nullptr;
-    unsigned long length = 0;
-    wmf_stream_destroy(wmf.api, device->out, &text, &length);
-    device->out = nullptr;
-    if (error != wmf_E_None || !text) {
-        FailLibrary(error != wmf_E_None ? error : wmf_E_InsMem);
+    if (error != wmf_E_None) {
+        FailLibrary(error);
     }
-    const std::string svg(text, length);
-    PLSvgRasterizer::Render(svg, width, height, kName, bmp);
+    if (png.empty()) {
+        Fail(PL_ERRINTERNAL, "Cannot render the metafile.");
+    }
+    PLPngDecoder().Decode(png.data(), png.size(), bmp);
 }

@@ -3,12 +3,16 @@
 #include "imaging/PicDecoder.h"
 
 // Decoder of Windows metafiles (with or without the placeable header). libwmf plays the
-// records into an SVG document, which PLSvgRasterizer renders into a 32-bit bitmap on
-// white. The bitmap's size is the metafile's own size at 96 dots per inch (libwmf's
-// estimate for files without a placeable header), its longer side at most
-// PLSvgRasterizer::kMaxSide.
+// records with its raster (gd) device onto a true-colour canvas on white, handed over as
+// PNG and decoded by PLPngDecoder: a 32-bit bitmap whose colours are exactly the
+// metafile's (libwmf's SVG device would round them to named colours). The bitmap covers
+// the placeable frame, grown to anything drawn outside it (the drawing's extent for
+// files without the header), at 96 dots per inch, its longer side at most kMaxSide.
+// libwmf needs its standard fonts (URW base 35) installed.
 class PLWmfDecoder : public PLPicDecoder {
 public:
+    static constexpr double kMaxSide = 10000;
+
     PLWmfDecoder() = default;
     void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

@@ -1,0 +1,288 @@
+// WMF and EMF decoders on small metafiles built here record by record: a filled rectangle
+// must come out in its exact colour where it was drawn, on white elsewhere, with the
+// margins of the picture frame kept.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "imaging/Bmp.h"
+#include "imaging/EmfDecoder.h"
+#include "imaging/TextException.h"
+#include "imaging/WmfDecoder.h"
+#include "tests/imaging/OwnDecoderSupport.h"
+
+namespace {
+
+using owntest::Rgb;
+
+class Bytes {
+public:
+    void U16(uint32_t v)
+    {
+        m_Data.push_back(static_cast<uint8_t>(v));
+        m_Data.push_back(static_cast<uint8_t>(v >> 8));
+    }
+    void U32(uint32_t v)
+    {
+        U16(v & 0xFFFF);
+        U16(v >> 16);
+    }
+    void SetU32(size_t at, uint32_t v)
+    {
+        for (int i = 0; i < 4; ++i) {
+            m_Data[at + i] = static_cast<uint8_t>(v >> (8 * i));
+        }
+    }
+    size_t Size() const { return m_Data.size(); }
+    const std::vector<uint8_t>& Data() const { return m_Data; }
+
+private:
+    std::vector<uint8_t> m_Data;
+};
+
+uint32_t ColorRef(uint8_t r, uint8_t g, uint8_t b)
+{
+    return uint32_t(r) | uint32_t(g) << 8 | uint32_t(b) << 16;
+}
+
+// A placeable WMF of width x height units at 96 units an inch, so one unit is one pixel at
+// 96 dpi, with one rectangle filled in colour and no outline.
+std::vector<uint8_t> MakeWmf(int width, int height, int left, int top, int right, int bottom, uint32_t color,
+                             bool placeableHeader = true, const char* text = nullptr)
+{
+    Bytes placeable;
+    placeable.U32(0x9AC6CDD7);
+    placeable.U16(0);
+    for (const int v : {0, 0, width, height}) {
+        placeable.U16(static_cast<uint16_t>(v));
+    }
+    placeable.U16(96);
+    placeable.U32(0);
+    uint16_t checksum = 0;
+    for (size_t i = 0; i < 20; i += 2) {
+        checksum ^= static_cast<uint16_t>(placeable.Data()[i] | placeable.Data()[i + 1] << 8);
+    }
+    placeable.U16(checksum);
+
+    Bytes records;
+    auto record = [&records](uint16_t function, std::initializer_list<uint16_t> words) {
+        records.U32(static_cast<uint32_t>(3 + words.size()));
+        records.U16(function);
+        for (const uint16_t w : words) {
+            records.U16(w);
+        }
+    };
+    record(0x020B, {0, 0});                                                   // SETWINDOWORG y, x
+    record(0x020C, {uint16_t(height), uint16_t(width)});                      // SETWINDOWEXT y, x
+    record(0x02FC, {0, uint16_t(color & 0xFFFF), uint16_t(color >> 16), 0});  // CREATEBRUSHINDIRECT solid
+    record(0x012D, {0});                                                      // SELECTOBJECT brush
+    record(0x02FA, {5, 0, 0, 0, 0});                                          // CREATEPENINDIRECT null pen
+    record(0x012D, {1});                                                      // SELECTOBJECT pen
+    record(0x041B, {uint16_t(bottom), uint16_t(right), uint16_t(top), uint16_t(left)});  // RECTANGLE
+    if (text) {
+        std::vector<uint16_t> words{static_cast<uint16_t>(std::strlen(text))};
+        for (size_t i = 0; text[i]; i += 2) {
+            words.push_back(
+                static_cast<uint16_t>(uint8_t(text[i]) | (text[i + 1] ? uint8_t(text[i + 1]) << 8 : 0)));
+            if (!text[i + 1]) {
+                break;
+            }
+        }
+        words.push_back(uint16_t(top + 5));  // y, then x
+        words.push_back(uint16_t(left + 5));
+        records.U32(static_cast<uint32_t>(3 + words.size()));
+        records.U16(0x0521);  // TEXTOUT, in the default font
+        for (const uint16_t w : words) {
+            records.U16(w);
+        }
+    }
+    record(0x0000, {});  // EOF
+
+    Bytes header;
+    header.U16(1);       // in memory
+    header.U16(9);       // header words
+    header.U16(0x0300);  // version
+    header.U32(static_cast<uint32_t>((18 + records.Size()) / 2));
+    header.U16(2);  // objects
+    header.U32(8);  // largest record, words
+    header.U16(0);
+
+    std::vector<uint8_t> file = placeableHeader ? placeable.Data() : std::vector<uint8_t>();
+    file.insert(file.end(), header.Data().begin(), header.Data().end());
+    file.insert(file.end(), records.Data().begin(), records.Data().end());
+    return file;
+}
+
+// An EMF whose frame is width x height pixels at 96 dpi, with one filled rectangle.
+std::vector<uint8_t> MakeEmf(int width, int height, int left, int top, int right, int bottom, uint32_t color)
+{
+    Bytes emf;
+    emf.U32(1);   // EMR_HEADER
+    emf.U32(88);  // its size
+    for (const int v : {0, 0, width - 1, height - 1}) {
+        emf.U32(static_cast<uint32_t>(v));  // bounds, device pixels
+    }
+    for (const int v : {0, 0, width * 2540 / 96, height * 2540 / 96}) {
+        emf.U32(static_cast<uint32_t>(v));  // frame, 0.01 mm
+    }
+    emf.U32(0x464D4520);  // " EMF"
+    emf.U32(0x10000);
+    emf.U32(0);  // file size, set below
+    emf.U32(6);  // records
+    emf.U16(2);  // handles
+    emf.U16(0);
+    emf.U32(0);  // description
+    emf.U32(0);
+    emf.U32(0);        // palette entries
+    emf.U32(96 * 10);  // reference device: 10 x 10 inches at 96 dpi
+    emf.U32(96 * 10);
+    emf.U32(254);  // its size in millimetres
+    emf.U32(254);
+
+    emf.U32(39);  // EMR_CREATEBRUSHINDIRECT
+    emf.U32(24);
+    emf.U32(1);  // handle
+    emf.U32(0);  // BS_SOLID
+    emf.U32(color);
+    emf.U32(0);
+    emf.U32(37);  // EMR_SELECTOBJECT
+    emf.U32(12);
+    emf.U32(1);
+    emf.U32(37);  // EMR_SELECTOBJECT NULL_PEN (a stock object)
+    emf.U32(12);
+    emf.U32(0x80000008);
+    emf.U32(43);  // EMR_RECTANGLE
+    emf.U32(24);
+    for (const int v : {left, top, right, bottom}) {
+        emf.U32(static_cast<uint32_t>(v));
+    }
+    emf.U32(14);  // EMR_EOF
+    emf.U32(20);
+    emf.U32(0);
+    emf.U32(16);
+    emf.U32(20);
+    emf.SetU32(48, static_cast<uint32_t>(emf.Size()));
+    return emf.Data();
+}
+
+void Decode(PLPicDecoder& decoder, const std::vector<uint8_t>& bytes, PLBmp& bmp)
+{
+    decoder.Decode(bytes.data(), bytes.size(), bmp);
+}
+
+// The rectangle (60, 30)-(180, 90) in a 240 x 120 picture: its inside is in its colour
+// (a few pixels in from the edges, where anti-aliasing may blend), its outside white.
+void ExpectRectangle(const PLBmp& bmp, const Rgb& color)
+{
+    ASSERT_EQ(bmp.GetBitsPerPixel(), 32);
+    ASSERT_NEAR(bmp.GetWidth(), 240, 1);
+    ASSERT_NEAR(bmp.GetHeight(), 120, 1);
+    const Rgb white{255, 255, 255};
+    for (const auto& [x, y] : {std::pair<int, int>{120, 60}, {63, 33}, {176, 86}, {63, 86}}) {
+        EXPECT_EQ(owntest::PixelOf(bmp, x, y), color) << x << "," << y;
+    }
+    for (const auto& [x, y] :
+         {std::pair<int, int>{5, 5}, {56, 60}, {184, 60}, {120, 26}, {120, 94}, {230, 110}}) {
+        EXPECT_EQ(owntest::PixelOf(bmp, x, y), white) << x << "," << y;
+    }
+    for (int y = 0; y < bmp.GetHeight(); ++y) {
+        for (int x = 0; x < bmp.GetWidth(); ++x) {
+            ASSERT_EQ(bmp.GetRow(y)[x * 4 + 3], 0xFF);
+        }
+    }
+}
+
+TEST(WmfDecoder, RendersAFilledRectangle)
+{
+    const std::vector<uint8_t> wmf = MakeWmf(240, 120, 60, 30, 180, 90, ColorRef(200, 30, 40));
+    PLWmfDecoder decoder;
+    PLBmp bmp;
+    Decode(decoder, wmf, bmp);
+    ExpectRectangle(bmp, Rgb{200, 30, 40});
+}
+
+// Without the placeable header libwmf knows only the drawing's extent, which becomes the
+// picture; text needs libwmf's fonts.
+TEST(WmfDecoder, RendersFilesWithoutPlaceableHeaderAndText)
+{
+    const std::vector<uint8_t> bare = MakeWmf(240, 120, 60, 30, 180, 90, ColorRef(0, 128, 0), false);
+    PLWmfDecoder decoder;
+    PLBmp bmp;
+    Decode(decoder, bare, bmp);
+    ASSERT_GT(bmp.GetWidth(), 2);
+    ASSERT_GT(bmp.GetHeight(), 2);
+    EXPECT_EQ(owntest::PixelOf(bmp, bmp.GetWidth() / 2, bmp.GetHeight() / 2), (Rgb{0, 128, 0}));
+
+    const std::vector<uint8_t> text =
+        MakeWmf(240, 120, 60, 30, 180, 90, ColorRef(0, 128, 0), true, "Graph 1");
+    Decode(decoder, text, bmp);
+    EXPECT_EQ(bmp.GetWidth(), 240);
+    // The text is drawn in black (smoothed) on white over the rectangle's top left corner.
+    int dark = 0;
+    for (int y = 30; y < 60; ++y) {
+        for (int x = 60; x < 120; ++x) {
+            const Rgb c = owntest::PixelOf(bmp, x, y);
+            dark += c.r < 80 && c.g < 80 && c.b < 80;
+        }
+    }
+    EXPECT_GT(dark, 20);
+}
+
+TEST(EmfDecoder, RendersAFilledRectangle)
+{
+    const std::vector<uint8_t> emf = MakeEmf(240, 120, 60, 30, 180, 90, ColorRef(20, 90, 210));
+    PLEmfDecoder decoder;
+    PLBmp bmp;
+    Decode(decoder, emf, bmp);
+    ExpectRectangle(bmp, Rgb{20, 90, 210});
+}
+
+TEST(MetafileDecoders, RefuseDamagedFiles)
+{
+    PLWmfDecoder wmfDecoder;
+    PLEmfDecoder emfDecoder;
+    PLBmp bmp;
+    const std::vector<uint8_t> wmf = MakeWmf(240, 120, 60, 30, 180, 90, 0);
+    const std::vector<uint8_t> emf = MakeEmf(240, 120, 60, 30, 180, 90, 0);
+    const std::vector<uint8_t> text = {'n', 'o', 't', ' ', 'a', ' ', 'm', 'e', 't', 'a', 'f', 'i', 'l', 'e'};
+    EXPECT_THROW(Decode(wmfDecoder, text, bmp), PLTextException);
+    EXPECT_THROW(Decode(emfDecoder, text, bmp), PLTextException);
+    EXPECT_THROW(Decode(emfDecoder, wmf, bmp), PLTextException);
+    // Cut anywhere, or with any byte changed: a picture or the layer's error, nothing else.
+    for (size_t cut = 0; cut < wmf.size(); ++cut) {
+        const std::vector<uint8_t> part(wmf.begin(), wmf.begin() + static_cast<long>(cut));
+        try {
+            Decode(wmfDecoder, part, bmp);
+        } catch (const PLTextException&) {
+        }
+    }
+    for (size_t cut = 0; cut < emf.size(); ++cut) {
+        const std::vector<uint8_t> part(emf.begin(), emf.begin() + static_cast<long>(cut));
+        EXPECT_THROW(Decode(emfDecoder, part, bmp), PLTextException) << cut;
+    }
+    for (size_t at = 0; at < emf.size(); ++at) {
+        std::vector<uint8_t> damaged = emf;
+        damaged[at] ^= 0xA5;
+        try {
+            Decode(emfDecoder, damaged, bmp);
+        } catch (const PLTextException&) {
+        }
+    }
+}
+
+// A frame of 2^31 hundredths of a millimetre would be 8 million pixels wide: the bitmap
+// is held to PLSvgRasterizer's largest side instead.
+TEST(EmfDecoder, BoundsAHugeFrame)
+{
+    std::vector<uint8_t> emf = MakeEmf(240, 120, 60, 30, 180, 90, ColorRef(20, 90, 210));
+    emf[32 + 3] = 0x7F;  // frame right
+    PLEmfDecoder decoder;
+    PLBmp bmp;
+    Decode(decoder, emf, bmp);
+    EXPECT_EQ(bmp.GetWidth(), 10000);
+    EXPECT_GE(bmp.GetHeight(), 1);
+}
+
+}  // namespace
