@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Dm/SplineCurve.h"
+
+class CBezierNode;
+class CBezierQuickDraw;
+
+// A spline curve of cubic Bezier segments whose nodes carry two handles (CBezierNode),
+// in bitmap pixels (y down). Owns its nodes, segments and, during a drag, the preview of the
+// active node drawn in inverted ink (CBezierQuickDraw). Its results are a CSplineResults.
+// Stored as the curve base part followed by the nodes, front to back.
+class CBezierCurve : public CSplineCurve {
+    DECLARE_SERIAL(CBezierCurve)
+public:
+    CBezierCurve() = default;
+    explicit CBezierCurve(CCoordSyst* pCoordSyst) : CSplineCurve(pCoordSyst) {}
+    ~CBezierCurve() override;
+
+    // A new curve on the same coordinate system with the base part and a clone of every node
+    // (idle); its segments are built by EnsureSegments.
+    CCurve* Clone() const override;
+    CResults* GetResults() override;
+
+    // The new node's back handle follows the mouse while it is being created.
+    bool AddBack(const CPoint& point) override;
+    // The new node's front handle follows the mouse while it is being created.
+    bool AddFront(const CPoint& point) override;
+    // Handles first (front, then back, node by node), then anchors: a node whose handles have
+    // length 0 is grabbed by its front handle, which pulls a new handle out of the anchor.
+    bool SelectNodeAt(const CPoint& point) override;
+    void EndMove() override;
+    void ReleaseQuickDraw() override;
+    // Draws the preview of the active node, building it when there is none.
+    void QuickDraw(CDrawContext& dc, const CPoint& point) override;
+    // A new preview for the active node; nothing without one.
+    void BuildQuickDraw() override;
+    // De Casteljau subdivision: the new node lies on the curve at t with the handles that keep
+    // both halves on the old curve (a handle of length 2 or less collapses to (0, 0)); its
+    // anchor follows the mouse next.
+    CSplineNode* InsertNodeOnSegment(CSplineSegment* pSegment, double t) override;
+    CSplineNode* NewNode(const CPoint& point) override;
+    CSplineSegment* NewSegment(int nResolution, CSplineNode* pFrontNode, CSplineNode* pBackNode,
+                               bool bTemporary) override;
+
+    const CBezierQuickDraw* GetQuickDraw() const { return m_pQuickDraw; }
+
+    // Loading refuses a node reference that is null or not a Bezier node (archive exception)
+    // and rebuilds the segments once at least two nodes are read.
+    void Serialize(CArchive& ar) override;
+
+private:
+    CBezierCurve(const CBezierCurve& other);
+    CBezierNode* ActiveBezierNode() const;
+
+    CBezierQuickDraw* m_pQuickDraw = nullptr;
+};
