@@ -348,11 +348,10 @@ void PLBmpDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
     if (h.bitCount <= 8) {
         palette = ReadPalette(src, h);
     }
-    // Offsets are relative to the bitmap's own file header; a missing or bogus offset
-    // (some writers leave 0) means the bits follow the palette.
-    const uint64_t offset = static_cast<uint64_t>(fileStart) + bitsOffset;
-    if (bitsOffset != 0 && offset >= src.GetPos() && offset <= size) {
-        src.Seek(static_cast<size_t>(offset));
+    // In OS/2 bitmap arrays too the bits offset counts from the start of the file. A
+    // missing or bogus offset (some writers leave 0) means the bits follow the palette.
+    if (bitsOffset != 0 && bitsOffset >= src.GetPos() && bitsOffset <= size) {
+        src.Seek(bitsOffset);
     }
     CheckDataSize(src, h);
 

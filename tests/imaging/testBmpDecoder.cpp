@@ -232,9 +232,13 @@ TEST(BmpDecoder, SignaturesAndRefusals)
         EXPECT_EQ(e.GetCode(), PL_ERRFORMAT_NOT_SUPPORTED);
     }
 
-    // An OS/2 bitmap array: its header, then the first bitmap, offsets relative to it.
+    // An OS/2 bitmap array: its header, then the first bitmap, whose bits offset counts
+    // from the start of the file.
     std::vector<uint8_t> array = {'B', 'A', 40, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     array.insert(array.end(), file.begin(), file.end());
+    array[14 + 10] = static_cast<uint8_t>(array[14 + 10] + 28);  // the array header and the filler below
+    array.insert(array.end() - 8,
+                 {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE});
     decoder.Decode(array.data(), array.size(), bmp);
     EXPECT_TRUE(PixelOf(bmp, 1, 1) == (Rgb{6, 5, 4}));
     EXPECT_TRUE(PixelOf(bmp, 0, 1) == (Rgb{9, 8, 7}));
