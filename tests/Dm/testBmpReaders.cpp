@@ -155,3 +155,23 @@ TEST(WinBmpEx, DrawsOnlyTheBitmapPartOfTheClip)
     EXPECT_EQ(blits[0].bitmapWidth, 20);
     EXPECT_EQ(blits[0].op, CDrawContext::RasterOp::Copy);
 }
+
+TEST(WinBmpEx, RandomDamageGivesABitmapOrAnError)
+{
+    std::vector<uint8_t> bits(3 * 8, 0x5A);
+    const auto good = PackedDib(5, 3, 8, std::vector<uint8_t>(1024, 7), bits);
+    uint32_t seed = 7;
+    for (int round = 0; round < 2000; ++round) {
+        auto damaged = good;
+        for (int i = 0; i < 2; ++i) {
+            seed = seed * 1664525u + 1013904223u;
+            damaged[(seed >> 8) % 48] = static_cast<uint8_t>(seed >> 24);  // within the header
+        }
+        CWinBmpEx bmp;
+        try {
+            bmp.CreateFromPackedDib(damaged.data(), damaged.size());
+            EXPECT_LE(bmp.GetStride() * static_cast<size_t>(bmp.GetHeight()), damaged.size());
+        } catch (const PLTextException&) {
+        }
+    }
+}

@@ -420,3 +420,33 @@ TEST(Geometry, RoundingProjectionRotation)
     EXPECT_EQ(RotatePoint({10, 0}, M_PI / 2), CPoint(0, 10));
     EXPECT_EQ(Cross({INT32_MAX, 0}, {0, INT32_MAX}), static_cast<double>(INT32_MAX) * INT32_MAX);
 }
+
+TEST(CoordSystFile, RandomDamageNeverCrashes)
+{
+    CCoordSyst cs;
+    BuildSquare(cs, true, 1, 100);
+    auto* pCurve = new CTestCurve(&cs);
+    pCurve->GetPoints() = {{1, 2}, {3, 4}};
+    pCurve->GetResults();
+    cs.AddCurve(pCurve);
+    const std::string bytes = Store(cs, false);
+
+    uint32_t seed = 2024;
+    for (int round = 0; round < 2000; ++round) {
+        std::string damaged = bytes;
+        for (int i = 0; i < 3; ++i) {
+            seed = seed * 1664525u + 1013904223u;
+            damaged[(seed >> 8) % damaged.size()] = static_cast<char>(seed >> 24);
+        }
+        CArchive in(Bytes(damaged), damaged.size());
+        try {
+            std::unique_ptr<CObject> pObject(in.ReadObject(RUNTIME_CLASS(CCoordSyst)));
+            auto* pLoaded = static_cast<CCoordSyst*>(pObject.get());
+            CRecordingDrawContext dc;
+            pLoaded->Draw(dc);
+            pLoaded->HitTest(300, 400);
+            pLoaded->PixelToGraph(300, 200);
+        } catch (const CArchiveException&) {
+        }
+    }
+}
