@@ -5,9 +5,10 @@
 CDashedSnail::CDashedSnail(const CBmpManager& bmpManager, uint32_t threshold, bool bFollowTop, int maxDist)
     : CSnailAlgorithm(bmpManager, threshold, bFollowTop),
       m_nHalfMaxDist(maxDist / 2),
-      // The queue must look at least one point ahead, or a dash distance of 0 would stop the
-      // walk at its start point instead of following the dash like the solid follower.
-      m_nQueueLimit(maxDist > 1 ? maxDist : 1),
+      // Next takes a point and then fills from the back of the queue, so the queue must hold
+      // two points at least: with a dash distance of 1 or less it would be empty there, and
+      // there would be no point to go on from.
+      m_nQueueLimit(maxDist > 2 ? maxDist : 2),
       m_nMaxDist(maxDist)
 {
 }
@@ -39,7 +40,7 @@ bool CDashedSnail::Next(CPoint& point)
 void CDashedSnail::Fill()
 {
     const CBmpManager& bmp = *m_pBmpManager;
-    while (!m_bFinished && m_Queue.size() <= static_cast<size_t>(m_nQueueLimit)) {
+    while (!m_bFinished && !m_Queue.empty() && m_Queue.size() <= static_cast<size_t>(m_nQueueLimit)) {
         CPoint last = m_Queue.back();
         if (bmp.StepToNextColumn(last, m_bLeftwards, m_bFollowTop, m_Threshold)) {
             m_Queue.push_back(last);
