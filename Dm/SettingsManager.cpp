@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "Dm/ColorScale.h"
 #include "platform/MemorySettingsBackend.h"
 
 namespace {
@@ -70,6 +71,21 @@ CSettingsManager::CCurveOptions CSettingsManager::GetCurveOptions() const
     options.m_bDashed = m_Dashed.Get() != 0;
     options.m_nDashMaxDist = m_DashMaxDist.Get();
     return options;
+}
+
+std::unique_ptr<CColorScale> CSettingsManager::MakeColorScale() const
+{
+    // The stored colours are pixel words without alpha, the layout of the scale's colours.
+    return std::make_unique<CColorScale>(m_TopColor.GetPixelWord(), m_BottomColor.GetPixelWord(),
+                                         m_TopValue.Get(), m_BottomValue.Get());
+}
+
+void CSettingsManager::SetDensityDefaults(const CColorScale& scale)
+{
+    m_TopColor.SetPixelWord(scale.GetTopColor());
+    m_BottomColor.SetPixelWord(scale.GetBottomColor());
+    m_TopValue.Set(scale.GetTopValue());
+    m_BottomValue.Set(scale.GetBottomValue());
 }
 
 CSettingsManager* GetSettingsManager()

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "Dm/DoubleSettingValue.h"
@@ -9,6 +10,7 @@
 #include "Dm/PixelSettingValue.h"
 #include "Dm/StringSettingValue.h"
 
+class CColorScale;
 class CSettingsBackend;
 
 // The user's persistent defaults: sixteen typed values, each bound to a section and key of
@@ -63,6 +65,11 @@ public:
     bool GetExportPrompt() const { return m_ExportPrompt.Get() != 0; }
     char GetSeparator() const { return static_cast<char>(static_cast<unsigned char>(m_Separator.Get())); }
     const std::string& GetExtension() const { return m_Extension.Get(); }
+    // A new colour scale with the density defaults (TopColor, BottomColor, TopValue,
+    // BottomValue), for a new densitometry curve.
+    std::unique_ptr<CColorScale> MakeColorScale() const;
+    // Makes the scale's colours and values the new density defaults ("Use as default").
+    void SetDensityDefaults(const CColorScale& scale);
 
     // The values themselves, for the options pages.
     CStringSettingValue& GetVersionValue() { return m_Version; }

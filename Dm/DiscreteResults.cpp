@@ -1,0 +1,5 @@
+#include "Dm/DiscreteResults.h"
+
+IMPLEMENT_SERIAL(CDiscreteResults, CResults, 1)
+
+void CDiscreteResults::Serialize(CArchive& /*ar*/) {}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Dm/Results.h"
+
+// The results object of a discrete curve: one row per picked point, in the curve's point
+// order, converted to graph units by the curve's coordinate system. It has no setting of
+// its own, so its record in a document is empty. Bound to the curve that owns it.
+class CDiscreteResults : public CResults {
+    DECLARE_SERIAL(CDiscreteResults)
+public:
+    CDiscreteResults() = default;
+    CDiscreteResults& operator=(const CDiscreteResults&) = delete;
+
+    CResults* Clone() const override { return new CDiscreteResults(*this); }
+    // Nothing is stored.
+    void Serialize(CArchive& ar) override;
+
+private:
+    CDiscreteResults(const CDiscreteResults& other) = default;
+};
