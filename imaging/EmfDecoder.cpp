@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "imaging/SvgRasterizer.h"
+#include "imaging/Bmp.h"
 #include "imaging/TextException.h"
 
 namespace {
@@ -53,6 +54,7 @@ bool HeaderSize(const uint8_t* data, double& width, double& height)
 
 void PLEmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
 {
+    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (size < kHeaderSize || uint32_t(ReadLE32(data)) != kHeaderRecord ||
         uint32_t(ReadLE32(data + 40)) != kSignature) {
         Fail(PL_ERRWRONG_SIGNATURE, "This isn't an enhanced metafile.");

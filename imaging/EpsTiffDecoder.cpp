@@ -1,5 +1,6 @@
 #include "imaging/EpsTiffDecoder.h"
 
+#include "imaging/Bmp.h"
 #include "imaging/TextException.h"
 #include "imaging/TiffDecoder.h"
 
@@ -27,6 +28,7 @@ bool PLEpsTiffDecoder::HasTiffPreview(const uint8_t* data, size_t size)
 
 void PLEpsTiffDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
 {
+    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (!HasTiffPreview(data, size)) {
         throw PLTextException(PL_ERRWRONG_SIGNATURE, "EPS decoder: No TIFF preview in the file.");
     }

@@ -185,6 +185,7 @@ void Render(GifFileType* gif, const Placement& place, PLBmp& bmp)
 
 void PLGifDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
 {
+    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (size < 6 || std::memcmp(data, "GIF8", 4) != 0) {
         throw PLTextException(PL_ERRWRONG_SIGNATURE, "GIF decoder: Not a GIF file.");
     }

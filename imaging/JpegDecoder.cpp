@@ -180,6 +180,7 @@ bool ReadJpeg(JpegState& state, const uint8_t* data, size_t size, PLBmp& bmp)
 
 void PLJpegDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
 {
+    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (size < 3 || data[0] != 0xFF || data[1] != 0xD8) {
         throw PLTextException(PL_ERRWRONG_SIGNATURE, "JPEG decoder: Not a JPEG file.");
     }

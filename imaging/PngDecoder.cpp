@@ -155,6 +155,7 @@ struct PngStructs {
 
 void PLPngDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
 {
+    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (size < 8 || png_sig_cmp(data, 0, 8) != 0) {
         throw PLTextException(PL_ERRWRONG_SIGNATURE, "PNG decoder: Not a PNG file.");
     }

@@ -582,6 +582,7 @@ Image ReadImageFields(TIFF* tif, const TiffInput& input)
 
 void PLTiffDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
 {
+    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (size < 8 || !((data[0] == 'I' && data[1] == 'I') || (data[0] == 'M' && data[1] == 'M'))) {
         throw PLTextException(PL_ERRWRONG_SIGNATURE, "TIFF decoder: Not a TIFF file.");
     }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "imaging/PngDecoder.h"
+#include "imaging/Bmp.h"
 #include "imaging/TextException.h"
 
 namespace {
@@ -94,6 +95,7 @@ struct WmfApi {
 
 void PLWmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
 {
+    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (size < 18 || size > 0x7FFFFFFF) {
         Fail(PL_ERRBAD_FORMAT, "This isn't a valid metafile.");
     }
