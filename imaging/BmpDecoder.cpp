@@ -319,6 +319,17 @@ void DecodeRle(PLDataSource& src, const Header& h, PLBmp& bmp)
 
 void PLBmpDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
 {
+    // A failed decode leaves no half-made picture behind.
+    try {
+        DecodeUnchecked(data, size, bmp);
+    } catch (...) {
+        bmp.Clear();
+        throw;
+    }
+}
+
+void PLBmpDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
+{
     PLDataSource src(data, size, kName);
     if (size < 2) {
         throw PLTextException(PL_ERRWRONG_SIGNATURE, "Bitmap decoder: This isn't a bitmap.");

@@ -14,4 +14,7 @@ class PLBmpDecoder : public PLPicDecoder {
 public:
     PLBmpDecoder() = default;
     void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
+
+private:
+    void DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp);
 };

@@ -54,6 +54,17 @@ private:
 
 void PLPcxDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
 {
+    // A failed decode leaves no half-made picture behind.
+    try {
+        DecodeUnchecked(data, size, bmp);
+    } catch (...) {
+        bmp.Clear();
+        throw;
+    }
+}
+
+void PLPcxDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
+{
     PLDataSource src(data, size, kName);
     src.Require(kHeaderSize);
     const uint8_t* header = data;

@@ -8,4 +8,7 @@ class PLPgmDecoder : public PLPicDecoder {
 public:
     PLPgmDecoder() = default;
     void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
+
+private:
+    void DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp);
 };

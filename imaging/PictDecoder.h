@@ -24,6 +24,7 @@ public:
     void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
 
 private:
+    void DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp);
     void SkipOpcode(PLDataSource& src, uint16_t opcode) const;
     void DrawPixmap(const PLPictPixmap& pixmap, PLBmp& bmp);
     void PromoteToTrueColor(PLBmp& bmp);

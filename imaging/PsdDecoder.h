@@ -10,4 +10,7 @@ class PLPsdDecoder : public PLPicDecoder {
 public:
     PLPsdDecoder() = default;
     void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
+
+private:
+    void DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp);
 };

@@ -11,4 +11,7 @@ class PLTgaDecoder : public PLPicDecoder {
 public:
     PLTgaDecoder() = default;
     void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
+
+private:
+    void DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp);
 };

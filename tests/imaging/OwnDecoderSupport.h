@@ -53,6 +53,22 @@ inline std::string PythonWithPil()
     return "";
 }
 
+// A tool's command line with $S replaced by the source picture and $O by the output file.
+inline std::string Expand(std::string command, const std::string& source, const std::string& output)
+{
+    for (auto [key, value] : {std::pair<std::string, std::string>{"$S", source}, {"$O", output}}) {
+        for (size_t at = command.find(key); at != std::string::npos; at = command.find(key)) {
+            command.replace(at, 2, value);
+        }
+    }
+    return command;
+}
+
+inline uint32_t Le32(const std::vector<uint8_t>& d, size_t at)
+{
+    return d[at] | (d[at + 1] << 8) | (d[at + 2] << 16) | (uint32_t(d[at + 3]) << 24);
+}
+
 inline std::vector<uint8_t> ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

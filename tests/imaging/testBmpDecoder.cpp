@@ -15,27 +15,12 @@ namespace {
 struct BmpCase {
     const char* name;
     const char* tool;
-    const char* command;  // %s: source picture, %o: output file
+    const char* command;  // $S: source picture, $O: output file
     Picture picture;
     int expectedBpp;
     uint32_t headerSize;
     uint32_t compression;
 };
-
-std::string Expand(std::string command, const std::string& in, const std::string& out)
-{
-    for (auto [key, value] : {std::pair<std::string, std::string>{"%s", in}, {"%o", out}}) {
-        for (size_t at = command.find(key); at != std::string::npos; at = command.find(key)) {
-            command.replace(at, 2, value);
-        }
-    }
-    return command;
-}
-
-uint32_t Le32(const std::vector<uint8_t>& d, size_t at)
-{
-    return d[at] | (d[at + 1] << 8) | (d[at + 2] << 16) | (uint32_t(d[at + 3]) << 24);
-}
 
 void PutLe16(std::vector<uint8_t>& d, uint32_t v)
 {
@@ -110,19 +95,19 @@ TEST_P(BmpFromTools, DecodesEveryPixel)
 INSTANTIATE_TEST_SUITE_P(
     Variants, BmpFromTools,
     ::testing::Values(
-        BmpCase{"bmp24", "convert", "convert %s BMP3:%o", EightColors, 32, 40, 0},
-        BmpCase{"bmp1", "ppmtobmp", "ppmtobmp -bpp 1 %s > %o", TwoColors, 1, 40, 0},
-        BmpCase{"bmp4", "ppmtobmp", "ppmtobmp -bpp 4 %s > %o", EightColors, 8, 40, 0},
-        BmpCase{"bmp8", "ppmtobmp", "ppmtobmp -bpp 8 %s > %o", ManyColors, 8, 40, 0},
-        BmpCase{"bmpos2", "ppmtobmp", "ppmtobmp -os2 -bpp 8 %s > %o", ManyColors, 8, 12, 0},
-        BmpCase{"bmpos2rgb", "ppmtobmp", "ppmtobmp -os2 -bpp 24 %s > %o", EightColors, 32, 12, 0},
-        BmpCase{"bmprle8", "convert", "convert %s -type Palette -compress RLE BMP3:%o", ManyColors, 8, 40, 1},
-        BmpCase{"bmp565", "convert", "convert %s -define bmp:subtype=RGB565 %o", PrimaryColors, 32, 124, 3},
-        BmpCase{"bmp555", "convert", "convert %s -define bmp:subtype=RGB555 %o", PrimaryColors, 32, 124, 3},
+        BmpCase{"bmp24", "convert", "convert $S BMP3:$O", EightColors, 32, 40, 0},
+        BmpCase{"bmp1", "ppmtobmp", "ppmtobmp -bpp 1 $S > $O", TwoColors, 1, 40, 0},
+        BmpCase{"bmp4", "ppmtobmp", "ppmtobmp -bpp 4 $S > $O", EightColors, 8, 40, 0},
+        BmpCase{"bmp8", "ppmtobmp", "ppmtobmp -bpp 8 $S > $O", ManyColors, 8, 40, 0},
+        BmpCase{"bmpos2", "ppmtobmp", "ppmtobmp -os2 -bpp 8 $S > $O", ManyColors, 8, 12, 0},
+        BmpCase{"bmpos2rgb", "ppmtobmp", "ppmtobmp -os2 -bpp 24 $S > $O", EightColors, 32, 12, 0},
+        BmpCase{"bmprle8", "convert", "convert $S -type Palette -compress RLE BMP3:$O", ManyColors, 8, 40, 1},
+        BmpCase{"bmp565", "convert", "convert $S -define bmp:subtype=RGB565 $O", PrimaryColors, 32, 124, 3},
+        BmpCase{"bmp555", "convert", "convert $S -define bmp:subtype=RGB555 $O", PrimaryColors, 32, 124, 3},
         // ImageMagick leaves out the masks that its bit-fields header announces.
-        BmpCase{"bmp555nomasks", "convert", "convert %s -define bmp:subtype=RGB555 BMP3:%o", PrimaryColors,
+        BmpCase{"bmp555nomasks", "convert", "convert $S -define bmp:subtype=RGB555 BMP3:$O", PrimaryColors,
                 32, 40, 3},
-        BmpCase{"bmp32", "convert", "convert %s -alpha on %o", EightColors, 32, 124, 3}),
+        BmpCase{"bmp32", "convert", "convert $S -alpha on $O", EightColors, 32, 124, 3}),
     [](const ::testing::TestParamInfo<BmpCase>& info) { return std::string(info.param.name); });
 
 TEST(BmpDecoder, TopDownRowsAndResolution)

@@ -13,11 +13,6 @@ using namespace owntest;
 
 namespace {
 
-uint32_t Le32(const std::vector<uint8_t>& d, size_t at)
-{
-    return d[at] | (d[at + 1] << 8) | (d[at + 2] << 16) | (uint32_t(d[at + 3]) << 24);
-}
-
 // Draws picture into a new bitmap of the given depth; at 1 and 8 bits the palette holds
 // the picture's colours in order of appearance.
 void Draw(PLBmp& bmp, int bpp, const Picture& picture)

@@ -56,16 +56,6 @@ void PrintTo(const ToolCase& c, std::ostream* os)
     *os << c.name;
 }
 
-std::string Expand(std::string command, const std::string& in, const std::string& out)
-{
-    for (auto [key, value] : {std::pair<std::string, std::string>{"$S", in}, {"$O", out}}) {
-        for (size_t at = command.find(key); at != std::string::npos; at = command.find(key)) {
-            command.replace(at, 2, value);
-        }
-    }
-    return command;
-}
-
 class OwnDecoderFromTools : public ::testing::TestWithParam<ToolCase> {};
 
 }  // namespace
