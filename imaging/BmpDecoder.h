@@ -2,8 +2,6 @@
 
 #include "imaging/PicDecoder.h"
 
-class PLDataSource;
-
 // Decoder of Windows and OS/2 bitmap files ("BM", and the first bitmap of an OS/2 bitmap
 // array "BA"). Reads the core (12-byte), OS/2 2.x and Windows info headers (40, 52, 56,
 // 108 and 124 bytes); 1, 4 and 8 bits with a palette, RLE8 and RLE4, 16 bits (5-5-5 or bit
