@@ -77,8 +77,8 @@ void PLPsdDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
     if (mode != kGrey && mode != kIndexed && mode != kRgb) {
         throw PLTextException(PL_ERRFORMAT_NOT_SUPPORTED, "This PSD color mode is not supported.");
     }
-    if (depth != 8) {
-        src.Fail(PL_ERRFORMAT_NOT_SUPPORTED, "Only 8 bits per channel are supported.");
+    if (depth != 8 && depth != 16) {
+        src.Fail(PL_ERRFORMAT_NOT_SUPPORTED, "Only 8 and 16 bits per channel are supported.");
     }
     const unsigned used = mode == kRgb ? 3 : 1;
     if (channels < used || channels > 56) {
@@ -108,7 +108,7 @@ void PLPsdDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
     // The byte counts of every row of every channel come first, then the packed rows.
     const uint64_t rowCount = static_cast<uint64_t>(channels) * height;
     const uint8_t* counts = src.ReadBytes(static_cast<size_t>(rowCount * 2));
-    // A packed row of two bytes yields at most 128 pixels.
+    // A packed row of two bytes yields at most 128 samples.
     src.CheckCompressedPixels(pixels * used, 64);
 
     bmp.Create(static_cast<int32_t>(width), static_cast<int32_t>(height), mode == kRgb ? 32 : 8);
@@ -121,13 +121,22 @@ void PLPsdDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
     }
     ReadResolution(resources, resourcesLength, bmp);
 
-    std::vector<uint8_t> row(width);
+    const size_t sampleBytes = depth / 8u;
+    const size_t rowBytes = width * sampleBytes;
+    std::vector<uint8_t> row(rowBytes);
+    auto sample = [&row, sampleBytes](uint32_t x) {
+        if (sampleBytes == 1) {
+            return row[x];
+        }
+        const uint32_t value = (uint32_t(row[2 * x]) << 8) | row[2 * x + 1];  // big-endian
+        return static_cast<uint8_t>((value * 255u + 32767u) / 65535u);
+    };
     for (unsigned channel = 0; channel < used; ++channel) {
         for (uint32_t y = 0; y < height; ++y) {
             const uint64_t index = static_cast<uint64_t>(channel) * height + y;
             const size_t packed = static_cast<size_t>((counts[index * 2] << 8) | counts[index * 2 + 1]);
             const uint8_t* in = src.ReadBytes(packed);
-            if (PLPackBits::Unpack(in, packed, row.data(), width) != width) {
+            if (PLPackBits::Unpack(in, packed, row.data(), rowBytes) != rowBytes) {
                 src.Fail(PL_ERRBAD_FORMAT, "Packed row too short.");
             }
             uint8_t* out = bmp.GetRow(static_cast<int32_t>(y));
@@ -135,7 +144,7 @@ void PLPsdDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
                 // Channels come red, green, blue; the bitmap stores blue, green, red.
                 uint8_t* p = out + (2 - channel);
                 for (uint32_t x = 0; x < width; ++x, p += 4) {
-                    *p = row[x];
+                    *p = sample(x);
                 }
                 if (channel == 0) {
                     for (uint32_t x = 0; x < width; ++x) {
@@ -143,7 +152,9 @@ void PLPsdDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
                     }
                 }
             } else {
-                std::memcpy(out, row.data(), width);
+                for (uint32_t x = 0; x < width; ++x) {
+                    out[x] = sample(x);
+                }
             }
         }
     }

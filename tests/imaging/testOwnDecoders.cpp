@@ -141,13 +141,15 @@ INSTANTIATE_TEST_SUITE_P(
                  ManyColors, 32, 1, '3'}),
     [](const ::testing::TestParamInfo<ToolCase>& info) { return std::string(info.param.name); });
 
-// PSD: byte 25 is the colour mode.
+// PSD: byte 25 is the colour mode, byte 23 the bits per channel.
 INSTANTIATE_TEST_SUITE_P(
     Psd, OwnDecoderFromTools,
     ::testing::Values(
         ToolCase{"psdrgb", Kind::Psd, "convert", "convert $S -compress RLE psd:$O", EightColors, 32, 25, 3},
         ToolCase{"psdindexed", Kind::Psd, "convert", "convert $S -type Palette -compress RLE psd:$O",
                  ManyColors, 8, 25, 2},
+        ToolCase{"psdrgb16", Kind::Psd, "convert", "convert $S -depth 16 -compress RLE psd:$O", EightColors,
+                 32, 23, 16},
         ToolCase{"psdgrey", Kind::Psd, "convert ppmtopgm",
                  "ppmtopgm $S > $O.pgm && convert $O.pgm -compress RLE psd:$O", Greys, 8, 25, 1}),
     [](const ::testing::TestParamInfo<ToolCase>& info) { return std::string(info.param.name); });
