@@ -39,18 +39,6 @@ void PLDataSource::Require(uint64_t count) const
     }
 }
 
-uint8_t PLDataSource::ReadByte()
-{
-    Require(1);
-    return m_pData[m_nPos++];
-}
-
-uint8_t PLDataSource::PeekByte() const
-{
-    Require(1);
-    return m_pData[m_nPos];
-}
-
 uint16_t PLDataSource::ReadLE16()
 {
     const uint8_t* p = ReadBytes(2);

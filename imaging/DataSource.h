@@ -26,8 +26,21 @@ public:
     // that a size computed from header fields is checked before it is narrowed to size_t.
     void Require(uint64_t count) const;
 
-    uint8_t ReadByte();
-    uint8_t PeekByte() const;
+    // Inline: the run-length decoders read one byte at a time.
+    uint8_t ReadByte()
+    {
+        if (m_nPos >= m_nSize) {
+            FailEndOfFile();
+        }
+        return m_pData[m_nPos++];
+    }
+    uint8_t PeekByte() const
+    {
+        if (m_nPos >= m_nSize) {
+            FailEndOfFile();
+        }
+        return m_pData[m_nPos];
+    }
     uint16_t ReadLE16();
     uint32_t ReadLE32();
     uint16_t ReadBE16();

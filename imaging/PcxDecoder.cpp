@@ -1,5 +1,6 @@
 #include "imaging/PcxDecoder.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -27,19 +28,20 @@ public:
         }
         size_t done = 0;
         while (done < length) {
-            if (m_nRun == 0) {
-                const uint8_t c = m_Src.ReadByte();
-                if ((c & 0xC0) == 0xC0) {
-                    m_nRun = c & 0x3F;
-                    m_nValue = m_Src.ReadByte();
-                } else {
-                    m_nRun = 1;
-                    m_nValue = c;
-                }
+            if (m_nRun > 0) {
+                const size_t count = std::min<size_t>(m_nRun, length - done);
+                std::memset(out + done, m_nValue, count);
+                done += count;
+                m_nRun -= static_cast<unsigned>(count);
                 continue;
             }
-            out[done++] = m_nValue;
-            --m_nRun;
+            const uint8_t c = m_Src.ReadByte();
+            if ((c & 0xC0) == 0xC0) {
+                m_nRun = c & 0x3F;
+                m_nValue = m_Src.ReadByte();
+            } else {
+                out[done++] = c;
+            }
         }
     }
 

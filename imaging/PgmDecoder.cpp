@@ -1,5 +1,7 @@
 #include "imaging/PgmDecoder.h"
 
+#include <cstring>
+
 #include "imaging/Bmp.h"
 #include "imaging/DataSource.h"
 #include "imaging/PnmReader.h"
@@ -47,6 +49,10 @@ void PLPgmDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
     bmp.SetGrayPalette();
     for (int32_t y = 0; y < height; ++y) {
         uint8_t* out = bmp.GetRow(y);
+        if (!plain && maxval == 255) {
+            std::memcpy(out, src.ReadBytes(static_cast<size_t>(width)), static_cast<size_t>(width));
+            continue;
+        }
         for (int32_t x = 0; x < width; ++x) {
             const uint32_t sample = plain ? reader.ReadNumber(65535) : reader.ReadRawSample(maxval);
             out[x] = reader.Scale(sample, maxval);

@@ -272,6 +272,12 @@ void PLPictDecoder::DrawPixmap(const PLPictPixmap& pixmap, PLBmp& bmp)
         throw PLTextException(PL_ERRBAD_FORMAT, "Error decoding pict: Too many images.");
     }
     const int bpp = bmp.GetBitsPerPixel();
+    // The source column of every destination column, -1 outside the pixel map.
+    std::vector<int32_t> columns(static_cast<size_t>(x1 - x0));
+    for (int64_t x = x0; x < x1; ++x) {
+        const int64_t sx = s.left + (x - d.left) * s.Width() / d.Width() - b.left;
+        columns[static_cast<size_t>(x - x0)] = sx < 0 || sx >= b.Width() ? -1 : static_cast<int32_t>(sx);
+    }
     for (int64_t y = y0; y < y1; ++y) {
         const int64_t sy = s.top + (y - d.top) * s.Height() / d.Height() - b.top;
         if (sy < 0 || sy >= b.Height()) {
@@ -279,20 +285,20 @@ void PLPictDecoder::DrawPixmap(const PLPictPixmap& pixmap, PLBmp& bmp)
         }
         uint8_t* row = bmp.GetRow(static_cast<int32_t>(y - m_nFrameTop));
         for (int64_t x = x0; x < x1; ++x) {
-            const int64_t sx = s.left + (x - d.left) * s.Width() / d.Width() - b.left;
-            if (sx < 0 || sx >= b.Width()) {
+            const int32_t sx = columns[static_cast<size_t>(x - x0)];
+            if (sx < 0) {
                 continue;
             }
             const auto bx = static_cast<size_t>(x - m_nFrameLeft);
             if (!indexed) {
-                const uint32_t c = pixmap.ColorAt(static_cast<int32_t>(sx), static_cast<int32_t>(sy));
+                const uint32_t c = pixmap.ColorAt(sx, static_cast<int32_t>(sy));
                 uint8_t* p = row + bx * 4;
                 p[0] = static_cast<uint8_t>(c);
                 p[1] = static_cast<uint8_t>(c >> 8);
                 p[2] = static_cast<uint8_t>(c >> 16);
                 p[3] = 0xFF;
             } else {
-                const uint8_t index = pixmap.IndexAt(static_cast<int32_t>(sx), static_cast<int32_t>(sy));
+                const uint8_t index = pixmap.IndexAt(sx, static_cast<int32_t>(sy));
                 if (bpp == 8) {
                     row[bx] = index;
                 } else {

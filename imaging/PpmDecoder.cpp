@@ -47,6 +47,17 @@ void PLPpmDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
     bmp.Create(width, height, 32);
     for (int32_t y = 0; y < height; ++y) {
         uint8_t* out = bmp.GetRow(y);
+        if (!plain && maxval == 255) {
+            // The common case, without scaling: straight from the row's bytes.
+            const uint8_t* in = src.ReadBytes(static_cast<size_t>(width) * 3);
+            for (int32_t x = 0; x < width; ++x, in += 3, out += 4) {
+                out[0] = in[2];
+                out[1] = in[1];
+                out[2] = in[0];
+                out[3] = 0xFF;
+            }
+            continue;
+        }
         for (int32_t x = 0; x < width; ++x, out += 4) {
             uint8_t rgb[3];
             for (uint8_t& component : rgb) {
