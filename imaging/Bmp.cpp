@@ -21,7 +21,7 @@ void PLBmp::Create(int32_t width, int32_t height, int bitsPerPixel)
 
     Clear();
     try {
-        m_Bits.assign(static_cast<size_t>(total), 0);
+        m_Bits = CLargeBuffer(static_cast<size_t>(total));
         m_Rows.resize(static_cast<size_t>(height));
         if (bitsPerPixel <= 8) {
             m_Palette.assign(static_cast<size_t>(4) << bitsPerPixel, 0);
@@ -42,7 +42,7 @@ void PLBmp::Create(int32_t width, int32_t height, int bitsPerPixel)
 void PLBmp::Clear()
 {
     // Give the memory back rather than keep the capacity of a large picture.
-    std::vector<uint8_t>().swap(m_Bits);
+    m_Bits = CLargeBuffer();
     std::vector<uint8_t*>().swap(m_Rows);
     std::vector<uint8_t>().swap(m_Palette);
     m_nWidth = 0;

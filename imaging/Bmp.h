@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/LargeBuffer.h"
 #include "platform/PixelBuffer.h"
 
 // The image layer's bitmap: what decoders fill and the BMP encoder reads.
@@ -60,7 +61,7 @@ private:
     size_t m_nStride = 0;
     int m_nDpiX = 0;
     int m_nDpiY = 0;
-    std::vector<uint8_t> m_Bits;
+    CLargeBuffer m_Bits;
     std::vector<uint8_t*> m_Rows;
     std::vector<uint8_t> m_Palette;
 };
