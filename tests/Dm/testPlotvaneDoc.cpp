@@ -678,18 +678,3 @@ TEST_F(PlotvaneDocTest, ModelClassesAreKnownByName)
                              "CDiscreteResults", "CDensityResults"})
         EXPECT_NE(CRuntimeClass::FromName(name), nullptr) << name;
 }
-
-TEST_F(PlotvaneDocTest, CommandsAreEnabledByContentAndConstruction)
-{
-    CPlotvaneDoc doc;
-    EXPECT_TRUE(doc.CanOpenGraphic(false, false));
-    EXPECT_FALSE(doc.CanOpenGraphic(true, false));
-    EXPECT_FALSE(doc.CanOpenGraphic(false, true));
-    EXPECT_FALSE(doc.CanSaveDocument(false));
-    CCoordSyst* pCoordSyst = AddCoordSyst(doc);
-    EXPECT_FALSE(doc.CanExport(false));
-    AddCurve<CDiscreteCurve>(doc, pCoordSyst);
-    EXPECT_TRUE(doc.CanExport(false));
-    EXPECT_FALSE(doc.CanExport(true));
-    EXPECT_FALSE(doc.OnExport());
-}
