@@ -27,7 +27,8 @@ void CSplineCurve::DeleteNodesAndSegments()
         delete pNode;
     m_NodeList.clear();
     m_pActiveNode = nullptr;
-    m_bSegmentsBuilt = false;
+    // No nodes, no segments: the lists match.
+    m_bSegmentsBuilt = true;
 }
 
 void CSplineCurve::Clear()
@@ -64,8 +65,18 @@ void CSplineCurve::EnsureSegments()
 
 void CSplineCurve::EnsureSegmentsBuilt()
 {
-    if (!m_bSegmentsBuilt && m_NodeList.size() >= 2)
+    if (m_bSegmentsBuilt)
+        return;
+    if (m_NodeList.size() >= 2) {
         EnsureSegments();
+        return;
+    }
+    // No pair of nodes, so no segment: the empty list matches, and segments added from
+    // now on keep it matching.
+    for (CSplineSegment* pSegment : m_SegmentList)
+        delete pSegment;
+    m_SegmentList.clear();
+    m_bSegmentsBuilt = true;
 }
 
 bool CSplineCurve::AddBack(const CPoint& point)

@@ -102,6 +102,8 @@ protected:
 
     NodeList m_NodeList;
     SegmentList m_SegmentList;
-    bool m_bSegmentsBuilt = false;
+    // The segment list matches the nodes (true for an empty curve; false after cloning or
+    // loading until EnsureSegments).
+    bool m_bSegmentsBuilt = true;
     CSplineNode* m_pActiveNode = nullptr;
 };
