@@ -44,12 +44,52 @@ int16_t ReadLE16(const uint8_t* p)
     return static_cast<int16_t>(p[0] | p[1] << 8);
 }
 
+uint32_t ReadLE32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+bool HasPlaceableHeader(const uint8_t* data, size_t size)
+{
+    return size >= 22 && data[0] == 0xD7 && data[1] == 0xCD && data[2] == 0xC6 && data[3] == 0x9A;
+}
+
+// libwmf believes the header's largest record size (it allocates a buffer that large) and
+// the sizes of the records. Walking the records first refuses a file whose records pass
+// its end or outgrow the announced largest one.
+void CheckRecords(const uint8_t* data, size_t size)
+{
+    size_t pos = HasPlaceableHeader(data, size) ? 22 : 0;
+    if (size - pos < 18 || data[pos + 2] != 9 || data[pos + 3] != 0) {
+        Fail(PL_ERRBAD_FORMAT, "This isn't a valid metafile.");
+    }
+    const uint64_t largestAnnounced = ReadLE32(data + pos + 12);
+    if (largestAnnounced * 2 > size) {
+        Fail(PL_ERRBAD_FORMAT, "Damaged metafile header.");
+    }
+    pos += 18;
+    for (;;) {
+        if (size - pos < 6) {
+            Fail(PL_ERREND_OF_FILE, "Unexpected end of file.");
+        }
+        const uint64_t words = ReadLE32(data + pos);
+        const unsigned function = data[pos + 4] | data[pos + 5] << 8;
+        if (words < 3 || words * 2 > size - pos || words > largestAnnounced) {
+            Fail(PL_ERRBAD_FORMAT, "Damaged metafile record.");
+        }
+        if (function == 0) {
+            return;  // end of the metafile
+        }
+        pos += static_cast<size_t>(words * 2);
+    }
+}
+
 // The picture frame of a placeable metafile in libwmf's device units (points from the
 // window origin), or false for a file without the placeable header. libwmf's scan gives
 // only the extent of what is drawn, which would crop the picture's margins.
 bool PlaceableFrame(const uint8_t* data, size_t size, wmfD_Rect& frame)
 {
-    if (size < 22 || !(data[0] == 0xD7 && data[1] == 0xCD && data[2] == 0xC6 && data[3] == 0x9A)) {
+    if (!HasPlaceableHeader(data, size)) {
         return false;
     }
     const double width = double(ReadLE16(data + 10)) - ReadLE16(data + 6);
@@ -99,6 +139,7 @@ void PLWmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
     if (size < 18 || size > 0x7FFFFFFF) {
         Fail(PL_ERRBAD_FORMAT, "This isn't a valid metafile.");
     }
+    CheckRecords(data, size);
     wmfAPI_Options options;
     std::memset(&options, 0, sizeof(options));
     options.function = wmf_gd_function;

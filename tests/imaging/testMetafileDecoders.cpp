@@ -3,6 +3,7 @@
 // margins of the picture frame kept.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -67,7 +68,9 @@ std::vector<uint8_t> MakeWmf(int width, int height, int left, int top, int right
     placeable.U16(checksum);
 
     Bytes records;
-    auto record = [&records](uint16_t function, std::initializer_list<uint16_t> words) {
+    size_t largest = 0;
+    auto record = [&records, &largest](uint16_t function, std::initializer_list<uint16_t> words) {
+        largest = std::max(largest, 3 + words.size());
         records.U32(static_cast<uint32_t>(3 + words.size()));
         records.U16(function);
         for (const uint16_t w : words) {
@@ -92,6 +95,7 @@ std::vector<uint8_t> MakeWmf(int width, int height, int left, int top, int right
         }
         words.push_back(uint16_t(top + 5));  // y, then x
         words.push_back(uint16_t(left + 5));
+        largest = std::max(largest, 3 + words.size());
         records.U32(static_cast<uint32_t>(3 + words.size()));
         records.U16(0x0521);  // TEXTOUT, in the default font
         for (const uint16_t w : words) {
@@ -105,8 +109,8 @@ std::vector<uint8_t> MakeWmf(int width, int height, int left, int top, int right
     header.U16(9);       // header words
     header.U16(0x0300);  // version
     header.U32(static_cast<uint32_t>((18 + records.Size()) / 2));
-    header.U16(2);  // objects
-    header.U32(8);  // largest record, words
+    header.U16(2);                               // objects
+    header.U32(static_cast<uint32_t>(largest));  // words
     header.U16(0);
 
     std::vector<uint8_t> file = placeableHeader ? placeable.Data() : std::vector<uint8_t>();
@@ -250,6 +254,14 @@ TEST(MetafileDecoders, RefuseDamagedFiles)
     EXPECT_THROW(Decode(wmfDecoder, text, bmp), PLTextException);
     EXPECT_THROW(Decode(emfDecoder, text, bmp), PLTextException);
     EXPECT_THROW(Decode(emfDecoder, wmf, bmp), PLTextException);
+    // A header announcing a largest record of gigabytes (libwmf would allocate it), and a
+    // record passing the end of the file.
+    std::vector<uint8_t> lying = wmf;
+    lying[22 + 15] = 0x7F;
+    EXPECT_THROW(Decode(wmfDecoder, lying, bmp), PLTextException);
+    lying = wmf;
+    lying[22 + 18 + 3] = 0x01;
+    EXPECT_THROW(Decode(wmfDecoder, lying, bmp), PLTextException);
     // Cut anywhere, or with any byte changed: a picture or the layer's error, nothing else.
     for (size_t cut = 0; cut < wmf.size(); ++cut) {
         const std::vector<uint8_t> part(wmf.begin(), wmf.begin() + static_cast<long>(cut));
