@@ -1,3 +1,34 @@
 #include "Dm/Results.h"
 
+#include "Dm/CoordSyst.h"
+#include "Dm/Curve.h"
+#include "platform/NumberFormat.h"
+
 IMPLEMENT_DYNAMIC(CResults, CObject)
+
+void CResults::GetTitleLine(int nIndex, CellList& cells) const
+{
+    const CCoordSyst* pCoordSyst = m_pCurve != nullptr ? m_pCurve->GetCoordSyst() : nullptr;
+    if (nIndex == 0 && m_pCurve != nullptr) {
+        cells.push_back(m_pCurve->GetName());
+        cells.emplace_back();
+    } else if (nIndex == 1 && pCoordSyst != nullptr) {
+        cells.push_back(pCoordSyst->GetXAxe().GetName());
+        cells.push_back(pCoordSyst->GetYAxe().GetName());
+    } else {
+        cells.emplace_back();
+        cells.emplace_back();
+    }
+}
+
+void CResults::GetRow(int nIndex, CellList& cells) const
+{
+    if (nIndex < 0 || static_cast<size_t>(nIndex) >= m_Rows.size()) {
+        cells.emplace_back();
+        cells.emplace_back();
+        return;
+    }
+    const CLogicPoint& row = m_Rows[static_cast<size_t>(nIndex)];
+    cells.push_back(FormatG(row.x));
+    cells.push_back(row.IsValid() ? FormatG(row.y) : std::string());
+}
