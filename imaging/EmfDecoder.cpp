@@ -2,11 +2,14 @@
 
 #include <emf2svg.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "imaging/MetafileCanvas.h"
 #include "imaging/SvgRasterizer.h"
 #include "imaging/Bmp.h"
 #include "imaging/TextException.h"
@@ -50,6 +53,27 @@ bool HeaderSize(const uint8_t* data, double& width, double& height)
     return false;
 }
 
+// Walks the records up to EMR_EOF: each must lie inside the file. Returns their number.
+uint64_t CountRecords(const uint8_t* data, size_t size)
+{
+    const uint32_t kEndRecord = 14;
+    size_t pos = 0;
+    uint64_t records = 0;
+    while (size - pos >= 8) {
+        const auto type = uint32_t(ReadLE32(data + pos));
+        const auto bytes = uint32_t(ReadLE32(data + pos + 4));
+        if (bytes < 8 || bytes > size - pos) {
+            Fail(PL_ERRBAD_FORMAT, "Damaged metafile record.");
+        }
+        ++records;
+        if (type == kEndRecord) {
+            return records;
+        }
+        pos += bytes;
+    }
+    Fail(PL_ERREND_OF_FILE, "Unexpected end of file.");
+}
+
 }  // namespace
 
 void PLEmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
@@ -64,6 +88,9 @@ void PLEmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
     if (!HeaderSize(data, width, height)) {
         Fail(PL_ERRBAD_FORMAT, "The metafile has no size.");
     }
+    const double scale = PLMetafileCanvas::Scale(width, height, CountRecords(data, size));
+    width = std::max(1.0, std::round(width * scale));
+    height = std::max(1.0, std::round(height * scale));
     // libemf2svg takes a writable buffer (it swaps bytes in place on big-endian machines);
     // the caller's data may be a read-only mapping.
     std::vector<char> contents(data, data + size);

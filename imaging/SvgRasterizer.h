@@ -13,8 +13,8 @@ class PLBmp;
 class PLSvgRasterizer {
 public:
     // Largest side of the bitmap; a larger document is scaled down to fit, keeping its
-    // aspect ratio, so that a lying metafile frame cannot ask for gigabytes.
-    static constexpr double kMaxSide = 10000;
+    // aspect ratio, so that a lying size cannot ask for gigabytes.
+    static constexpr double kMaxSide = 4096;
 
     // decoderName prefixes error messages ("WMF decoder"). width and height are the wanted
     // size in pixels; 0 takes the document's own size.

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "imaging/MetafileCanvas.h"
 #include "imaging/PngDecoder.h"
 #include "imaging/Bmp.h"
 #include "imaging/TextException.h"
@@ -56,9 +57,10 @@ bool HasPlaceableHeader(const uint8_t* data, size_t size)
 
 // libwmf believes the header's largest record size (it allocates a buffer that large) and
 // the sizes of the records. Walking the records first refuses a file whose records pass
-// its end or outgrow the announced largest one.
-void CheckRecords(const uint8_t* data, size_t size)
+// its end or outgrow the announced largest one. Returns the number of records.
+uint64_t CheckRecords(const uint8_t* data, size_t size)
 {
+    uint64_t records = 0;
     size_t pos = HasPlaceableHeader(data, size) ? 22 : 0;
     if (size - pos < 18 || data[pos + 2] != 9 || data[pos + 3] != 0) {
         Fail(PL_ERRBAD_FORMAT, "This isn't a valid metafile.");
@@ -78,9 +80,10 @@ void CheckRecords(const uint8_t* data, size_t size)
             Fail(PL_ERRBAD_FORMAT, "Damaged metafile record.");
         }
         if (function == 0) {
-            return;  // end of the metafile
+            return records;  // end of the metafile
         }
         pos += static_cast<size_t>(words * 2);
+        ++records;
     }
 }
 
@@ -139,7 +142,7 @@ void PLWmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
     if (size < 18 || size > 0x7FFFFFFF) {
         Fail(PL_ERRBAD_FORMAT, "This isn't a valid metafile.");
     }
-    CheckRecords(data, size);
+    const uint64_t records = CheckRecords(data, size);
     wmfAPI_Options options;
     std::memset(&options, 0, sizeof(options));
     options.function = wmf_gd_function;
@@ -180,7 +183,8 @@ void PLWmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
     if (!(extentX > 0 && extentY > 0 && extentX < 1e9 && extentY < 1e9)) {
         Fail(PL_ERRBAD_FORMAT, "The metafile has no size.");
     }
-    const double scale = std::min(kPixelsPerPoint, kMaxSide / std::max(extentX, extentY));
+    const double scale = kPixelsPerPoint * PLMetafileCanvas::Scale(extentX * kPixelsPerPoint,
+                                                                   extentY * kPixelsPerPoint, records);
 
     std::vector<uint8_t> png;
     device->type = wmf_gd_png;
