@@ -13,6 +13,7 @@
 #include "Dm/SettingsManager.h"
 #include "Dm/SimpleSnail.h"
 #include "Dm/SmartThicknessCorrector.h"
+#include "SnailTestSupport.h"
 #include "platform/MemorySettingsBackend.h"
 #include "platform/RecordingDrawContext.h"
 #include "platform/StringTable.h"
@@ -424,6 +425,39 @@ TEST_F(ContinuousCurveTest, NoPixelOutsideTheBitmapWhateverTheLineAndSettings)
         }
     }
     EXPECT_EQ(m_Messages.WaitCursorDepth(), 0);
+}
+
+TEST_F(ContinuousCurveTest, RowPaddingIsNeverTakenForInk)
+{
+    // At 1 and 8 bits the bytes past the right edge of each row are ink: a read past the edge
+    // would continue the lines along the right border and the bottom row into them.
+    for (int bpp : {1, 8, 32}) {
+        m_Doc.m_pBmpManager = MakeSnailBitmap(21, 15, bpp, [](int32_t x, int32_t y) {
+            return y == 0 || y == 14 || x == 20 || (x >= 5 && x <= 9 && y >= 6 && y <= 8);
+        });
+        ASSERT_NE(m_Doc.m_pBmpManager, nullptr);
+        for (bool bTop : {true, false}) {
+            auto* pCurve = new CContinuousCurve(m_pCoordSyst.get());
+            m_pCoordSyst->AddCurve(pCurve);
+            pCurve->SetFollowTop(bTop);
+            pCurve->SetThreshold(kSnailThreshold);
+            pCurve->GetLeftLimit()->SetValue(-1000);
+            pCurve->GetRightLimit()->SetValue(1000);
+            for (const CPoint& p : {CPoint(20, 7), CPoint(3, 14), CPoint(7, 7), CPoint(10, 0), CPoint(21, 7)})
+                pCurve->AddGenesisPoint(p);
+            for (bool bDashed : {false, true}) {
+                pCurve->SetDashed(bDashed);
+                pCurve->SetDashMaxDist(30);
+                pCurve->Rebuild();
+                for (const CPartialCurve* pPart : Parts(*pCurve)) {
+                    for (const CPoint& p : pPart->GetPoints())
+                        EXPECT_TRUE(p.x >= 0 && p.x < 21 && p.y >= 0 && p.y < 15)
+                            << bpp << ": " << p.x << "," << p.y;
+                }
+            }
+            m_pCoordSyst->RemoveCurve(pCurve);
+        }
+    }
 }
 
 TEST_F(ContinuousCurveTest, BorderLinesGiveTheBorderRows)
