@@ -40,7 +40,7 @@ CDensityCurve::~CDensityCurve() = default;
 CResults* CDensityCurve::GetResults()
 {
     if (PeekResults() == nullptr)
-        SetResults(new CDensityResults);
+        SetResults(new CDensityResults(this));
     return PeekResults();
 }
 

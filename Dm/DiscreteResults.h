@@ -1,10 +1,13 @@
 #pragma once
 
+#include <string>
+
 #include "Dm/Results.h"
 
 // The results object of a discrete curve: one row per picked point, in the curve's point
-// order, converted to graph units by the curve's coordinate system. It has no setting of
-// its own, so its record in a document is empty. Bound to the curve that owns it.
+// order, converted to graph units by the curve's coordinate system; Y is always defined. It
+// has no setting of its own, so its record in a document is empty. Bound to the curve that
+// owns it.
 class CDiscreteResults : public CResults {
     DECLARE_SERIAL(CDiscreteResults)
 public:
@@ -12,6 +15,10 @@ public:
     CDiscreteResults& operator=(const CDiscreteResults&) = delete;
 
     CResults* Clone() const override { return new CDiscreteResults(*this); }
+    // No rows for an empty curve or a curve without a coordinate system.
+    void Compute() override;
+    // Nothing to refuse: always empty.
+    std::string Validate() const { return std::string(); }
     // Nothing is stored.
     void Serialize(CArchive& ar) override;
 

@@ -27,6 +27,8 @@ public:
     // dialogs refuse more than a million, and a damaged or hand-made document must not make
     // the program loop or exhaust memory. A computation that reaches it stops there.
     static constexpr int kMaxComputedRows = 10000000;
+    // The largest number of rows the export dialogs accept for one curve.
+    static constexpr int kMaxExportedRows = 1000000;
 
     ~CResults() override = default;
 

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <string>
+
 #include "Dm/Results.h"
 
+class CSplineCurve;
+
 // The results of a spline curve: the curve sampled at a fixed number of points per segment
-// (1 to 1000, 50 at creation). Only that number is stored in documents.
+// (1 to 1000, 50 at creation), that is points per segment x (anchors - 1) + 1 rows in curve
+// order, none with fewer than two anchors. Only that number is stored in documents.
 class CSplineResults : public CResults {
     DECLARE_SERIAL(CSplineResults)
 public:
@@ -19,6 +24,15 @@ public:
     // Values outside 1..1000 are brought to the nearer bound.
     void SetPointsPerSegment(int nCount);
 
+    // Replaces the rows by the curve's sample points.
+    void Compute() override;
+    // The total the spline period dialog shows: points per segment x (anchors - 1) + 1, 0
+    // with fewer than two anchors.
+    int GetExpectedRowCount() const;
+    // The message the spline period dialog gives for a typed count (the framework's range
+    // message), empty for 1 to 1000.
+    static std::string ValidatePointsPerSegment(long long nCount);
+
     // DWORD points per segment. A stored value outside 1..1000 (no dialog accepts one) is
     // replaced by the default, so that a damaged document can neither divide by zero nor ask
     // for an enormous number of rows.
@@ -29,6 +43,8 @@ private:
         : CResults(other), m_PointsPerSegment(other.m_PointsPerSegment)
     {
     }
+
+    CSplineCurve* GetSplineCurve() const;
 
     int m_PointsPerSegment = kDefaultPointsPerSegment;
 };
