@@ -165,7 +165,7 @@ double CContinuousResults::GetLastValue()
 double CContinuousResults::ComputeRowQuotient() const
 {
     const double nan = std::nan("");
-    if (!m_bPeriodDefined || !(m_Period > 0.0))
+    if (!m_bPeriodDefined || !(m_Period > 0.0) || !std::isfinite(m_Period))
         return nan;
     const double dLast = ComputeLastValue();
     if (!IsLogX())

@@ -171,7 +171,8 @@ CDensityResults::Line CDensityResults::GetLine() const
         return line;
     const bool bLogX = pCoordSyst->GetXAxe().IsLogarithmic();
     const bool bLogY = pCoordSyst->GetYAxe().IsLogarithmic();
-    line.a = (ToScale(start.y, bLogY) - ToScale(end.y, bLogY)) / (ToScale(start.x, bLogX) - ToScale(end.x, bLogX));
+    line.a =
+        (ToScale(start.y, bLogY) - ToScale(end.y, bLogY)) / (ToScale(start.x, bLogX) - ToScale(end.x, bLogX));
     line.b = ToScale(start.y, bLogY) - line.a * ToScale(start.x, bLogX);
     return line;
 }

@@ -11,7 +11,11 @@ CDensityResultsProcessor::CDensityResultsProcessor(const CDensityResults& result
                                                    const CCoordSyst& coordSyst,
                                                    std::vector<CLogicPoint>& rowPoints,
                                                    std::vector<double>& rowValues)
-    : m_Results(results), m_Curve(curve), m_CoordSyst(coordSyst), m_RowPoints(rowPoints), m_RowValues(rowValues)
+    : m_Results(results),
+      m_Curve(curve),
+      m_CoordSyst(coordSyst),
+      m_RowPoints(rowPoints),
+      m_RowValues(rowValues)
 {
     const CPoint start = curve.GetStart();
     const CPoint end = curve.GetEnd();
@@ -36,12 +40,12 @@ CLogicPoint CDensityResultsProcessor::Target(long long k, const CLogicPoint& fir
     CLogicPoint target;
     const double dSteps = static_cast<double>(k);
     if (m_bXMaster) {
-        target.x = k == 0 ? first.x
+        target.x = k == 0    ? first.x
                    : m_bLogX ? first.x * std::pow(10.0, dSteps * m_XPeriod)
                              : first.x + dSteps * m_XPeriod;
         target.y = m_Results.XToY(target.x);
     } else {
-        target.y = k == 0 ? first.y
+        target.y = k == 0    ? first.y
                    : m_bLogY ? first.y * std::pow(10.0, dSteps * m_YPeriod)
                              : first.y + dSteps * m_YPeriod;
         target.x = m_Results.YToX(target.y);

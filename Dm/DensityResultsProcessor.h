@@ -22,8 +22,9 @@ class CDensityResults;
 // master axis).
 class CDensityResultsProcessor {
 public:
-    CDensityResultsProcessor(const CDensityResults& results, CDensityCurve& curve, const CCoordSyst& coordSyst,
-                             std::vector<CLogicPoint>& rowPoints, std::vector<double>& rowValues);
+    CDensityResultsProcessor(const CDensityResults& results, CDensityCurve& curve,
+                             const CCoordSyst& coordSyst, std::vector<CLogicPoint>& rowPoints,
+                             std::vector<double>& rowValues);
     CDensityResultsProcessor(const CDensityResultsProcessor&) = delete;
     CDensityResultsProcessor& operator=(const CDensityResultsProcessor&) = delete;
 

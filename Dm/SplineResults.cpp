@@ -35,9 +35,8 @@ int CSplineResults::GetExpectedRowCount() const
     const CSplineCurve* pCurve = GetSplineCurve();
     if (pCurve == nullptr || pCurve->GetNodeCount() < 2)
         return 0;
-    const long long nRows = static_cast<long long>(m_PointsPerSegment) *
-                                static_cast<long long>(pCurve->GetNodeCount() - 1) +
-                            1;
+    const long long nRows =
+        static_cast<long long>(m_PointsPerSegment) * static_cast<long long>(pCurve->GetNodeCount() - 1) + 1;
     return static_cast<int>(std::min<long long>(nRows, kMaxComputedRows));
 }
 
