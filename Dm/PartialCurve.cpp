@@ -1,7 +1,9 @@
 #include "Dm/PartialCurve.h"
 
+#include <algorithm>
 #include <cstdint>
 
+#include "Dm/BmpManager.h"
 #include "Dm/ContinuousCurve.h"
 #include "Dm/SnailAlgorithm.h"
 #include "platform/Archive.h"
@@ -103,8 +105,13 @@ bool CPartialCurve::Build()
     CCurveElement& left = *m_pPrev;
     const CCurveElement& right = *m_pNext;
 
-    // Leftwards, in walk order: the snapped genesis point first.
+    // Leftwards, in walk order: the snapped genesis point first. A walk makes at most one
+    // point a column of the bitmap (and one beyond a limit).
+    const CBmpManager* pBmpManager = m_pCurve->GetBmpManager();
+    const int64_t nWidth = pBmpManager != nullptr ? pBmpManager->GetWidth() : 0;
+    const int64_t nGenesisX = std::clamp<int64_t>(m_Genesis.x, 0, nWidth);
     std::vector<CPoint> leftward;
+    leftward.reserve(static_cast<size_t>(nGenesisX + 2));
     CPoint q = m_Genesis;
     bool bFound = pSnail->Start(q, true);
     int nClass = left.Classify(q);
@@ -132,6 +139,7 @@ bool CPartialCurve::Build()
         left.CutAt(leftmost.x, false);
 
     std::vector<CPoint> rightward;
+    rightward.reserve(static_cast<size_t>(nWidth - nGenesisX + 2));
     q = leftward.empty() ? m_Genesis : leftward.front();
     pSnail->Start(q, false);
     bFound = pSnail->Next(q);

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "Dm/Geometry.h"
 #include "platform/Archive.h"
 
 IMPLEMENT_SERIAL(CSmartThicknessCorrector, CAbstractThicknessCorrector, 1)
@@ -19,6 +18,13 @@ int32_t Saturate(int64_t v)
 int Sign(int64_t v)
 {
     return (v > 0) - (v < 0);
+}
+
+// Half away from zero, as RoundHalfAway does; here the values are bounded by half the
+// largest thickness, and the call is made twice a point.
+int Round(double v)
+{
+    return static_cast<int>(v > 0 ? v + 0.5 : v - 0.5);
 }
 
 }  // namespace
@@ -102,19 +108,21 @@ CSmartThicknessCorrector::Direction CSmartThicknessCorrector::SlopeAngle(size_t 
     }
 
     Direction dir;
-    if (a.x != b.x) {
-        // theta = arctan(q); its sine and cosine taken from q directly, which is the same
-        // angle without three transcendental calls a point.
-        const double q = static_cast<double>(int64_t{b.y} - a.y) / static_cast<double>(int64_t{b.x} - a.x);
-        if (q != 0.0) {
-            const double r = std::sqrt(1.0 + q * q);
-            dir.dSin = q / r;
-            dir.dCos = 1.0 / r;
+    const double dx = static_cast<double>(int64_t{b.x} - a.x);
+    const double dy = static_cast<double>(int64_t{b.y} - a.y);
+    if (dx != 0.0) {
+        // theta = arctan(dy / dx), in (-pi/2, pi/2): its cosine is positive. Its sine and
+        // cosine come from the chord directly, the same angle without three transcendental
+        // calls a point.
+        if (dy != 0.0) {
+            const double inverse = 1.0 / std::sqrt(dx * dx + dy * dy);
+            dir.dSin = (dx > 0 ? dy : -dy) * inverse;
+            dir.dCos = std::abs(dx) * inverse;
         }
-    } else if (a.y != b.y) {
+    } else if (dy != 0.0) {
         // Straight up (-pi/2) or straight down (+pi/2); the cosine of either is 0 once
         // rounded to a pixel.
-        dir.dSin = b.y < a.y ? -1.0 : 1.0;
+        dir.dSin = dy < 0 ? -1.0 : 1.0;
         dir.dCos = 0.0;
     }
     return dir;
@@ -176,15 +184,17 @@ int CSmartThicknessCorrector::Correct(PointList& points, bool bFollowTop)
     for (size_t i = 0; i < n; ++i) {
         const Direction dir = SlopeAngle(i);
         const CPoint& vi = m_Work[i];
-        const int dx = RoundHalfAway(-static_cast<double>(sh) * dir.dSin);
-        const int dy = RoundHalfAway(static_cast<double>(sh) * dir.dCos);
+        const int dx = Round(-static_cast<double>(sh) * dir.dSin);
+        const int dy = Round(static_cast<double>(sh) * dir.dCos);
         CPoint e(Saturate(int64_t{vi.x} + dx), Saturate(int64_t{vi.y} + dy));
 
         // In its own column the moved point lies at least half a thickness inside the stroke.
         const int64_t j = static_cast<int64_t>(i) + (int64_t{e.x} - vi.x);
         if (j >= 0 && j < static_cast<int64_t>(n) && m_Work[static_cast<size_t>(j)].x == e.x) {
+            // (e.y - vj.y) / sh < 1, in integers: exact, and without a division.
             const CPoint& vj = m_Work[static_cast<size_t>(j)];
-            if (static_cast<double>(int64_t{e.y} - vj.y) / static_cast<double>(sh) < 1.0)
+            const int64_t d = int64_t{e.y} - vj.y;
+            if (sh > 0 ? d < sh : d > sh)
                 e.y = Saturate(vj.y + sh);
         }
 

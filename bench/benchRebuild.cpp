@@ -1,0 +1,188 @@
+// Rebuild of a continuous curve traced along a 3-pixel-thick line across a 20,000-pixel-wide
+// picture from one genesis point, with smart thickness compensation: a solid line with the
+// solid follower and a dashed line with the dashed follower. Against a plain scan reading the
+// same three rows once through the bitmap manager's ink test. Items are pixel columns, so
+// items per second is columns per second. Also the sorting of a curve's points by graph X.
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "Dm/AbstractThicknessCorrector.h"
+#include "Dm/BmpManager.h"
+#include "Dm/ContinuousCurve.h"
+#include "Dm/CoordSyst.h"
+#include "Dm/DocumentLink.h"
+#include "Dm/Limit.h"
+
+namespace {
+
+constexpr int32_t kWidth = 20000;
+constexpr int32_t kHeight = 64;
+constexpr int kDashMaxDist = 20;
+
+// The middle row of the line: a slow wave, so that the walk climbs and the compensation
+// turns with the line.
+int32_t Middle(int32_t x)
+{
+    return kHeight / 2 + static_cast<int32_t>(std::lround(20.0 * std::sin(x / 400.0)));
+}
+
+// Dashes of 12 columns with gaps of 5.
+bool InDash(int32_t x)
+{
+    return x % 17 < 12;
+}
+
+// A 32-bit picture handed over as a scanner would (a packed bitmap, bottom-up rows): white
+// with a black line 3 pixels thick.
+std::unique_ptr<CBmpManager> MakePicture(bool bDashed)
+{
+    const size_t stride = static_cast<size_t>(kWidth) * 4;
+    std::vector<uint8_t> dib(40, 0);
+    auto put = [&dib](size_t at, uint32_t value) {
+        for (int i = 0; i < 4; ++i)
+            dib[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    };
+    put(0, 40);
+    put(4, kWidth);
+    put(8, kHeight);
+    dib[12] = 1;
+    dib[14] = 32;
+    const size_t bitsAt = dib.size();
+    dib.resize(bitsAt + stride * kHeight, 0xFF);
+    for (int32_t x = 0; x < kWidth; ++x) {
+        if (bDashed && !InDash(x))
+            continue;
+        for (int32_t y = Middle(x) - 1; y <= Middle(x) + 1; ++y) {
+            uint8_t* row = dib.data() + bitsAt + static_cast<size_t>(kHeight - 1 - y) * stride;
+            row[4 * x] = row[4 * x + 1] = row[4 * x + 2] = 0;
+        }
+    }
+    auto manager = std::make_unique<CBmpManager>();
+    if (!manager->SetFromScannedDib(dib.data(), dib.size()))
+        std::abort();
+    return manager;
+}
+
+// The document as the curve sees it: the bitmap and nothing else of interest.
+class CBenchDocument : public CDocumentLink {
+public:
+    explicit CBenchDocument(bool bDashed) : m_pBmpManager(MakePicture(bDashed)) {}
+    int CoordSystCounter() const override { return 1; }
+    void SetCoordSystCounter(int) override {}
+    int CurveCounter() const override { return 1; }
+    void SetCurveCounter(int) override {}
+    COLORREF GetColor(int) const override { return 0x0000FF; }
+    void UpdateModifiedFlag() override {}
+    CBmpManager* GetBmpManager() const override { return m_pBmpManager.get(); }
+
+private:
+    std::unique_ptr<CBmpManager> m_pBmpManager;
+};
+
+// Graph X = pixel x, graph Y = pixel y.
+void BuildPixelCoordSyst(CCoordSyst& cs)
+{
+    cs.GetXAxe().SetLine(CPoint(0, 1), CPoint(1000, 1));
+    cs.GetYAxe().SetLine(CPoint(1, 0), CPoint(1, 1000));
+    cs.ComputeOrigin();
+    cs.GetXAxe().GetScalePoint1().SetPosition(CPoint(1, 1));
+    cs.GetXAxe().GetScalePoint1().SetValue(1);
+    cs.GetXAxe().GetScalePoint2().SetPosition(CPoint(1001, 1));
+    cs.GetXAxe().GetScalePoint2().SetValue(1001);
+    cs.GetYAxe().GetScalePoint1().SetPosition(CPoint(1, 1));
+    cs.GetYAxe().GetScalePoint1().SetValue(1);
+    cs.GetYAxe().GetScalePoint2().SetPosition(CPoint(1, 1001));
+    cs.GetYAxe().GetScalePoint2().SetValue(1001);
+}
+
+void Rebuild(benchmark::State& state, bool bDashed)
+{
+    CBenchDocument doc(bDashed);
+    CCoordSyst cs(&doc);
+    BuildPixelCoordSyst(cs);
+    auto* pCurve = new CContinuousCurve(&cs);
+    cs.AddCurve(pCurve);
+    pCurve->SetFollowTop(true);
+    pCurve->SetDashed(bDashed);
+    pCurve->SetDashMaxDist(kDashMaxDist);
+    pCurve->GetThicknessCorrector()->SetThickness(3);
+    pCurve->GetLeftLimit()->SetValue(-1);
+    pCurve->GetRightLimit()->SetValue(kWidth);
+    const int32_t x = kWidth / 2;
+    if (pCurve->AddGenesisPoint(CPoint(x, Middle(x))) != CContinuousCurve::GenesisOutcome::Added ||
+        pCurve->GetPointCount() < static_cast<size_t>(kWidth) - 2) {
+        state.SkipWithError("the curve does not cross the picture");
+        return;
+    }
+    for (auto _ : state) {
+        pCurve->Rebuild();
+        benchmark::DoNotOptimize(pCurve->GetPoints().back());
+    }
+    state.SetItemsProcessed(state.iterations() * int64_t{kWidth});
+}
+
+void BM_RebuildSolidLine(benchmark::State& state)
+{
+    Rebuild(state, false);
+}
+BENCHMARK(BM_RebuildSolidLine)->Unit(benchmark::kMicrosecond);
+
+void BM_RebuildDashedLine(benchmark::State& state)
+{
+    Rebuild(state, true);
+}
+BENCHMARK(BM_RebuildDashedLine)->Unit(benchmark::kMicrosecond);
+
+// The floor: each pixel of the three rows of the line read once through the bitmap manager's
+// ink test, as line following reads them.
+void BM_ScanThreeRows(benchmark::State& state)
+{
+    const auto picture = MakePicture(false);
+    std::vector<int32_t> middles(kWidth);
+    for (int32_t x = 0; x < kWidth; ++x)
+        middles[static_cast<size_t>(x)] = Middle(x);
+    const uint32_t threshold = CContinuousCurve::kDefaultThreshold;
+    const CBmpManager* volatile pManager = picture.get();
+    for (auto _ : state) {
+        const CBmpManager& manager = *pManager;
+        int64_t ink = 0;
+        for (int32_t x = 0; x < kWidth; ++x) {
+            const int32_t mid = middles[static_cast<size_t>(x)];
+            for (int32_t y = mid - 1; y <= mid + 1; ++y)
+                ink += manager.IsInk(CPoint(x, y), threshold) ? 1 : 0;
+        }
+        benchmark::DoNotOptimize(ink);
+    }
+    state.SetItemsProcessed(state.iterations() * int64_t{kWidth});
+}
+BENCHMARK(BM_ScanThreeRows)->Unit(benchmark::kMicrosecond);
+
+// CCurve::SortPointsByX on 10,000 points in random order (a discrete curve's points).
+void BM_SortPointsByX(benchmark::State& state)
+{
+    CCoordSyst cs;
+    BuildPixelCoordSyst(cs);
+    CContinuousCurve curve(&cs);
+    CCurve::PointList shuffled;
+    std::mt19937 random(7);
+    for (int i = 0; i < 10000; ++i)
+        shuffled.emplace_back(static_cast<int32_t>(random() % 5000), static_cast<int32_t>(random() % 1000));
+    for (auto _ : state) {
+        state.PauseTiming();
+        curve.GetPoints() = shuffled;
+        state.ResumeTiming();
+        curve.SortPointsByX();
+        benchmark::DoNotOptimize(curve.GetPoints().front());
+    }
+    state.SetItemsProcessed(state.iterations() * 10000);
+}
+BENCHMARK(BM_SortPointsByX)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
