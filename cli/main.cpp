@@ -3,14 +3,20 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/ExitCode.h"
+#include "cli/ExportCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/RenderCommand.h"
+#include "cli/RunCommand.h"
 
 int main(int argc, char** argv)
 {
     CLI::App app{"plotvane-cli: recover numbers from pictures of graphs, without a window"};
     app.require_subcommand(1);
     app.set_version_flag("--version", "plotvane-cli 0.1.0");
+    CRunCommand run(app);
+    CExportCommand exportCommand(app);
     CInfoCommand info(app);
+    CRenderCommand render(app);
 
     try {
         app.parse(argc, argv);
@@ -25,7 +31,13 @@ int main(int argc, char** argv)
         return kExitUsage;
     }
 
+    if (run.WasChosen())
+        return run.Run(std::cout, std::cerr);
+    if (exportCommand.WasChosen())
+        return exportCommand.Run(std::cout, std::cerr);
     if (info.WasChosen())
         return info.Run(std::cout, std::cerr);
+    if (render.WasChosen())
+        return render.Run(std::cout, std::cerr);
     return kExitUsage;
 }

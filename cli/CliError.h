@@ -1,0 +1,19 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "cli/ExitCode.h"
+
+// The failure of a command: the exit code it ends with and the whole line it prints on
+// stderr, already naming the file (and, for a job, the JSON path of the offending item),
+// e.g. "job.json: coordinate_systems[0].curves[1].genesis[2]: Out of limits !".
+class CCliError : public std::runtime_error {
+public:
+    CCliError(ExitCode code, const std::string& strMessage) : std::runtime_error(strMessage), m_Code(code) {}
+
+    ExitCode GetCode() const { return m_Code; }
+
+private:
+    ExitCode m_Code;
+};

@@ -1,0 +1,189 @@
+#include "cli/CurveExporter.h"
+
+#include <cstdio>
+#include <fstream>
+#include <ostream>
+#include <utility>
+
+#include "Dm/ContinuousCurve.h"
+#include "Dm/ContinuousResults.h"
+#include "Dm/CoordSyst.h"
+#include "Dm/DensityCurve.h"
+#include "Dm/DensityResults.h"
+#include "Dm/DiscreteCurve.h"
+#include "Dm/DiscreteResults.h"
+#include "Dm/FileResultDumper.h"
+#include "Dm/PlotvaneDoc.h"
+#include "Dm/PlotvaneException.h"
+#include "Dm/SplineCurve.h"
+#include "Dm/SplineResults.h"
+#include "cli/CliError.h"
+#include "cli/StderrMessageService.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
+#include "platform/TempFile.h"
+#include "platform/TextEncoding.h"
+
+namespace {
+
+std::string Text(unsigned nStringId)
+{
+    return CStderrMessageService::Flatten(CStringTable::Get(nStringId));
+}
+
+}  // namespace
+
+CCurveExporter::CCurveExporter(CPlotvaneDoc& doc, std::string strWhere, std::string strNoPeriodHint)
+    : m_Doc(doc), m_strWhere(std::move(strWhere)), m_strNoPeriodHint(std::move(strNoPeriodHint))
+{
+}
+
+bool CCurveExporter::ParseSeparator(const std::string& strText, char& cSeparator)
+{
+    static const std::pair<const char*, char> kNames[] = {
+        {"tab", '\t'}, {"semicolon", ';'}, {"comma", ','}, {"space", ' '}};
+    for (const auto& [name, c] : kNames) {
+        if (strText == name) {
+            cSeparator = c;
+            return true;
+        }
+    }
+    const std::string strChar = CTextEncoding::Utf8ToCp1252(strText);
+    // A '?' that was not written as one stands for a character Windows-1252 cannot hold.
+    if (strChar.size() != 1 || (strChar == "?" && strText != "?"))
+        return false;
+    if (strChar[0] == '\n' || strChar[0] == '\r' || strChar[0] == '\0')
+        return false;
+    cSeparator = strChar[0];
+    return true;
+}
+
+void CCurveExporter::Choose(const std::vector<std::string>& names)
+{
+    m_Curves.clear();
+    std::vector<CCurve*> all;
+    for (const CCoordSyst* pCoordSyst : m_Doc.GetCoordSystList()) {
+        for (CCurve* pCurve : pCoordSyst->GetCurveList())
+            all.push_back(pCurve);
+    }
+    if (names.empty()) {
+        m_Curves = all;
+        return;
+    }
+    for (size_t i = 0; i < names.size(); ++i) {
+        for (size_t j = 0; j < i; ++j) {
+            if (names[j] == names[i]) {
+                throw CCliError(kExitRefused, m_strWhere + ": the curve \"" +
+                                                  CTextEncoding::Cp1252ToUtf8(names[i]) +
+                                                  "\" is chosen twice");
+            }
+        }
+        bool bFound = false;
+        for (CCurve* pCurve : all) {
+            if (pCurve->GetName() == names[i]) {
+                m_Curves.push_back(pCurve);
+                bFound = true;
+            }
+        }
+        if (!bFound) {
+            throw CCliError(kExitRefused, m_strWhere + ": no curve is named \"" +
+                                              CTextEncoding::Cp1252ToUtf8(names[i]) + "\"");
+        }
+    }
+}
+
+void CCurveExporter::RefuseCurve(const CCurve& curve, const std::string& strMessage) const
+{
+    throw CCliError(kExitRefused, m_strWhere + ": curve \"" + CTextEncoding::Cp1252ToUtf8(curve.GetName()) +
+                                      "\": " + strMessage);
+}
+
+CResults* CCurveExporter::CheckedResults(CCurve& curve)
+{
+    // A document may give a curve the results object of another kind: nothing to export then.
+    const char* const kWrongKind = "its results settings belong to another kind of curve";
+    const std::string strNoPeriod = "no period is defined for this curve; " + m_strNoPeriodHint;
+
+    if (curve.IsContinuous()) {
+        CContinuousResults* pResults = static_cast<CContinuousCurve&>(curve).GetContinuousResults();
+        if (!pResults->IsPeriodDefined()) {
+            if (!m_DefaultPeriod)
+                RefuseCurve(curve, strNoPeriod);
+            pResults->SetPeriod(*m_DefaultPeriod);
+        }
+        const std::string strRefusal = pResults->Validate();
+        if (!strRefusal.empty())
+            RefuseCurve(curve, CStderrMessageService::Flatten(strRefusal));
+        return pResults;
+    }
+    CResults* pResults = curve.GetResults();
+    if (curve.IsKindOf(RUNTIME_CLASS(CDensityCurve))) {
+        if (!pResults->IsKindOf(RUNTIME_CLASS(CDensityResults)))
+            RefuseCurve(curve, kWrongKind);
+        auto* pDensity = static_cast<CDensityResults*>(pResults);
+        if (!pDensity->IsPeriodDefined())
+            RefuseCurve(curve, strNoPeriod);
+        const std::string strRefusal = pDensity->Validate();
+        if (!strRefusal.empty())
+            RefuseCurve(curve, CStderrMessageService::Flatten(strRefusal));
+    } else if (curve.IsKindOf(RUNTIME_CLASS(CSplineCurve))) {
+        if (!pResults->IsKindOf(RUNTIME_CLASS(CSplineResults)))
+            RefuseCurve(curve, kWrongKind);
+        if (static_cast<CSplineResults*>(pResults)->GetExpectedRowCount() > CResults::kMaxExportedRows)
+            RefuseCurve(curve, Text(IDS_TOO_MANY_POINTS));
+    } else if (curve.IsDiscrete()) {
+        if (!pResults->IsKindOf(RUNTIME_CLASS(CDiscreteResults)))
+            RefuseCurve(curve, kWrongKind);
+        if (curve.GetPointCount() > static_cast<size_t>(CResults::kMaxExportedRows))
+            RefuseCurve(curve, Text(IDS_TOO_MANY_POINTS));
+    } else {
+        RefuseCurve(curve, "curves of this kind cannot be exported");
+    }
+    return pResults;
+}
+
+void CCurveExporter::Prepare()
+{
+    m_Results.clear();
+    for (CCurve* pCurve : m_Curves)
+        m_Results.push_back(CheckedResults(*pCurve));
+    for (CResults* pResults : m_Results)
+        pResults->Compute();
+}
+
+void CCurveExporter::Write(const std::string& strPath, char cSeparator)
+{
+    try {
+        CFileResultDumper dumper(m_Results, strPath, cSeparator);
+        dumper.Dump();
+    } catch (const CPlotvaneException& e) {
+        throw CCliError(kExitRefused,
+                        m_strWhere + ": " + strPath + ": " + CStderrMessageService::Flatten(e.GetMessage()));
+    } catch (const std::bad_alloc&) {
+        throw CCliError(kExitRefused, m_strWhere + ": " + strPath + ": " + Text(IDS_NOT_ENOUGH_MEMORY));
+    } catch (const std::exception&) {
+        throw CCliError(kExitRefused, m_strWhere + ": " + strPath + ": " + Text(IDS_ERROR_ACCESSING_FILE));
+    }
+    for (CCurve* pCurve : m_Curves)
+        pCurve->SetModified(false);
+}
+
+void CCurveExporter::Write(std::ostream& out, char cSeparator)
+{
+    // The writer writes files only: the text goes through a temporary one.
+    const std::string strTemp = CTempFile::Create();
+    if (strTemp.empty())
+        throw CCliError(kExitRefused, m_strWhere + ": cannot make a temporary file for the export");
+    try {
+        Write(strTemp, cSeparator);
+        std::ifstream in(strTemp, std::ios::binary);
+        out << in.rdbuf();
+        out.flush();
+        if (!in || !out)
+            throw CCliError(kExitRefused, m_strWhere + ": " + Text(IDS_CANNOT_WRITE));
+    } catch (...) {
+        std::remove(strTemp.c_str());
+        throw;
+    }
+    std::remove(strTemp.c_str());
+}

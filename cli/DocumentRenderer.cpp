@@ -1,0 +1,107 @@
+#include "cli/DocumentRenderer.h"
+
+#include "cli/CliError.h"
+
+#ifdef PLOTVANE_HAVE_RENDER
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+#include "Dm/BmpManager.h"
+#include "Dm/PlotvaneDoc.h"
+#include "main/QtDrawContext.h"
+
+namespace {
+
+// Qt's own notes (a missing runtime folder of the offscreen platform, font lookups) are not
+// the user's business on a command line; its errors still reach stderr.
+void QuietMessageHandler(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
+// Text needs a GUI application; the offscreen platform needs no display. Made once and kept
+// for the life of the process (tests render several times).
+void EnsureGuiApplication()
+{
+    if (QGuiApplication::instance() != nullptr)
+        return;
+    qInstallMessageHandler(QuietMessageHandler);
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "plotvane-cli";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* pApplication = new QGuiApplication(argc, argv);
+    (void)pApplication;
+}
+
+}  // namespace
+
+bool CDocumentRenderer::IsAvailable()
+{
+    return true;
+}
+
+void CDocumentRenderer::RenderToPng(const CPlotvaneDoc& doc, int nZoom, const std::string& strPath,
+                                    const std::string& strWhere)
+{
+    const CBmpManager* pBmpManager = doc.GetBmpManager();
+    const long long nWidth = static_cast<long long>(pBmpManager->GetWidth()) * nZoom / 100;
+    const long long nHeight = static_cast<long long>(pBmpManager->GetHeight()) * nZoom / 100;
+    if (nWidth <= 0 || nHeight <= 0)
+        throw CCliError(kExitRefused, strWhere + ": nothing to draw at this zoom");
+    if (nWidth * nHeight > kMaxPixels)
+        throw CCliError(kExitRefused, strWhere + ": the picture would be too large at this zoom (" +
+                                          std::to_string(nWidth) + " x " + std::to_string(nHeight) +
+                                          " pixels)");
+
+    EnsureGuiApplication();
+    QImage image(static_cast<int>(nWidth), static_cast<int>(nHeight), QImage::Format_RGB32);
+    if (image.isNull())
+        throw CCliError(kExitRefused, strWhere + ": not enough memory for the picture");
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.scale(nZoom / 100.0, nZoom / 100.0);
+        CQtDrawContext dc(painter);
+        doc.Draw(dc, CRect(0, 0, pBmpManager->GetWidth(), pBmpManager->GetHeight()));
+    }
+
+    // Written beside the target and renamed over it.
+    namespace fs = std::filesystem;
+    const std::string strTemp = strPath + ".part.png";
+    const bool bSaved =
+        image.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(strTemp), "PNG");
+    std::error_code ec;
+    if (bSaved)
+        fs::rename(strTemp, strPath, ec);
+    if (!bSaved || ec) {
+        std::error_code ignored;
+        fs::remove(strTemp, ignored);
+        throw CCliError(kExitRefused, strWhere + ": cannot write " + strPath);
+    }
+}
+
+#else
+
+bool CDocumentRenderer::IsAvailable()
+{
+    return false;
+}
+
+void CDocumentRenderer::RenderToPng(const CPlotvaneDoc& /*doc*/, int /*nZoom*/,
+                                    const std::string& /*strPath*/, const std::string& strWhere)
+{
+    throw CCliError(kExitUsage, strWhere + ": render is not available: plotvane-cli was built without Qt");
+}
+
+#endif

@@ -1,0 +1,187 @@
+#include "cli/JobRunner.h"
+
+#include <cerrno>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "Dm/BmpManager.h"
+#include "Dm/CoordSyst.h"
+#include "Dm/PlotvaneDoc.h"
+#include "cli/CliError.h"
+#include "cli/ContinuousCurveBuilder.h"
+#include "cli/DensityCurveBuilder.h"
+#include "cli/DiscreteCurveBuilder.h"
+#include "cli/Job.h"
+#include "cli/JobValue.h"
+#include "cli/SplineCurveBuilder.h"
+#include "cli/StderrMessageService.h"
+#include "imaging/AnyPicDecoder.h"
+#include "imaging/Bmp.h"
+#include "imaging/TextException.h"
+#include "platform/StringIds.h"
+
+namespace {
+
+// Refusals of the axis dialog's validation, which has no string-table entry of its own.
+const char* const kScaleValuesEqual = "The two scale values must be different.";
+const char* const kLogValuesPositive = "Logarithmic values must be greater than zero";
+
+// The axis dialog's parallelism test on the directions of the two lines.
+bool AreParallel(const CPoint& start, const CPoint& end, const CAxe& other)
+{
+    const double dx1 = static_cast<double>(end.x) - start.x;
+    const double dy1 = static_cast<double>(end.y) - start.y;
+    const double dx2 = static_cast<double>(other.GetLineEnd().x) - other.GetLineStart().x;
+    const double dy2 = static_cast<double>(other.GetLineEnd().y) - other.GetLineStart().y;
+    return std::fabs(dx1 * dy2 - dx2 * dy1) < 0.00001;
+}
+
+}  // namespace
+
+CJobRunner::CJobRunner(const CJob& job, CStderrMessageService& messages) : m_Job(job), m_Messages(messages) {}
+
+std::string CJobRunner::GetImagePath() const
+{
+    return m_Job.Resolve(m_Job.Root().Get("image").AsString());
+}
+
+void CJobRunner::Build(CPlotvaneDoc& doc)
+{
+    const CJobValue root = m_Job.Root();
+    root.CheckObject({"image", "coordinate_systems", "save", "export"});
+    doc.DeleteContents();
+    OpenImage(doc);
+    if (const std::optional<CJobValue> coordSysts = root.Find("coordinate_systems")) {
+        for (const CJobValue& item : coordSysts->Elements())
+            BuildCoordSyst(doc, item);
+    }
+}
+
+void CJobRunner::OpenImage(CPlotvaneDoc& doc)
+{
+    const CJobValue image = m_Job.Root().Get("image");
+    const std::string strPath = GetImagePath();
+    std::error_code ec;
+    if (std::filesystem::is_directory(strPath, ec))
+        throw CCliError(kExitUnreadable, image.Where() + ": cannot read " + strPath + ": it is a directory");
+    {
+        std::ifstream probe(strPath, std::ios::binary);
+        if (!probe) {
+            throw CCliError(kExitUnreadable, image.Where() + ": cannot read " + strPath + ": " +
+                                                 std::generic_category().message(errno));
+        }
+    }
+    if (!doc.OpenBitmap(strPath)) {
+        std::string strReason = m_Messages.TakeLastText();
+        // The bitmap manager's message is a general one; the decoder knows what went wrong.
+        try {
+            PLAnyPicDecoder decoder;
+            PLBmp bmp;
+            decoder.MakeBmpFromFile(strPath, bmp);
+        } catch (const PLTextException& e) {
+            strReason += std::string(strReason.empty() ? "" : " ") + "(" + e.what() + ")";
+        }
+        throw CCliError(kExitUnreadable, image.Where() + ": " + strPath + ": " + strReason);
+    }
+    m_Messages.PrintWarnings(image.Where());
+}
+
+void CJobRunner::BuildCoordSyst(CPlotvaneDoc& doc, const CJobValue& item)
+{
+    item.CheckObject({"x_axis", "y_axis", "curves"});
+    auto* pCoordSyst = new CCoordSyst(&doc);
+    doc.AddCoordSyst(pCoordSyst);
+    BuildAxis(*pCoordSyst, true, item.Get("x_axis"));
+    BuildAxis(*pCoordSyst, false, item.Get("y_axis"));
+    // The checks above leave nothing that can spoil the transform; kept as the last word.
+    if (!pCoordSyst->ComputeTransform())
+        item.Refuse("the axes give no coordinate transform");
+
+    if (const std::optional<CJobValue> curves = item.Find("curves")) {
+        for (const CJobValue& curve : curves->Elements())
+            BuildCurve(doc, *pCoordSyst, curve);
+    }
+    // As the wizard does when it finishes a coordinate system.
+    doc.AdvanceCoordSystCounter();
+}
+
+void CJobRunner::BuildAxis(CCoordSyst& coordSyst, bool bXAxis, const CJobValue& item)
+{
+    item.CheckObject({"name", "logarithmic", "line", "point1", "point2"});
+    CAxe& axe = bXAxis ? coordSyst.GetXAxe() : coordSyst.GetYAxe();
+    const CAxe& other = bXAxis ? coordSyst.GetYAxe() : coordSyst.GetXAxe();
+    const CPoint size = coordSyst.GetDocument()->GetBmpManager()->GetSize();
+
+    // The line, as the drawing state takes it on button release.
+    const CJobValue line = item.Get("line");
+    const std::vector<CJobValue> ends = line.Elements(2, 2);
+    const CPoint start = ends[0].AsPointOn(size);
+    const CPoint end = ends[1].AsPointOn(size);
+    if (start == end)
+        line.Refuse("the two ends of the axis line must be different");
+    // The model takes a line with an end at the picture's corner pixel for no line at all.
+    if (start == CPoint() || end == CPoint())
+        line.Refuse("an axis line cannot end at pixel [0, 0]");
+    if (other.HasLine() && AreParallel(start, end, other))
+        line.Refuse(CJobCurveBuilder::Text(IDS_AXES_PARALLEL));
+    axe.SetLine(start, end);
+    coordSyst.ComputeOrigin();
+
+    // The scale points, as the picking state places them and the value edits set them.
+    for (int i = 1; i <= 2; ++i) {
+        const CJobValue point = item.Get(i == 1 ? "point1" : "point2");
+        point.CheckObject({"at", "value"});
+        CScalePoint& scalePoint = i == 1 ? axe.GetScalePoint1() : axe.GetScalePoint2();
+        const CScalePoint& otherPoint = i == 1 ? axe.GetScalePoint2() : axe.GetScalePoint1();
+        const CJobValue at = point.Get("at");
+        scalePoint.SetPosition(at.AsPointOn(size));
+        if (otherPoint.IsPositioned() && scalePoint.GetPosition() == otherPoint.GetPosition())
+            at.Refuse(CJobCurveBuilder::Text(IDS_SCALE_POINTS_EQUAL));
+        scalePoint.SetValue(point.Get("value").AsDouble());
+    }
+    bool bLogarithmic = axe.IsLogarithmic();
+    if (const std::optional<CJobValue> logarithmic = item.Find("logarithmic"))
+        bLogarithmic = logarithmic->AsBool();
+
+    // The dialog's validation, in its order, then its commit.
+    const CJobValue value2 = item.Get("point2").Get("value");
+    if (axe.GetScalePoint1().GetValue() == axe.GetScalePoint2().GetValue())
+        value2.Refuse(kScaleValuesEqual);
+    if (bLogarithmic && (axe.GetScalePoint1().GetValue() <= 0 || axe.GetScalePoint2().GetValue() <= 0)) {
+        (axe.GetScalePoint1().GetValue() <= 0 ? item.Get("point1").Get("value") : value2)
+            .Refuse(kLogValuesPositive);
+    }
+    if (const std::optional<CJobValue> name = item.Find("name"))
+        axe.SetName(name->AsText());
+    axe.SetLogarithmic(bLogarithmic);
+    coordSyst.ComputeTransform();
+    m_Messages.PrintWarnings(item.Where());
+}
+
+void CJobRunner::BuildCurve(CPlotvaneDoc& doc, CCoordSyst& coordSyst, const CJobValue& item)
+{
+    const int nKind = item.Get("kind").AsChoice({"continuous", "discrete", "spline", "density"});
+    std::unique_ptr<CJobCurveBuilder> pBuilder;
+    switch (nKind) {
+        case 0:
+            pBuilder = std::make_unique<CContinuousCurveBuilder>(doc, coordSyst, m_Messages);
+            break;
+        case 1:
+            pBuilder = std::make_unique<CDiscreteCurveBuilder>(doc, coordSyst, m_Messages);
+            break;
+        case 2:
+            pBuilder = std::make_unique<CSplineCurveBuilder>(doc, coordSyst, m_Messages);
+            break;
+        default:
+            pBuilder = std::make_unique<CDensityCurveBuilder>(doc, coordSyst, m_Messages);
+            break;
+    }
+    pBuilder->Build(item);
+    // As the wizard does when it finishes a new curve.
+    doc.AdvanceCurveCounter();
+}

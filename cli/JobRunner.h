@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+class CCoordSyst;
+class CJob;
+class CJobValue;
+class CPlotvaneDoc;
+class CStderrMessageService;
+
+// Builds the document a job describes, through the same model operations as the
+// construction dialogs, in the order of the command-line contract: the picture, then each
+// coordinate system (the X axis, the Y axis, each with its line, scale points, scale kind
+// and name, through the axis dialog's refusals) and its curves (one CJobCurveBuilder per
+// kind). Numbers and colours are given to new objects as the wizards give them.
+//
+// Failures are CCliError: exit code 3 when the picture cannot be read, 1 for anything the
+// program refuses, naming the JSON path. Messages that do not stop the work are printed as
+// warnings. The job, the document and the message service are not owned.
+class CJobRunner {
+public:
+    CJobRunner(const CJob& job, CStderrMessageService& messages);
+    CJobRunner(const CJobRunner&) = delete;
+    CJobRunner& operator=(const CJobRunner&) = delete;
+
+    // Checks the keys of the whole job first (so that a typo in "save" or "export" is met
+    // before the work), then builds the document from an empty one.
+    void Build(CPlotvaneDoc& doc);
+
+    // The absolute path of the picture, as a file dialog gives it.
+    std::string GetImagePath() const;
+
+private:
+    void OpenImage(CPlotvaneDoc& doc);
+    void BuildCoordSyst(CPlotvaneDoc& doc, const CJobValue& item);
+    void BuildAxis(CCoordSyst& coordSyst, bool bXAxis, const CJobValue& item);
+    void BuildCurve(CPlotvaneDoc& doc, CCoordSyst& coordSyst, const CJobValue& item);
+
+    const CJob& m_Job;
+    CStderrMessageService& m_Messages;
+};

@@ -1,0 +1,173 @@
+#include "main/QtDrawContext.h"
+
+#include <algorithm>
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QString>
+
+#include "platform/TextEncoding.h"
+
+namespace {
+
+QColor ToQColor(COLORREF color)
+{
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+// The rectangle of GDI's Rectangle and Ellipse (right and bottom exclusive) as the outline
+// QPainter strokes: one pixel smaller, so that the drawn pixels stay inside r.
+QRect OutlineRect(const CRect& r)
+{
+    return QRect(r.left, r.top, std::max(r.Width() - 1, 0), std::max(r.Height() - 1, 0));
+}
+
+// A QImage over the pixel buffer without copying it; colour tables for the palette depths.
+// Null for depths the view cannot describe.
+QImage WrapBuffer(const CPixelBufferView& bitmap)
+{
+    QImage::Format format = QImage::Format_Invalid;
+    switch (bitmap.bitsPerPixel) {
+        case 1:
+            format = QImage::Format_Mono;
+            break;
+        case 8:
+            format = QImage::Format_Indexed8;
+            break;
+        case 24:
+            format = QImage::Format_BGR888;
+            break;
+        case 32:
+            format = QImage::Format_RGB32;
+            break;
+        default:
+            return QImage();
+    }
+    if (bitmap.bits == nullptr || bitmap.width <= 0 || bitmap.height <= 0 ||
+        bitmap.stride > static_cast<size_t>(INT32_MAX))
+        return QImage();
+    QImage image(bitmap.bits, bitmap.width, bitmap.height, static_cast<qsizetype>(bitmap.stride), format);
+    if (format == QImage::Format_Mono || format == QImage::Format_Indexed8) {
+        const int nEntries = format == QImage::Format_Mono ? 2 : 256;
+        QList<QRgb> table(nEntries, qRgb(0, 0, 0));
+        for (int i = 0; i < std::min(nEntries, bitmap.paletteEntries); ++i) {
+            const uint8_t* entry = bitmap.palette + 4 * i;
+            table[i] = qRgb(entry[2], entry[1], entry[0]);
+        }
+        image.setColorTable(table);
+    }
+    return image;
+}
+
+}  // namespace
+
+CQtDrawContext::CQtDrawContext(QPainter& painter) : m_Painter(painter)
+{
+    SetPen(0, 1);
+    SetBrush(false, 0);
+}
+
+void CQtDrawContext::SetPen(COLORREF color, int width)
+{
+    // Flat caps leave out the last pixel of a line, as GDI's LineTo does: successive
+    // inverted segments then do not invert their shared pixel twice.
+    QPen pen(ToQColor(color), std::max(width, 1), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    m_Painter.setPen(pen);
+}
+
+void CQtDrawContext::SetBrush(bool filled, COLORREF color)
+{
+    m_Painter.setBrush(filled ? QBrush(ToQColor(color)) : QBrush(Qt::NoBrush));
+}
+
+void CQtDrawContext::SetTextColor(COLORREF color)
+{
+    m_TextColor = color;
+}
+
+void CQtDrawContext::SetRasterOp(RasterOp op)
+{
+    m_Op = op;
+    ApplyRasterOp(op);
+}
+
+void CQtDrawContext::ApplyRasterOp(RasterOp op)
+{
+    m_Painter.setCompositionMode(op == RasterOp::Invert ? QPainter::RasterOp_NotDestination
+                                                        : QPainter::CompositionMode_SourceOver);
+}
+
+void CQtDrawContext::MoveTo(CPoint p)
+{
+    m_Current = p;
+}
+
+void CQtDrawContext::LineTo(CPoint p)
+{
+    m_Painter.drawLine(QPoint(m_Current.x, m_Current.y), QPoint(p.x, p.y));
+    m_Current = p;
+}
+
+void CQtDrawContext::Rectangle(const CRect& r)
+{
+    m_Painter.drawRect(OutlineRect(r));
+}
+
+void CQtDrawContext::Ellipse(const CRect& r)
+{
+    m_Painter.drawEllipse(OutlineRect(r));
+}
+
+void CQtDrawContext::PolyBezier(const CPoint* points, size_t count)
+{
+    if (points == nullptr || count < 4)
+        return;
+    QPainterPath path(QPointF(points[0].x, points[0].y));
+    for (size_t i = 1; i + 2 < count; i += 3) {
+        path.cubicTo(QPointF(points[i].x, points[i].y), QPointF(points[i + 1].x, points[i + 1].y),
+                     QPointF(points[i + 2].x, points[i + 2].y));
+    }
+    const QBrush brush = m_Painter.brush();
+    m_Painter.setBrush(Qt::NoBrush);
+    m_Painter.drawPath(path);
+    m_Painter.setBrush(brush);
+}
+
+void CQtDrawContext::TextOut(CPoint p, const std::string& text, HAlign h, VAlign v)
+{
+    const QString qText = QString::fromStdString(CTextEncoding::Cp1252ToUtf8(text));
+    const QFontMetrics metrics(m_Painter.font());
+    int x = p.x;
+    if (h == HAlign::Center)
+        x -= metrics.horizontalAdvance(qText) / 2;
+    else if (h == HAlign::Right)
+        x -= metrics.horizontalAdvance(qText);
+    int y = p.y;
+    if (v == VAlign::Top)
+        y += metrics.ascent();
+    else if (v == VAlign::Bottom)
+        y -= metrics.descent();
+
+    const QPen pen = m_Painter.pen();
+    m_Painter.setPen(ToQColor(m_TextColor));
+    m_Painter.drawText(QPoint(x, y), qText);
+    m_Painter.setPen(pen);
+}
+
+void CQtDrawContext::Blit(const CPixelBufferView& bitmap, const CRect& clip, RasterOp op)
+{
+    const QImage image = WrapBuffer(bitmap);
+    if (image.isNull())
+        return;
+    const QRect area = QRect(clip.left, clip.top, clip.Width(), clip.Height()).intersected(image.rect());
+    if (area.isEmpty())
+        return;
+    ApplyRasterOp(op);
+    m_Painter.drawImage(area.topLeft(), image, area);
+    ApplyRasterOp(m_Op);
+}
