@@ -322,6 +322,8 @@ bool CContinuousCurve::Assemble()
 
 CContinuousCurve::ElementList::const_iterator CContinuousCurve::InsertElement(CPartialCurve* pPart)
 {
+    if (pPart == nullptr)
+        return m_Elements.end();
     const CPoint genesis = pPart->GetGenesis();
     // The owner is needed by the limits' test (they convert through its coordinate system).
     pPart->SetCurve(this);

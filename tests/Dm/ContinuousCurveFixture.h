@@ -10,6 +10,7 @@
 #include "Dm/ContinuousCurve.h"
 #include "Dm/CoordSyst.h"
 #include "Dm/Limit.h"
+#include "Dm/SettingsManager.h"
 #include "FakeDocumentLink.h"
 #include "PackedDib.h"
 #include "platform/RecordingMessageService.h"
@@ -95,6 +96,9 @@ protected:
     {
         BuildPixelCoordSyst(*m_pCoordSyst);
     }
+    // New curves read the process-wide settings; they are let go so that no later test
+    // finds a manager it did not make.
+    ~ContinuousCurveTest() override { ReleaseSettingsManager(); }
 
     // Loads the canvas and makes a new curve over it (limits at x = -1 and x = width).
     CContinuousCurve& MakeCurve(const CInkCanvas& canvas, bool bFollowTop = true)

@@ -5,6 +5,7 @@
 #include "Dm/ContinuousCurve.h"
 #include "FakeDocumentLink.h"
 #include "Dm/CoordSyst.h"
+#include "Dm/SettingsManager.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ protected:
         m_pCurve = new CContinuousCurve(&m_Coord);
         m_Coord.AddCurve(m_pCurve);
     }
+    ~ContinuousCurveEditingTest() override { ReleaseSettingsManager(); }
 
     // Sets the point list and clears the modified flag.
     void SetPoints(const PointList& points)

@@ -10,6 +10,7 @@
 #include "Dm/ContinuousResults.h"
 #include "Dm/FlatThicknessCorrector.h"
 #include "Dm/PartialCurve.h"
+#include "Dm/SettingsManager.h"
 #include "Dm/SmartThicknessCorrector.h"
 #include "TestResults.h"
 #include "platform/Archive.h"
@@ -258,7 +259,8 @@ TEST(ContinuousCurveFile, MissingOrForeignCorrectorAndResultsGetDefaults)
     // Results of another kind are not kept: continuous results are made on demand.
     EXPECT_EQ(pCurve->PeekResults(), nullptr);
     EXPECT_TRUE(pCurve->GetResults()->IsKindOf(RUNTIME_CLASS(CContinuousResults)));
-    pCurve->Assemble();  // the corrector is usable
+    pCurve->Assemble();        // the corrector is usable
+    ReleaseSettingsManager();  // the default corrector read the settings
 }
 
 TEST(ContinuousCurveFile, DamagedRecordsRaiseArchiveExceptions)

@@ -37,6 +37,7 @@ protected:
         m_pCurve = new CContinuousCurve(&m_Coord);
         m_Coord.AddCurve(m_pCurve);
     }
+    ~CurveElementTest() override { ReleaseSettingsManager(); }
 
     CFakeDocumentLink m_Doc;
     CCoordSyst m_Coord;
