@@ -272,10 +272,113 @@ Arg StringArg(const std::string& v)
     return a;
 }
 
+// FormatG without the general conversion machinery, for the bulk of an export (millions of
+// numbers). The six significant digits come from one multiplication or division by an exact
+// power of ten. That one operation is correctly rounded, so it keeps the scaled value on the
+// same side of every representable number, and the bounds 1e5 and 1e6 and the rounding ties
+// n + 0.5 all are: the digits are the exact ones unless the result lands on a tie, which is
+// left to the exact conversion (false returned, nothing written), as are magnitudes whose
+// power of ten is not exact.
+bool FormatGFast(double value, char* out, size_t& length)
+{
+    static const double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (!std::isfinite(value))
+        return false;
+    char* p = out;
+    if (std::signbit(value)) {
+        *p++ = '-';
+        value = -value;
+    }
+    if (value == 0.0) {
+        *p++ = '0';
+        length = static_cast<size_t>(p - out);
+        return true;
+    }
+
+    uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int biased = static_cast<int>(bits >> 52);  // the sign is cleared above
+    if (biased == 0)
+        return false;  // subnormal: far outside the exact powers of ten anyway
+    // value is in [2^e, 2^(e+1)); 78913 / 2^18 is log10(2) from below, which gives
+    // floor(log10(value)) or one less for every exponent of a double.
+    const int e = biased - 1023;
+    int exp10 = e >= 0 ? (e * 78913) >> 18 : -((-e * 78913 + (1 << 18) - 1) >> 18);
+    double scaled = 0.0;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int k = 5 - exp10;
+        if (k > 22 || k < -22)
+            return false;
+        scaled = k >= 0 ? value * kPow10[k] : value / kPow10[-k];
+        if (scaled < 1e6)
+            break;
+        ++exp10;
+    }
+    if (scaled < 1e5 || scaled >= 1e6)
+        return false;
+    const uint32_t whole = static_cast<uint32_t>(scaled);  // truncation is floor here
+    const double fraction = scaled - whole;
+    if (fraction == 0.5)
+        return false;
+    uint32_t digits = whole + (fraction > 0.5 ? 1 : 0);
+    if (digits == 1000000) {
+        digits = 100000;
+        ++exp10;
+    }
+
+    char d[6];
+    for (int i = 5; i >= 0; --i) {
+        d[i] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    }
+    int last = 5;  // the last significant digit kept: trailing zeros go
+    while (last > 0 && d[last] == '0')
+        --last;
+
+    if (exp10 >= -4 && exp10 < 6) {
+        if (exp10 >= 0) {
+            for (int i = 0; i <= exp10; ++i)
+                *p++ = d[i];
+            if (last > exp10) {
+                *p++ = '.';
+                for (int i = exp10 + 1; i <= last; ++i)
+                    *p++ = d[i];
+            }
+        } else {
+            *p++ = '0';
+            *p++ = '.';
+            for (int i = -1; i > exp10; --i)
+                *p++ = '0';
+            for (int i = 0; i <= last; ++i)
+                *p++ = d[i];
+        }
+    } else {
+        *p++ = d[0];
+        if (last > 0) {
+            *p++ = '.';
+            for (int i = 1; i <= last; ++i)
+                *p++ = d[i];
+        }
+        *p++ = 'e';
+        *p++ = exp10 < 0 ? '-' : '+';
+        const int e = exp10 < 0 ? -exp10 : exp10;  // below 100 on this path
+        *p++ = '0';
+        *p++ = static_cast<char>('0' + e / 10);
+        *p++ = static_cast<char>('0' + e % 10);
+    }
+    length = static_cast<size_t>(p - out);
+    return true;
+}
+
 }  // namespace
 
 std::string FormatG(double value)
 {
+    char buf[32];
+    size_t length = 0;
+    if (FormatGFast(value, buf, length))
+        return std::string(buf, length);
     return FloatDigits(value, 'g', 6);
 }
 
