@@ -76,9 +76,18 @@ CFileResultDumper::CFileResultDumper(const ResultsList& results, const std::stri
             std::fclose(pExisting);
         }
         m_strTargetPath = target.string();
-        OpenTempBeside(m_strTargetPath);
-        if (fs::exists(status))
-            fs::permissions(m_strTempPath, status.permissions(), ec);
+        if (OpenTempBeside(m_strTargetPath)) {
+            if (fs::exists(status))
+                fs::permissions(m_strTempPath, status.permissions(), ec);
+        } else {
+            // A folder where no new file may be made but whose file may be written: the
+            // export still goes there, in place, without the protection of the rename.
+            if (!fs::exists(status))
+                ThrowOpenError();
+            m_pFile = std::fopen(m_strTargetPath.c_str(), "wb");
+            if (m_pFile == nullptr)
+                ThrowOpenError();
+        }
     }
 
     // Our own buffer does the buffering; the stream's would only copy it once more.
@@ -96,7 +105,7 @@ CFileResultDumper::~CFileResultDumper()
     Abandon();
 }
 
-void CFileResultDumper::OpenTempBeside(const std::string& strTarget)
+bool CFileResultDumper::OpenTempBeside(const std::string& strTarget)
 {
     const fs::path target(strTarget);
     const std::string strPrefix = "." + target.filename().string() + ".";
@@ -107,12 +116,12 @@ void CFileResultDumper::OpenTempBeside(const std::string& strTarget)
         m_pFile = std::fopen(temp.string().c_str(), "wbx");
         if (m_pFile != nullptr) {
             m_strTempPath = temp.string();
-            return;
+            return true;
         }
         if (errno != EEXIST)
             break;
     }
-    ThrowOpenError();
+    return false;
 }
 
 void CFileResultDumper::JoinCells(const CResults::CellList& cells, std::string& strOut)

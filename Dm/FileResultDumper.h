@@ -12,7 +12,8 @@
 // The text goes first into a new file beside the target, through a large buffer, and that
 // file is renamed over the target only when everything has been written: a failed export
 // leaves the file the user had as it was, and no partial file behind. An existing target
-// that is not a regular file (a device, a pipe) is written in place instead.
+// that is not a regular file (a device, a pipe), or whose folder accepts no new file, is
+// written in place instead.
 //
 // Failures are thrown as CPlotvaneException with the message to show: the constructor's
 // "Cannot open the file for writting." when the file cannot be made or the target cannot
@@ -31,7 +32,8 @@ protected:
     void Finish() override;
 
 private:
-    void OpenTempBeside(const std::string& strTarget);
+    // Creates a new file beside the target; false when none can be made there.
+    bool OpenTempBeside(const std::string& strTarget);
     void FlushBuffer();
     // Closes the file without reporting and removes the file beside the target, if any.
     void Abandon();

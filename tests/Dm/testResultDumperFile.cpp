@@ -246,6 +246,22 @@ int RefusedWithoutPrivileges(const fs::path& path)
     }
 }
 
+// 0 when an export into path succeeds without the superuser's rights. Meant to run in a
+// child process.
+int ExportedWithoutPrivileges(const fs::path& path)
+{
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+        return 6;
+    CPreparedResults results({{1, 2}});
+    try {
+        CFileResultDumper dumper({&results}, path.string(), ';');
+        dumper.Dump();
+        return 0;
+    } catch (const CPlotvaneException&) {
+        return 3;
+    }
+}
+
 TEST_F(FileResultDumper, ReadOnlyTargetOrFolderIsRefusedAndKept)
 {
     // A writable folder must not let the export replace a file the user may not write.
@@ -258,10 +274,19 @@ TEST_F(FileResultDumper, ReadOnlyTargetOrFolderIsRefusedAndKept)
     EXPECT_EQ(DirectoryEntries(m_Dir), std::vector<std::string>{"kept.xls"});
 
     // A folder where no file can be made.
-    fs::permissions(m_Dir, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                               fs::perms::others_read | fs::perms::others_exec);
+    const fs::perms readOnlyFolder = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                     fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+    fs::permissions(m_Dir, readOnlyFolder);
     EXPECT_EXIT(std::_Exit(RefusedWithoutPrivileges(m_Dir / "new.xls")), ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(DirectoryEntries(m_Dir), std::vector<std::string>{"kept.xls"});
+
+    // But a file there that may be written is written in place.
+    fs::permissions(
+        path, fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec));
+    EXPECT_EXIT(std::_Exit(ExportedWithoutPrivileges(path)), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(ReadAll(path), Banner("") + ";;\r\n;;\r\n1;2;\r\n");
+    EXPECT_EQ(DirectoryEntries(m_Dir), std::vector<std::string>{"kept.xls"});
+    fs::permissions(m_Dir, fs::perms::owner_all);
 }
 
 // The export goes into a file beside the target; the target changes only when everything
