@@ -53,6 +53,10 @@ bool ReadPng(png_structp png, png_infop info, PngInput& input, PLBmp& bmp)
         return false;
     }
     png_set_read_fn(png, &input, ReadData);
+    // Text, colour profiles and the like play no part in the picture: libpng skips them
+    // rather than inflate and store them.
+    static const png_byte kIgnored[] = "iCCP\0iTXt\0sPLT\0tEXt\0zTXt\0eXIf\0";
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kIgnored, 6);
     png_read_info(png, info);
 
     png_uint_32 width = 0;

@@ -237,6 +237,22 @@ TEST(GifDecoder, PlacesTheImageOnTheLogicalScreen)
     }
 }
 
+// A logical screen of 30000 x 30000 around a 37 x 23 image is no drawing; the image is
+// shown on its own rather than on a gigabyte of background.
+TEST(GifDecoder, IgnoresAScreenThatDwarfsTheImage)
+{
+    LIB_REQUIRE_TOOLS("ppmtogif");
+    const std::string file = Work("gif_big_screen.gif");
+    ASSERT_TRUE(Make("ppmtogif $S > $O", WritePnm("gif_big_screen.ppm", PaletteColors, false), file));
+    std::vector<uint8_t> bytes = owntest::ReadFile(file);
+    bytes[6] = bytes[8] = 0x30;
+    bytes[7] = bytes[9] = 0x75;
+    PLGifDecoder decoder;
+    PLBmp bmp;
+    Decode(decoder, bytes, bmp);
+    EXPECT_TRUE(owntest::Matches(bmp, PaletteColors, kWidth, kHeight));
+}
+
 TEST(GifDecoder, RefusesOtherData)
 {
     PLGifDecoder decoder;
