@@ -164,6 +164,10 @@ TEST(BezierCurveFile, StoredPointsPerSegmentOutsideTheDialogsRangeFallBackToTheD
     EXPECT_EQ(load(1001), 50);
 
     CSplineResults results;
+    results.SetPointsPerSegment(0);
+    EXPECT_EQ(results.GetPointsPerSegment(), 1);
+    results.SetPointsPerSegment(5000);
+    EXPECT_EQ(results.GetPointsPerSegment(), 1000);
     results.SetPointsPerSegment(12);
     std::ostringstream out;
     CArchive ar(out);

@@ -31,19 +31,6 @@ std::string Store(const CBezierNode& node)
 
 }  // namespace
 
-TEST(BezierNode, NewNodeIsSmoothIdleWithEmptyHandles)
-{
-    CBezierNode node(nullptr, {7, 8});
-    EXPECT_EQ(node.GetAnchor(), CPoint(7, 8));
-    EXPECT_EQ(node.GetFrontHandle(), CPoint());
-    EXPECT_EQ(node.GetBackHandle(), CPoint());
-    EXPECT_TRUE(node.IsSmooth());
-    EXPECT_EQ(node.GetMode(), CBezierNode::kIdle);
-    EXPECT_EQ(node.GetGrab(), CBezierNode::kGrabNone);
-    EXPECT_FALSE(node.Move({50, 50}, false, false));
-    EXPECT_EQ(node.GetAnchor(), CPoint(7, 8));
-}
-
 TEST(BezierNode, DraggingTheAnchorCarriesTheHandles)
 {
     auto pNode = MakeNode({-4, 0}, {6, 1}, CBezierNode::kModifying, CBezierNode::kGrabAnchor);
@@ -193,22 +180,6 @@ TEST(BezierNode, DrawsHandleLinesMarkerAndCircles)
     sharp.Draw(dc2);
     EXPECT_EQ(dc2.Count(Kind::Ellipse), 2u);
     EXPECT_EQ(dc2.EntriesOf(Kind::Ellipse)[0].rect, CRect(3, 3, 8, 8));
-}
-
-TEST(BezierNode, CloneKeepsTheShapeButNotTheDrag)
-{
-    auto pNode = MakeNode({-3, 4}, {6, -8}, CBezierNode::kModifying, CBezierNode::kGrabBackHandle, false);
-    CBezierNode& node = *pNode;
-    std::unique_ptr<CSplineNode> pClone(node.Clone());
-    auto* pBezier = dynamic_cast<CBezierNode*>(pClone.get());
-    ASSERT_NE(pBezier, nullptr);
-    EXPECT_EQ(pBezier->GetAnchor(), CPoint(100, 100));
-    EXPECT_EQ(pBezier->GetFrontHandle(), CPoint(-3, 4));
-    EXPECT_EQ(pBezier->GetBackHandle(), CPoint(6, -8));
-    EXPECT_FALSE(pBezier->IsSmooth());
-    EXPECT_EQ(pBezier->GetMode(), CBezierNode::kIdle);
-    EXPECT_EQ(pBezier->GetGrab(), CBezierNode::kGrabNone);
-    EXPECT_EQ(pBezier->GetBackSegment(), nullptr);
 }
 
 TEST(BezierNode, RecordIsAnchorSecondHandleFirstHandleAndFlag)

