@@ -383,6 +383,50 @@ bool Step(const InkProbe& probe, CPoint& p, bool bLeftwards, bool bFollowTop)
     return true;
 }
 
+// One candidate of a search arc of radius i: R(i sin theta) and R(i cos theta) for theta =
+// j * pi / e, where e is the number of angle steps in a half turn that keeps the arc step
+// near one pixel.
+struct ArcStep {
+    int32_t nSin;
+    int32_t nCos;
+};
+
+double Pi()
+{
+    static const double pi = std::acos(-1.0);
+    return pi;
+}
+
+int HalfTurnSteps(int64_t i)
+{
+    return static_cast<int>(Pi() / std::atan(1.0 / static_cast<double>(i)));
+}
+
+ArcStep MakeArcStep(int64_t i, int j, int e)
+{
+    const double radius = static_cast<double>(i);
+    const double delta = Pi() / e;
+    const double theta = j * delta;
+    return ArcStep{RoundHalfAway(radius * std::sin(theta)), RoundHalfAway(radius * std::cos(theta))};
+}
+
+// The arcs of the radii that dash distances commonly reach, computed once: the sines and
+// cosines cost more than the ink tests they place. Index 0 is unused.
+const std::vector<std::vector<ArcStep>>& ArcTable()
+{
+    static const std::vector<std::vector<ArcStep>> table = [] {
+        constexpr int64_t kRadii = 64;
+        std::vector<std::vector<ArcStep>> arcs(kRadii + 1);
+        for (int64_t i = 1; i <= kRadii; ++i) {
+            const int e = HalfTurnSteps(i);
+            for (int j = 0; j <= e / 2; ++j)
+                arcs[static_cast<size_t>(i)].push_back(MakeArcStep(i, j, e));
+        }
+        return arcs;
+    }();
+    return table;
+}
+
 }  // namespace
 
 bool CBmpManager::SnapToEdge(CPoint& point, bool bFollowTop, uint32_t threshold) const
@@ -431,23 +475,25 @@ CPoint CBmpManager::FindNextDash(const CPoint& point, bool bLeftwards, int maxDi
     // candidate can be inside, so a huge dash distance costs no more than the bitmap allows.
     const int64_t reach = 2 * std::max<int64_t>(m_nWidth, m_nHeight) + 2;
     const int64_t lastRadius = std::min<int64_t>(static_cast<int64_t>(maxDist) - 1, reach);
-    const double pi = std::acos(-1.0);
+    const std::vector<std::vector<ArcStep>>& table = ArcTable();
     auto found = [&](int64_t x, int64_t y) {
         if (bAheadOnly && (x - point.x) * c <= 0)
             return false;
         return probe.IsInk(x, y);
     };
     for (int64_t i = 1; i <= lastRadius; ++i) {
-        const double radius = static_cast<double>(i);
-        // Angle steps in a half turn that keep the arc step near one pixel.
-        const int e = static_cast<int>(pi / std::atan(1.0 / radius));
-        const double delta = pi / e;
-        const int jmax = e / 2;
+        const std::vector<ArcStep>* pSteps = i < static_cast<int64_t>(table.size()) ? &table[i] : nullptr;
+        const int e = pSteps != nullptr ? 0 : HalfTurnSteps(i);
+        const int jmax = pSteps != nullptr ? static_cast<int>(pSteps->size()) - 1 : e / 2;
+        auto arc = [&](int j) {
+            return pSteps != nullptr ? (*pSteps)[static_cast<size_t>(j)] : MakeArcStep(i, j, e);
+        };
+
         const int64_t upperX = static_cast<int64_t>(t.x) + c;
         for (int j = 0; j <= jmax; ++j) {
-            const double theta = j * delta;
-            const int64_t x = upperX + c * static_cast<int64_t>(RoundHalfAway(radius * std::sin(theta)));
-            const int64_t y = t.y - static_cast<int64_t>(RoundHalfAway(radius * std::cos(theta)));
+            const ArcStep a = arc(j);
+            const int64_t x = upperX + c * static_cast<int64_t>(a.nSin);
+            const int64_t y = t.y - static_cast<int64_t>(a.nCos);
             if (found(x, y))
                 return CPoint(static_cast<int32_t>(x), static_cast<int32_t>(y));
         }
@@ -458,9 +504,9 @@ CPoint CBmpManager::FindNextDash(const CPoint& point, bool bLeftwards, int maxDi
         }
         const int64_t lowerX = static_cast<int64_t>(u.x) + c;
         for (int j = 0; j <= jmax; ++j) {
-            const double theta = j * delta;
-            const int64_t x = lowerX + c * static_cast<int64_t>(RoundHalfAway(radius * std::cos(theta)));
-            const int64_t y = u.y + static_cast<int64_t>(RoundHalfAway(radius * std::sin(theta)));
+            const ArcStep a = arc(j);
+            const int64_t x = lowerX + c * static_cast<int64_t>(a.nCos);
+            const int64_t y = u.y + static_cast<int64_t>(a.nSin);
             if (found(x, y))
                 return CPoint(static_cast<int32_t>(x), static_cast<int32_t>(y));
         }
