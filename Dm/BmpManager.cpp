@@ -55,6 +55,39 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
     return static_cast<bool>(in);
 }
 
+// The picture record: the name, then the copy, which goes to the archive in large blocks: a picture of tens
+// of megabytes is neither held whole in memory a second time nor passed on in small pieces.
+void WritePictureRecord(CArchive& ar, const std::string& strFileName, const std::string& strCopyPath)
+{
+    const auto fail = []() {
+        throw CArchiveException(CArchiveException::generic, "Cannot read the copy of the picture.");
+    };
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(strCopyPath, ec))
+        fail();
+    std::ifstream in(strCopyPath, std::ios::binary);
+    if (!in)
+        fail();
+    in.seekg(0, std::ios::end);
+    const std::streamoff length = in.tellg();
+    if (length <= 0 || static_cast<uint64_t>(length) > 0xFFFFFFFFu)
+        fail();
+    in.seekg(0, std::ios::beg);
+    ar.WriteString(strFileName);
+    ar.WriteDword(static_cast<uint32_t>(length));
+    constexpr size_t kBlock = size_t{1} << 20;
+    std::vector<char> block(std::min(kBlock, static_cast<size_t>(length)));
+    uint64_t left = static_cast<uint64_t>(length);
+    while (left > 0) {
+        const size_t size = static_cast<size_t>(std::min<uint64_t>(left, block.size()));
+        // A copy that shrank meanwhile would leave the stored length wrong.
+        if (!in.read(block.data(), static_cast<std::streamsize>(size)))
+            fail();
+        ar.WriteBytes(block.data(), size);
+        left -= size;
+    }
+}
+
 bool WriteWholeFile(const std::string& path, const uint8_t* data, size_t size)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -285,12 +318,7 @@ void CBmpManager::Serialize(CArchive& ar)
             }
             m_strTempPath = path;
         }
-        std::vector<uint8_t> bytes;
-        if (!ReadWholeFile(m_strTempPath, bytes) || bytes.empty() || bytes.size() > 0xFFFFFFFFu)
-            throw CArchiveException(CArchiveException::generic, "Cannot read the copy of the picture.");
-        ar.WriteString(m_strFileName);
-        ar.WriteDword(static_cast<uint32_t>(bytes.size()));
-        ar.WriteBytes(bytes.data(), bytes.size());
+        WritePictureRecord(ar, m_strFileName, m_strTempPath);
         return;
     }
 

@@ -7,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 #include <new>
-#include <sstream>
 #include <system_error>
 
 #include "Dm/BmpManager.h"
@@ -225,27 +224,33 @@ bool CPlotvaneDoc::OnSaveDocument(const std::string& strPath, std::string* pstrE
             pCurve->SetModified(true);
     };
 
-    std::ostringstream out;
-    try {
-        CArchive ar(out);
-        Serialize(ar);
-    } catch (const std::exception& e) {
-        restore();
-        return fail(e.what());
-    }
-
     // Written beside the target and renamed over it, so that a failed write never leaves
-    // a damaged document in place of a sound one.
+    // a damaged document in place of a sound one. The archive goes straight into the file:
+    // a document embedding a large picture is not built up in memory first.
     const std::string strTempPath = strPath + ".tmp";
-    const std::string bytes = out.str();
+    auto discard = [&strTempPath, &restore]() {
+        std::error_code ec;
+        std::filesystem::remove(strTempPath, ec);
+        restore();
+    };
     {
         std::ofstream file(strTempPath, std::ios::binary | std::ios::trunc);
-        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!file) {
+            restore();
+            return fail("Cannot write the file " + strPath + ".");
+        }
+        try {
+            CArchive ar(file);
+            Serialize(ar);
+        } catch (const std::exception& e) {
+            const bool bWriteFailed = !file;
+            file.close();
+            discard();
+            return fail(bWriteFailed ? "Cannot write the file " + strPath + "." : std::string(e.what()));
+        }
         file.close();
         if (!file) {
-            std::error_code ec;
-            std::filesystem::remove(strTempPath, ec);
-            restore();
+            discard();
             return fail("Cannot write the file " + strPath + ".");
         }
     }
