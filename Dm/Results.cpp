@@ -29,6 +29,11 @@ void CResults::GetRow(int nIndex, CellList& cells) const
         return;
     }
     const CLogicPoint& row = m_Rows[static_cast<size_t>(nIndex)];
-    cells.push_back(FormatG(row.x));
-    cells.push_back(row.IsValid() ? FormatG(row.y) : std::string());
+    // Formatted straight into the new cells: exports ask for millions of them.
+    char buf[kFormatGSize];
+    cells.emplace_back(buf, FormatG(row.x, buf));
+    if (row.IsValid())
+        cells.emplace_back(buf, FormatG(row.y, buf));
+    else
+        cells.emplace_back();
 }

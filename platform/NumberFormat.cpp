@@ -375,11 +375,19 @@ bool FormatGFast(double value, char* out, size_t& length)
 
 std::string FormatG(double value)
 {
-    char buf[32];
+    char buf[kFormatGSize];
+    return std::string(buf, FormatG(value, buf));
+}
+
+size_t FormatG(double value, char* out)
+{
     size_t length = 0;
-    if (FormatGFast(value, buf, length))
-        return std::string(buf, length);
-    return FloatDigits(value, 'g', 6);
+    if (FormatGFast(value, out, length))
+        return length;
+    const std::string digits = FloatDigits(value, 'g', 6);
+    length = std::min(digits.size(), kFormatGSize);
+    std::memcpy(out, digits.data(), length);
+    return length;
 }
 
 std::string FormatWithInt(const std::string& pattern, long long value)

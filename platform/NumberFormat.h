@@ -7,6 +7,10 @@
 // an exponent with its sign and at least three digits (1.5e+007, 2e-005).
 // Every number shown to the user or written to an export file goes through it.
 std::string FormatG(double value);
+// The same into out (at least kFormatGSize bytes, no terminator); returns the length. For
+// callers that format millions of numbers and keep them elsewhere.
+constexpr size_t kFormatGSize = 32;
+size_t FormatG(double value, char* out);
 
 // printf-style formatting of a string-table text with one integer or one number, as the
 // messages of the program need ("Cannot handle %d colors graphics.").
