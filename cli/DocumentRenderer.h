@@ -13,8 +13,9 @@ class CDocumentRenderer {
 public:
     static constexpr int kMinZoom = 1;
     static constexpr int kMaxZoom = 1000;
-    // Larger pictures are refused: a quarter of a gigabyte of pixels.
-    static constexpr long long kMaxPixels = 64LL << 20;
+    // Larger pictures are refused: 128 MB of pixels, and as much again while the PNG is
+    // made.
+    static constexpr long long kMaxPixels = 32LL << 20;
 
     static bool IsAvailable();
     // Writes the PNG; an existing file is replaced only once the new one is wholly written.

@@ -1,6 +1,7 @@
 #include "main/QtDrawContext.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QColor>
 #include <QFontMetrics>
@@ -77,6 +78,12 @@ void CQtDrawContext::SetPen(COLORREF color, int width)
     // Flat caps leave out the last pixel of a line, as GDI's LineTo does: successive
     // inverted segments then do not invert their shared pixel twice.
     QPen pen(ToQColor(color), std::max(width, 1), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    // A pen never gets thinner than one device pixel, whatever the zoom, as GDI's do: a
+    // thinner one would be blended into the picture instead of drawn in its colour.
+    if (pen.widthF() * std::abs(m_Painter.worldTransform().m11()) < 1.5) {
+        pen.setCosmetic(true);
+        pen.setWidth(1);
+    }
     m_Painter.setPen(pen);
 }
 
