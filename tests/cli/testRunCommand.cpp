@@ -487,3 +487,52 @@ TEST(RunCommand, ARepeatedKeyIsRefusedWithItsPath)
               std::string::npos)
         << outcome.err;
 }
+
+TEST(RunCommand, ARedundantGenesisPointIsRemovedWithAWarningAndTheRunGoesOn)
+{
+    // A line that joins another from above: traced from a point on the upper one, following
+    // the bottom edge, the part runs on along the lower one through the genesis point
+    // clicked there first, which becomes redundant.
+    const fs::path dir = FreshDir();
+    const std::string strCommand =
+        "convert -size 120x80 xc:white -stroke black -strokewidth 3 -draw 'line 10,60 "
+        "110,60' -draw 'line 10,20 50,60' '" +
+        (dir / "fork.png").string() + "'";
+    if (std::system(strCommand.c_str()) != 0)
+        GTEST_SKIP() << "ImageMagick's convert could not draw the picture";
+    const json job = json::parse(R"({
+      "image": "fork.png",
+      "coordinate_systems": [{
+        "x_axis": {"line": [[5, 75], [115, 75]], "point1": {"at": [5, 75], "value": 0},
+                   "point2": {"at": [115, 75], "value": 10}},
+        "y_axis": {"line": [[5, 75], [5, 5]], "point1": {"at": [5, 75], "value": 0},
+                   "point2": {"at": [5, 5], "value": 10}},
+        "curves": [{"kind": "continuous", "left": 1, "right": 9, "follow": "bottom",
+                    "genesis": [[80, 60], [20, 30]], "period": 1}]
+      }],
+      "save": "fork.pvd"
+    })");
+    const Outcome outcome = RunJob(WriteJob(dir, job));
+    EXPECT_EQ(outcome.code, kExitOk) << outcome.err;
+    EXPECT_EQ(outcome.err, (dir / "job.json").string() +
+                               ": coordinate_systems[0].curves[0].genesis[1]: warning: Genesis point with "
+                               "coordinate X= 6.818182 Y= 2.142857 is redundant and will be removed.\n");
+    EXPECT_TRUE(fs::exists(dir / "fork.pvd"));
+}
+
+TEST(RunCommand, ASplineOfMoreThanAMillionRowsIsRefusedWhenExported)
+{
+    const fs::path dir = FreshDir();
+    json job = SampleJob();
+    json nodes = json::array();
+    for (int i = 0; i < 1002; ++i)
+        nodes.push_back({{"anchor", {100 + i % 600, 100 + i / 3}}});
+    json& spline = job["coordinate_systems"][0]["curves"][2];
+    spline["nodes"] = nodes;
+    spline["points_per_segment"] = 1000;
+    const Outcome outcome = RunJob(WriteJob(dir, job));
+    EXPECT_EQ(outcome.code, kExitRefused);
+    EXPECT_EQ(outcome.err, (dir / "job.json").string() +
+                               ": export: curve \"Trend\": Nb of points to export is too high!\n");
+    EXPECT_FALSE(fs::exists(dir / "out.pvd"));
+}
