@@ -16,6 +16,7 @@
 #include "Dm/SettingsManager.h"
 #include "Dm/SimpleSnail.h"
 #include "Dm/SmartThicknessCorrector.h"
+#include "platform/WaitCursor.h"
 #include "platform/Archive.h"
 #include "platform/DrawContext.h"
 #include "platform/MessageService.h"
@@ -37,14 +38,6 @@ struct CContinuousCurve::Options {
 
 namespace {
 
-// The wait cursor for the life of a scope, taken down on every way out.
-class CWaitCursor {
-public:
-    CWaitCursor() { CMessageService::Get().BeginWaitCursor(); }
-    ~CWaitCursor() { CMessageService::Get().EndWaitCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-};
 
 // Collects what an edit touched and turns it into the rectangle to repaint.
 class CRepaintBox {

@@ -15,6 +15,7 @@
 #include "Dm/DocumentObserver.h"
 #include "Dm/DocumentUi.h"
 #include "Dm/ModelClasses.h"
+#include "platform/WaitCursor.h"
 #include "platform/Archive.h"
 #include "platform/MessageService.h"
 #include "platform/StringIds.h"
@@ -33,14 +34,6 @@ std::string FileNamePart(const std::string& strPath)
     return std::filesystem::path(strPath).filename().string();
 }
 
-// Restores the wait cursor however the work under it ends.
-class CWaitCursor {
-public:
-    CWaitCursor() { CMessageService::Get().BeginWaitCursor(); }
-    ~CWaitCursor() { CMessageService::Get().EndWaitCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-};
 
 }  // namespace
 

@@ -27,23 +27,7 @@ void PLPgmDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
     PLDataSource src(data, size, "PGM decoder");
     src.Seek(2);
     PLPnmReader reader(src);
-    const auto width = static_cast<int32_t>(reader.ReadNumber(INT32_MAX));
-    const auto height = static_cast<int32_t>(reader.ReadNumber(INT32_MAX));
-    const uint32_t maxval = reader.ReadNumber(65535);
-    if (width == 0 || height == 0 || maxval == 0) {
-        src.Fail(PL_ERRBAD_FORMAT, "Invalid header values.");
-    }
-    const uint64_t pixels = static_cast<uint64_t>(width) * static_cast<uint64_t>(height);
-    if (pixels > PLBmp::kMaxPixels) {
-        src.Fail(PL_ERRNO_MEMORY, "Image too large.");
-    }
-    if (plain) {
-        // Each sample takes a digit and a separator, but the last one may lack the latter.
-        src.Require(pixels * 2 - 1);
-    } else {
-        reader.SkipSingleWhitespace();
-        src.Require(pixels * (maxval < 256 ? 1 : 2));
-    }
+    const auto [width, height, maxval] = reader.ReadHeader(plain, 1);
 
     bmp.Create(width, height, 8);
     bmp.SetGrayPalette();

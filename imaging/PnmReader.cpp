@@ -1,5 +1,8 @@
 #include "imaging/PnmReader.h"
 
+#include <cstdint>
+
+#include "imaging/Bmp.h"
 #include "imaging/DataSource.h"
 #include "imaging/TextException.h"
 
@@ -63,4 +66,28 @@ uint8_t PLPnmReader::Scale(uint32_t sample, uint32_t maxval) const
         return static_cast<uint8_t>(sample);
     }
     return static_cast<uint8_t>((sample * 255u + maxval / 2) / maxval);
+}
+
+PLPnmReader::Header PLPnmReader::ReadHeader(bool plain, unsigned samplesPerPixel)
+{
+    Header header{};
+    header.width = static_cast<int32_t>(ReadNumber(INT32_MAX));
+    header.height = static_cast<int32_t>(ReadNumber(INT32_MAX));
+    header.maxval = ReadNumber(65535);
+    if (header.width == 0 || header.height == 0 || header.maxval == 0) {
+        m_Src.Fail(PL_ERRBAD_FORMAT, "Invalid header values.");
+    }
+    const uint64_t pixels = static_cast<uint64_t>(header.width) * static_cast<uint64_t>(header.height);
+    if (pixels > PLBmp::kMaxPixels) {
+        m_Src.Fail(PL_ERRNO_MEMORY, "Image too large.");
+    }
+    const uint64_t samples = pixels * samplesPerPixel;
+    if (plain) {
+        // Each sample takes a digit and a separator, but the last one may lack the latter.
+        m_Src.Require(samples * 2 - 1);
+    } else {
+        SkipSingleWhitespace();
+        m_Src.Require(samples * (header.maxval < 256 ? 1 : 2));
+    }
+    return header;
 }

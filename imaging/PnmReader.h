@@ -11,6 +11,17 @@ class PLPnmReader {
 public:
     explicit PLPnmReader(PLDataSource& src) : m_Src(src) {}
 
+    struct Header {
+        int32_t width;
+        int32_t height;
+        uint32_t maxval;
+    };
+    // Reads width, height and maxval after the two-byte identifier, refuses zero values and
+    // pictures too large to hold, and checks that the data can still hold
+    // samplesPerPixel samples for every pixel before anything is allocated. Leaves the
+    // source at the first sample.
+    Header ReadHeader(bool plain, unsigned samplesPerPixel);
+
     // Skips whitespace and comments, then reads an unsigned decimal number no larger than
     // maxValue; raises PLTextException for anything else.
     uint32_t ReadNumber(uint32_t maxValue);

@@ -25,24 +25,7 @@ void PLPpmDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
     PLDataSource src(data, size, "PPM decoder");
     src.Seek(2);
     PLPnmReader reader(src);
-    const auto width = static_cast<int32_t>(reader.ReadNumber(INT32_MAX));
-    const auto height = static_cast<int32_t>(reader.ReadNumber(INT32_MAX));
-    const uint32_t maxval = reader.ReadNumber(65535);
-    if (width == 0 || height == 0 || maxval == 0) {
-        src.Fail(PL_ERRBAD_FORMAT, "Invalid header values.");
-    }
-    const uint64_t pixels = static_cast<uint64_t>(width) * static_cast<uint64_t>(height);
-    if (pixels > PLBmp::kMaxPixels) {
-        src.Fail(PL_ERRNO_MEMORY, "Image too large.");
-    }
-    const uint64_t samples = pixels * 3;
-    if (plain) {
-        // Each sample takes a digit and a separator, but the last one may lack the latter.
-        src.Require(samples * 2 - 1);
-    } else {
-        reader.SkipSingleWhitespace();
-        src.Require(samples * (maxval < 256 ? 1 : 2));
-    }
+    const auto [width, height, maxval] = reader.ReadHeader(plain, 3);
 
     bmp.Create(width, height, 32);
     for (int32_t y = 0; y < height; ++y) {
