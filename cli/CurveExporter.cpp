@@ -1,6 +1,8 @@
 #include "cli/CurveExporter.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <ostream>
 #include <utility>
@@ -142,11 +144,39 @@ CResults* CCurveExporter::CheckedResults(CCurve& curve)
     return pResults;
 }
 
+long long CCurveExporter::ExpectedRows(const CCurve& curve, const CResults& results)
+{
+    if (results.IsKindOf(RUNTIME_CLASS(CContinuousResults)))
+        return static_cast<const CContinuousResults&>(results).GetExpectedRowCount();
+    if (results.IsKindOf(RUNTIME_CLASS(CDensityResults)))
+        return static_cast<const CDensityResults&>(results).GetExpectedRowCount();
+    if (results.IsKindOf(RUNTIME_CLASS(CSplineResults)))
+        return static_cast<const CSplineResults&>(results).GetExpectedRowCount();
+    return static_cast<long long>(curve.GetPointCount());
+}
+
 void CCurveExporter::Prepare()
 {
     m_Results.clear();
-    for (CCurve* pCurve : m_Curves)
-        m_Results.push_back(CheckedResults(*pCurve));
+    long long nRows = 0;
+    long long nSamples = 0;
+    for (CCurve* pCurve : m_Curves) {
+        CResults* pResults = CheckedResults(*pCurve);
+        m_Results.push_back(pResults);
+        nRows += ExpectedRows(*pCurve, *pResults);
+        if (pCurve->IsKindOf(RUNTIME_CLASS(CDensityCurve))) {
+            const auto* pDensity = static_cast<const CDensityCurve*>(pCurve);
+            const long long dx =
+                std::llabs(static_cast<long long>(pDensity->GetEnd().x) - pDensity->GetStart().x);
+            const long long dy =
+                std::llabs(static_cast<long long>(pDensity->GetEnd().y) - pDensity->GetStart().y);
+            nSamples += std::max(dx, dy) + 1;
+        }
+    }
+    if (nRows > kMaxTotalRows || nSamples > kMaxTotalDensitySamples) {
+        throw CCliError(kExitRefused, m_strWhere + ": " + Text(IDS_TOO_MANY_POINTS) +
+                                          " (the curves chosen are too large to be exported together)");
+    }
     for (CResults* pResults : m_Results)
         pResults->Compute();
 }

@@ -32,8 +32,15 @@ public:
     // A period for the chosen continuous curves whose results have none (the export
     // command's --period or --frequency).
     void SetDefaultPeriod(double dPeriod) { m_DefaultPeriod = dPeriod; }
-    // Checks the sampling of every chosen curve and computes its rows.
+    // Checks the sampling of every chosen curve, then what they give together (all their rows
+    // are held at once, side by side), and computes the rows.
     void Prepare();
+
+    // Bounds of one export, whatever a document holds: the dialogs bound each curve to a
+    // million rows, but a document may hold any number of curves.
+    static constexpr long long kMaxTotalRows = 10000000;
+    // Pixels sampled along all density segments (each sample is kept with its curve).
+    static constexpr long long kMaxTotalDensitySamples = 8LL << 20;
     // Writes the export file; an existing file is replaced only once the whole export is
     // written. Clears the exported curves' modified flags, as the export command does.
     void Write(const std::string& strPath, char cSeparator);
@@ -50,6 +57,8 @@ public:
 private:
     [[noreturn]] void RefuseCurve(const CCurve& curve, const std::string& strMessage) const;
     CResults* CheckedResults(CCurve& curve);
+    // The rows the checked results will give.
+    static long long ExpectedRows(const CCurve& curve, const CResults& results);
 
     CPlotvaneDoc& m_Doc;
     std::string m_strWhere;

@@ -18,8 +18,9 @@
 // outlive them (it is neither copied nor moved).
 class CJob {
 public:
-    // Larger job files are refused: a job describing one picture is a few kilobytes.
-    static constexpr size_t kMaxFileSize = 64u << 20;
+    // Larger job files are refused: a job describing one picture is a few kilobytes, and the
+    // parsed form of a JSON text takes several times its size.
+    static constexpr size_t kMaxFileSize = 16u << 20;
     // Deeper nesting is refused (a job is four levels deep).
     static constexpr int kMaxDepth = 64;
 

@@ -536,3 +536,25 @@ TEST(RunCommand, ASplineOfMoreThanAMillionRowsIsRefusedWhenExported)
                                ": export: curve \"Trend\": Nb of points to export is too high!\n");
     EXPECT_FALSE(fs::exists(dir / "out.pvd"));
 }
+
+TEST(RunCommand, CurvesTooLargeToBeExportedTogetherAreRefused)
+{
+    // Eleven splines of 999,001 rows each: each one within the million rows of its dialog,
+    // together more than an export holds.
+    const fs::path dir = FreshDir();
+    json job = SampleJob();
+    json nodes = json::array();
+    for (int i = 0; i < 1000; ++i)
+        nodes.push_back({{"anchor", {100 + i % 600, 100 + i / 3}}});
+    json curves = json::array();
+    for (int k = 0; k < 11; ++k)
+        curves.push_back({{"kind", "spline"}, {"nodes", nodes}, {"points_per_segment", 1000}});
+    job["coordinate_systems"][0]["curves"] = curves;
+    const Outcome outcome = RunJob(WriteJob(dir, job));
+    EXPECT_EQ(outcome.code, kExitRefused);
+    EXPECT_EQ(outcome.err,
+              (dir / "job.json").string() +
+                  ": export: Nb of points to export is too high! (the curves chosen are too large to "
+                  "be exported together)\n");
+    EXPECT_FALSE(fs::exists(dir / "out.pvd"));
+}
