@@ -1,8 +1,10 @@
 #include "cli/ExportCommand.h"
 
 #include <cmath>
+#include <filesystem>
 #include <optional>
 #include <ostream>
+#include <system_error>
 
 #include <CLI/CLI.hpp>
 
@@ -74,6 +76,9 @@ int CExportCommand::Run(std::ostream& out, std::ostream& err) const
         if (period)
             exporter.SetDefaultPeriod(*period);
         exporter.Prepare();
+        std::error_code ec;
+        if (!m_strOutput.empty() && std::filesystem::equivalent(m_strOutput, m_strPath, ec))
+            throw CCliError(kExitRefused, m_strOutput + ": the export would replace the document itself");
         if (m_strOutput.empty())
             exporter.Write(out, cSeparator);
         else

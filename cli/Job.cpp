@@ -1,5 +1,7 @@
 #include "cli/Job.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <memory>
 #include <ostream>
+#include <system_error>
 
 #include <CLI/CLI.hpp>
 
@@ -70,6 +71,10 @@ int CRenderCommand::Run(std::ostream& /*out*/, std::ostream& err) const
             }
         }
         messages.PrintWarnings(m_strPath);
+        std::error_code ec;
+        if (std::filesystem::equivalent(m_strOutput, m_strPath, ec))
+            throw CCliError(kExitRefused,
+                            m_strOutput + ": the picture would replace the file it is drawn from");
         CDocumentRenderer::RenderToPng(doc, m_nZoom, m_strOutput, m_strPath);
     } catch (const CCliError& e) {
         messages.PrintWarnings(m_strPath);

@@ -37,7 +37,8 @@ std::string FreeNameBeside(const std::string& strPath)
     }
 }
 
-// An output file named in the job: absolute, and not a folder.
+// An output file named in the job: absolute, not a folder, and neither the job file nor its
+// picture (a slip of the pen that would destroy them).
 std::string OutputPath(const CJob& job, const CJobValue& value)
 {
     const std::string strGiven = value.AsString();
@@ -47,6 +48,11 @@ std::string OutputPath(const CJob& job, const CJobValue& value)
     std::error_code ec;
     if (fs::is_directory(strPath, ec))
         value.Refuse(strPath + " is a folder");
+    if (fs::equivalent(strPath, job.GetDisplayName(), ec))
+        value.Refuse("this would replace the job file itself");
+    const std::optional<CJobValue> image = job.Root().Find("image");
+    if (image && fs::equivalent(strPath, job.Resolve(image->AsString()), ec))
+        value.Refuse("this would replace the job's picture");
     return strPath;
 }
 

@@ -150,6 +150,11 @@ TEST(ExportCommand, AFailedExportLeavesTheFileAsItWas)
     EXPECT_EQ(refused.code, kExitRefused);
     EXPECT_EQ(ReadFile(dir / "mine.txt"), "my numbers");
 
+    const Outcome overTheDocument =
+        Export({(dir / "out.pvd").string(), "--period", "1", "-o", (dir / "out.pvd").string()});
+    EXPECT_EQ(overTheDocument.code, kExitRefused);
+    EXPECT_NE(overTheDocument.err.find("the export would replace the document itself"), std::string::npos);
+
     const Outcome unwritable =
         Export({(dir / "out.pvd").string(), "--period", "1", "-o", (dir / "missing" / "x.txt").string()});
     EXPECT_EQ(unwritable.code, kExitRefused);

@@ -386,6 +386,10 @@ const RefusalCase kRefusals[] = {
      "character"},
     {"SaveOverTheExport", [](json& j) { j["save"] = "out.txt"; },
      "job.json: export.path: the export would replace the document saved by the job"},
+    {"SaveOverThePicture", [](json& j) { j["save"] = j["image"]; },
+     "job.json: save: this would replace the job's picture"},
+    {"ExportOverTheJob", [](json& j) { j["export"]["path"] = "job.json"; },
+     "job.json: export.path: this would replace the job file itself"},
     {"SaveIntoAFolderThatIsNot",
      [](json& j) {
          j["save"] = "missing/out.pvd";
