@@ -24,6 +24,11 @@ public:
     explicit CContinuousResults(CContinuousCurve* pCurve);
 
     CResults* Clone() const override;
+    // The base rows, formatted straight into the line.
+    void AppendRow(int nIndex, char cSeparator, std::string& strLine) const override
+    {
+        AppendPointRow(nIndex, cSeparator, strLine);
+    }
 
     double GetFirstValue() const { return m_FirstValue; }
     // Returns the previous first value.

@@ -15,6 +15,11 @@ public:
     CDiscreteResults& operator=(const CDiscreteResults&) = delete;
 
     CResults* Clone() const override { return new CDiscreteResults(*this); }
+    // The base rows, formatted straight into the line.
+    void AppendRow(int nIndex, char cSeparator, std::string& strLine) const override
+    {
+        AppendPointRow(nIndex, cSeparator, strLine);
+    }
     // No rows for an empty curve or a curve without a coordinate system.
     void Compute() override;
     // Nothing to refuse: always empty.

@@ -152,6 +152,21 @@ void CFileResultDumper::WriteLine(const std::string& strLine)
         FlushBuffer();
 }
 
+void CFileResultDumper::WriteRows()
+{
+    if (m_pFile == nullptr)
+        ThrowWriteError();
+    const int nRows = GetMaxRowCount();
+    for (int i = 0; i < nRows; ++i) {
+        // Shorter results are asked for rows past their end too, which gives empty cells.
+        for (const CResults* pResults : GetResultsList())
+            pResults->AppendRow(i, m_cSeparator, m_Buffer);
+        m_Buffer.append("\r\n", 2);
+        if (m_Buffer.size() >= kBufferSize)
+            FlushBuffer();
+    }
+}
+
 void CFileResultDumper::FlushBuffer()
 {
     if (m_Buffer.empty())

@@ -26,6 +26,8 @@ public:
     ~CFileResultDumper() override;
 
 protected:
+    // Rows go straight into the buffer through CResults::AppendRow, without cells or lines.
+    void WriteRows() override;
     void JoinCells(const CResults::CellList& cells, std::string& strOut) override;
     void WriteLine(const std::string& strLine) override;
     // Writes out the buffer, closes the file and renames it over the target.

@@ -37,3 +37,36 @@ void CResults::GetRow(int nIndex, CellList& cells) const
     else
         cells.emplace_back();
 }
+
+void CResults::AppendRow(int nIndex, char cSeparator, std::string& strLine) const
+{
+    // Reused from row to row: kinds that come here have rows of their own, possibly many.
+    thread_local CellList cells;
+    cells.clear();
+    GetRow(nIndex, cells);
+    for (const std::string& cell : cells) {
+        strLine.append(cell);
+        strLine.push_back(cSeparator);
+    }
+}
+
+void CResults::AppendPointRow(int nIndex, char cSeparator, std::string& strLine) const
+{
+    if (nIndex < 0 || static_cast<size_t>(nIndex) >= m_Rows.size()) {
+        strLine.push_back(cSeparator);
+        strLine.push_back(cSeparator);
+        return;
+    }
+    const CLogicPoint& row = m_Rows[static_cast<size_t>(nIndex)];
+    // Room for two numbers and two separators made once, then trimmed to what was written.
+    const size_t start = strLine.size();
+    strLine.resize(start + 2 * kFormatGSize + 2);
+    char* const pStart = &strLine[start];
+    char* p = pStart;
+    p += FormatG(row.x, p);
+    *p++ = cSeparator;
+    if (row.IsValid())
+        p += FormatG(row.y, p);
+    *p++ = cSeparator;
+    strLine.resize(start + static_cast<size_t>(p - pStart));
+}

@@ -52,6 +52,12 @@ public:
     // Appends the cells of row nIndex: x and y, y empty when undefined; two empty cells for
     // an index outside the rows (asked when another results object has more rows).
     virtual void GetRow(int nIndex, CellList& cells) const;
+    // Appends the cells of row nIndex to strLine, each followed by cSeparator: the text the
+    // file writer makes of GetRow's cells. This version asks GetRow, so that a kind with
+    // rows of its own needs no more; the kinds whose rows are the base ones override it with
+    // AppendPointRow, which formats straight into the line (an export of a million rows asks
+    // for it millions of times).
+    virtual void AppendRow(int nIndex, char cSeparator, std::string& strLine) const;
 
     const RowList& GetRows() const { return m_Rows; }
 
@@ -59,6 +65,9 @@ protected:
     CResults() = default;
     CResults(const CResults& other) : CObject(other), m_pCurve(nullptr) {}
     CResults& operator=(const CResults&) = delete;
+
+    // AppendRow for the base rows, without the cells: the same bytes as GetRow's cells joined.
+    void AppendPointRow(int nIndex, char cSeparator, std::string& strLine) const;
 
     CCurve* m_pCurve = nullptr;
     RowList m_Rows;

@@ -19,6 +19,11 @@ public:
     CSplineResults() = default;
 
     CResults* Clone() const override { return new CSplineResults(*this); }
+    // The base rows, formatted straight into the line.
+    void AppendRow(int nIndex, char cSeparator, std::string& strLine) const override
+    {
+        AppendPointRow(nIndex, cSeparator, strLine);
+    }
 
     int GetPointsPerSegment() const { return m_PointsPerSegment; }
     // Values outside 1..1000 are brought to the nearer bound.
