@@ -279,6 +279,42 @@ Arg StringArg(const std::string& v)
 // n + 0.5 all are: the digits are the exact ones unless the result lands on a tie, which is
 // left to the exact conversion (false returned, nothing written), as are magnitudes whose
 // power of ten is not exact.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// The two characters of n (0 to 99), the first in the low byte.
+uint64_t DigitPair(uint32_t n)
+{
+    return uint64_t{static_cast<unsigned char>(kDigitPairs[2 * n])} |
+           uint64_t{static_cast<unsigned char>(kDigitPairs[2 * n + 1])} << 8;
+}
+
+// The eight bytes of v at p, its low byte first, whatever the byte order.
+void StoreWord(char* p, uint64_t v)
+{
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    for (int i = 0; i < 8; ++i)
+        p[i] = static_cast<char>(v >> (8 * i));
+#else
+    std::memcpy(p, &v, sizeof v);
+#endif
+}
+
+// v != 0.
+int CountLeadingZeros(uint64_t v)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    return __builtin_clzll(v);
+#else
+    int n = 0;
+    for (uint64_t bit = uint64_t{1} << 63; (v & bit) == 0; bit >>= 1)
+        ++n;
+    return n;
+#endif
+}
+
 bool FormatGFast(double value, char* out, size_t& length)
 {
     static const double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
@@ -327,45 +363,42 @@ bool FormatGFast(double value, char* out, size_t& length)
         ++exp10;
     }
 
-    char d[6];
-    for (int i = 5; i >= 0; --i) {
-        d[i] = static_cast<char>('0' + digits % 10);
-        digits /= 10;
-    }
-    int last = 5;  // the last significant digit kept: trailing zeros go
-    while (last > 0 && d[last] == '0')
-        --last;
+    // The six digits as characters in one 64-bit word, the first in the lowest byte, then
+    // laid out by shifts and whole-word stores: out has room for kFormatGSize bytes, so bytes
+    // past the result may be written. Building the digits in memory byte by byte and reading
+    // them back as a word costs a stalled load; branches or loops whose length changes from
+    // number to number cost mispredictions.
+    const uint32_t high = digits / 10000;
+    const uint32_t low = digits - high * 10000;
+    const uint64_t chars = DigitPair(high) | DigitPair(low / 100) << 16 | DigitPair(low % 100) << 32 |
+                           uint64_t{0x3030} << 48;
+    // The last significant digit kept, trailing zeros going: the highest byte that is not '0'
+    // among the six (digits >= 100000, so there is one).
+    const uint64_t significant = (chars ^ 0x303030303030ULL) & 0xFFFFFFFFFFFFULL;
+    const int last = (63 - CountLeadingZeros(significant)) / 8;
 
-    if (exp10 >= -4 && exp10 < 6) {
-        if (exp10 >= 0) {
-            for (int i = 0; i <= exp10; ++i)
-                *p++ = d[i];
-            if (last > exp10) {
-                *p++ = '.';
-                for (int i = exp10 + 1; i <= last; ++i)
-                    *p++ = d[i];
-            }
-        } else {
-            *p++ = '0';
-            *p++ = '.';
-            for (int i = -1; i > exp10; --i)
-                *p++ = '0';
-            for (int i = 0; i <= last; ++i)
-                *p++ = d[i];
-        }
+    if (exp10 >= 0 && exp10 < 6) {
+        // The first exp10 + 1 digits, then the point and the rest when anything significant
+        // remains.
+        const int shift = 8 * (exp10 + 1);
+        const uint64_t head = chars & ((uint64_t{1} << shift) - 1);
+        StoreWord(p, head | uint64_t{'.'} << shift | (chars >> shift) << (shift + 8));
+        p += last > exp10 ? last + 2 : exp10 + 1;
+    } else if (exp10 < 0 && exp10 >= -4) {
+        // "0." and the zeros after the point, then the digits.
+        StoreWord(p, 0x303030303030'2E30ULL);
+        StoreWord(p + 1 - exp10, chars);
+        p += 2 - exp10 + last;
     } else {
-        *p++ = d[0];
-        if (last > 0) {
-            *p++ = '.';
-            for (int i = 1; i <= last; ++i)
-                *p++ = d[i];
-        }
+        StoreWord(p, (chars & 0xFF) | uint64_t{'.'} << 8 | (chars >> 8) << 16);
+        p += last > 0 ? last + 2 : 1;
         *p++ = 'e';
         *p++ = exp10 < 0 ? '-' : '+';
-        const int e = exp10 < 0 ? -exp10 : exp10;  // below 100 on this path
+        const uint64_t e = static_cast<uint64_t>(exp10 < 0 ? -exp10 : exp10);  // below 100 here
         *p++ = '0';
-        *p++ = static_cast<char>('0' + e / 10);
-        *p++ = static_cast<char>('0' + e % 10);
+        const uint64_t pair = DigitPair(static_cast<uint32_t>(e));
+        *p++ = static_cast<char>(pair & 0xFF);
+        *p++ = static_cast<char>(pair >> 8);
     }
     length = static_cast<size_t>(p - out);
     return true;
