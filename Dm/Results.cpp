@@ -58,15 +58,12 @@ void CResults::AppendPointRow(int nIndex, char cSeparator, std::string& strLine)
         return;
     }
     const CLogicPoint& row = m_Rows[static_cast<size_t>(nIndex)];
-    // Room for two numbers and two separators made once, then trimmed to what was written.
-    const size_t start = strLine.size();
-    strLine.resize(start + 2 * kFormatGSize + 2);
-    char* const pStart = &strLine[start];
-    char* p = pStart;
+    char buf[2 * kFormatGSize + 2];
+    char* p = buf;
     p += FormatG(row.x, p);
     *p++ = cSeparator;
     if (row.IsValid())
         p += FormatG(row.y, p);
     *p++ = cSeparator;
-    strLine.resize(start + static_cast<size_t>(p - pStart));
+    strLine.append(buf, static_cast<size_t>(p - buf));
 }

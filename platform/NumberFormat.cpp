@@ -279,16 +279,21 @@ Arg StringArg(const std::string& v)
 // n + 0.5 all are: the digits are the exact ones unless the result lands on a tie, which is
 // left to the exact conversion (false returned, nothing written), as are magnitudes whose
 // power of ten is not exact.
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
+// The two characters of each n from 0 to 99 as one value, the first in the low byte: one
+// load per pair of digits.
+struct DigitPairTable {
+    uint16_t pairs[100];
+    constexpr DigitPairTable() : pairs()
+    {
+        for (int n = 0; n < 100; ++n)
+            pairs[n] = static_cast<uint16_t>(('0' + n / 10) | ('0' + n % 10) << 8);
+    }
+};
+constexpr DigitPairTable kDigitPairs;
 
-// The two characters of n (0 to 99), the first in the low byte.
 uint64_t DigitPair(uint32_t n)
 {
-    return uint64_t{static_cast<unsigned char>(kDigitPairs[2 * n])} |
-           uint64_t{static_cast<unsigned char>(kDigitPairs[2 * n + 1])} << 8;
+    return kDigitPairs.pairs[n];
 }
 
 // The eight bytes of v at p, its low byte first, whatever the byte order.
