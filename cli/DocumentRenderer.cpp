@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include <QGuiApplication>
@@ -40,8 +41,9 @@ void EnsureGuiApplication()
     static int argc = 1;
     static char name[] = "plotvane-cli";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication* pApplication = new QGuiApplication(argc, argv);
-    (void)pApplication;
+    // Destroyed with the other statics at exit, which lets Qt release its fonts.
+    static const std::unique_ptr<QGuiApplication> pApplication =
+        std::make_unique<QGuiApplication>(argc, argv);
 }
 
 }  // namespace
