@@ -375,8 +375,8 @@ bool FormatGFast(double value, char* out, size_t& length)
     // number to number cost mispredictions.
     const uint32_t high = digits / 10000;
     const uint32_t low = digits - high * 10000;
-    const uint64_t chars = DigitPair(high) | DigitPair(low / 100) << 16 | DigitPair(low % 100) << 32 |
-                           uint64_t{0x3030} << 48;
+    const uint64_t chars =
+        DigitPair(high) | DigitPair(low / 100) << 16 | DigitPair(low % 100) << 32 | uint64_t{0x3030} << 48;
     // The last significant digit kept, trailing zeros going: the highest byte that is not '0'
     // among the six (digits >= 100000, so there is one).
     const uint64_t significant = (chars ^ 0x303030303030ULL) & 0xFFFFFFFFFFFFULL;
