@@ -26,18 +26,17 @@ namespace {
 class DamagedDocuments : public testing::Test {
 protected:
     // A small document: a 60 x 40 picture with a slanted line and a dot, one curve of each
-    // kind on it.
-    static void SetUpTestSuite()
+    // kind on it. Made in each test's own folder: the tests may run in parallel processes.
+    void SetUp() override
     {
-        s_Dir = fs::path(PLOTVANE_TEST_WORK) / "cli" / "DamagedDocuments";
-        fs::remove_all(s_Dir);
-        fs::create_directories(s_Dir);
+        m_Dir = FreshDir();
+        m_Bytes.clear();
         const std::string strCommand =
             "convert -size 60x40 xc:white -stroke black -strokewidth 2 -draw 'line 5,30 55,10' "
             "-draw 'point 20,8' '" +
-            (s_Dir / "small.png").string() + "'";
+            (m_Dir / "small.png").string() + "'";
         if (std::system(strCommand.c_str()) != 0)
-            return;
+            GTEST_SKIP() << "ImageMagick's convert could not draw the picture";
         const json job = json::parse(R"({
           "image": "small.png",
           "coordinate_systems": [{
@@ -54,36 +53,27 @@ protected:
           }],
           "save": "small.pvd"
         })");
-        const Outcome outcome = RunCli<CRunCommand>("run", {WriteJob(s_Dir, job).string()});
-        if (outcome.code == kExitOk)
-            s_Bytes = ReadFile(s_Dir / "small.pvd");
+        const Outcome outcome = RunCli<CRunCommand>("run", {WriteJob(m_Dir, job).string()});
+        ASSERT_EQ(outcome.code, kExitOk) << outcome.err;
+        m_Bytes = ReadFile(m_Dir / "small.pvd");
     }
 
-    void SetUp() override
+    std::string Damaged(const std::string& strBytes, const std::string& strName = "damaged.pvd")
     {
-        if (s_Bytes.empty())
-            GTEST_SKIP() << "ImageMagick's convert could not draw the picture";
-    }
-
-    static std::string Damaged(const std::string& strBytes, const std::string& strName = "damaged.pvd")
-    {
-        const fs::path path = s_Dir / strName;
+        const fs::path path = m_Dir / strName;
         WriteFile(path, strBytes);
         return path.string();
     }
 
-    static fs::path s_Dir;
-    static std::string s_Bytes;
+    fs::path m_Dir;
+    std::string m_Bytes;
 };
-
-fs::path DamagedDocuments::s_Dir;
-std::string DamagedDocuments::s_Bytes;
 
 }  // namespace
 
 TEST_F(DamagedDocuments, TheSoundDocumentIsReadByEveryCommand)
 {
-    const std::string strPath = Damaged(s_Bytes, "sound.pvd");
+    const std::string strPath = Damaged(m_Bytes, "sound.pvd");
     EXPECT_EQ(RunCli<CInfoCommand>("info", {strPath}).code, kExitOk);
     const Outcome exported = RunCli<CExportCommand>("export", {strPath});
     EXPECT_EQ(exported.code, kExitOk) << exported.err;
@@ -93,8 +83,8 @@ TEST_F(DamagedDocuments, TheSoundDocumentIsReadByEveryCommand)
 
 TEST_F(DamagedDocuments, EveryTruncationIsRefusedWithExitThreeAndAReason)
 {
-    for (size_t n = 0; n < s_Bytes.size(); ++n) {
-        const std::string strPath = Damaged(s_Bytes.substr(0, n));
+    for (size_t n = 0; n < m_Bytes.size(); ++n) {
+        const std::string strPath = Damaged(m_Bytes.substr(0, n));
         const Outcome info = RunCli<CInfoCommand>("info", {strPath, "--json"});
         ASSERT_EQ(info.code, kExitUnreadable) << "cut at " << n << ": " << info.out;
         EXPECT_EQ(info.out, "");
@@ -110,10 +100,10 @@ TEST_F(DamagedDocuments, EveryTruncationIsRefusedWithExitThreeAndAReason)
 
 TEST_F(DamagedDocuments, ChangedBytesGiveADocumentOrARefusalNeverACrash)
 {
-    for (size_t i = 0; i < s_Bytes.size(); ++i) {
+    for (size_t i = 0; i < m_Bytes.size(); ++i) {
         // All bits of a byte, or its lowest one (a count or a flag one off).
         for (const unsigned char mask : {0xFFu, 0x01u}) {
-            std::string strBytes = s_Bytes;
+            std::string strBytes = m_Bytes;
             strBytes[i] = static_cast<char>(static_cast<unsigned char>(strBytes[i]) ^ mask);
             const std::string strPath = Damaged(strBytes);
             const Outcome info = RunCli<CInfoCommand>("info", {strPath, "--json", "--points"});
@@ -130,7 +120,7 @@ TEST_F(DamagedDocuments, ChangedBytesGiveADocumentOrARefusalNeverACrash)
             }
             if (CDocumentRenderer::IsAvailable() && i % 16 == 0) {
                 const Outcome rendered =
-                    RunCli<CRenderCommand>("render", {strPath, "-o", (s_Dir / "damaged.png").string()});
+                    RunCli<CRenderCommand>("render", {strPath, "-o", (m_Dir / "damaged.png").string()});
                 ASSERT_TRUE(rendered.code == kExitOk || rendered.code == kExitUnreadable)
                     << "byte " << i << ": " << rendered.err;
             }
@@ -140,9 +130,9 @@ TEST_F(DamagedDocuments, ChangedBytesGiveADocumentOrARefusalNeverACrash)
 
 TEST_F(DamagedDocuments, HugeCountsAnywhereAreRefusedWithoutAllocating)
 {
-    for (size_t i = 0; i + 4 <= s_Bytes.size(); ++i) {
+    for (size_t i = 0; i + 4 <= m_Bytes.size(); ++i) {
         for (const uint32_t huge : {0x7FFFFFFFu, 0xFFFFFFFFu}) {
-            std::string strBytes = s_Bytes;
+            std::string strBytes = m_Bytes;
             for (int k = 0; k < 4; ++k)
                 strBytes[i + k] = static_cast<char>((huge >> (8 * k)) & 0xFF);
             const std::string strPath = Damaged(strBytes);
@@ -159,11 +149,11 @@ TEST_F(DamagedDocuments, HugeCountsAnywhereAreRefusedWithoutAllocating)
     }
 
     // The number of coordinate systems follows the image record (name, length, bytes).
-    const size_t nNameLength = static_cast<unsigned char>(s_Bytes[0]);
-    const size_t nImageLength = static_cast<unsigned char>(s_Bytes[1 + nNameLength]) |
-                                static_cast<size_t>(static_cast<unsigned char>(s_Bytes[2 + nNameLength]))
+    const size_t nNameLength = static_cast<unsigned char>(m_Bytes[0]);
+    const size_t nImageLength = static_cast<unsigned char>(m_Bytes[1 + nNameLength]) |
+                                static_cast<size_t>(static_cast<unsigned char>(m_Bytes[2 + nNameLength]))
                                     << 8;
-    std::string strBytes = s_Bytes;
+    std::string strBytes = m_Bytes;
     const size_t nCountAt = 1 + nNameLength + 4 + nImageLength;
     ASSERT_EQ(strBytes[nCountAt], 1);
     strBytes.replace(nCountAt, 4, std::string("\xFF\xFF\xFF\x7F", 4));
