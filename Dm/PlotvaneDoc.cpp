@@ -20,6 +20,7 @@
 #include "platform/MessageService.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
+#include "platform/TempFile.h"
 
 IMPLEMENT_DYNAMIC(CPlotvaneDoc, CObject)
 
@@ -220,7 +221,11 @@ bool CPlotvaneDoc::OnSaveDocument(const std::string& strPath, std::string* pstrE
     // Written beside the target and renamed over it, so that a failed write never leaves
     // a damaged document in place of a sound one. The archive goes straight into the file:
     // a document embedding a large picture is not built up in memory first.
-    const std::string strTempPath = strPath + ".tmp";
+    const std::string strTempPath = CTempFile::CreateBeside(strPath);
+    if (strTempPath.empty()) {
+        restore();
+        return fail("Cannot write the file " + strPath + ".");
+    }
     auto discard = [&strTempPath, &restore]() {
         std::error_code ec;
         std::filesystem::remove(strTempPath, ec);
@@ -248,6 +253,15 @@ bool CPlotvaneDoc::OnSaveDocument(const std::string& strPath, std::string* pstrE
         }
     }
     std::error_code ec;
+    // The new file keeps the permissions of the one it replaces (a new one is readable by
+    // all, as files written the ordinary way are), not the private mode of a temporary file.
+    namespace fs = std::filesystem;
+    const fs::file_status old = fs::status(strPath, ec);
+    fs::permissions(strTempPath,
+                    fs::exists(old) ? old.permissions()
+                                    : fs::perms::owner_read | fs::perms::owner_write |
+                                          fs::perms::group_read | fs::perms::others_read,
+                    ec);
     std::filesystem::rename(strTempPath, strPath, ec);
     if (ec) {
         std::filesystem::remove(strTempPath, ec);

@@ -32,9 +32,17 @@ std::string CTempFile::Directory()
     return dir;
 }
 
-std::string CTempFile::Create()
+std::string CTempFile::Create() { return CreateFromTemplate(Directory() + "pltvaneXXXXXX"); }
+
+std::string CTempFile::CreateBeside(const std::string& target)
 {
-    const std::string path = Directory() + "pltvaneXXXXXX";
+    const std::filesystem::path path(target);
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    return CreateFromTemplate((folder / ("." + path.filename().string() + ".XXXXXX")).string());
+}
+
+std::string CTempFile::CreateFromTemplate(const std::string& path)
+{
     std::vector<char> name(path.begin(), path.end());
     name.push_back('\0');
     // mkstemp chooses the name and creates the file in one step (O_CREAT | O_EXCL, mode

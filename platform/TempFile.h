@@ -11,4 +11,11 @@ public:
     static std::string Directory();
     // Creates a new empty unique file and returns its path; empty on failure.
     static std::string Create();
+    // Creates a new empty unique file in the folder of target, named after it
+    // (".name.XXXXXX"), for writing a file completely before renaming it over target;
+    // empty on failure.
+    static std::string CreateBeside(const std::string& target);
+
+private:
+    static std::string CreateFromTemplate(const std::string& path);
 };

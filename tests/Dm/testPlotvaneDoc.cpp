@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <iterator>
 #include <memory>
 #include <sstream>
@@ -408,6 +409,35 @@ TEST_F(PlotvaneDocTest, AFailedSaveKeepsTheFlagsAndTheOldFile)
     EXPECT_FALSE(doc.OnSaveDocument((m_dir / "taken.pvd").string()));
     EXPECT_TRUE(fs::exists(m_dir / "taken.pvd" / "inside"));
     EXPECT_TRUE(pCurve->GetModified());
+}
+
+TEST_F(PlotvaneDocTest, SavingLeavesTheUsersOtherFilesAloneAndNoTemporaryBehind)
+{
+    CPlotvaneDoc doc;
+    ASSERT_TRUE(doc.AcceptScannedBitmap(WhiteScan()));
+    AddCurve<CDiscreteCurve>(doc, AddCoordSyst(doc))->AppendPoint(1, 2);
+
+    // A file of the user's that happens to carry the name of an obvious temporary.
+    const fs::path target = m_dir / "work.pvd";
+    {
+        std::ofstream(m_dir / "work.pvd.tmp") << "mine";
+    }
+    auto listing = [this]() {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(m_dir))
+            names.insert(entry.path().filename().string());
+        return names;
+    };
+    std::set<std::string> expected = listing();
+    ASSERT_TRUE(doc.OnSaveDocument(target.string()));
+    expected.insert("work.pvd");
+    EXPECT_EQ(listing(), expected);
+    std::ifstream mine(m_dir / "work.pvd.tmp");
+    std::string content;
+    mine >> content;
+    EXPECT_EQ(content, "mine");
+    // Readable by others, as documents written the ordinary way are.
+    EXPECT_NE(fs::status(target).permissions() & fs::perms::others_read, fs::perms::none);
 }
 
 TEST_F(PlotvaneDocTest, OpeningAnUndecodableGraphicLeavesAnEmptyUntitledDocument)
