@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "PlotScript.h"
 #include "ContinuousCurveFixture.h"
 #include "Dm/AbstractThicknessCorrector.h"
 #include "Dm/PartialCurve.h"
@@ -134,13 +135,7 @@ protected:
     static void SetUpTestSuite()
     {
         s_dir = fs::path(PLOTVANE_TEST_WORK) / "curve-plots";
-        fs::remove_all(s_dir);
-        fs::create_directories(s_dir);
-        const fs::path script = s_dir / "plots.py";
-        std::ofstream(script) << kScript;
-        const std::string command =
-            "/usr/bin/python3 '" + script.string() + "' '" + s_dir.string() + "' >/dev/null 2>&1";
-        s_bDrawn = fs::exists("/usr/bin/python3") && std::system(command.c_str()) == 0;
+        s_bDrawn = DrawPlotsWithMatplotlib(s_dir, kScript);
     }
 
     void SetUp() override
