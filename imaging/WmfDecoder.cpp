@@ -170,16 +170,24 @@ void PLWmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
         FailLibrary(error);
     }
     wmfD_Rect frame;
+    // The canvas has the size of the picture frame when the file gives one. What is played
+    // onto it is the frame too, unless the drawing reaches beyond it: then the file's window
+    // mapping is not the one the frame assumes (Inkscape writes anisotropic files that
+    // libwmf lays out on a default 1024-point square), and the drawing is fitted to the
+    // frame's size instead of being cropped.
+    double canvasX = double(bbox.BR.x) - bbox.TL.x;
+    double canvasY = double(bbox.BR.y) - bbox.TL.y;
     if (PlaceableFrame(data, size, frame)) {
-        // Grown to hold anything drawn outside it, for files whose window mapping is not
-        // the one the frame assumes.
-        bbox.TL.x = std::min(bbox.TL.x, frame.TL.x);
-        bbox.TL.y = std::min(bbox.TL.y, frame.TL.y);
-        bbox.BR.x = std::max(bbox.BR.x, frame.BR.x);
-        bbox.BR.y = std::max(bbox.BR.y, frame.BR.y);
+        canvasX = double(frame.BR.x) - frame.TL.x;
+        canvasY = double(frame.BR.y) - frame.TL.y;
+        const bool bInside = bbox.TL.x >= frame.TL.x - 1 && bbox.TL.y >= frame.TL.y - 1 &&
+                             bbox.BR.x <= frame.BR.x + 1 && bbox.BR.y <= frame.BR.y + 1;
+        if (bInside) {
+            bbox = frame;
+        }
     }
-    const double extentX = double(bbox.BR.x) - bbox.TL.x;
-    const double extentY = double(bbox.BR.y) - bbox.TL.y;
+    const double extentX = canvasX;
+    const double extentY = canvasY;
     if (!(extentX > 0 && extentY > 0 && extentX < 1e9 && extentY < 1e9)) {
         Fail(PL_ERRBAD_FORMAT, "The metafile has no size.");
     }

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "imaging/Bmp.h"
@@ -298,3 +300,61 @@ TEST(EmfDecoder, BoundsAHugeFrame)
 }
 
 }  // namespace
+
+// Metafiles written by a tool we did not write: Inkscape exports a drawing of a red
+// rectangle on a white page as EMF and as WMF.
+class InkscapeMetafiles : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(InkscapeMetafiles, RenderTheRedRectangleOnWhite)
+{
+    if (!owntest::HaveCommand("inkscape"))
+        GTEST_SKIP() << "inkscape is not installed";
+    const std::string type = GetParam();
+    const std::string svg = owntest::WorkPath("inkscape.svg");
+    const std::string out = owntest::WorkPath("inkscape." + type);
+    {
+        std::ofstream file(svg);
+        file << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"200\" height=\"100\" "
+                "viewBox=\"0 0 200 100\"><rect x=\"0\" y=\"0\" width=\"200\" height=\"100\" "
+                "fill=\"#ffffff\"/><rect x=\"40\" y=\"20\" width=\"120\" height=\"60\" "
+                "fill=\"#cc1a1a\"/></svg>";
+    }
+    ASSERT_TRUE(owntest::RunTool("HOME=/tmp inkscape '" + svg + "' --export-type=" + type +
+                                 " --export-filename='" + out + "'"));
+
+    PLBmp bmp;
+    const std::vector<uint8_t> bytes = owntest::ReadFile(out);
+    if (type == "emf") {
+        PLEmfDecoder().Decode(bytes.data(), bytes.size(), bmp);
+    } else {
+        PLWmfDecoder().Decode(bytes.data(), bytes.size(), bmp);
+    }
+    ASSERT_EQ(bmp.GetBitsPerPixel(), 32);
+    const int w = bmp.GetWidth();
+    const int h = bmp.GetHeight();
+    // Find the red rectangle and check it sits in the middle of the page, as drawn.
+    int minx = w, maxx = -1, miny = h, maxy = -1;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const Rgb c = owntest::PixelOf(bmp, x, y);
+            if (c.r > 180 && c.g < 60 && c.b < 60) {
+                minx = std::min(minx, x);
+                maxx = std::max(maxx, x);
+                miny = std::min(miny, y);
+                maxy = std::max(maxy, y);
+            }
+        }
+    }
+    ASSERT_GE(maxx, 0) << "no red in a " << w << "x" << h << " picture";
+    const Rgb centre = owntest::PixelOf(bmp, (minx + maxx) / 2, (miny + maxy) / 2);
+    EXPECT_EQ(centre.r, 0xCC);
+    EXPECT_EQ(centre.g, 0x1A);
+    EXPECT_EQ(centre.b, 0x1A);
+    EXPECT_NEAR(double(maxx - minx + 1) / (maxy - miny + 1), 2.0, 0.2);
+    const Rgb corner = owntest::PixelOf(bmp, minx / 2, miny / 2);
+    EXPECT_EQ(corner.r, 255);
+    EXPECT_EQ(corner.g, 255);
+    EXPECT_EQ(corner.b, 255);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, InkscapeMetafiles, ::testing::Values("emf", "wmf"));
