@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "IdentityCoordSyst.h"
 #include "Dm/BezierCurve.h"
 #include "Dm/BezierNode.h"
 #include "Dm/CoordSyst.h"
@@ -12,28 +13,14 @@
 // whose graph Y is 400 - pixel y, and Bezier curves laid out node by node.
 namespace beziertest {
 
+using ::BuildIdentity;
+
 struct NodeSpec {
     CPoint anchor;
     CPoint front;
     CPoint back;
     bool smooth = true;
 };
-
-inline void BuildIdentity(CCoordSyst& cs)
-{
-    cs.GetXAxe().SetLine({100, 400}, {500, 400});
-    cs.GetYAxe().SetLine({100, 400}, {100, 0});
-    cs.ComputeOrigin();
-    cs.GetXAxe().GetScalePoint1().SetPosition({100, 400});
-    cs.GetXAxe().GetScalePoint1().SetValue(100);
-    cs.GetXAxe().GetScalePoint2().SetPosition({500, 400});
-    cs.GetXAxe().GetScalePoint2().SetValue(500);
-    cs.GetYAxe().GetScalePoint1().SetPosition({100, 400});
-    cs.GetYAxe().GetScalePoint1().SetValue(0);
-    cs.GetYAxe().GetScalePoint2().SetPosition({100, 0});
-    cs.GetYAxe().GetScalePoint2().SetValue(400);
-    cs.ComputeTransform();
-}
 
 inline CBezierNode* NodeAt(const CSplineCurve& curve, size_t index)
 {

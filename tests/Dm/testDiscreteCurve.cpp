@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "IdentityCoordSyst.h"
 #include "Dm/CoordSyst.h"
 #include "Dm/DiscreteCurve.h"
 #include "Dm/DiscreteResults.h"
@@ -16,22 +17,6 @@
 namespace {
 
 using Kind = CRecordingDrawContext::Kind;
-
-// Graph X equals pixel x (its negation when reversed); graph Y equals 400 - pixel y.
-void BuildIdentity(CCoordSyst& cs, bool bReversed = false)
-{
-    cs.GetXAxe().SetLine({100, 400}, {500, 400});
-    cs.GetYAxe().SetLine({100, 400}, {100, 0});
-    cs.ComputeOrigin();
-    cs.GetXAxe().GetScalePoint1().SetPosition({100, 400});
-    cs.GetXAxe().GetScalePoint1().SetValue(bReversed ? -100 : 100);
-    cs.GetXAxe().GetScalePoint2().SetPosition({500, 400});
-    cs.GetXAxe().GetScalePoint2().SetValue(bReversed ? -500 : 500);
-    cs.GetYAxe().GetScalePoint1().SetPosition({100, 400});
-    cs.GetYAxe().GetScalePoint1().SetValue(0);
-    cs.GetYAxe().GetScalePoint2().SetPosition({100, 0});
-    cs.GetYAxe().GetScalePoint2().SetValue(400);
-}
 
 std::vector<CPoint> Points(const CCurve& curve)
 {

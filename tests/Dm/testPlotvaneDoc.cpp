@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "IdentityCoordSyst.h"
 #include "Dm/BmpManager.h"
 #include "Dm/ColorScale.h"
 #include "Dm/CoordSyst.h"
@@ -37,22 +38,6 @@ using Answer = CMessageService::Answer;
 std::vector<uint8_t> WhiteScan()
 {
     return PackedDib(20, 10, 24, {}, std::vector<uint8_t>(60 * 10, 255));
-}
-
-// Graph X equals pixel x, graph Y equals 400 - pixel y; axes along x = 100 and y = 400.
-void BuildIdentity(CCoordSyst& cs)
-{
-    cs.GetXAxe().SetLine({100, 400}, {500, 400});
-    cs.GetYAxe().SetLine({100, 400}, {100, 0});
-    cs.ComputeOrigin();
-    cs.GetXAxe().GetScalePoint1().SetPosition({100, 400});
-    cs.GetXAxe().GetScalePoint1().SetValue(100);
-    cs.GetXAxe().GetScalePoint2().SetPosition({500, 400});
-    cs.GetXAxe().GetScalePoint2().SetValue(500);
-    cs.GetYAxe().GetScalePoint1().SetPosition({100, 400});
-    cs.GetYAxe().GetScalePoint1().SetValue(0);
-    cs.GetYAxe().GetScalePoint2().SetPosition({100, 0});
-    cs.GetYAxe().GetScalePoint2().SetValue(400);
 }
 
 std::string ReadFile(const fs::path& path)
