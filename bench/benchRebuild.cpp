@@ -13,6 +13,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/LinePicture.h"
 #include "Dm/AbstractThicknessCorrector.h"
 #include "Dm/BmpManager.h"
 #include "Dm/ContinuousCurve.h"
@@ -22,58 +23,14 @@
 
 namespace {
 
-constexpr int32_t kWidth = 20000;
-constexpr int32_t kHeight = 64;
+using namespace benchline;
+
 constexpr int kDashMaxDist = 20;
-
-// The middle row of the line: a slow wave, so that the walk climbs and the compensation
-// turns with the line.
-int32_t Middle(int32_t x)
-{
-    return kHeight / 2 + static_cast<int32_t>(std::lround(20.0 * std::sin(x / 400.0)));
-}
-
-// Dashes of 12 columns with gaps of 5.
-bool InDash(int32_t x)
-{
-    return x % 17 < 12;
-}
-
-// A 32-bit picture handed over as a scanner would (a packed bitmap, bottom-up rows): white
-// with a black line 3 pixels thick.
-std::unique_ptr<CBmpManager> MakePicture(bool bDashed)
-{
-    const size_t stride = static_cast<size_t>(kWidth) * 4;
-    std::vector<uint8_t> dib(40, 0);
-    auto put = [&dib](size_t at, uint32_t value) {
-        for (int i = 0; i < 4; ++i)
-            dib[at + i] = static_cast<uint8_t>(value >> (8 * i));
-    };
-    put(0, 40);
-    put(4, kWidth);
-    put(8, kHeight);
-    dib[12] = 1;
-    dib[14] = 32;
-    const size_t bitsAt = dib.size();
-    dib.resize(bitsAt + stride * kHeight, 0xFF);
-    for (int32_t x = 0; x < kWidth; ++x) {
-        if (bDashed && !InDash(x))
-            continue;
-        for (int32_t y = Middle(x) - 1; y <= Middle(x) + 1; ++y) {
-            uint8_t* row = dib.data() + bitsAt + static_cast<size_t>(kHeight - 1 - y) * stride;
-            row[4 * x] = row[4 * x + 1] = row[4 * x + 2] = 0;
-        }
-    }
-    auto manager = std::make_unique<CBmpManager>();
-    if (!manager->SetFromScannedDib(dib.data(), dib.size()))
-        std::abort();
-    return manager;
-}
 
 // The document as the curve sees it: the bitmap and nothing else of interest.
 class CBenchDocument : public CDocumentLink {
 public:
-    explicit CBenchDocument(bool bDashed) : m_pBmpManager(MakePicture(bDashed)) {}
+    explicit CBenchDocument(bool bDashed) : m_pBmpManager(MakeLinePicture(32, bDashed)) {}
     int CoordSystCounter() const override { return 1; }
     void SetCoordSystCounter(int) override {}
     int CurveCounter() const override { return 1; }
@@ -144,7 +101,7 @@ BENCHMARK(BM_RebuildDashedLine)->Unit(benchmark::kMicrosecond);
 // ink test, as line following reads them.
 void BM_ScanThreeRows(benchmark::State& state)
 {
-    const auto picture = MakePicture(false);
+    const auto picture = MakeLinePicture(32, false);
     std::vector<int32_t> middles(kWidth);
     for (int32_t x = 0; x < kWidth; ++x)
         middles[static_cast<size_t>(x)] = Middle(x);
