@@ -13,7 +13,7 @@
 #include "Dm/SettingsManager.h"
 #include "FakeDocumentLink.h"
 #include "PackedDib.h"
-#include "platform/RecordingMessageService.h"
+#include "tests/doubles/RecordingMessageService.h"
 
 // A white picture on which tests paint ink (grey levels, 0 black), handed to a bitmap
 // manager as a 24-bit scan.

@@ -7,7 +7,7 @@
 
 #include "Dm/BezierNode.h"
 #include "platform/Archive.h"
-#include "platform/RecordingDrawContext.h"
+#include "tests/doubles/RecordingDrawContext.h"
 
 namespace {
 

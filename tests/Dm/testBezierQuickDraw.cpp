@@ -5,7 +5,7 @@
 
 #include "BezierTestCurve.h"
 #include "Dm/BezierQuickDraw.h"
-#include "platform/RecordingDrawContext.h"
+#include "tests/doubles/RecordingDrawContext.h"
 
 using namespace beziertest;
 using Kind = CRecordingDrawContext::Kind;

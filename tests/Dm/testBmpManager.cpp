@@ -11,7 +11,7 @@
 #include "Dm/BmpManager.h"
 #include "PackedDib.h"
 #include "platform/Archive.h"
-#include "platform/RecordingMessageService.h"
+#include "tests/doubles/RecordingMessageService.h"
 #include "platform/TempFile.h"
 
 namespace fs = std::filesystem;

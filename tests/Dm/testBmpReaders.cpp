@@ -10,7 +10,7 @@
 #include "Dm/WinBmpEx.h"
 #include "PackedDib.h"
 #include "imaging/TextException.h"
-#include "platform/RecordingDrawContext.h"
+#include "tests/doubles/RecordingDrawContext.h"
 
 namespace {
 

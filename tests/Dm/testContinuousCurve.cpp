@@ -15,7 +15,7 @@
 #include "Dm/SmartThicknessCorrector.h"
 #include "SnailTestSupport.h"
 #include "platform/MemorySettingsBackend.h"
-#include "platform/RecordingDrawContext.h"
+#include "tests/doubles/RecordingDrawContext.h"
 #include "platform/StringTable.h"
 
 namespace {

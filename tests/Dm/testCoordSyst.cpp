@@ -11,7 +11,7 @@
 #include "TestCurve.h"
 #include "TestResults.h"
 #include "platform/Archive.h"
-#include "platform/RecordingDrawContext.h"
+#include "tests/doubles/RecordingDrawContext.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include "TestResults.h"
 #include "platform/Archive.h"
 #include "platform/MemorySettingsBackend.h"
-#include "platform/RecordingDrawContext.h"
-#include "platform/RecordingMessageService.h"
+#include "tests/doubles/RecordingDrawContext.h"
+#include "tests/doubles/RecordingMessageService.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "Dm/DiscreteResults.h"
 #include "FakeDocumentLink.h"
 #include "platform/Archive.h"
-#include "platform/RecordingDrawContext.h"
+#include "tests/doubles/RecordingDrawContext.h"
 
 namespace {
 

@@ -24,8 +24,8 @@
 #include "Dm/PlotvaneDoc.h"
 #include "PackedDib.h"
 #include "platform/Archive.h"
-#include "platform/RecordingDrawContext.h"
-#include "platform/RecordingMessageService.h"
+#include "tests/doubles/RecordingDrawContext.h"
+#include "tests/doubles/RecordingMessageService.h"
 
 namespace fs = std::filesystem;
 

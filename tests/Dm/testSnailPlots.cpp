@@ -22,7 +22,7 @@
 #include "Dm/DashedSnail.h"
 #include "Dm/SimpleSnail.h"
 #include "SnailTestSupport.h"
-#include "platform/RecordingMessageService.h"
+#include "tests/doubles/RecordingMessageService.h"
 
 namespace fs = std::filesystem;
 

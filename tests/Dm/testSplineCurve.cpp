@@ -9,7 +9,7 @@
 #include "Dm/BezierSegment.h"
 #include "Dm/SplineResults.h"
 #include "FakeDocumentLink.h"
-#include "platform/RecordingDrawContext.h"
+#include "tests/doubles/RecordingDrawContext.h"
 
 using namespace beziertest;
 

@@ -11,7 +11,7 @@
 #include "cli/DocumentRenderer.h"
 #include "cli/ExitCode.h"
 #include "cli/RunCommand.h"
-#include "platform/RecordingMessageService.h"
+#include "tests/doubles/RecordingMessageService.h"
 
 using namespace clitest;
 using nlohmann::json;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/MessageService.h"
-#include "platform/RecordingMessageService.h"
+#include "tests/doubles/RecordingMessageService.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/RecordingDrawContext.h"
+#include "tests/doubles/RecordingDrawContext.h"
 
 namespace {
 

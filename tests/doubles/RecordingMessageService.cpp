@@ -1,4 +1,4 @@
-#include "platform/RecordingMessageService.h"
+#include "tests/doubles/RecordingMessageService.h"
 
 CRecordingMessageService::CRecordingMessageService(bool bInstall) : m_bInstalled(bInstall)
 {

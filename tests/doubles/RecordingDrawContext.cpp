@@ -1,4 +1,4 @@
-#include "platform/RecordingDrawContext.h"
+#include "tests/doubles/RecordingDrawContext.h"
 
 #include <cstdio>
 
