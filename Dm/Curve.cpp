@@ -30,10 +30,7 @@ CCurve::CCurve(const CCurve& other) : CObject(other)
     CopyFrom(other);
 }
 
-CCurve::~CCurve()
-{
-    delete m_pResults;
-}
+CCurve::~CCurve() = default;
 
 void CCurve::InitNew()
 {
@@ -77,12 +74,9 @@ bool CCurve::SetModified(bool bModified)
     return bPrevious;
 }
 
-void CCurve::SetResults(CResults* pResults)
+void CCurve::SetResults(std::unique_ptr<CResults> pResults)
 {
-    if (pResults == m_pResults)
-        return;
-    delete m_pResults;
-    m_pResults = pResults;
+    m_pResults = std::move(pResults);
     if (m_pResults != nullptr)
         m_pResults->SetCurve(this);
 }
@@ -132,7 +126,7 @@ void CCurve::SerializeBase(CArchive& ar)
         ar.WriteDword(static_cast<uint32_t>(m_CurvePoints.size()));
         for (const CPoint& p : m_CurvePoints)
             ar.WritePoint(p);
-        ar.WriteObject(m_pResults);
+        ar.WriteObject(m_pResults.get());
         return;
     }
 
@@ -153,9 +147,9 @@ void CCurve::SerializeBase(CArchive& ar)
 
     // Anything but a results object is read and dropped. The archive refuses references to
     // objects read earlier, so what it returns here is new and ours.
-    std::unique_ptr<CObject> pObject(ar.ReadObject(nullptr));
+    std::unique_ptr<CObject> pObject = ar.ReadObject(nullptr);
     if (pObject != nullptr && pObject->IsKindOf(RUNTIME_CLASS(CResults)))
-        SetResults(static_cast<CResults*>(pObject.release()));
+        SetResults(StaticDowncast<CResults>(std::move(pObject)));
     else
         SetResults(nullptr);
 }

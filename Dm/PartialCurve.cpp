@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 
 #include "Dm/BmpManager.h"
 #include "Dm/ContinuousCurve.h"
@@ -86,9 +87,9 @@ bool CPartialCurve::CutAt(int x, bool bKeepRight)
     return true;
 }
 
-CCurveElement* CPartialCurve::Clone(CContinuousCurve* pCurve) const
+std::unique_ptr<CCurveElement> CPartialCurve::Clone(CContinuousCurve* pCurve) const
 {
-    CPartialCurve* pClone = new CPartialCurve(*this);
+    std::unique_ptr<CPartialCurve> pClone(new CPartialCurve(*this));
     pClone->m_pNext = pClone->m_pPrev = nullptr;
     pClone->m_pCurve = pCurve;
     return pClone;

@@ -138,9 +138,9 @@ std::string Store(const CObject& object)
 std::vector<int> GenesisXs(const CContinuousCurve& curve)
 {
     std::vector<int> xs;
-    for (const CCurveElement* pElement : curve.GetElements())
+    for (const auto& pElement : curve.GetElements())
         if (pElement->IsPartialCurve())
-            xs.push_back(static_cast<const CPartialCurve*>(pElement)->GetGenesis().x);
+            xs.push_back(static_cast<const CPartialCurve*>(pElement.get())->GetGenesis().x);
     return xs;
 }
 
@@ -152,10 +152,10 @@ void ExpectLimitsAtTheEnds(const CContinuousCurve& curve)
     EXPECT_TRUE(curve.GetLeftLimit()->IsLeft());
     EXPECT_FALSE(curve.GetRightLimit()->IsLeft());
     const CCurveElement* pPrevious = nullptr;
-    for (const CCurveElement* pElement : curve.GetElements()) {
+    for (const auto& pElement : curve.GetElements()) {
         EXPECT_EQ(pElement->GetPrev(), pPrevious);
         EXPECT_EQ(pElement->GetCurve(), &curve);
-        pPrevious = pElement;
+        pPrevious = pElement.get();
     }
 }
 
@@ -192,10 +192,10 @@ TEST(ContinuousCurveFile, RoundTripOfACurveWithResults)
 {
     CContinuousCurve curve;
     curve.SetFollowTop(false);
-    curve.SetThicknessCorrector(new CFlatThicknessCorrector(nullptr));
+    curve.SetThicknessCorrector(std::make_unique<CFlatThicknessCorrector>(nullptr));
     curve.GetThicknessCorrector()->SetThickness(5);
     curve.GetLeftLimit()->SetValue(-3);
-    auto* pPart = new CPartialCurve(&curve);
+    auto pPart = std::make_unique<CPartialCurve>(&curve);
     pPart->SetGenesis(CPoint(40, 2));
     ASSERT_NE(curve.InsertElement(pPart), curve.GetElements().end());
     curve.GetContinuousResults()->SetPeriod(0.5);
@@ -298,8 +298,7 @@ TEST_F(ContinuousCurveTest, LoadedCurveIsTracedAgainOnRebuild)
     std::unique_ptr<CContinuousCurve> pCurve = Load(record.Bytes());
     // The stored points stay until the next rebuild; the parts are empty.
     EXPECT_EQ(pCurve->GetPoints().size(), 2u);
-    CContinuousCurve* pBound = pCurve.release();
-    m_pCoordSyst->AddCurve(pBound);
+    CContinuousCurve* pBound = m_pCoordSyst->AddCurve(std::move(pCurve));
     EXPECT_TRUE(pBound->Rebuild());
     EXPECT_EQ(m_Messages.Count(), 1u);  // the second genesis point lies on the first part
     EXPECT_EQ(GenesisXs(*pBound), std::vector<int>{20});
