@@ -8,6 +8,7 @@
 
 #include "Dm/CoordSyst.h"
 #include "Dm/DocumentLink.h"
+#include "Dm/Geometry.h"
 #include "Dm/Results.h"
 #include "platform/Archive.h"
 #include "platform/StringIds.h"
@@ -142,8 +143,9 @@ void CCurve::SerializeBase(CArchive& ar)
     const uint32_t nCount = ar.ReadDword();
     ar.CheckCount(nCount, 8);
     m_CurvePoints.clear();
+    // A damaged coordinate could make the subtraction of two neighbours overflow.
     for (uint32_t i = 0; i < nCount; ++i)
-        m_CurvePoints.push_back(ar.ReadPoint());
+        m_CurvePoints.push_back(ClampDocumentPoint(ar.ReadPoint()));
 
     // Anything but a results object is read and dropped. The archive refuses references to
     // objects read earlier, so what it returns here is new and ours.

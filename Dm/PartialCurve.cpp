@@ -6,6 +6,7 @@
 
 #include "Dm/BmpManager.h"
 #include "Dm/ContinuousCurve.h"
+#include "Dm/Geometry.h"
 #include "Dm/SnailAlgorithm.h"
 #include "platform/Archive.h"
 
@@ -166,5 +167,5 @@ void CPartialCurve::Serialize(CArchive& ar)
     if (ar.IsStoring())
         ar.WritePoint(m_Genesis);
     else
-        m_Genesis = ar.ReadPoint();
+        m_Genesis = ClampDocumentPoint(ar.ReadPoint());
 }

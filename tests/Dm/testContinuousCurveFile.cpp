@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -8,6 +9,7 @@
 
 #include "ContinuousCurveFixture.h"
 #include "Dm/ContinuousResults.h"
+#include "Dm/Geometry.h"
 #include "Dm/FlatThicknessCorrector.h"
 #include "Dm/PartialCurve.h"
 #include "Dm/SettingsManager.h"
@@ -305,4 +307,19 @@ TEST_F(ContinuousCurveTest, LoadedCurveIsTracedAgainOnRebuild)
     ASSERT_EQ(pBound->GetPoints().size(), 40u);
     EXPECT_EQ(pBound->GetPoints().front(), CPoint(5, 21));
     EXPECT_FALSE(pBound->IsHandModified());
+}
+
+TEST_F(ContinuousCurveTest, DamagedPointCoordinatesAreBroughtWithinTheModelsRange)
+{
+    // Neighbours whose x differ by more than the 32-bit range: the results' walk over
+    // adjacent columns subtracts them.
+    CurveRecord record;
+    record.points = {{INT32_MIN, 5}, {INT32_MAX, INT32_MIN}, {INT32_MIN + 1, 7}};
+    record.elements = {CurveRecord::Limit(true, -1), CurveRecord::Part(INT32_MIN, INT32_MAX),
+                       CurveRecord::Limit(false, 60)};
+    CContinuousCurve* pCurve = m_pCoordSyst->AddCurve(Load(record.Bytes()));
+    const int32_t m = kMaxDocumentCoordinate;
+    EXPECT_EQ(pCurve->GetPoints(), (CCurve::PointList{{-m, 5}, {m, -m}, {-m, 7}}));
+    EXPECT_EQ(GenesisXs(*pCurve), std::vector<int>{-m});
+    pCurve->GetResults()->Compute();  // the sanitizer build watches the walk
 }
