@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <list>
+#include <memory>
 
 #include "platform/Object.h"
 #include "platform/Point.h"
@@ -22,7 +23,7 @@ public:
     CAbstractThicknessCorrector& operator=(const CAbstractThicknessCorrector&) = delete;
 
     // A corrector of the same class and parameters, bound to pCurve.
-    virtual CAbstractThicknessCorrector* Clone(CContinuousCurve* pCurve) const = 0;
+    virtual std::unique_ptr<CAbstractThicknessCorrector> Clone(CContinuousCurve* pCurve) const = 0;
     // Corrects the list in place for a curve that follows the top (bFollowTop) or the bottom
     // edge. Returns half the thickness used, signed by the direction of the move for the flat
     // corrector; 0 when nothing changed.

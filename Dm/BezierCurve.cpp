@@ -1,6 +1,8 @@
 #include "Dm/BezierCurve.h"
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "Dm/BezierNode.h"
 #include "Dm/BezierQuickDraw.h"
@@ -30,27 +32,30 @@ constexpr size_t kMinNodeRecordBytes = 2 + 28;
 
 }  // namespace
 
+CBezierCurve::CBezierCurve() = default;
+
+CBezierCurve::CBezierCurve(CCoordSyst* pCoordSyst) : CSplineCurve(pCoordSyst) {}
+
 CBezierCurve::CBezierCurve(const CBezierCurve& other) : CSplineCurve(other)
 {
-    for (const CSplineNode* pNode : other.m_NodeList)
+    for (const auto& pNode : other.m_NodeList)
         AppendLoadedNode(pNode->Clone());
 }
 
 CBezierCurve::~CBezierCurve()
 {
     DeleteNodesAndSegments();
-    delete m_pQuickDraw;
 }
 
-CCurve* CBezierCurve::Clone() const
+std::unique_ptr<CCurve> CBezierCurve::Clone() const
 {
-    return new CBezierCurve(*this);
+    return std::unique_ptr<CCurve>(new CBezierCurve(*this));
 }
 
 CResults* CBezierCurve::GetResults()
 {
     if (PeekResults() == nullptr)
-        SetResults(new CSplineResults);
+        SetResults(std::make_unique<CSplineResults>());
     return PeekResults();
 }
 
@@ -87,8 +92,8 @@ bool CBezierCurve::SelectNodeAt(const CPoint& point)
     m_pActiveNode = nullptr;
     CBezierNode* pFound = nullptr;
     int nGrab = CBezierNode::kGrabNone;
-    for (CSplineNode* pSplineNode : m_NodeList) {
-        auto* pNode = dynamic_cast<CBezierNode*>(pSplineNode);
+    for (const auto& pSplineNode : m_NodeList) {
+        auto* pNode = dynamic_cast<CBezierNode*>(pSplineNode.get());
         if (pNode == nullptr)
             continue;
         // The handle ends are compared as offsets from the anchor; both terms are within the
@@ -126,8 +131,7 @@ void CBezierCurve::EndMove()
 
 void CBezierCurve::ReleaseQuickDraw()
 {
-    delete m_pQuickDraw;
-    m_pQuickDraw = nullptr;
+    m_pQuickDraw.reset();
 }
 
 void CBezierCurve::BuildQuickDraw()
@@ -136,7 +140,7 @@ void CBezierCurve::BuildQuickDraw()
     if (pNode == nullptr)
         return;
     ReleaseQuickDraw();
-    m_pQuickDraw = new CBezierQuickDraw(pNode);
+    m_pQuickDraw = std::make_unique<CBezierQuickDraw>(pNode);
 }
 
 void CBezierCurve::QuickDraw(CDrawContext& dc, const CPoint& /*point*/)
@@ -166,8 +170,8 @@ CSplineNode* CBezierCurve::InsertNodeOnSegment(CSplineSegment* pSegment, double 
         return nullptr;
     if (m_NodeList.size() >= kMaxNodeCount)
         return nullptr;
-    const auto segmentPos = std::find(m_SegmentList.begin(), m_SegmentList.end(), pSegment);
-    const auto backNodePos = std::find(m_NodeList.begin(), m_NodeList.end(), pBack);
+    const auto segmentPos = FindSegment(pSegment);
+    const auto backNodePos = FindNode(pBack);
     if (segmentPos == m_SegmentList.end() || backNodePos == m_NodeList.end())
         return nullptr;
     if (!pBezierSegment->ComputeCoefficients())
@@ -181,9 +185,10 @@ CSplineNode* CBezierCurve::InsertNodeOnSegment(CSplineSegment* pSegment, double 
     pBezierSegment->Derivative(t, dx, dy);
     dx /= 3.0;
     dy /= 3.0;
-    auto* pNode = new CBezierNode(this, CPoint(RoundHalfAway(x), RoundHalfAway(y)),
-                                  CollapseShortHandle(RoundScaled(dx, dy, -t)),
-                                  CollapseShortHandle(RoundScaled(dx, dy, 1.0 - t)));
+    auto pNewNode = std::make_unique<CBezierNode>(this, CPoint(RoundHalfAway(x), RoundHalfAway(y)),
+                                                  CollapseShortHandle(RoundScaled(dx, dy, -t)),
+                                                  CollapseShortHandle(RoundScaled(dx, dy, 1.0 - t)));
+    CBezierNode* pNode = pNewNode.get();
     pNode->SetGrab(CBezierNode::kGrabAnchor);
 
     const CPoint outerBack = pFront->GetBackHandle();
@@ -191,28 +196,29 @@ CSplineNode* CBezierCurve::InsertNodeOnSegment(CSplineSegment* pSegment, double 
     const CPoint outerFront = pBack->GetFrontHandle();
     pBack->SetFrontHandle(CollapseShortHandle(RoundScaled(outerFront.x, outerFront.y, 1.0 - t)));
 
-    CSplineSegment* pFirstHalf = NewSegment(CSplineSegment::kResolution, pFront, pNode, false);
-    CSplineSegment* pSecondHalf = NewSegment(CSplineSegment::kResolution, pNode, pBack, false);
+    std::unique_ptr<CSplineSegment> pFirstHalf =
+        NewSegment(CSplineSegment::kResolution, pFront, pNode, false);
+    std::unique_ptr<CSplineSegment> pSecondHalf =
+        NewSegment(CSplineSegment::kResolution, pNode, pBack, false);
     pFirstHalf->ComputePolyline();
     pSecondHalf->ComputePolyline();
 
-    m_NodeList.insert(backNodePos, pNode);
-    m_SegmentList.insert(segmentPos, pFirstHalf);
-    m_SegmentList.insert(segmentPos, pSecondHalf);
+    m_NodeList.insert(backNodePos, std::move(pNewNode));
+    m_SegmentList.insert(segmentPos, std::move(pFirstHalf));
+    m_SegmentList.insert(segmentPos, std::move(pSecondHalf));
     m_SegmentList.erase(segmentPos);
-    delete pSegment;
     return pNode;
 }
 
-CSplineNode* CBezierCurve::NewNode(const CPoint& point)
+std::unique_ptr<CSplineNode> CBezierCurve::NewNode(const CPoint& point)
 {
-    return new CBezierNode(this, point);
+    return std::make_unique<CBezierNode>(this, point);
 }
 
-CSplineSegment* CBezierCurve::NewSegment(int nResolution, CSplineNode* pFrontNode, CSplineNode* pBackNode,
-                                         bool bTemporary)
+std::unique_ptr<CSplineSegment> CBezierCurve::NewSegment(int nResolution, CSplineNode* pFrontNode,
+                                                         CSplineNode* pBackNode, bool bTemporary)
 {
-    return new CBezierSegment(this, nResolution, pFrontNode, pBackNode, bTemporary);
+    return std::make_unique<CBezierSegment>(this, nResolution, pFrontNode, pBackNode, bTemporary);
 }
 
 void CBezierCurve::Serialize(CArchive& ar)
@@ -220,8 +226,8 @@ void CBezierCurve::Serialize(CArchive& ar)
     if (ar.IsStoring()) {
         SerializeBase(ar);
         ar.WriteDword(static_cast<uint32_t>(m_NodeList.size()));
-        for (const CSplineNode* pNode : m_NodeList)
-            ar.WriteObject(pNode);
+        for (const auto& pNode : m_NodeList)
+            ar.WriteObject(pNode.get());
         return;
     }
 
@@ -234,14 +240,12 @@ void CBezierCurve::Serialize(CArchive& ar)
         throw CArchiveException(CArchiveException::generic, "A spline curve holds too many anchor points.");
     for (uint32_t i = 0; i < nCount; ++i) {
         // Another class is refused by the archive before it is read.
-        CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CSplineNode));
-        auto* pNode = dynamic_cast<CBezierNode*>(pObject);
-        if (pNode == nullptr) {
-            delete pObject;
+        std::unique_ptr<CObject> pObject = ar.ReadObject(RUNTIME_CLASS(CSplineNode));
+        if (dynamic_cast<CBezierNode*>(pObject.get()) == nullptr) {
             throw CArchiveException(CArchiveException::badClass,
                                     "A spline curve holds something other than an anchor point.");
         }
-        AppendLoadedNode(pNode);
+        AppendLoadedNode(StaticDowncast<CSplineNode>(std::move(pObject)));
     }
     if (m_NodeList.size() >= 2)
         EnsureSegments();

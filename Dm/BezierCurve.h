@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "Dm/SplineCurve.h"
 
 class CBezierNode;
@@ -12,13 +14,13 @@ class CBezierQuickDraw;
 class CBezierCurve : public CSplineCurve {
     DECLARE_SERIAL(CBezierCurve)
 public:
-    CBezierCurve() = default;
-    explicit CBezierCurve(CCoordSyst* pCoordSyst) : CSplineCurve(pCoordSyst) {}
+    CBezierCurve();
+    explicit CBezierCurve(CCoordSyst* pCoordSyst);
     ~CBezierCurve() override;
 
     // A new curve on the same coordinate system with the base part and a clone of every node
     // (idle); its segments are built by EnsureSegments.
-    CCurve* Clone() const override;
+    std::unique_ptr<CCurve> Clone() const override;
     CResults* GetResults() override;
 
     // The new node's back handle follows the mouse while it is being created.
@@ -38,11 +40,11 @@ public:
     // both halves on the old curve (a handle of length 2 or less collapses to (0, 0)); its
     // anchor follows the mouse next.
     CSplineNode* InsertNodeOnSegment(CSplineSegment* pSegment, double t) override;
-    CSplineNode* NewNode(const CPoint& point) override;
-    CSplineSegment* NewSegment(int nResolution, CSplineNode* pFrontNode, CSplineNode* pBackNode,
-                               bool bTemporary) override;
+    std::unique_ptr<CSplineNode> NewNode(const CPoint& point) override;
+    std::unique_ptr<CSplineSegment> NewSegment(int nResolution, CSplineNode* pFrontNode,
+                                               CSplineNode* pBackNode, bool bTemporary) override;
 
-    const CBezierQuickDraw* GetQuickDraw() const { return m_pQuickDraw; }
+    const CBezierQuickDraw* GetQuickDraw() const { return m_pQuickDraw.get(); }
 
     // Loading refuses a node reference that is null or not a Bezier node (archive exception)
     // and rebuilds the segments once at least two nodes are read.
@@ -52,5 +54,5 @@ private:
     CBezierCurve(const CBezierCurve& other);
     CBezierNode* ActiveBezierNode() const;
 
-    CBezierQuickDraw* m_pQuickDraw = nullptr;
+    std::unique_ptr<CBezierQuickDraw> m_pQuickDraw;
 };

@@ -26,9 +26,9 @@ CBezierNode::CBezierNode(const CBezierNode& other)
 {
 }
 
-CSplineNode* CBezierNode::Clone() const
+std::unique_ptr<CSplineNode> CBezierNode::Clone() const
 {
-    return new CBezierNode(*this);
+    return std::unique_ptr<CSplineNode>(new CBezierNode(*this));
 }
 
 bool CBezierNode::HitTest(const CPoint& point) const

@@ -32,7 +32,7 @@ public:
     // turns it to point away from the dragged handle, keeping its length.
     bool Move(const CPoint& point, bool bShift, bool bCtrl) override;
     // Anchor, handles and smooth flag; idle, nothing grabbed, no segment links.
-    CSplineNode* Clone() const override;
+    std::unique_ptr<CSplineNode> Clone() const override;
 
     const CPoint& GetFrontHandle() const { return m_FrontHandle; }
     const CPoint& GetBackHandle() const { return m_BackHandle; }

@@ -1,5 +1,8 @@
 #include "Dm/BezierQuickDraw.h"
 
+#include <memory>
+#include <utility>
+
 #include "Dm/BezierNode.h"
 #include "Dm/SplineSegment.h"
 #include "platform/DrawContext.h"
@@ -46,7 +49,7 @@ void CBezierQuickDraw::Refresh()
         m_Points[anchorIndex - 1] = m_pNode->GetBackHandleEnd();
     if (m_bFrontSegment)
         m_Points[anchorIndex + 1] = m_pNode->GetFrontHandleEnd();
-    m_pNodeClone.reset(static_cast<CBezierNode*>(m_pNode->Clone()));
+    m_pNodeClone = StaticDowncast<CBezierNode>(m_pNode->Clone());
 }
 
 void CBezierQuickDraw::Draw(CDrawContext& dc, COLORREF color)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/Object.h"
 
@@ -24,7 +25,7 @@ public:
     CColorScale& operator=(const CColorScale& other);
     ~CColorScale() override = default;
 
-    CColorScale* Clone() const { return new CColorScale(*this); }
+    std::unique_ptr<CColorScale> Clone() const { return std::make_unique<CColorScale>(*this); }
 
     static constexpr uint32_t MakePixel(uint8_t red, uint8_t green, uint8_t blue)
     {

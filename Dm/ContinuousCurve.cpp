@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -37,7 +38,6 @@ struct CContinuousCurve::Options {
 };
 
 namespace {
-
 
 // Collects what an edit touched and turns it into the rectangle to repaint.
 class CRepaintBox {
@@ -124,15 +124,12 @@ CContinuousCurve::CContinuousCurve(const CContinuousCurve& other)
       m_bFollowTop(other.m_bFollowTop),
       m_bHandModified(other.m_bHandModified)
 {
-    for (const CCurveElement* pElement : other.m_Elements)
+    for (const auto& pElement : other.m_Elements)
         m_Elements.push_back(pElement->Clone(this));
     Relink();
 }
 
-CContinuousCurve::~CContinuousCurve()
-{
-    DeleteElements();
-}
+CContinuousCurve::~CContinuousCurve() = default;
 
 void CContinuousCurve::Init(const Options& options)
 {
@@ -144,24 +141,18 @@ void CContinuousCurve::Init(const Options& options)
         m_pThicknessCorrector = std::make_unique<CFlatThicknessCorrector>(this);
     else
         m_pThicknessCorrector = std::make_unique<CSmartThicknessCorrector>(this, options.nSmartRange);
-    m_Elements.push_back(new CLimit(this, true));
-    m_Elements.push_back(new CLimit(this, false));
+    m_Elements.push_back(std::make_unique<CLimit>(this, true));
+    m_Elements.push_back(std::make_unique<CLimit>(this, false));
     Relink();
     m_pSnail.reset();
     m_bHandModified = false;
 }
 
-void CContinuousCurve::DeleteElements()
-{
-    for (CCurveElement* pElement : m_Elements)
-        delete pElement;
-    m_Elements.clear();
-}
-
 void CContinuousCurve::Relink()
 {
     CCurveElement* pPrevious = nullptr;
-    for (CCurveElement* pElement : m_Elements) {
+    for (const auto& pOwned : m_Elements) {
+        CCurveElement* pElement = pOwned.get();
         pElement->SetCurve(this);
         pElement->SetPrev(pPrevious);
         pElement->SetNext(nullptr);
@@ -171,17 +162,17 @@ void CContinuousCurve::Relink()
     }
 }
 
-CAbstractThicknessCorrector* CContinuousCurve::MakeDefaultCorrector()
+std::unique_ptr<CAbstractThicknessCorrector> CContinuousCurve::MakeDefaultCorrector()
 {
     const CSettingsManager* pSettings = GetSettingsManager();
     const int nRange = pSettings != nullptr ? pSettings->GetCurveOptions().m_nSmartAlgoRange
                                             : CSmartThicknessCorrector::kDefaultRange;
-    return new CSmartThicknessCorrector(this, nRange);
+    return std::make_unique<CSmartThicknessCorrector>(this, nRange);
 }
 
-CCurve* CContinuousCurve::Clone() const
+std::unique_ptr<CCurve> CContinuousCurve::Clone() const
 {
-    return new CContinuousCurve(*this);
+    return std::unique_ptr<CCurve>(new CContinuousCurve(*this));
 }
 
 CResults* CContinuousCurve::GetResults()
@@ -192,18 +183,18 @@ CResults* CContinuousCurve::GetResults()
 CContinuousResults* CContinuousCurve::GetContinuousResults()
 {
     if (m_pResults == nullptr || !m_pResults->IsKindOf(RUNTIME_CLASS(CContinuousResults)))
-        SetResults(new CContinuousResults(this));
-    return static_cast<CContinuousResults*>(m_pResults);
+        SetResults(std::make_unique<CContinuousResults>(this));
+    return static_cast<CContinuousResults*>(m_pResults.get());
 }
 
 CLimit* CContinuousCurve::GetLeftLimit() const
 {
-    return static_cast<CLimit*>(m_Elements.front());
+    return static_cast<CLimit*>(m_Elements.front().get());
 }
 
 CLimit* CContinuousCurve::GetRightLimit() const
 {
-    return static_cast<CLimit*>(m_Elements.back());
+    return static_cast<CLimit*>(m_Elements.back().get());
 }
 
 void CContinuousCurve::SetThreshold(uint32_t threshold)
@@ -212,12 +203,12 @@ void CContinuousCurve::SetThreshold(uint32_t threshold)
     SetModified(true);
 }
 
-void CContinuousCurve::SetThicknessCorrector(CAbstractThicknessCorrector* pCorrector)
+void CContinuousCurve::SetThicknessCorrector(std::unique_ptr<CAbstractThicknessCorrector> pCorrector)
 {
-    if (pCorrector == nullptr || pCorrector == m_pThicknessCorrector.get())
+    if (pCorrector == nullptr)
         return;
-    m_pThicknessCorrector.reset(pCorrector);
-    pCorrector->SetCurve(this);
+    m_pThicknessCorrector = std::move(pCorrector);
+    m_pThicknessCorrector->SetCurve(this);
     SetModified(true);
 }
 
@@ -262,13 +253,13 @@ bool CContinuousCurve::Rebuild()
         return false;
     for (;;) {
         CPartialCurve* pFailed = nullptr;
-        for (CCurveElement* pElement : m_Elements) {
+        for (const auto& pElement : m_Elements) {
             if (pElement->IsPartialCurve())
-                static_cast<CPartialCurve*>(pElement)->ClearPoints();
+                static_cast<CPartialCurve*>(pElement.get())->ClearPoints();
         }
-        for (CCurveElement* pElement : m_Elements) {
-            if (pElement->IsPartialCurve() && !static_cast<CPartialCurve*>(pElement)->Build()) {
-                pFailed = static_cast<CPartialCurve*>(pElement);
+        for (const auto& pElement : m_Elements) {
+            if (pElement->IsPartialCurve() && !static_cast<CPartialCurve*>(pElement.get())->Build()) {
+                pFailed = static_cast<CPartialCurve*>(pElement.get());
                 break;
             }
         }
@@ -281,7 +272,6 @@ bool CContinuousCurve::Rebuild()
         AfxMessageBox(FormatWithDoubles(CStringTable::Get(IDS_GENESIS_REDUNDANT), {graph.x, graph.y}),
                       CMessageService::Icon::Information);
         RemoveElement(pFailed);
-        delete pFailed;
     }
     const bool bAssembled = Assemble();
     m_bHandModified = false;
@@ -296,10 +286,10 @@ bool CContinuousCurve::Assemble()
     }
     // Overwrites the nodes already there: a rebuild then allocates nothing for its points.
     auto out = m_CurvePoints.begin();
-    for (const CCurveElement* pElement : m_Elements) {
+    for (const auto& pElement : m_Elements) {
         if (!pElement->IsPartialCurve())
             continue;
-        for (const CPoint& p : static_cast<const CPartialCurve*>(pElement)->GetPoints()) {
+        for (const CPoint& p : static_cast<const CPartialCurve*>(pElement.get())->GetPoints()) {
             if (out != m_CurvePoints.end())
                 *out++ = p;
             else
@@ -313,7 +303,8 @@ bool CContinuousCurve::Assemble()
     return true;
 }
 
-CContinuousCurve::ElementList::const_iterator CContinuousCurve::InsertElement(CPartialCurve* pPart)
+CContinuousCurve::ElementList::const_iterator CContinuousCurve::InsertElement(
+    std::unique_ptr<CPartialCurve>& pPart)
 {
     if (pPart == nullptr)
         return m_Elements.end();
@@ -324,7 +315,7 @@ CContinuousCurve::ElementList::const_iterator CContinuousCurve::InsertElement(CP
         return m_Elements.end();
     auto it = std::next(m_Elements.begin());
     for (; it != m_Elements.end(); ++it) {
-        CCurveElement* pElement = *it;
+        CCurveElement* pElement = it->get();
         if (pElement->IsLimit()) {
             if (pElement->HitTest(genesis.x, genesis.y))
                 return m_Elements.end();
@@ -333,24 +324,27 @@ CContinuousCurve::ElementList::const_iterator CContinuousCurve::InsertElement(CP
         if (genesis.x < static_cast<CPartialCurve*>(pElement)->GetGenesis().x)
             break;
     }
-    auto position = m_Elements.insert(it, pPart);
-    CCurveElement* pPrev = *std::prev(position);
-    CCurveElement* pNext = *std::next(position);
-    pPart->SetPrev(pPrev);
-    pPart->SetNext(pNext);
-    pPrev->SetNext(pPart);
-    pNext->SetPrev(pPart);
+    CPartialCurve* pInserted = pPart.get();
+    auto position = m_Elements.insert(it, std::move(pPart));
+    CCurveElement* pPrev = std::prev(position)->get();
+    CCurveElement* pNext = std::next(position)->get();
+    pInserted->SetPrev(pPrev);
+    pInserted->SetNext(pNext);
+    pPrev->SetNext(pInserted);
+    pNext->SetPrev(pInserted);
     SetModified(true);
     return position;
 }
 
-bool CContinuousCurve::RemoveElement(CCurveElement* pElement)
+std::unique_ptr<CCurveElement> CContinuousCurve::RemoveElement(CCurveElement* pElement)
 {
     if (pElement == nullptr || pElement->IsLimit())
-        return false;
-    auto it = std::find(m_Elements.begin(), m_Elements.end(), pElement);
+        return nullptr;
+    auto it =
+        std::find_if(m_Elements.begin(), m_Elements.end(),
+                     [pElement](const std::unique_ptr<CCurveElement>& p) { return p.get() == pElement; });
     if (it == m_Elements.end())
-        return false;
+        return nullptr;
     CCurveElement* pPrev = pElement->GetPrev();
     CCurveElement* pNext = pElement->GetNext();
     if (pPrev != nullptr)
@@ -359,8 +353,9 @@ bool CContinuousCurve::RemoveElement(CCurveElement* pElement)
         pNext->SetPrev(pPrev);
     pElement->SetPrev(nullptr);
     pElement->SetNext(nullptr);
+    std::unique_ptr<CCurveElement> pRemoved = std::move(*it);
     m_Elements.erase(it);
-    return true;
+    return pRemoved;
 }
 
 CContinuousCurve::GenesisOutcome CContinuousCurve::AddGenesisPoint(const CPoint& p)
@@ -378,7 +373,7 @@ CContinuousCurve::GenesisOutcome CContinuousCurve::AddGenesisPoint(const CPoint&
     }
     CPoint snapped = p;
     pBmpManager->SnapToEdge(snapped, m_bFollowTop, m_Threshold);
-    for (const CCurveElement* pElement : m_Elements) {
+    for (const auto& pElement : m_Elements) {
         if (pElement->HitTest(snapped.x, snapped.y)) {
             AfxMessageBox(IDS_CURVE_ALREADY_EXISTS, CMessageService::Icon::Information);
             return GenesisOutcome::AlreadyExists;
@@ -388,11 +383,10 @@ CContinuousCurve::GenesisOutcome CContinuousCurve::AddGenesisPoint(const CPoint&
     CWaitCursor wait;
     auto pPart = std::make_unique<CPartialCurve>(this);
     pPart->SetGenesis(p);
-    if (InsertElement(pPart.get()) == m_Elements.end()) {
+    if (InsertElement(pPart) == m_Elements.end()) {
         AfxMessageBox(IDS_OUT_OF_LIMITS, CMessageService::Icon::Information);
         return GenesisOutcome::OutOfLimits;
     }
-    pPart.release();
     // Rebuild ends with the assembly of the new list.
     Rebuild();
     return GenesisOutcome::Added;
@@ -413,10 +407,10 @@ void CContinuousCurve::Draw(CDrawContext& dc)
             dc.MoveTo(*it);
         previous = *it;
     }
-    for (const CCurveElement* pElement : m_Elements) {
+    for (const auto& pElement : m_Elements) {
         if (!pElement->IsPartialCurve())
             continue;
-        const CPoint g = static_cast<const CPartialCurve*>(pElement)->GetGenesis();
+        const CPoint g = static_cast<const CPartialCurve*>(pElement.get())->GetGenesis();
         dc.MoveTo(CPoint(g.x, g.y + 2));
         dc.LineTo(CPoint(g.x, g.y - 3));
         dc.MoveTo(CPoint(g.x + 2, g.y));
@@ -570,8 +564,8 @@ void CContinuousCurve::Serialize(CArchive& ar)
     ar.WriteByte(static_cast<uint8_t>(m_Threshold));
     ar.WriteObject(m_pThicknessCorrector.get());
     ar.WriteDword(static_cast<uint32_t>(m_Elements.size()));
-    for (const CCurveElement* pElement : m_Elements)
-        ar.WriteObject(pElement);
+    for (const auto& pElement : m_Elements)
+        ar.WriteObject(pElement.get());
 }
 
 void CContinuousCurve::LoadContinuousPart(CArchive& ar)
@@ -586,10 +580,10 @@ void CContinuousCurve::LoadContinuousPart(CArchive& ar)
     const uint8_t green = ar.ReadByte();
     const uint8_t blue = ar.ReadByte();
 
-    std::unique_ptr<CObject> pCorrectorObject(ar.ReadObject(nullptr));
+    std::unique_ptr<CObject> pCorrectorObject = ar.ReadObject(nullptr);
     std::unique_ptr<CAbstractThicknessCorrector> pCorrector;
     if (pCorrectorObject != nullptr && pCorrectorObject->IsKindOf(RUNTIME_CLASS(CAbstractThicknessCorrector)))
-        pCorrector.reset(static_cast<CAbstractThicknessCorrector*>(pCorrectorObject.release()));
+        pCorrector = StaticDowncast<CAbstractThicknessCorrector>(std::move(pCorrectorObject));
 
     const uint32_t nCount = ar.ReadDword();
     ar.CheckCount(nCount, 2);
@@ -597,12 +591,12 @@ void CContinuousCurve::LoadContinuousPart(CArchive& ar)
     std::unique_ptr<CLimit> pRight;
     std::vector<std::unique_ptr<CPartialCurve>> parts;
     for (uint32_t i = 0; i < nCount; ++i) {
-        std::unique_ptr<CObject> pObject(ar.ReadObject(nullptr));
+        std::unique_ptr<CObject> pObject = ar.ReadObject(nullptr);
         if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CCurveElement)))
             continue;
         CCurveElement* pElement = static_cast<CCurveElement*>(pObject.get());
         if (pElement->IsPartialCurve()) {
-            parts.emplace_back(static_cast<CPartialCurve*>(pObject.release()));
+            parts.push_back(StaticDowncast<CPartialCurve>(std::move(pObject)));
             continue;
         }
         if (!pElement->IsLimit())
@@ -611,7 +605,7 @@ void CContinuousCurve::LoadContinuousPart(CArchive& ar)
         std::unique_ptr<CLimit>& pSlot = static_cast<CLimit*>(pElement)->IsLeft() ? pLeft : pRight;
         if (pSlot != nullptr)
             throw CArchiveException(CArchiveException::generic, "A curve has two limits on one side.");
-        pSlot.reset(static_cast<CLimit*>(pObject.release()));
+        pSlot = StaticDowncast<CLimit>(std::move(pObject));
     }
 
     // Everything is read: the curve takes it. A missing limit or corrector comes back with
@@ -622,17 +616,15 @@ void CContinuousCurve::LoadContinuousPart(CArchive& ar)
     m_nDashMaxDist = nDashMaxDist;
     m_Threshold = 0xFF000000u | (uint32_t{red} << 16) | (uint32_t{green} << 8) | blue;
     m_pSnail.reset();
-    m_pThicknessCorrector = pCorrector != nullptr
-                                ? std::move(pCorrector)
-                                : std::unique_ptr<CAbstractThicknessCorrector>(MakeDefaultCorrector());
+    m_pThicknessCorrector = pCorrector != nullptr ? std::move(pCorrector) : MakeDefaultCorrector();
     m_pThicknessCorrector->SetCurve(this);
 
     std::stable_sort(parts.begin(), parts.end(),
                      [](const auto& a, const auto& b) { return a->GetGenesis().x < b->GetGenesis().x; });
-    DeleteElements();
-    m_Elements.push_back(pLeft != nullptr ? pLeft.release() : new CLimit(this, true));
+    m_Elements.clear();
+    m_Elements.push_back(pLeft != nullptr ? std::move(pLeft) : std::make_unique<CLimit>(this, true));
     for (auto& pPart : parts)
-        m_Elements.push_back(pPart.release());
-    m_Elements.push_back(pRight != nullptr ? pRight.release() : new CLimit(this, false));
+        m_Elements.push_back(std::move(pPart));
+    m_Elements.push_back(pRight != nullptr ? std::move(pRight) : std::make_unique<CLimit>(this, false));
     Relink();
 }

@@ -28,7 +28,7 @@ class CSnailAlgorithm;
 class CContinuousCurve : public CCurve {
     DECLARE_SERIAL(CContinuousCurve)
 public:
-    using ElementList = std::list<CCurveElement*>;
+    using ElementList = std::list<std::unique_ptr<CCurveElement>>;
 
     // What became of a click on the bitmap offered as a genesis point.
     enum class GenesisOutcome { Added, NoCurveHere, OutOfLimits, AlreadyExists };
@@ -46,7 +46,7 @@ public:
     explicit CContinuousCurve(CCoordSyst* pCoordSyst);
     ~CContinuousCurve() override;
 
-    CCurve* Clone() const override;
+    std::unique_ptr<CCurve> Clone() const override;
     // A CContinuousResults, made on the first call.
     CResults* GetResults() override;
     CContinuousResults* GetContinuousResults();
@@ -77,13 +77,13 @@ public:
     // the pixel is not ink, lies beyond a limit, or lies on the curve already (or in the
     // column of another genesis point); otherwise a new partial curve and a rebuild.
     GenesisOutcome AddGenesisPoint(const CPoint& p);
-    // Places a new partial curve (taking ownership) by its genesis x. Returns its position,
-    // or GetElements().end() when its genesis point lies beyond a limit: the part is then
-    // not taken and stays the caller's.
-    ElementList::const_iterator InsertElement(CPartialCurve* pPart);
-    // Unlinks a partial curve from the list and hands it back to the caller, who deletes it.
-    // False for an element not in the list and for the limits, which the curve always keeps.
-    bool RemoveElement(CCurveElement* pElement);
+    // Places a new partial curve by its genesis x, taking it from pPart. Returns its
+    // position, or GetElements().end() when its genesis point lies beyond a limit: the part
+    // is then not taken and stays in pPart.
+    ElementList::const_iterator InsertElement(std::unique_ptr<CPartialCurve>& pPart);
+    // Unlinks a partial curve from the list and hands it back to the caller. Null for an
+    // element not in the list and for the limits, which the curve always keeps.
+    std::unique_ptr<CCurveElement> RemoveElement(CCurveElement* pElement);
 
     const ElementList& GetElements() const { return m_Elements; }
     CLimit* GetLeftLimit() const;
@@ -93,9 +93,9 @@ public:
     // The curve becomes modified.
     void SetThreshold(uint32_t threshold);
     CAbstractThicknessCorrector* GetThicknessCorrector() const { return m_pThicknessCorrector.get(); }
-    // Takes ownership and deletes the previous corrector; null is ignored. The curve becomes
+    // Takes the corrector and deletes the previous one; null is ignored. The curve becomes
     // modified.
-    void SetThicknessCorrector(CAbstractThicknessCorrector* pCorrector);
+    void SetThicknessCorrector(std::unique_ptr<CAbstractThicknessCorrector> pCorrector);
     bool IsDashed() const { return m_bDashed; }
     // Returns the previous value.
     bool SetDashed(bool bDashed);
@@ -132,11 +132,10 @@ private:
     CContinuousCurve(const CContinuousCurve& other);
 
     void Init(const Options& options);
-    void DeleteElements();
     // Sets every element's neighbours and owner from the list order.
     void Relink();
     // A smart corrector with the settings' range.
-    CAbstractThicknessCorrector* MakeDefaultCorrector();
+    std::unique_ptr<CAbstractThicknessCorrector> MakeDefaultCorrector();
     // Reads the continuous part of the record; the curve changes only once all of it is read
     // and checked.
     void LoadContinuousPart(CArchive& ar);

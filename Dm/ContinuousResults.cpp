@@ -105,9 +105,9 @@ CContinuousResults::CContinuousResults(const CContinuousResults& other)
 {
 }
 
-CResults* CContinuousResults::Clone() const
+std::unique_ptr<CResults> CContinuousResults::Clone() const
 {
-    return new CContinuousResults(*this);
+    return std::unique_ptr<CResults>(new CContinuousResults(*this));
 }
 
 CContinuousCurve* CContinuousResults::GetContinuousCurve() const

@@ -23,7 +23,7 @@ public:
     // value); no period yet.
     explicit CContinuousResults(CContinuousCurve* pCurve);
 
-    CResults* Clone() const override;
+    std::unique_ptr<CResults> Clone() const override;
     // The base rows, formatted straight into the line.
     void AppendRow(int nIndex, char cSeparator, std::string& strLine) const override
     {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "Dm/Curve.h"
 #include "Dm/DocumentLink.h"
@@ -66,23 +67,13 @@ CCoordSyst::CCoordSyst(const CCoordSyst& other) : CObject(other), m_YAxe(this, "
     CopyFrom(other);
 }
 
-CCoordSyst::~CCoordSyst()
-{
-    DeleteCurves();
-}
+CCoordSyst::~CCoordSyst() = default;
 
 void CCoordSyst::InitNew(CDocumentLink* pDoc, int nNumber)
 {
     m_pDoc = pDoc;
     m_nNumber = nNumber;
     m_Color = pDoc != nullptr ? pDoc->GetColor(nNumber) : kColorWithoutDocument;
-}
-
-void CCoordSyst::DeleteCurves()
-{
-    for (CCurve* pCurve : m_CurveList)
-        delete pCurve;
-    m_CurveList.clear();
 }
 
 void CCoordSyst::CopyFrom(const CCoordSyst& other)
@@ -102,11 +93,11 @@ void CCoordSyst::CopyFrom(const CCoordSyst& other)
     m_pDoc = other.m_pDoc;
     m_bSelected = other.m_bSelected;
 
-    DeleteCurves();
-    for (const CCurve* pCurve : other.m_CurveList) {
-        CCurve* pClone = pCurve->Clone();
+    m_CurveList.clear();
+    for (const auto& pCurve : other.m_CurveList) {
+        std::unique_ptr<CCurve> pClone = pCurve->Clone();
         pClone->SetCoordSyst(this);
-        m_CurveList.push_back(pClone);
+        m_CurveList.push_back(std::move(pClone));
     }
 }
 
@@ -216,34 +207,34 @@ CLogicPoint CCoordSyst::GraphToPixel(const CLogicPoint& graph) const
 
 void CCoordSyst::SetCurvesModified(bool bModified)
 {
-    for (CCurve* pCurve : m_CurveList)
+    for (const auto& pCurve : m_CurveList)
         pCurve->SetModified(bModified);
     ComputeTransform();
 }
 
-void CCoordSyst::AddCurve(CCurve* pCurve)
+void CCoordSyst::AdoptCurve(std::unique_ptr<CCurve> pCurve)
 {
     if (pCurve == nullptr)
         return;
-    m_CurveList.push_back(pCurve);
     pCurve->SetCoordSyst(this);
+    m_CurveList.push_back(std::move(pCurve));
 }
 
 bool CCoordSyst::RemoveCurve(CCurve* pCurve)
 {
-    auto it = std::find(m_CurveList.begin(), m_CurveList.end(), pCurve);
+    auto it = std::find_if(m_CurveList.begin(), m_CurveList.end(),
+                           [pCurve](const std::unique_ptr<CCurve>& p) { return p.get() == pCurve; });
     if (it == m_CurveList.end())
         return false;
     m_CurveList.erase(it);
-    delete pCurve;
     return true;
 }
 
 CCurve* CCoordSyst::GetFirstModifiedCurve() const
 {
-    for (CCurve* pCurve : m_CurveList) {
+    for (const auto& pCurve : m_CurveList) {
         if (pCurve->GetModified())
-            return pCurve;
+            return pCurve.get();
     }
     return nullptr;
 }
@@ -260,7 +251,7 @@ void CCoordSyst::Draw(CDrawContext& dc) const
     dc.SetTextColor(m_Color);
     m_XAxe.Draw(dc);
     m_YAxe.Draw(dc);
-    for (CCurve* pCurve : m_CurveList)
+    for (const auto& pCurve : m_CurveList)
         pCurve->Draw(dc);
 }
 
@@ -276,8 +267,8 @@ void CCoordSyst::Serialize(CArchive& ar)
         m_XAxe.Serialize(ar);
         m_YAxe.Serialize(ar);
         ar.WriteDword(static_cast<uint32_t>(m_CurveList.size()));
-        for (const CCurve* pCurve : m_CurveList)
-            ar.WriteObject(pCurve);
+        for (const auto& pCurve : m_CurveList)
+            ar.WriteObject(pCurve.get());
         return;
     }
 
@@ -298,15 +289,13 @@ void CCoordSyst::Serialize(CArchive& ar)
 
     const uint32_t nCount = ar.ReadDword();
     ar.CheckCount(nCount, 2);
-    DeleteCurves();
+    m_CurveList.clear();
     for (uint32_t i = 0; i < nCount; ++i) {
-        // Read without a class check: what is not a curve is dropped. The archive refuses
-        // references to objects read earlier, so each object returned here is new and ours.
-        std::unique_ptr<CObject> pObject(ar.ReadObject(nullptr));
+        // Read without a class check: what is not a curve is dropped.
+        std::unique_ptr<CObject> pObject = ar.ReadObject(nullptr);
         if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CCurve)))
             continue;
-        auto* pCurve = static_cast<CCurve*>(pObject.release());
-        AddCurve(pCurve);
+        CCurve* pCurve = AddCurve(StaticDowncast<CCurve>(std::move(pObject)));
         if (std::optional<int> counter = pCurve->TakeLoadedCurveCounter()) {
             if (m_pDoc != nullptr)
                 m_pDoc->SetCurveCounter(*counter);

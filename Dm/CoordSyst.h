@@ -1,7 +1,9 @@
 #pragma once
 
 #include <list>
+#include <memory>
 #include <optional>
+#include <utility>
 
 #include "Dm/Axe.h"
 #include "Dm/LogicPoint.h"
@@ -22,7 +24,7 @@ class CDrawContext;
 class CCoordSyst : public CObject {
     DECLARE_SERIAL(CCoordSyst)
 public:
-    using CurveList = std::list<CCurve*>;
+    using CurveList = std::list<std::unique_ptr<CCurve>>;
 
     // pixel -> graph: X' = ax*px + bx*py + cx, Y' = ay*px + by*py + cy.
     struct PixelToGraphCoefs {
@@ -96,8 +98,14 @@ public:
     // axis or a scale point calls it with true.
     void SetCurvesModified(bool bModified);
 
-    // Takes ownership and binds the curve to this coordinate system.
-    void AddCurve(CCurve* pCurve);
+    // Takes the curve and binds it to this coordinate system; returns it (null for null).
+    template <typename T>
+    T* AddCurve(std::unique_ptr<T> pCurve)
+    {
+        T* pAdded = pCurve.get();
+        AdoptCurve(std::move(pCurve));
+        return pAdded;
+    }
     // Deletes the curve when it belongs to this coordinate system.
     bool RemoveCurve(CCurve* pCurve);
     CCurve* GetFirstModifiedCurve() const;
@@ -113,7 +121,7 @@ public:
 
 private:
     void InitNew(CDocumentLink* pDoc, int nNumber);
-    void DeleteCurves();
+    void AdoptCurve(std::unique_ptr<CCurve> pCurve);
 
     COLORREF m_Color = 0x0000FF;
     bool m_bSelected = false;

@@ -8,6 +8,7 @@
 
 #include "Dm/CoordSyst.h"
 #include "Dm/DocumentLink.h"
+#include "Dm/Geometry.h"
 #include "Dm/Results.h"
 #include "platform/Archive.h"
 #include "platform/StringIds.h"
@@ -30,10 +31,7 @@ CCurve::CCurve(const CCurve& other) : CObject(other)
     CopyFrom(other);
 }
 
-CCurve::~CCurve()
-{
-    delete m_pResults;
-}
+CCurve::~CCurve() = default;
 
 void CCurve::InitNew()
 {
@@ -77,12 +75,9 @@ bool CCurve::SetModified(bool bModified)
     return bPrevious;
 }
 
-void CCurve::SetResults(CResults* pResults)
+void CCurve::SetResults(std::unique_ptr<CResults> pResults)
 {
-    if (pResults == m_pResults)
-        return;
-    delete m_pResults;
-    m_pResults = pResults;
+    m_pResults = std::move(pResults);
     if (m_pResults != nullptr)
         m_pResults->SetCurve(this);
 }
@@ -132,7 +127,7 @@ void CCurve::SerializeBase(CArchive& ar)
         ar.WriteDword(static_cast<uint32_t>(m_CurvePoints.size()));
         for (const CPoint& p : m_CurvePoints)
             ar.WritePoint(p);
-        ar.WriteObject(m_pResults);
+        ar.WriteObject(m_pResults.get());
         return;
     }
 
@@ -148,14 +143,15 @@ void CCurve::SerializeBase(CArchive& ar)
     const uint32_t nCount = ar.ReadDword();
     ar.CheckCount(nCount, 8);
     m_CurvePoints.clear();
+    // A damaged coordinate could make the subtraction of two neighbours overflow.
     for (uint32_t i = 0; i < nCount; ++i)
-        m_CurvePoints.push_back(ar.ReadPoint());
+        m_CurvePoints.push_back(ClampDocumentPoint(ar.ReadPoint()));
 
     // Anything but a results object is read and dropped. The archive refuses references to
     // objects read earlier, so what it returns here is new and ours.
-    std::unique_ptr<CObject> pObject(ar.ReadObject(nullptr));
+    std::unique_ptr<CObject> pObject = ar.ReadObject(nullptr);
     if (pObject != nullptr && pObject->IsKindOf(RUNTIME_CLASS(CResults)))
-        SetResults(static_cast<CResults*>(pObject.release()));
+        SetResults(StaticDowncast<CResults>(std::move(pObject)));
     else
         SetResults(nullptr);
 }

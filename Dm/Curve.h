@@ -1,6 +1,7 @@
 #pragma once
 
 #include <list>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -28,7 +29,7 @@ public:
     CCurve& operator=(const CCurve&) = delete;
 
     // A deep copy of the same class.
-    virtual CCurve* Clone() const = 0;
+    virtual std::unique_ptr<CCurve> Clone() const = 0;
     // The results object, made on the first call and kept.
     virtual CResults* GetResults() = 0;
     virtual bool HitTest(int x, int y) = 0;
@@ -60,10 +61,10 @@ public:
     // Returns the previous value; the document recomputes its own flag.
     bool SetModified(bool bModified);
 
-    // Takes ownership of pResults (may be null), deleting the previous one.
-    void SetResults(CResults* pResults);
+    // Takes pResults (may be null) and binds it to this curve, deleting the previous one.
+    void SetResults(std::unique_ptr<CResults> pResults);
     // The results object if one was made, without making it.
-    CResults* PeekResults() const { return m_pResults; }
+    CResults* PeekResults() const { return m_pResults.get(); }
 
     const PointList& GetPoints() const { return m_CurvePoints; }
     PointList& GetPoints() { return m_CurvePoints; }
@@ -88,7 +89,7 @@ protected:
     // The part of the record common to every curve.
     void SerializeBase(CArchive& ar);
 
-    CResults* m_pResults = nullptr;
+    std::unique_ptr<CResults> m_pResults;
     bool m_bModified = false;
     COLORREF m_Color = 0x0000FF;
     bool m_bSelected = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/Object.h"
 #include "platform/Point.h"
 
@@ -34,7 +36,7 @@ public:
     // The point lies on the element (a traced part) or beyond it (a limit).
     virtual bool HitTest(int x, int y) const;
     // A copy of the same class for another owner curve, not yet linked to neighbours.
-    virtual CCurveElement* Clone(CContinuousCurve* pCurve) const = 0;
+    virtual std::unique_ptr<CCurveElement> Clone(CContinuousCurve* pCurve) const = 0;
 
     CCurveElement* GetNext() const { return m_pNext; }
     CCurveElement* GetPrev() const { return m_pPrev; }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
+#include <utility>
 
 #include "Dm/BmpManager.h"
 #include "Dm/DensityResults.h"
@@ -40,7 +42,7 @@ CDensityCurve::~CDensityCurve() = default;
 CResults* CDensityCurve::GetResults()
 {
     if (PeekResults() == nullptr)
-        SetResults(new CDensityResults(this));
+        SetResults(std::make_unique<CDensityResults>(this));
     return PeekResults();
 }
 
@@ -153,10 +155,10 @@ void CDensityCurve::Serialize(CArchive& ar)
         m_pStart.reset();
         m_pEnd.reset();
     }
-    std::unique_ptr<CObject> pObject(ar.ReadObject(RUNTIME_CLASS(CColorScale)));
+    std::unique_ptr<CObject> pObject = ar.ReadObject(RUNTIME_CLASS(CColorScale));
     if (pObject == nullptr)
         throw CArchiveException(CArchiveException::badClass, "A density curve has no colour scale.");
-    m_pColorScale.reset(static_cast<CColorScale*>(pObject.release()));
+    m_pColorScale = StaticDowncast<CColorScale>(std::move(pObject));
     m_Values.clear();
     m_Points.clear();
 }

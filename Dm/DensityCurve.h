@@ -31,7 +31,10 @@ public:
     CDensityCurve(CCoordSyst* pCoordSyst, std::unique_ptr<CColorScale> pScale);
     ~CDensityCurve() override;
 
-    CCurve* Clone() const override { return new CDensityCurve(*this); }
+    std::unique_ptr<CCurve> Clone() const override
+    {
+        return std::unique_ptr<CCurve>(new CDensityCurve(*this));
+    }
     CResults* GetResults() override;
     // Within the segment's bounding rectangle (edges included) and at most 3 pixels in x and
     // in y from the point's projection on the segment's line.

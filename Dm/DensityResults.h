@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,7 +41,10 @@ public:
     CDensityResults& operator=(const CDensityResults&) = delete;
 
     // The parameters, without the rows.
-    CResults* Clone() const override { return new CDensityResults(*this); }
+    std::unique_ptr<CResults> Clone() const override
+    {
+        return std::unique_ptr<CResults>(new CDensityResults(*this));
+    }
     // Takes back every parameter of other (the density period dialog's Cancel).
     void RestoreParameters(const CDensityResults& other);
 

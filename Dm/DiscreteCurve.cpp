@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 
 #include "Dm/DiscreteResults.h"
 #include "platform/DrawContext.h"
@@ -29,7 +30,7 @@ int32_t Shifted(int32_t v, int d)
 CResults* CDiscreteCurve::GetResults()
 {
     if (PeekResults() == nullptr)
-        SetResults(new CDiscreteResults);
+        SetResults(std::make_unique<CDiscreteResults>());
     return PeekResults();
 }
 

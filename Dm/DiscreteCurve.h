@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "Dm/Curve.h"
 
 // A curve made of points clicked one by one on the bitmap. Its points are the base curve's
@@ -15,7 +17,10 @@ public:
     CDiscreteCurve() = default;
     explicit CDiscreteCurve(CCoordSyst* pCoordSyst) : CCurve(pCoordSyst) {}
 
-    CCurve* Clone() const override { return new CDiscreteCurve(*this); }
+    std::unique_ptr<CCurve> Clone() const override
+    {
+        return std::unique_ptr<CCurve>(new CDiscreteCurve(*this));
+    }
     CResults* GetResults() override;
     // Within one pixel of a point in both directions.
     bool HitTest(int x, int y) override;

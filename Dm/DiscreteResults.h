@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "Dm/Results.h"
@@ -14,7 +15,10 @@ public:
     CDiscreteResults() = default;
     CDiscreteResults& operator=(const CDiscreteResults&) = delete;
 
-    CResults* Clone() const override { return new CDiscreteResults(*this); }
+    std::unique_ptr<CResults> Clone() const override
+    {
+        return std::unique_ptr<CResults>(new CDiscreteResults(*this));
+    }
     // The base rows, formatted straight into the line.
     void AppendRow(int nIndex, char cSeparator, std::string& strLine) const override
     {

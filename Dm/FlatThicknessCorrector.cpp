@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 
 IMPLEMENT_SERIAL(CFlatThicknessCorrector, CAbstractThicknessCorrector, 1)
 
-CAbstractThicknessCorrector* CFlatThicknessCorrector::Clone(CContinuousCurve* pCurve) const
+std::unique_ptr<CAbstractThicknessCorrector> CFlatThicknessCorrector::Clone(CContinuousCurve* pCurve) const
 {
-    CFlatThicknessCorrector* pClone = new CFlatThicknessCorrector(*this);
+    std::unique_ptr<CFlatThicknessCorrector> pClone(new CFlatThicknessCorrector(*this));
     pClone->m_pCurve = pCurve;
     return pClone;
 }

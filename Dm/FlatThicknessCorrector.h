@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "Dm/AbstractThicknessCorrector.h"
 
 // Flat thickness compensation: every point moves vertically by half the thickness, down when
@@ -10,7 +12,7 @@ public:
     CFlatThicknessCorrector() = default;
     explicit CFlatThicknessCorrector(CContinuousCurve* pCurve) : CAbstractThicknessCorrector(pCurve) {}
 
-    CAbstractThicknessCorrector* Clone(CContinuousCurve* pCurve) const override;
+    std::unique_ptr<CAbstractThicknessCorrector> Clone(CContinuousCurve* pCurve) const override;
     int Correct(PointList& points, bool bFollowTop) override;
 
 private:

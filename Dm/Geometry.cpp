@@ -1,5 +1,6 @@
 #include "Dm/Geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -52,4 +53,10 @@ CPoint RotatePoint(const CPoint& p, double angle)
 double Cross(const CPoint& a, const CPoint& b)
 {
     return static_cast<double>(a.x) * b.y - static_cast<double>(a.y) * b.x;
+}
+
+CPoint ClampDocumentPoint(const CPoint& p)
+{
+    return {std::clamp(p.x, -kMaxDocumentCoordinate, kMaxDocumentCoordinate),
+            std::clamp(p.y, -kMaxDocumentCoordinate, kMaxDocumentCoordinate)};
 }

@@ -17,6 +17,13 @@ double LineParameter(const CPoint& a, const CPoint& b, const CPoint& p);
 // a itself when a == b.
 CPoint ProjectOnLine(const CPoint& a, const CPoint& b, const CPoint& p);
 
+// The coordinates a document may give a curve's points: beyond any picture (at most 2^30
+// pixels), and near enough to zero that the difference of two never leaves the 32-bit range.
+constexpr int32_t kMaxDocumentCoordinate = (1 << 30) - 1;
+
+// p with each coordinate brought within +/-kMaxDocumentCoordinate.
+CPoint ClampDocumentPoint(const CPoint& p);
+
 // v + 0.5 for v > 0, else v - 0.5, truncated toward zero. Saturates at the limits of a
 // pixel coordinate; not-a-number gives 0.
 int32_t RoundHalfAway(double v);

@@ -1,3 +1,5 @@
+#include <memory>
+
 #include "Dm/Limit.h"
 
 #include "Dm/ContinuousCurve.h"
@@ -50,9 +52,9 @@ bool CLimit::HitTest(int x, int y) const
     return bBeyond;
 }
 
-CCurveElement* CLimit::Clone(CContinuousCurve* pCurve) const
+std::unique_ptr<CCurveElement> CLimit::Clone(CContinuousCurve* pCurve) const
 {
-    CLimit* pClone = new CLimit(*this);
+    std::unique_ptr<CLimit> pClone(new CLimit(*this));
     pClone->m_pNext = pClone->m_pPrev = nullptr;
     pClone->m_pCurve = pCurve;
     return pClone;

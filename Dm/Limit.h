@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "Dm/CurveElement.h"
 
 // The left or the right limit of a continuous curve, in graph X units of the curve's
@@ -28,7 +30,7 @@ public:
     bool IsLimit() const override { return true; }
     // Beyond the limit. Never without a coordinate system to convert the pixel.
     bool HitTest(int x, int y) const override;
-    CCurveElement* Clone(CContinuousCurve* pCurve) const override;
+    std::unique_ptr<CCurveElement> Clone(CContinuousCurve* pCurve) const override;
 
     // Left flag, value flag, value.
     void Serialize(CArchive& ar) override;

@@ -1,5 +1,9 @@
 #include "Dm/ModelClasses.h"
 
+#include "Dm/Axe.h"
+#include "Dm/BezierCurve.h"
+#include "Dm/BezierNode.h"
+#include "Dm/BmpManager.h"
 #include "Dm/ColorScale.h"
 #include "Dm/ContinuousCurve.h"
 #include "Dm/ContinuousResults.h"
@@ -11,14 +15,17 @@
 #include "Dm/FlatThicknessCorrector.h"
 #include "Dm/Limit.h"
 #include "Dm/PartialCurve.h"
+#include "Dm/ScalePoint.h"
 #include "Dm/SmartThicknessCorrector.h"
+#include "Dm/SplineResults.h"
 #include "platform/Object.h"
 
 void RegisterModelClasses()
 {
-    // Every class that a document file may name in an object reference belongs here:
-    // a new serializable model class (curve kinds, curve elements, thickness correctors,
-    // results kinds, spline nodes) adds its line.
+    // Every serializable model class belongs here, those that a document file names in an
+    // object reference (curve kinds, curve elements, thickness correctors, results kinds,
+    // spline nodes) and those stored inline (bitmap manager, axes, scale points): a new one
+    // adds its line.
     static const CRuntimeClass* const classes[] = {
         RUNTIME_CLASS(CCoordSyst),
         RUNTIME_CLASS(CDiscreteCurve),
@@ -32,6 +39,12 @@ void RegisterModelClasses()
         RUNTIME_CLASS(CPartialCurve),
         RUNTIME_CLASS(CSmartThicknessCorrector),
         RUNTIME_CLASS(CFlatThicknessCorrector),
+        RUNTIME_CLASS(CBezierCurve),
+        RUNTIME_CLASS(CBezierNode),
+        RUNTIME_CLASS(CSplineResults),
+        RUNTIME_CLASS(CBmpManager),
+        RUNTIME_CLASS(CAxe),
+        RUNTIME_CLASS(CScalePoint),
     };
     for (const CRuntimeClass* pClass : classes)
         CRuntimeClass::Register(pClass);

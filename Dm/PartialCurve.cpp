@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 
 #include "Dm/BmpManager.h"
 #include "Dm/ContinuousCurve.h"
+#include "Dm/Geometry.h"
 #include "Dm/SnailAlgorithm.h"
 #include "platform/Archive.h"
 
@@ -86,9 +88,9 @@ bool CPartialCurve::CutAt(int x, bool bKeepRight)
     return true;
 }
 
-CCurveElement* CPartialCurve::Clone(CContinuousCurve* pCurve) const
+std::unique_ptr<CCurveElement> CPartialCurve::Clone(CContinuousCurve* pCurve) const
 {
-    CPartialCurve* pClone = new CPartialCurve(*this);
+    std::unique_ptr<CPartialCurve> pClone(new CPartialCurve(*this));
     pClone->m_pNext = pClone->m_pPrev = nullptr;
     pClone->m_pCurve = pCurve;
     return pClone;
@@ -165,5 +167,5 @@ void CPartialCurve::Serialize(CArchive& ar)
     if (ar.IsStoring())
         ar.WritePoint(m_Genesis);
     else
-        m_Genesis = ar.ReadPoint();
+        m_Genesis = ClampDocumentPoint(ar.ReadPoint());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "Dm/CurveElement.h"
@@ -39,7 +40,7 @@ public:
     bool IsPartialCurve() const override { return true; }
     // In the genesis column, or on a traced point.
     bool HitTest(int x, int y) const override;
-    CCurveElement* Clone(CContinuousCurve* pCurve) const override;
+    std::unique_ptr<CCurveElement> Clone(CContinuousCurve* pCurve) const override;
 
     // Traces the part with a new line follower of the owner curve, between the neighbour
     // elements. False, with no points, when the genesis point lies on the part to its left or

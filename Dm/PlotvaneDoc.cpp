@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <new>
 #include <system_error>
+#include <utility>
 
 #include "Dm/BmpManager.h"
 #include "Dm/CoordSyst.h"
@@ -35,7 +37,6 @@ std::string FileNamePart(const std::string& strPath)
     return std::filesystem::path(strPath).filename().string();
 }
 
-
 }  // namespace
 
 CPlotvaneDoc::CPlotvaneDoc()
@@ -50,10 +51,7 @@ CPlotvaneDoc::CPlotvaneDoc()
     m_CurveColors.shrink_to_fit();
 }
 
-CPlotvaneDoc::~CPlotvaneDoc()
-{
-    DeleteCoordSysts();
-}
+CPlotvaneDoc::~CPlotvaneDoc() = default;
 
 template <typename F>
 void CPlotvaneDoc::Notify(F f) const
@@ -72,18 +70,11 @@ bool CPlotvaneDoc::OnNewDocument()
     return true;
 }
 
-void CPlotvaneDoc::DeleteCoordSysts()
-{
-    for (CCoordSyst* pCoordSyst : m_CoordSystList)
-        delete pCoordSyst;
-    m_CoordSystList.clear();
-}
-
 void CPlotvaneDoc::DeleteContents()
 {
     // The old manager removes its temporary copy of the image file as it goes.
     m_pBmpManager = std::make_unique<CBmpManager>(this);
-    DeleteCoordSysts();
+    m_CoordSystList.clear();
     m_nCoordSystCounter = 1;
     m_nCurveCounter = 1;
     // The path goes with the content: a later "Save" must not write another piece of work
@@ -98,8 +89,8 @@ void CPlotvaneDoc::Serialize(CArchive& ar)
     if (ar.IsStoring()) {
         m_pBmpManager->Serialize(ar);
         ar.WriteDword(static_cast<uint32_t>(m_CoordSystList.size()));
-        for (const CCoordSyst* pCoordSyst : m_CoordSystList)
-            ar.WriteObject(pCoordSyst);
+        for (const auto& pCoordSyst : m_CoordSystList)
+            ar.WriteObject(pCoordSyst.get());
         ClearCurvesModified();
         return;
     }
@@ -112,11 +103,11 @@ void CPlotvaneDoc::Serialize(CArchive& ar)
         // Each reference takes at least its two-byte tag.
         ar.CheckCount(nCount, 2);
         for (uint32_t i = 0; i < nCount; ++i) {
-            std::unique_ptr<CObject> pObject(ar.ReadObject(RUNTIME_CLASS(CCoordSyst)));
+            std::unique_ptr<CObject> pObject = ar.ReadObject(RUNTIME_CLASS(CCoordSyst));
             // The program never writes a missing coordinate system.
             if (pObject == nullptr)
                 throw CArchiveException(CArchiveException::badClass, "A coordinate system is missing.");
-            AddCoordSyst(static_cast<CCoordSyst*>(pObject.release()));
+            AddCoordSyst(StaticDowncast<CCoordSyst>(std::move(pObject)));
         }
     } catch (...) {
         DeleteContents();
@@ -207,10 +198,10 @@ bool CPlotvaneDoc::OnSaveDocument(const std::string& strPath, std::string* pstrE
 
     // Storing clears the curves' flags; they come back if the file cannot be written.
     std::vector<CCurve*> modified;
-    for (const CCoordSyst* pCoordSyst : m_CoordSystList) {
-        for (CCurve* pCurve : pCoordSyst->GetCurveList()) {
+    for (const auto& pCoordSyst : m_CoordSystList) {
+        for (const auto& pCurve : pCoordSyst->GetCurveList()) {
             if (pCurve->GetModified())
-                modified.push_back(pCurve);
+                modified.push_back(pCurve.get());
         }
     }
     auto restore = [&modified]() {
@@ -259,8 +250,8 @@ bool CPlotvaneDoc::OnSaveDocument(const std::string& strPath, std::string* pstrE
     const fs::file_status old = fs::status(strPath, ec);
     fs::permissions(strTempPath,
                     fs::exists(old) ? old.permissions()
-                                    : fs::perms::owner_read | fs::perms::owner_write |
-                                          fs::perms::group_read | fs::perms::others_read,
+                                    : fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                          fs::perms::others_read,
                     ec);
     std::filesystem::rename(strTempPath, strPath, ec);
     if (ec) {
@@ -324,7 +315,7 @@ void CPlotvaneDoc::Draw(CDrawContext& dc, const CRect& clip) const
     const CRect widened(clip.left, clip.top, clip.right < INT32_MAX ? clip.right + 1 : clip.right,
                         clip.bottom < INT32_MAX ? clip.bottom + 1 : clip.bottom);
     m_pBmpManager->Draw(dc, widened);
-    for (const CCoordSyst* pCoordSyst : m_CoordSystList)
+    for (const auto& pCoordSyst : m_CoordSystList)
         pCoordSyst->Draw(dc);
 }
 
@@ -409,34 +400,35 @@ std::string CPlotvaneDoc::GetBitmapFileName() const
     return m_pBmpManager->IsLoaded() ? m_pBmpManager->GetFileName() : std::string();
 }
 
-CPlotvaneDoc::CoordSystList::iterator CPlotvaneDoc::AddCoordSyst(CCoordSyst* pCoordSyst)
+CCoordSyst* CPlotvaneDoc::AddCoordSyst(std::unique_ptr<CCoordSyst> pCoordSyst)
 {
     if (pCoordSyst == nullptr)
-        return m_CoordSystList.end();
-    auto it = m_CoordSystList.insert(m_CoordSystList.end(), pCoordSyst);
-    pCoordSyst->SetDocument(this);
-    return it;
+        return nullptr;
+    CCoordSyst* pAdded = m_CoordSystList.insert(m_CoordSystList.end(), std::move(pCoordSyst))->get();
+    pAdded->SetDocument(this);
+    return pAdded;
 }
 
 bool CPlotvaneDoc::DeleteCoordSyst(CCoordSyst* pCoordSyst)
 {
-    auto it = std::find(m_CoordSystList.begin(), m_CoordSystList.end(), pCoordSyst);
+    auto it =
+        std::find_if(m_CoordSystList.begin(), m_CoordSystList.end(),
+                     [pCoordSyst](const std::unique_ptr<CCoordSyst>& p) { return p.get() == pCoordSyst; });
     if (it == m_CoordSystList.end())
         return false;
     m_CoordSystList.erase(it);
-    delete pCoordSyst;
     return true;
 }
 
 bool CPlotvaneDoc::SelectAt(int x, int y)
 {
     ClearSelection();
-    for (CCoordSyst* pCoordSyst : m_CoordSystList) {
+    for (const auto& pCoordSyst : m_CoordSystList) {
         if (pCoordSyst->HitTest(x, y)) {
             pCoordSyst->SetSelected(true);
             return true;
         }
-        for (CCurve* pCurve : pCoordSyst->GetCurveList()) {
+        for (const auto& pCurve : pCoordSyst->GetCurveList()) {
             if (pCurve->HitTest(x, y)) {
                 pCurve->SetSelected(true);
                 return true;
@@ -448,28 +440,28 @@ bool CPlotvaneDoc::SelectAt(int x, int y)
 
 void CPlotvaneDoc::ClearSelection()
 {
-    for (CCoordSyst* pCoordSyst : m_CoordSystList) {
+    for (const auto& pCoordSyst : m_CoordSystList) {
         pCoordSyst->SetSelected(false);
-        for (CCurve* pCurve : pCoordSyst->GetCurveList())
+        for (const auto& pCurve : pCoordSyst->GetCurveList())
             pCurve->SetSelected(false);
     }
 }
 
 CCoordSyst* CPlotvaneDoc::GetSelectedCoordSyst() const
 {
-    for (CCoordSyst* pCoordSyst : m_CoordSystList) {
+    for (const auto& pCoordSyst : m_CoordSystList) {
         if (pCoordSyst->IsSelected())
-            return pCoordSyst;
+            return pCoordSyst.get();
     }
     return nullptr;
 }
 
 CCurve* CPlotvaneDoc::GetSelectedCurve() const
 {
-    for (const CCoordSyst* pCoordSyst : m_CoordSystList) {
-        for (CCurve* pCurve : pCoordSyst->GetCurveList()) {
+    for (const auto& pCoordSyst : m_CoordSystList) {
+        for (const auto& pCurve : pCoordSyst->GetCurveList()) {
             if (pCurve->IsSelected())
-                return pCurve;
+                return pCurve.get();
         }
     }
     return nullptr;
@@ -477,15 +469,16 @@ CCurve* CPlotvaneDoc::GetSelectedCurve() const
 
 bool CPlotvaneDoc::HasCurves() const
 {
-    return std::any_of(m_CoordSystList.begin(), m_CoordSystList.end(),
-                       [](const CCoordSyst* pCoordSyst) { return !pCoordSyst->GetCurveList().empty(); });
+    return std::any_of(
+        m_CoordSystList.begin(), m_CoordSystList.end(),
+        [](const std::unique_ptr<CCoordSyst>& pCoordSyst) { return !pCoordSyst->GetCurveList().empty(); });
 }
 
 bool CPlotvaneDoc::IsCurveNameUsed(const std::string& strName, const CCurve* pExcept) const
 {
-    for (const CCoordSyst* pCoordSyst : m_CoordSystList) {
-        for (const CCurve* pCurve : pCoordSyst->GetCurveList()) {
-            if (pCurve != pExcept && pCurve->GetName() == strName)
+    for (const auto& pCoordSyst : m_CoordSystList) {
+        for (const auto& pCurve : pCoordSyst->GetCurveList()) {
+            if (pCurve.get() != pExcept && pCurve->GetName() == strName)
                 return true;
         }
     }
@@ -511,16 +504,17 @@ COLORREF CPlotvaneDoc::GetColor(int nNumber) const
 
 void CPlotvaneDoc::UpdateModifiedFlag()
 {
-    const bool bModified = std::any_of(
-        m_CoordSystList.begin(), m_CoordSystList.end(),
-        [](const CCoordSyst* pCoordSyst) { return pCoordSyst->GetFirstModifiedCurve() != nullptr; });
+    const bool bModified = std::any_of(m_CoordSystList.begin(), m_CoordSystList.end(),
+                                       [](const std::unique_ptr<CCoordSyst>& pCoordSyst) {
+                                           return pCoordSyst->GetFirstModifiedCurve() != nullptr;
+                                       });
     SetModifiedFlag(bModified);
 }
 
 void CPlotvaneDoc::ClearCurvesModified()
 {
-    for (CCoordSyst* pCoordSyst : m_CoordSystList) {
-        for (CCurve* pCurve : pCoordSyst->GetCurveList())
+    for (const auto& pCoordSyst : m_CoordSystList) {
+        for (const auto& pCurve : pCoordSyst->GetCurveList())
             pCurve->SetModified(false);
     }
 }

@@ -31,7 +31,7 @@ class CDrawContext;
 class CPlotvaneDoc : public CObject, public CDocumentLink {
     DECLARE_DYNAMIC(CPlotvaneDoc)
 public:
-    using CoordSystList = std::list<CCoordSyst*>;
+    using CoordSystList = std::list<std::unique_ptr<CCoordSyst>>;
 
     // The number of entries of the colour table.
     static constexpr int kColorCount = 10;
@@ -120,8 +120,8 @@ public:
     // The image's file name when a bitmap is loaded, else empty.
     std::string GetBitmapFileName() const;
     const CoordSystList& GetCoordSystList() const { return m_CoordSystList; }
-    // Takes ownership and binds the coordinate system to this document.
-    CoordSystList::iterator AddCoordSyst(CCoordSyst* pCoordSyst);
+    // Takes the coordinate system and binds it to this document; returns it (null for null).
+    CCoordSyst* AddCoordSyst(std::unique_ptr<CCoordSyst> pCoordSyst);
     // Deletes the coordinate system with its curves when it belongs to this document.
     bool DeleteCoordSyst(CCoordSyst* pCoordSyst);
 
@@ -154,7 +154,6 @@ public:
     void UpdateModifiedFlag() override;
 
 private:
-    void DeleteCoordSysts();
     void ClearCurvesModified();
     std::string NameForSavePrompt() const;
     template <typename F>

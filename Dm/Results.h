@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,7 @@ public:
 
     // A new results object of the same class with the same settings, bound to no curve;
     // the rows are not copied (callers compute before reading rows).
-    virtual CResults* Clone() const = 0;
+    virtual std::unique_ptr<CResults> Clone() const = 0;
     virtual void SetCurve(CCurve* pCurve) { m_pCurve = pCurve; }
     CCurve* GetCurve() const { return m_pCurve; }
 

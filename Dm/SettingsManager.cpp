@@ -1,6 +1,8 @@
 #include "Dm/SettingsManager.h"
 
+#include <memory>
 #include <new>
+#include <utility>
 
 #include "Dm/ColorScale.h"
 #include "platform/MemorySettingsBackend.h"
@@ -8,7 +10,7 @@
 namespace {
 
 CSettingsBackend* g_pBackend = nullptr;
-CSettingsManager* g_pManager = nullptr;
+std::unique_ptr<CSettingsManager> g_pManager;
 CSettingsBackend* g_pManagerBackend = nullptr;  // the store the manager was made with
 
 CSettingsBackend& CurrentBackend()
@@ -93,20 +95,19 @@ CSettingsManager* GetSettingsManager()
     if (g_pManager == nullptr) {
         try {
             g_pManagerBackend = &CurrentBackend();
-            g_pManager = new CSettingsManager(*g_pManagerBackend);
+            g_pManager = std::make_unique<CSettingsManager>(*g_pManagerBackend);
         } catch (const std::bad_alloc&) {
-            g_pManager = nullptr;
+            g_pManager.reset();
         }
     }
-    return g_pManager;
+    return g_pManager.get();
 }
 
 void ReleaseSettingsManager()
 {
     if (g_pManager == nullptr)
         return;
-    delete g_pManager;
-    g_pManager = nullptr;
+    g_pManager.reset();
     g_pManagerBackend->Flush();
     g_pManagerBackend = nullptr;
 }

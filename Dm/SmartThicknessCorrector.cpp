@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 
 #include "platform/Archive.h"
 
@@ -40,9 +41,9 @@ void CSmartThicknessCorrector::SetRange(int nRange)
     CurveChanged();
 }
 
-CAbstractThicknessCorrector* CSmartThicknessCorrector::Clone(CContinuousCurve* pCurve) const
+std::unique_ptr<CAbstractThicknessCorrector> CSmartThicknessCorrector::Clone(CContinuousCurve* pCurve) const
 {
-    CSmartThicknessCorrector* pClone = new CSmartThicknessCorrector(*this);
+    std::unique_ptr<CSmartThicknessCorrector> pClone(new CSmartThicknessCorrector(*this));
     pClone->m_pCurve = pCurve;
     return pClone;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "Dm/AbstractThicknessCorrector.h"
@@ -27,7 +28,7 @@ public:
     // The curve becomes modified.
     void SetRange(int nRange);
 
-    CAbstractThicknessCorrector* Clone(CContinuousCurve* pCurve) const override;
+    std::unique_ptr<CAbstractThicknessCorrector> Clone(CContinuousCurve* pCurve) const override;
     int Correct(PointList& points, bool bFollowTop) override;
 
     // The thickness, then the range.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <utility>
 
 #include "Dm/CoordSyst.h"
 #include "Dm/SplineNode.h"
@@ -12,6 +13,12 @@
 
 IMPLEMENT_DYNAMIC(CSplineCurve, CCurve)
 
+CSplineCurve::CSplineCurve() = default;
+
+CSplineCurve::CSplineCurve(CCoordSyst* pCoordSyst) : CCurve(pCoordSyst) {}
+
+CSplineCurve::CSplineCurve(const CSplineCurve& other) : CCurve(other) {}
+
 CSplineCurve::~CSplineCurve()
 {
     DeleteNodesAndSegments();
@@ -20,11 +27,7 @@ CSplineCurve::~CSplineCurve()
 void CSplineCurve::DeleteNodesAndSegments()
 {
     // Segments first: a node goes only once no segment refers to it.
-    for (CSplineSegment* pSegment : m_SegmentList)
-        delete pSegment;
     m_SegmentList.clear();
-    for (CSplineNode* pNode : m_NodeList)
-        delete pNode;
     m_NodeList.clear();
     m_pActiveNode = nullptr;
     // No nodes, no segments: the lists match.
@@ -40,11 +43,23 @@ void CSplineCurve::Clear()
         SetModified(true);
 }
 
-void CSplineCurve::AppendLoadedNode(CSplineNode* pNode)
+void CSplineCurve::AppendLoadedNode(std::unique_ptr<CSplineNode> pNode)
 {
     pNode->SetCurve(this);
-    m_NodeList.push_back(pNode);
+    m_NodeList.push_back(std::move(pNode));
     m_bSegmentsBuilt = false;
+}
+
+CSplineCurve::NodeList::iterator CSplineCurve::FindNode(const CSplineNode* pNode)
+{
+    return std::find_if(m_NodeList.begin(), m_NodeList.end(),
+                        [pNode](const std::unique_ptr<CSplineNode>& p) { return p.get() == pNode; });
+}
+
+CSplineCurve::SegmentList::iterator CSplineCurve::FindSegment(const CSplineSegment* pSegment)
+{
+    return std::find_if(m_SegmentList.begin(), m_SegmentList.end(),
+                        [pSegment](const std::unique_ptr<CSplineSegment>& p) { return p.get() == pSegment; });
 }
 
 void CSplineCurve::EnsureSegments()
@@ -52,14 +67,13 @@ void CSplineCurve::EnsureSegments()
     if (m_NodeList.size() < 2)
         return;
     if (!m_bSegmentsBuilt) {
-        for (CSplineSegment* pSegment : m_SegmentList)
-            delete pSegment;
         m_SegmentList.clear();
         for (auto it = m_NodeList.begin(); std::next(it) != m_NodeList.end(); ++it)
-            m_SegmentList.push_back(NewSegment(CSplineSegment::kResolution, *it, *std::next(it), false));
+            m_SegmentList.push_back(
+                NewSegment(CSplineSegment::kResolution, it->get(), std::next(it)->get(), false));
         m_bSegmentsBuilt = true;
     }
-    for (CSplineSegment* pSegment : m_SegmentList)
+    for (const auto& pSegment : m_SegmentList)
         pSegment->ComputePolyline();
 }
 
@@ -73,8 +87,6 @@ void CSplineCurve::EnsureSegmentsBuilt()
     }
     // No pair of nodes, so no segment: the empty list matches, and segments added from
     // now on keep it matching.
-    for (CSplineSegment* pSegment : m_SegmentList)
-        delete pSegment;
     m_SegmentList.clear();
     m_bSegmentsBuilt = true;
 }
@@ -84,13 +96,14 @@ bool CSplineCurve::AddBack(const CPoint& point)
     if (m_NodeList.size() >= kMaxNodeCount)
         return false;
     EnsureSegmentsBuilt();
-    CSplineNode* pNode = NewNode(point);
-    CSplineNode* pLast = m_NodeList.empty() ? nullptr : m_NodeList.back();
-    m_NodeList.push_back(pNode);
+    CSplineNode* pLast = m_NodeList.empty() ? nullptr : m_NodeList.back().get();
+    m_NodeList.push_back(NewNode(point));
+    CSplineNode* pNode = m_NodeList.back().get();
     if (pLast != nullptr) {
-        CSplineSegment* pSegment = NewSegment(CSplineSegment::kResolution, pLast, pNode, false);
+        std::unique_ptr<CSplineSegment> pSegment =
+            NewSegment(CSplineSegment::kResolution, pLast, pNode, false);
         pSegment->ComputePolyline();
-        m_SegmentList.push_back(pSegment);
+        m_SegmentList.push_back(std::move(pSegment));
     }
     m_pActiveNode = pNode;
     SetModified(true);
@@ -102,13 +115,14 @@ bool CSplineCurve::AddFront(const CPoint& point)
     if (m_NodeList.size() >= kMaxNodeCount)
         return false;
     EnsureSegmentsBuilt();
-    CSplineNode* pNode = NewNode(point);
-    CSplineNode* pFirst = m_NodeList.empty() ? nullptr : m_NodeList.front();
-    m_NodeList.push_front(pNode);
+    CSplineNode* pFirst = m_NodeList.empty() ? nullptr : m_NodeList.front().get();
+    m_NodeList.push_front(NewNode(point));
+    CSplineNode* pNode = m_NodeList.front().get();
     if (pFirst != nullptr) {
-        CSplineSegment* pSegment = NewSegment(CSplineSegment::kResolution, pNode, pFirst, false);
+        std::unique_ptr<CSplineSegment> pSegment =
+            NewSegment(CSplineSegment::kResolution, pNode, pFirst, false);
         pSegment->ComputePolyline();
-        m_SegmentList.push_front(pSegment);
+        m_SegmentList.push_front(std::move(pSegment));
     }
     m_pActiveNode = pNode;
     SetModified(true);
@@ -118,12 +132,12 @@ bool CSplineCurve::AddFront(const CPoint& point)
 bool CSplineCurve::InsertNodeAt(const CPoint& point)
 {
     EnsureSegmentsBuilt();
-    for (CSplineSegment* pSegment : m_SegmentList) {
+    for (const auto& pSegment : m_SegmentList) {
         double t = 0.0;
         if (!pSegment->HitTest(point, &t))
             continue;
         // The split changes the list: leave the loop whatever it answers.
-        CSplineNode* pNode = InsertNodeOnSegment(pSegment, t);
+        CSplineNode* pNode = InsertNodeOnSegment(pSegment.get(), t);
         if (pNode == nullptr)
             return false;
         m_pActiveNode = pNode;
@@ -144,25 +158,25 @@ bool CSplineCurve::RemoveNodeAt(const CPoint& point)
     if (m_pActiveNode == pNode)
         m_pActiveNode = nullptr;
 
-    const auto nodePos = std::find(m_NodeList.begin(), m_NodeList.end(), pNode);
-    CSplineNode* pPrevious = nodePos != m_NodeList.begin() ? *std::prev(nodePos) : nullptr;
-    CSplineNode* pNext = std::next(nodePos) != m_NodeList.end() ? *std::next(nodePos) : nullptr;
+    const auto nodePos = FindNode(pNode);
+    CSplineNode* pPrevious = nodePos != m_NodeList.begin() ? std::prev(nodePos)->get() : nullptr;
+    CSplineNode* pNext = std::next(nodePos) != m_NodeList.end() ? std::next(nodePos)->get() : nullptr;
 
     for (CSplineSegment* pSegment : {pNode->GetBackSegment(), pNode->GetFrontSegment()}) {
         if (pSegment == nullptr)
             continue;
-        m_SegmentList.remove(pSegment);
-        delete pSegment;
+        const auto segmentPos = FindSegment(pSegment);
+        if (segmentPos != m_SegmentList.end())
+            m_SegmentList.erase(segmentPos);
     }
     m_NodeList.erase(nodePos);
-    delete pNode;
 
     if (pPrevious != nullptr && pNext != nullptr) {
-        CSplineSegment* pJoin = NewSegment(CSplineSegment::kResolution, pPrevious, pNext, false);
+        std::unique_ptr<CSplineSegment> pJoin =
+            NewSegment(CSplineSegment::kResolution, pPrevious, pNext, false);
         pJoin->ComputePolyline();
         // pNext's back segment, if any, is the one that now follows the join.
-        const auto before = std::find(m_SegmentList.begin(), m_SegmentList.end(), pNext->GetBackSegment());
-        m_SegmentList.insert(before, pJoin);
+        m_SegmentList.insert(FindSegment(pNext->GetBackSegment()), std::move(pJoin));
     }
     SetModified(true);
     return true;
@@ -194,7 +208,8 @@ void CSplineCurve::GetSamplePoints(int nPointsPerSegment, std::vector<CLogicPoin
     std::vector<CPoint> polyline;
     for (auto it = m_NodeList.begin(); std::next(it) != m_NodeList.end(); ++it) {
         const bool bLastPair = std::next(it, 2) == m_NodeList.end();
-        std::unique_ptr<CSplineSegment> pSegment(NewSegment(nPointsPerSegment, *it, *std::next(it), true));
+        std::unique_ptr<CSplineSegment> pSegment =
+            NewSegment(nPointsPerSegment, it->get(), std::next(it)->get(), true);
         pSegment->ComputePolyline();
         polyline.clear();
         pSegment->GetPoints(polyline);
@@ -208,9 +223,9 @@ void CSplineCurve::GetSamplePoints(int nPointsPerSegment, std::vector<CLogicPoin
 
 CSplineNode* CSplineCurve::FindNodeAt(const CPoint& point) const
 {
-    for (CSplineNode* pNode : m_NodeList) {
+    for (const auto& pNode : m_NodeList) {
         if (CSplineNode::IsWithinPickRadius(pNode->GetAnchor(), point))
-            return pNode;
+            return pNode.get();
     }
     return nullptr;
 }
@@ -219,11 +234,11 @@ bool CSplineCurve::HitTest(int x, int y)
 {
     EnsureSegmentsBuilt();
     const CPoint point(x, y);
-    for (const CSplineNode* pNode : m_NodeList) {
+    for (const auto& pNode : m_NodeList) {
         if (pNode->HitTest(point))
             return true;
     }
-    for (CSplineSegment* pSegment : m_SegmentList) {
+    for (const auto& pSegment : m_SegmentList) {
         if (pSegment->HitTest(point))
             return true;
     }
@@ -236,8 +251,8 @@ void CSplineCurve::Draw(CDrawContext& dc)
     dc.SetPen(m_Color, m_bSelected ? 2 : 1);
     // Markers and handle circles are outlines: the graph stays visible through them.
     dc.SetBrush(false, 0);
-    for (const CSplineSegment* pSegment : m_SegmentList)
+    for (const auto& pSegment : m_SegmentList)
         pSegment->Draw(dc);
-    for (const CSplineNode* pNode : m_NodeList)
+    for (const auto& pNode : m_NodeList)
         pNode->Draw(dc);
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <list>
+#include <memory>
 #include <vector>
 
 #include "Dm/Curve.h"
@@ -21,8 +22,8 @@ class CSplineSegment;
 class CSplineCurve : public CCurve {
     DECLARE_DYNAMIC(CSplineCurve)
 public:
-    using NodeList = std::list<CSplineNode*>;
-    using SegmentList = std::list<CSplineSegment*>;
+    using NodeList = std::list<std::unique_ptr<CSplineNode>>;
+    using SegmentList = std::list<std::unique_ptr<CSplineSegment>>;
 
     // No spline drawn by hand comes near this; it bounds what a document can make the
     // program build and sample.
@@ -64,11 +65,11 @@ public:
     // when the segment or t cannot be split.
     virtual CSplineNode* InsertNodeOnSegment(CSplineSegment* pSegment, double t) = 0;
     // A new node of the curve's kind, not yet in the list.
-    virtual CSplineNode* NewNode(const CPoint& point) = 0;
+    virtual std::unique_ptr<CSplineNode> NewNode(const CPoint& point) = 0;
     // A new segment of the curve's kind, not yet in the list, linked into its nodes unless
     // temporary.
-    virtual CSplineSegment* NewSegment(int nResolution, CSplineNode* pFrontNode, CSplineNode* pBackNode,
-                                       bool bTemporary) = 0;
+    virtual std::unique_ptr<CSplineSegment> NewSegment(int nResolution, CSplineNode* pFrontNode,
+                                                       CSplineNode* pBackNode, bool bTemporary) = 0;
 
     // Any node, in list order, then any segment.
     bool HitTest(int x, int y) override;
@@ -88,17 +89,20 @@ public:
     void EnsureSegments();
 
 protected:
-    CSplineCurve() = default;
-    explicit CSplineCurve(CCoordSyst* pCoordSyst) : CCurve(pCoordSyst) {}
+    CSplineCurve();
+    explicit CSplineCurve(CCoordSyst* pCoordSyst);
     // The curve base part only: the concrete kind copies the nodes.
-    CSplineCurve(const CSplineCurve& other) : CCurve(other) {}
+    CSplineCurve(const CSplineCurve& other);
 
     // Deletes the segments, then the nodes, without marking a change.
     void DeleteNodesAndSegments();
     // The editing operations work on a segment list that matches the nodes.
     void EnsureSegmentsBuilt();
     // A node appended by cloning or loading: the segment list no longer matches.
-    void AppendLoadedNode(CSplineNode* pNode);
+    void AppendLoadedNode(std::unique_ptr<CSplineNode> pNode);
+    // The position of an owned node or segment in its list (end() when not there).
+    NodeList::iterator FindNode(const CSplineNode* pNode);
+    SegmentList::iterator FindSegment(const CSplineSegment* pSegment);
 
     NodeList m_NodeList;
     SegmentList m_SegmentList;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/Object.h"
 #include "platform/Point.h"
@@ -37,7 +38,7 @@ public:
     // Moves the grabbed part towards point; true when anything changed.
     virtual bool Move(const CPoint& point, bool bShift, bool bCtrl) = 0;
     // A copy without segment links, on the same curve.
-    virtual CSplineNode* Clone() const = 0;
+    virtual std::unique_ptr<CSplineNode> Clone() const = 0;
 
     const CPoint& GetAnchor() const { return m_Anchor; }
     CSplineCurve* GetCurve() const { return m_pCurve; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "Dm/Results.h"
@@ -18,7 +19,10 @@ public:
 
     CSplineResults() = default;
 
-    CResults* Clone() const override { return new CSplineResults(*this); }
+    std::unique_ptr<CResults> Clone() const override
+    {
+        return std::unique_ptr<CResults>(new CSplineResults(*this));
+    }
     // The base rows, formatted straight into the line.
     void AppendRow(int nIndex, char cSeparator, std::string& strLine) const override
     {

@@ -4,6 +4,7 @@
 // copy does not: opening the BMP file as a picture alone shows that part.
 
 #include <benchmark/benchmark.h>
+#include <memory>
 
 #include <cstdint>
 #include <cstdio>
@@ -65,10 +66,8 @@ public:
 
         if (!m_doc.OpenBitmap(m_bmp.string()))
             throw std::runtime_error("the benchmark picture does not load");
-        auto* pCoordSyst = new CCoordSyst(&m_doc);
-        m_doc.AddCoordSyst(pCoordSyst);
-        auto* pCurve = new CDiscreteCurve(pCoordSyst);
-        pCoordSyst->AddCurve(pCurve);
+        auto* pCoordSyst = m_doc.AddCoordSyst(std::make_unique<CCoordSyst>(&m_doc));
+        auto* pCurve = pCoordSyst->AddCurve(std::make_unique<CDiscreteCurve>(pCoordSyst));
         pCurve->AppendPoint(10, 20);
         if (!m_doc.OnSaveDocument(m_pvd.string()))
             throw std::runtime_error("the benchmark document cannot be saved");

@@ -32,7 +32,7 @@ constexpr int kRows = 1000000;
 class CPreparedRows : public CResults {
 public:
     explicit CPreparedRows(const CResults& source) : m_pSource(&source) {}
-    CResults* Clone() const override { return nullptr; }
+    std::unique_ptr<CResults> Clone() const override { return nullptr; }
     void Fill(double dPhase)
     {
         m_Rows.clear();
@@ -66,8 +66,7 @@ public:
         m_CoordSyst.GetYAxe().GetScalePoint2().SetValue(1000);
 
         for (int k = 0; k < 2; ++k) {
-            auto* pCurve = new CContinuousCurve(&m_CoordSyst);
-            m_CoordSyst.AddCurve(pCurve);
+            auto* pCurve = m_CoordSyst.AddCurve(std::make_unique<CContinuousCurve>(&m_CoordSyst));
             pCurve->GetLeftLimit()->SetValue(0);
             pCurve->GetRightLimit()->SetValue(1);
             for (int x = 0; x <= kColumns; ++x) {

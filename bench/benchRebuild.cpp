@@ -64,8 +64,7 @@ void Rebuild(benchmark::State& state, bool bDashed)
     CBenchDocument doc(bDashed);
     CCoordSyst cs(&doc);
     BuildPixelCoordSyst(cs);
-    auto* pCurve = new CContinuousCurve(&cs);
-    cs.AddCurve(pCurve);
+    auto* pCurve = cs.AddCurve(std::make_unique<CContinuousCurve>(&cs));
     pCurve->SetFollowTop(true);
     pCurve->SetDashed(bDashed);
     pCurve->SetDashMaxDist(kDashMaxDist);

@@ -2,7 +2,9 @@
 
 #include <climits>
 #include <cmath>
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "Dm/BmpManager.h"
@@ -37,9 +39,7 @@ void CContinuousCurveBuilder::Build(const CJobValue& item)
     item.CheckObject({"kind", "name", "left", "right", "genesis", "follow", "thickness", "pick_thickness",
                       "compensation", "range", "threshold", "dashed", "dash_max_dist", "edits", "first",
                       "period", "frequency"});
-    auto* pCurve = new CContinuousCurve(&m_CoordSyst);
-    m_CoordSyst.AddCurve(pCurve);
-    CContinuousCurve& curve = *pCurve;
+    CContinuousCurve& curve = *m_CoordSyst.AddCurve(std::make_unique<CContinuousCurve>(&m_CoordSyst));
 
     ApplyLimits(curve, item);
     ApplyRecognitionSettings(curve, item);
@@ -103,11 +103,13 @@ void CContinuousCurveBuilder::ApplyRecognitionSettings(CContinuousCurve& curve, 
             if (bSmart)
                 nRange = nGiven;
         }
-        CAbstractThicknessCorrector* pNew =
-            bSmart ? static_cast<CAbstractThicknessCorrector*>(new CSmartThicknessCorrector(&curve, nRange))
-                   : new CFlatThicknessCorrector(&curve);
+        std::unique_ptr<CAbstractThicknessCorrector> pNew;
+        if (bSmart)
+            pNew = std::make_unique<CSmartThicknessCorrector>(&curve, nRange);
+        else
+            pNew = std::make_unique<CFlatThicknessCorrector>(&curve);
         pNew->SetThickness(pOld->GetThickness());
-        curve.SetThicknessCorrector(pNew);
+        curve.SetThicknessCorrector(std::move(pNew));
     }
     if (const std::optional<CJobValue> thickness = item.Find("thickness"))
         curve.GetThicknessCorrector()->SetThickness(

@@ -64,9 +64,9 @@ void CCurveExporter::Choose(const std::vector<std::string>& names)
 {
     m_Curves.clear();
     std::vector<CCurve*> all;
-    for (const CCoordSyst* pCoordSyst : m_Doc.GetCoordSystList()) {
-        for (CCurve* pCurve : pCoordSyst->GetCurveList())
-            all.push_back(pCurve);
+    for (const auto& pCoordSyst : m_Doc.GetCoordSystList()) {
+        for (const auto& pCurve : pCoordSyst->GetCurveList())
+            all.push_back(pCurve.get());
     }
     if (names.empty()) {
         m_Curves = all;

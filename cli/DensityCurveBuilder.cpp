@@ -37,9 +37,8 @@ void CDensityCurveBuilder::Build(const CJobValue& item)
     item.CheckObject({"kind", "name", "segment", "top_color", "bottom_color", "top_value", "bottom_value",
                       "display", "first_x", "first_y", "x_period", "y_period", "x_frequency", "y_frequency"});
     const CSettingsManager* pSettings = GetSettingsManager();
-    auto* pCurve =
-        new CDensityCurve(&m_CoordSyst, pSettings != nullptr ? pSettings->MakeColorScale() : nullptr);
-    m_CoordSyst.AddCurve(pCurve);
+    CDensityCurve* pCurve = m_CoordSyst.AddCurve(std::make_unique<CDensityCurve>(
+        &m_CoordSyst, pSettings != nullptr ? pSettings->MakeColorScale() : nullptr));
 
     const CJobValue segment = item.Get("segment");
     const std::vector<CJobValue> ends = segment.Elements(2, 2);

@@ -1,5 +1,6 @@
 #include "cli/DiscreteCurveBuilder.h"
 
+#include <memory>
 #include <optional>
 
 #include "Dm/CoordSyst.h"
@@ -9,8 +10,7 @@
 void CDiscreteCurveBuilder::Build(const CJobValue& item)
 {
     item.CheckObject({"kind", "name", "points", "sort"});
-    auto* pCurve = new CDiscreteCurve(&m_CoordSyst);
-    m_CoordSyst.AddCurve(pCurve);
+    CDiscreteCurve* pCurve = m_CoordSyst.AddCurve(std::make_unique<CDiscreteCurve>(&m_CoordSyst));
 
     for (const CJobValue& point : item.Get("points").Elements(1)) {
         const CPoint p = PointOnPicture(point);

@@ -61,9 +61,9 @@ void DescribeContinuous(CContinuousCurve& curve, json& j)
     j["left"] = Limit(curve.GetLeftLimit());
     j["right"] = Limit(curve.GetRightLimit());
     json genesis = json::array();
-    for (const CCurveElement* pElement : curve.GetElements()) {
+    for (const auto& pElement : curve.GetElements()) {
         if (pElement->IsPartialCurve())
-            genesis.push_back(Point(static_cast<const CPartialCurve*>(pElement)->GetGenesis()));
+            genesis.push_back(Point(static_cast<const CPartialCurve*>(pElement.get())->GetGenesis()));
     }
     j["genesis"] = genesis;
     j["follow"] = curve.IsFollowTop() ? "top" : "bottom";
@@ -168,14 +168,14 @@ CDocumentDescription::CDocumentDescription(CPlotvaneDoc& doc, bool bPoints)
                        {"width", pBmpManager->GetWidth()},
                        {"height", pBmpManager->GetHeight()}};
     json coordSysts = json::array();
-    for (CCoordSyst* pCoordSyst : doc.GetCoordSystList()) {
+    for (const auto& pCoordSyst : doc.GetCoordSystList()) {
         json cs;
         cs["number"] = pCoordSyst->GetNumber();
         cs["transform_valid"] = pCoordSyst->ComputeTransform();
         cs["x_axis"] = DescribeAxis(pCoordSyst->GetXAxe());
         cs["y_axis"] = DescribeAxis(pCoordSyst->GetYAxe());
         json curves = json::array();
-        for (CCurve* pCurve : pCoordSyst->GetCurveList())
+        for (const auto& pCurve : pCoordSyst->GetCurveList())
             curves.push_back(DescribeCurve(*pCurve, bPoints));
         cs["curves"] = curves;
         coordSysts.push_back(cs);
@@ -208,10 +208,10 @@ json CDocumentDescription::DescribeCurve(CCurve& curve, bool bPoints)
 
     json points = json::array();
     if (curve.IsKindOf(RUNTIME_CLASS(CSplineCurve))) {
-        for (const CSplineNode* pNode : static_cast<CSplineCurve&>(curve).GetNodeList()) {
+        for (const auto& pNode : static_cast<CSplineCurve&>(curve).GetNodeList()) {
             json node = {{"anchor", Point(pNode->GetAnchor())}};
             if (pNode->IsKindOf(RUNTIME_CLASS(CBezierNode))) {
-                const auto* pBezier = static_cast<const CBezierNode*>(pNode);
+                const auto* pBezier = static_cast<const CBezierNode*>(pNode.get());
                 node["front"] = Point(pBezier->GetFrontHandle());
                 node["back"] = Point(pBezier->GetBackHandle());
                 node["smooth"] = pBezier->IsSmooth();

@@ -94,8 +94,7 @@ void CJobRunner::OpenImage(CPlotvaneDoc& doc)
 void CJobRunner::BuildCoordSyst(CPlotvaneDoc& doc, const CJobValue& item)
 {
     item.CheckObject({"x_axis", "y_axis", "curves"});
-    auto* pCoordSyst = new CCoordSyst(&doc);
-    doc.AddCoordSyst(pCoordSyst);
+    CCoordSyst* pCoordSyst = doc.AddCoordSyst(std::make_unique<CCoordSyst>(&doc));
     BuildAxis(*pCoordSyst, true, item.Get("x_axis"));
     BuildAxis(*pCoordSyst, false, item.Get("y_axis"));
     // The checks above leave nothing that can spoil the transform; kept as the last word.

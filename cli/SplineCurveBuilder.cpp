@@ -1,5 +1,6 @@
 #include "cli/SplineCurveBuilder.h"
 
+#include <memory>
 #include <optional>
 
 #include "Dm/BezierCurve.h"
@@ -12,8 +13,7 @@
 void CSplineCurveBuilder::Build(const CJobValue& item)
 {
     item.CheckObject({"kind", "name", "nodes", "points_per_segment"});
-    auto* pCurve = new CBezierCurve(&m_CoordSyst);
-    m_CoordSyst.AddCurve(pCurve);
+    CBezierCurve* pCurve = m_CoordSyst.AddCurve(std::make_unique<CBezierCurve>(&m_CoordSyst));
 
     const std::vector<CJobValue> nodes = item.Get("nodes").Elements(0, CSplineCurve::kMaxNodeCount + 1);
     if (nodes.size() < 2)

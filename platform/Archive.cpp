@@ -1,6 +1,7 @@
 #include "platform/Archive.h"
 
 #include <cstring>
+#include <utility>
 #include <ostream>
 
 #include "platform/Object.h"
@@ -272,7 +273,17 @@ const CRuntimeClass* CArchive::ReadNewClass()
     return pClass;
 }
 
-CObject* CArchive::ReadObject(const CRuntimeClass* pExpected)
+std::unique_ptr<CObject> CArchive::ReadObject(const CRuntimeClass* pExpected)
+{
+    return ReadReference(pExpected, false).pNew;
+}
+
+CArchive::CObjectReference CArchive::ReadObjectReference(const CRuntimeClass* pExpected)
+{
+    return ReadReference(pExpected, true);
+}
+
+CArchive::CObjectReference CArchive::ReadReference(const CRuntimeClass* pExpected, bool bAllowShared)
 {
     DepthGuard guard(m_nDepth);
     if (m_nDepth > kMaxDepth)
@@ -280,7 +291,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pExpected)
 
     const uint16_t tag = ReadWord();
     if (tag == kNullTag)
-        return nullptr;
+        return {};
 
     const CRuntimeClass* pClass = nullptr;
     if (tag == kNewClassTag) {
@@ -310,7 +321,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pExpected)
                 throw CArchiveException(CArchiveException::badIndex,
                                         "Reference to unknown object " + std::to_string(index) + ".");
             }
-            if (!m_bAllowShared) {
+            if (!bAllowShared) {
                 throw CArchiveException(CArchiveException::badIndex,
                                         "Object " + std::to_string(index) + " is referenced twice.");
             }
@@ -319,7 +330,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pExpected)
                     CArchiveException::badClass,
                     std::string("Expected an object of class ") + pExpected->m_lpszClassName + ".");
             }
-            return it->second;
+            return {nullptr, it->second};
         }
     }
 
@@ -328,7 +339,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pExpected)
                                 std::string("Found class ") + pClass->m_lpszClassName + " where " +
                                     pExpected->m_lpszClassName + " was expected.");
     }
-    CObject* pObject = pClass->CreateObject();
+    std::unique_ptr<CObject> pObject(pClass->CreateObject());
     if (pObject == nullptr) {
         throw CArchiveException(
             CArchiveException::badClass,
@@ -338,15 +349,15 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pExpected)
     // The index is taken before the fields are read, as the writer did, so that references
     // inside the object are numbered the same way on both sides.
     const uint32_t index = NextIndex();
-    m_loadedObjects[index] = pObject;
+    m_loadedObjects[index] = pObject.get();
     try {
         pObject->Serialize(*this);
     } catch (...) {
         // This object and whatever it read are gone (deleted with it or by their readers):
         // forget them so that no later reference reaches a deleted object.
         m_loadedObjects.erase(m_loadedObjects.find(index), m_loadedObjects.end());
-        delete pObject;
         throw;
     }
-    return pObject;
+    CObject* pRead = pObject.get();
+    return {std::move(pObject), pRead};
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -56,16 +57,21 @@ public:
     CPoint ReadPoint();
     std::string ReadString();
     void ReadBytes(void* data, size_t size);
-    // Reads an object reference. Null when the file says null. With pExpected, an object
-    // of another class raises badClass. A new object is owned by the caller. A
-    // back-reference returns an object already read, which its first reader owns: so that
-    // a damaged document cannot hand one object to two owners, back-references are
-    // refused (badIndex) unless AllowSharedReferences(true) was called.
-    CObject* ReadObject(const CRuntimeClass* pExpected);
+    // Reads an object reference that must bring a new object, owned by the caller; null when
+    // the file says null. With pExpected, an object of another class raises badClass. A
+    // back-reference to an object already read is refused (badIndex), so that a damaged
+    // document cannot hand one object to two owners: the model owns every object it reads
+    // through exactly one reference and never writes shared ones.
+    std::unique_ptr<CObject> ReadObject(const CRuntimeClass* pExpected);
 
-    // Whether loading accepts back-references to objects already read. The model owns
-    // every object it reads through exactly one reference and never writes shared ones.
-    void AllowSharedReferences(bool bAllow) { m_bAllowShared = bAllow; }
+    // What ReadObjectReference found: a new object (pNew, the caller's, and pObject) or an
+    // object read before (pObject only, owned by whoever read it first).
+    struct CObjectReference {
+        std::unique_ptr<CObject> pNew;
+        CObject* pObject = nullptr;
+    };
+    // Reads an object reference that may also refer back to an object already read.
+    CObjectReference ReadObjectReference(const CRuntimeClass* pExpected);
 
     // Deepest nesting of object references accepted on loading.
     static constexpr int kMaxDepth = 64;
@@ -84,6 +90,7 @@ private:
     const uint8_t* Take(size_t size);
     uint32_t NextIndex();
     const CRuntimeClass* ReadNewClass();
+    CObjectReference ReadReference(const CRuntimeClass* pExpected, bool bAllowShared);
 
     std::ostream* m_pOut = nullptr;
     uint64_t m_written = 0;
@@ -99,5 +106,4 @@ private:
     std::map<uint32_t, const CRuntimeClass*> m_loadedClasses;
     std::map<uint32_t, CObject*> m_loadedObjects;
     int m_nDepth = 0;
-    bool m_bAllowShared = false;
 };

@@ -16,7 +16,7 @@ std::map<std::string, const CRuntimeClass*>& Registry()
 
 }  // namespace
 
-CObject* CRuntimeClass::CreateObject() const
+std::unique_ptr<CObject> CRuntimeClass::CreateObject() const
 {
     return m_pfnCreateObject != nullptr ? m_pfnCreateObject() : nullptr;
 }

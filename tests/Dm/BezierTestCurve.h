@@ -26,14 +26,14 @@ inline CBezierNode* NodeAt(const CSplineCurve& curve, size_t index)
 {
     auto it = curve.GetNodeList().begin();
     std::advance(it, static_cast<long>(index));
-    return dynamic_cast<CBezierNode*>(*it);
+    return dynamic_cast<CBezierNode*>(it->get());
 }
 
 inline CSplineSegment* SegmentAt(const CSplineCurve& curve, size_t index)
 {
     auto it = curve.GetSegmentList().begin();
     std::advance(it, static_cast<long>(index));
-    return *it;
+    return it->get();
 }
 
 // The nodes added at the back one by one, then given their handles; idle, segments computed.

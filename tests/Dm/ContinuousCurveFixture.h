@@ -104,8 +104,7 @@ protected:
     CContinuousCurve& MakeCurve(const CInkCanvas& canvas, bool bFollowTop = true)
     {
         EXPECT_TRUE(m_Doc.Load(canvas));
-        auto* pCurve = new CContinuousCurve(m_pCoordSyst.get());
-        m_pCoordSyst->AddCurve(pCurve);
+        auto* pCurve = m_pCoordSyst->AddCurve(std::make_unique<CContinuousCurve>(m_pCoordSyst.get()));
         pCurve->SetFollowTop(bFollowTop);
         pCurve->GetLeftLimit()->SetValue(-1);
         pCurve->GetRightLimit()->SetValue(canvas.Width());

@@ -22,7 +22,10 @@ public:
     CPreparedResults() = default;
     explicit CPreparedResults(std::vector<CLogicPoint> rows) { m_Rows = std::move(rows); }
 
-    CResults* Clone() const override { return new CPreparedResults(*this); }
+    std::unique_ptr<CResults> Clone() const override
+    {
+        return std::unique_ptr<CResults>(new CPreparedResults(*this));
+    }
 
     // Title lines of their own; the cell count of the first one is the cell count of every
     // line, rows included (x, then y, then empty cells).

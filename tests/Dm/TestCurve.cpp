@@ -8,7 +8,7 @@ IMPLEMENT_SERIAL(CTestCurve, CCurve, 1)
 CResults* CTestCurve::GetResults()
 {
     if (PeekResults() == nullptr)
-        SetResults(new CTestResults);
+        SetResults(std::make_unique<CTestResults>());
     return PeekResults();
 }
 

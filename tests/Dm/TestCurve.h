@@ -10,7 +10,7 @@ public:
     CTestCurve() = default;
     explicit CTestCurve(CCoordSyst* pCoordSyst) : CCurve(pCoordSyst) {}
 
-    CCurve* Clone() const override { return new CTestCurve(*this); }
+    std::unique_ptr<CCurve> Clone() const override { return std::unique_ptr<CCurve>(new CTestCurve(*this)); }
     CResults* GetResults() override;
     bool HitTest(int x, int y) override;
     void Draw(CDrawContext& dc) override;

@@ -7,7 +7,10 @@ class CTestResults : public CResults {
     DECLARE_SERIAL(CTestResults)
 public:
     CTestResults() = default;
-    CResults* Clone() const override { return new CTestResults(*this); }
+    std::unique_ptr<CResults> Clone() const override
+    {
+        return std::unique_ptr<CResults>(new CTestResults(*this));
+    }
     void Serialize(CArchive& ar) override;
 
     int m_nSetting = 0;

@@ -42,9 +42,9 @@ std::vector<CPoint> Row(int x0, int x1, int y)
 std::vector<CPartialCurve*> Parts(const CContinuousCurve& curve)
 {
     std::vector<CPartialCurve*> parts;
-    for (CCurveElement* pElement : curve.GetElements())
+    for (const auto& pElement : curve.GetElements())
         if (pElement->IsPartialCurve())
-            parts.push_back(static_cast<CPartialCurve*>(pElement));
+            parts.push_back(static_cast<CPartialCurve*>(pElement.get()));
     return parts;
 }
 
@@ -55,12 +55,13 @@ void ExpectWellFormed(const CContinuousCurve& curve)
     const auto& elements = curve.GetElements();
     ASSERT_GE(elements.size(), 2u);
     EXPECT_TRUE(elements.front()->IsLimit());
-    EXPECT_TRUE(static_cast<CLimit*>(elements.front())->IsLeft());
+    EXPECT_TRUE(static_cast<CLimit*>(elements.front().get())->IsLeft());
     EXPECT_TRUE(elements.back()->IsLimit());
-    EXPECT_FALSE(static_cast<CLimit*>(elements.back())->IsLeft());
+    EXPECT_FALSE(static_cast<CLimit*>(elements.back().get())->IsLeft());
     CCurveElement* pPrevious = nullptr;
     int nLastGenesis = INT32_MIN;
-    for (CCurveElement* pElement : elements) {
+    for (const auto& pOwned : elements) {
+        CCurveElement* pElement = pOwned.get();
         EXPECT_EQ(pElement->GetPrev(), pPrevious);
         if (pPrevious != nullptr) {
             EXPECT_EQ(pPrevious->GetNext(), pElement);
@@ -153,8 +154,9 @@ TEST_F(ContinuousCurveTest, AccessorsAndWhichOnesMakeTheCurveModified)
     curve.SetThreshold(0xFF101010);
     EXPECT_TRUE(curve.GetModified());
     curve.SetModified(false);
-    auto* pFlat = new CFlatThicknessCorrector(nullptr);
-    curve.SetThicknessCorrector(pFlat);
+    auto pOwnedFlat = std::make_unique<CFlatThicknessCorrector>(nullptr);
+    CFlatThicknessCorrector* pFlat = pOwnedFlat.get();
+    curve.SetThicknessCorrector(std::move(pOwnedFlat));
     EXPECT_TRUE(curve.GetModified());
     EXPECT_EQ(curve.GetThicknessCorrector(), pFlat);
     EXPECT_EQ(pFlat->GetCurve(), &curve);
@@ -175,7 +177,7 @@ TEST_F(ContinuousCurveTest, ThickLineFollowedOnEitherEdgeAndCompensated)
         curve.GetThicknessCorrector()->SetThickness(3);
         EXPECT_TRUE(curve.Rebuild());
         EXPECT_EQ(Points(curve), Row(5, 44, 21));
-        curve.SetThicknessCorrector(new CFlatThicknessCorrector(nullptr));
+        curve.SetThicknessCorrector(std::make_unique<CFlatThicknessCorrector>(nullptr));
         curve.GetThicknessCorrector()->SetThickness(3);
         curve.SetHandModified(true);
         EXPECT_TRUE(curve.Assemble());
@@ -247,7 +249,7 @@ TEST_F(ContinuousCurveTest, RedundantGenesisPointIsReportedAndRemoved)
 {
     CContinuousCurve& curve = MakeCurve(ThickLine());
     for (int x : {35, 12, 25}) {
-        auto* pPart = new CPartialCurve(&curve);
+        auto pPart = std::make_unique<CPartialCurve>(&curve);
         pPart->SetGenesis(CPoint(x, 21));
         ASSERT_NE(curve.InsertElement(pPart), curve.GetElements().end());
     }
@@ -327,29 +329,33 @@ TEST_F(ContinuousCurveTest, InsertAndRemoveElements)
     curve.GetLeftLimit()->SetValue(10);
     curve.GetRightLimit()->SetValue(40);
     auto part = [&curve](int x) {
-        auto* pPart = new CPartialCurve(&curve);
+        auto pPart = std::make_unique<CPartialCurve>(&curve);
         pPart->SetGenesis(CPoint(x, 0));
         return pPart;
     };
+    // Inserts a new part at x and returns it, or null when it was refused.
+    auto insert = [&curve, &part](int x) -> CPartialCurve* {
+        std::unique_ptr<CPartialCurve> pPart = part(x);
+        CPartialCurve* p = pPart.get();
+        return curve.InsertElement(pPart) != curve.GetElements().end() && pPart == nullptr ? p : nullptr;
+    };
     curve.SetModified(false);
-    CPartialCurve* p20 = part(20);
-    CPartialCurve* p20b = part(20);
-    CPartialCurve* p15 = part(15);
-    EXPECT_NE(curve.InsertElement(p20), curve.GetElements().end());
+    CPartialCurve* p20 = insert(20);
+    EXPECT_NE(p20, nullptr);
     EXPECT_TRUE(curve.GetModified());
-    EXPECT_NE(curve.InsertElement(p20b), curve.GetElements().end());
-    EXPECT_NE(curve.InsertElement(p15), curve.GetElements().end());
+    CPartialCurve* p20b = insert(20);
+    CPartialCurve* p15 = insert(15);
     const std::vector<CPartialCurve*> expected{p15, p20, p20b};  // an equal x goes after
     EXPECT_EQ(Parts(curve), expected);
     ExpectWellFormed(curve);
 
-    std::unique_ptr<CPartialCurve> beyondLeft(part(9));
-    std::unique_ptr<CPartialCurve> beyondRight(part(40));
-    EXPECT_EQ(curve.InsertElement(beyondLeft.get()), curve.GetElements().end());
-    EXPECT_EQ(curve.InsertElement(beyondRight.get()), curve.GetElements().end());
+    std::unique_ptr<CPartialCurve> beyondLeft = part(9);
+    std::unique_ptr<CPartialCurve> beyondRight = part(40);
+    EXPECT_EQ(curve.InsertElement(beyondLeft), curve.GetElements().end());
+    EXPECT_EQ(curve.InsertElement(beyondRight), curve.GetElements().end());
+    EXPECT_NE(beyondLeft, nullptr) << "a refused part stays the caller's";
 
-    EXPECT_TRUE(curve.RemoveElement(p20));
-    delete p20;
+    EXPECT_EQ(curve.RemoveElement(p20).get(), p20);
     EXPECT_FALSE(curve.RemoveElement(beyondLeft.get()));
     EXPECT_FALSE(curve.RemoveElement(curve.GetLeftLimit()));
     EXPECT_FALSE(curve.RemoveElement(curve.GetRightLimit()));
@@ -359,8 +365,6 @@ TEST_F(ContinuousCurveTest, InsertAndRemoveElements)
     // Without a partial curve the assembly gives nothing.
     curve.RemoveElement(p15);
     curve.RemoveElement(p20b);
-    delete p15;
-    delete p20b;
     curve.GetPoints() = {CPoint(1, 1)};
     EXPECT_FALSE(curve.Assemble());
     EXPECT_TRUE(curve.GetPoints().empty());
@@ -409,7 +413,7 @@ TEST_F(ContinuousCurveTest, NoPixelOutsideTheBitmapWhateverTheLineAndSettings)
                 for (const CPoint& p : clicks)
                     curve.AddGenesisPoint(p);
                 // Genesis points read from a document may lie anywhere.
-                auto* pFar = new CPartialCurve(&curve);
+                auto pFar = std::make_unique<CPartialCurve>(&curve);
                 pFar->SetGenesis(CPoint(25, 1000));
                 curve.InsertElement(pFar);
                 curve.Rebuild();
@@ -437,8 +441,7 @@ TEST_F(ContinuousCurveTest, RowPaddingIsNeverTakenForInk)
         });
         ASSERT_NE(m_Doc.m_pBmpManager, nullptr);
         for (bool bTop : {true, false}) {
-            auto* pCurve = new CContinuousCurve(m_pCoordSyst.get());
-            m_pCoordSyst->AddCurve(pCurve);
+            auto* pCurve = m_pCoordSyst->AddCurve(std::make_unique<CContinuousCurve>(m_pCoordSyst.get()));
             pCurve->SetFollowTop(bTop);
             pCurve->SetThreshold(kSnailThreshold);
             pCurve->GetLeftLimit()->SetValue(-1000);
@@ -556,7 +559,7 @@ TEST_F(ContinuousCurveTest, CloneIsDeepAndRelinked)
     curve.SetHandModified(true);
     curve.GetContinuousResults()->SetPeriod(2);
 
-    std::unique_ptr<CContinuousCurve> pClone(static_cast<CContinuousCurve*>(curve.Clone()));
+    std::unique_ptr<CContinuousCurve> pClone = StaticDowncast<CContinuousCurve>(curve.Clone());
     ExpectWellFormed(*pClone);
     EXPECT_EQ(Points(*pClone), Points(curve));
     EXPECT_TRUE(pClone->IsHandModified());

@@ -15,8 +15,7 @@ class ContinuousCurveEditingTest : public ::testing::Test {
 protected:
     ContinuousCurveEditingTest() : m_Coord(&m_Doc)
     {
-        m_pCurve = new CContinuousCurve(&m_Coord);
-        m_Coord.AddCurve(m_pCurve);
+        m_pCurve = m_Coord.AddCurve(std::make_unique<CContinuousCurve>(&m_Coord));
     }
     ~ContinuousCurveEditingTest() override { ReleaseSettingsManager(); }
 

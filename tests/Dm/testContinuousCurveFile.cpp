@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <sstream>
@@ -8,6 +9,7 @@
 
 #include "ContinuousCurveFixture.h"
 #include "Dm/ContinuousResults.h"
+#include "Dm/Geometry.h"
 #include "Dm/FlatThicknessCorrector.h"
 #include "Dm/PartialCurve.h"
 #include "Dm/SettingsManager.h"
@@ -138,9 +140,9 @@ std::string Store(const CObject& object)
 std::vector<int> GenesisXs(const CContinuousCurve& curve)
 {
     std::vector<int> xs;
-    for (const CCurveElement* pElement : curve.GetElements())
+    for (const auto& pElement : curve.GetElements())
         if (pElement->IsPartialCurve())
-            xs.push_back(static_cast<const CPartialCurve*>(pElement)->GetGenesis().x);
+            xs.push_back(static_cast<const CPartialCurve*>(pElement.get())->GetGenesis().x);
     return xs;
 }
 
@@ -152,10 +154,10 @@ void ExpectLimitsAtTheEnds(const CContinuousCurve& curve)
     EXPECT_TRUE(curve.GetLeftLimit()->IsLeft());
     EXPECT_FALSE(curve.GetRightLimit()->IsLeft());
     const CCurveElement* pPrevious = nullptr;
-    for (const CCurveElement* pElement : curve.GetElements()) {
+    for (const auto& pElement : curve.GetElements()) {
         EXPECT_EQ(pElement->GetPrev(), pPrevious);
         EXPECT_EQ(pElement->GetCurve(), &curve);
-        pPrevious = pElement;
+        pPrevious = pElement.get();
     }
 }
 
@@ -192,10 +194,10 @@ TEST(ContinuousCurveFile, RoundTripOfACurveWithResults)
 {
     CContinuousCurve curve;
     curve.SetFollowTop(false);
-    curve.SetThicknessCorrector(new CFlatThicknessCorrector(nullptr));
+    curve.SetThicknessCorrector(std::make_unique<CFlatThicknessCorrector>(nullptr));
     curve.GetThicknessCorrector()->SetThickness(5);
     curve.GetLeftLimit()->SetValue(-3);
-    auto* pPart = new CPartialCurve(&curve);
+    auto pPart = std::make_unique<CPartialCurve>(&curve);
     pPart->SetGenesis(CPoint(40, 2));
     ASSERT_NE(curve.InsertElement(pPart), curve.GetElements().end());
     curve.GetContinuousResults()->SetPeriod(0.5);
@@ -298,12 +300,26 @@ TEST_F(ContinuousCurveTest, LoadedCurveIsTracedAgainOnRebuild)
     std::unique_ptr<CContinuousCurve> pCurve = Load(record.Bytes());
     // The stored points stay until the next rebuild; the parts are empty.
     EXPECT_EQ(pCurve->GetPoints().size(), 2u);
-    CContinuousCurve* pBound = pCurve.release();
-    m_pCoordSyst->AddCurve(pBound);
+    CContinuousCurve* pBound = m_pCoordSyst->AddCurve(std::move(pCurve));
     EXPECT_TRUE(pBound->Rebuild());
     EXPECT_EQ(m_Messages.Count(), 1u);  // the second genesis point lies on the first part
     EXPECT_EQ(GenesisXs(*pBound), std::vector<int>{20});
     ASSERT_EQ(pBound->GetPoints().size(), 40u);
     EXPECT_EQ(pBound->GetPoints().front(), CPoint(5, 21));
     EXPECT_FALSE(pBound->IsHandModified());
+}
+
+TEST_F(ContinuousCurveTest, DamagedPointCoordinatesAreBroughtWithinTheModelsRange)
+{
+    // Neighbours whose x differ by more than the 32-bit range: the results' walk over
+    // adjacent columns subtracts them.
+    CurveRecord record;
+    record.points = {{INT32_MIN, 5}, {INT32_MAX, INT32_MIN}, {INT32_MIN + 1, 7}};
+    record.elements = {CurveRecord::Limit(true, -1), CurveRecord::Part(INT32_MIN, INT32_MAX),
+                       CurveRecord::Limit(false, 60)};
+    CContinuousCurve* pCurve = m_pCoordSyst->AddCurve(Load(record.Bytes()));
+    const int32_t m = kMaxDocumentCoordinate;
+    EXPECT_EQ(pCurve->GetPoints(), (CCurve::PointList{{-m, 5}, {m, -m}, {-m, 7}}));
+    EXPECT_EQ(GenesisXs(*pCurve), std::vector<int>{-m});
+    pCurve->GetResults()->Compute();  // the sanitizer build watches the walk
 }

@@ -155,8 +155,7 @@ protected:
         EXPECT_TRUE(m_Doc.m_pBmpManager->Load((s_dir / (name + ".png")).string())) << name;
         EXPECT_EQ(m_Doc.m_pBmpManager->GetSize(), CPoint(400, 300));
 
-        auto* pCurve = new CContinuousCurve(m_pCoordSyst.get());
-        m_pCoordSyst->AddCurve(pCurve);
+        auto* pCurve = m_pCoordSyst->AddCurve(std::make_unique<CContinuousCurve>(m_pCoordSyst.get()));
         pCurve->SetFollowTop(bFollowTop);
         pCurve->SetDashed(bDashed);
         pCurve->SetDashMaxDist(10);
@@ -173,9 +172,9 @@ protected:
     static std::vector<CPoint> Traced(const CContinuousCurve& curve)
     {
         std::vector<CPoint> points;
-        for (const CCurveElement* pElement : curve.GetElements()) {
+        for (const auto& pElement : curve.GetElements()) {
             if (pElement->IsPartialCurve()) {
-                const auto& part = static_cast<const CPartialCurve*>(pElement)->GetPoints();
+                const auto& part = static_cast<const CPartialCurve*>(pElement.get())->GetPoints();
                 points.insert(points.end(), part.begin(), part.end());
             }
         }

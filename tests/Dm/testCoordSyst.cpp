@@ -253,9 +253,8 @@ TEST(CoordSystDraw, CurvesAfterTheAxes)
 {
     CCoordSyst cs;
     BuildSquare(cs);
-    auto* pCurve = new CTestCurve(&cs);
+    auto* pCurve = cs.AddCurve(std::make_unique<CTestCurve>(&cs));
     pCurve->GetPoints() = {{1, 2}, {3, 4}};
-    cs.AddCurve(pCurve);
     CRecordingDrawContext dc;
     cs.Draw(dc);
     EXPECT_EQ(dc.EntriesOf(Kind::LineTo).back().points.back(), CPoint(3, 4));
@@ -270,10 +269,8 @@ TEST(CoordSystCurves, OwnershipModifiedFlagsAndCopies)
     EXPECT_EQ(cs.GetColor(), 0x0000FFu);
     BuildSquare(cs);
 
-    auto* pFirst = new CTestCurve(&cs);
-    auto* pSecond = new CTestCurve(&cs);
-    cs.AddCurve(pFirst);
-    cs.AddCurve(pSecond);
+    auto* pFirst = cs.AddCurve(std::make_unique<CTestCurve>(&cs));
+    auto* pSecond = cs.AddCurve(std::make_unique<CTestCurve>(&cs));
     pSecond->GetResults();
     EXPECT_EQ(cs.GetFirstModifiedCurve(), nullptr);
     cs.GetYAxe().GetScalePoint1().SetValue(1);
@@ -284,7 +281,7 @@ TEST(CoordSystCurves, OwnershipModifiedFlagsAndCopies)
 
     const CCoordSyst copy(cs);
     ASSERT_EQ(copy.GetCurveList().size(), 2u);
-    const CCurve* pCopied = copy.GetCurveList().back();
+    const CCurve* pCopied = copy.GetCurveList().back().get();
     EXPECT_NE(pCopied, pSecond);
     EXPECT_EQ(pCopied->GetCoordSyst(), &copy);
     ASSERT_NE(pCopied->PeekResults(), nullptr);
@@ -326,9 +323,8 @@ TEST(CoordSystFile, RoundTripRestoresTransformCurvesAndCounters)
     CCoordSyst cs(&doc);
     BuildSquare(cs, true, 1, 100);
     doc.m_nCurveCounter = 12;
-    auto* pCurve = new CTestCurve(&cs);
+    auto* pCurve = cs.AddCurve(std::make_unique<CTestCurve>(&cs));
     pCurve->GetPoints() = {{7, 8}, {9, 10}};
-    cs.AddCurve(pCurve);
     cs.SetSelected(true);
 
     const std::string bytes = Store(cs, false);
@@ -347,7 +343,7 @@ TEST(CoordSystFile, RoundTripRestoresTransformCurvesAndCounters)
     EXPECT_NEAR(pLoaded->PixelToGraph(300, 200).x, 10.0, 1e-9);
     EXPECT_EQ(pLoaded->GetXAxe().GetScalePoint2().GetPosition(), CPoint(500, 400));
     ASSERT_EQ(pLoaded->GetCurveList().size(), 1u);
-    const CCurve* pRead = pLoaded->GetCurveList().front();
+    const CCurve* pRead = pLoaded->GetCurveList().front().get();
     EXPECT_EQ(pRead->GetCoordSyst(), pLoaded);
     EXPECT_EQ(pRead->GetName(), "Curve 12");
     EXPECT_EQ(pRead->GetPoints().back(), CPoint(9, 10));
@@ -425,10 +421,9 @@ TEST(CoordSystFile, RandomDamageNeverCrashes)
 {
     CCoordSyst cs;
     BuildSquare(cs, true, 1, 100);
-    auto* pCurve = new CTestCurve(&cs);
+    auto* pCurve = cs.AddCurve(std::make_unique<CTestCurve>(&cs));
     pCurve->GetPoints() = {{1, 2}, {3, 4}};
     pCurve->GetResults();
-    cs.AddCurve(pCurve);
     const std::string bytes = Store(cs, false);
 
     uint32_t seed = 2024;

@@ -47,8 +47,7 @@ TEST(Curve, RenamingMakesTheDocumentRecomputeItsFlag)
 {
     CFakeDocumentLink doc;
     CCoordSyst cs(&doc);
-    auto* pCurve = new CTestCurve(&cs);
-    cs.AddCurve(pCurve);
+    auto* pCurve = cs.AddCurve(std::make_unique<CTestCurve>(&cs));
     pCurve->SetName("Lower branch");
     EXPECT_TRUE(pCurve->GetModified());
     EXPECT_EQ(doc.m_nModifiedUpdates, 1);

@@ -34,8 +34,7 @@ protected:
     explicit CurveElementTest(bool bReversed = false) : m_Coord(&m_Doc)
     {
         BuildPixelCoordSyst(m_Coord, bReversed);
-        m_pCurve = new CContinuousCurve(&m_Coord);
-        m_Coord.AddCurve(m_pCurve);
+        m_pCurve = m_Coord.AddCurve(std::make_unique<CContinuousCurve>(&m_Coord));
     }
     ~CurveElementTest() override { ReleaseSettingsManager(); }
 
@@ -166,7 +165,7 @@ TEST_F(ContinuousCurveTest, PartialCurveClassifyHitTestAndCut)
         canvas.Fill(x, x, 50 + (x - 10), 51 + (x - 10));
     CContinuousCurve& curve = MakeCurve(canvas);
     ASSERT_EQ(curve.AddGenesisPoint(CPoint(12, 52)), CContinuousCurve::GenesisOutcome::Added);
-    auto* pPart = static_cast<CPartialCurve*>(*std::next(curve.GetElements().begin()));
+    auto* pPart = static_cast<CPartialCurve*>(std::next(curve.GetElements().begin())->get());
     ASSERT_EQ(pPart->GetPointCount(), 5u);
     EXPECT_EQ(pPart->GetPoint(0), CPoint(10, 50));
     EXPECT_EQ(pPart->GetPoint(4), CPoint(14, 54));
@@ -230,7 +229,7 @@ TEST_F(CurveElementTest, ContinuousResultsStartAtTheSmallerLimit)
     m_pCurve->GetPoints() = {CPoint(5, 0), CPoint(45, 3)};
     EXPECT_EQ(pResults->GetLastValue(), 45);
 
-    std::unique_ptr<CContinuousCurve> pClone(static_cast<CContinuousCurve*>(m_pCurve->Clone()));
+    std::unique_ptr<CContinuousCurve> pClone = StaticDowncast<CContinuousCurve>(m_pCurve->Clone());
     CContinuousResults* pCloned = pClone->GetContinuousResults();
     EXPECT_NE(pCloned, pResults);
     EXPECT_EQ(pCloned->GetCurve(), pClone.get());

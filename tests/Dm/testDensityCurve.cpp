@@ -39,8 +39,7 @@ std::string Store(const CObject& object)
 std::unique_ptr<CDensityCurve> Load(const std::string& bytes)
 {
     CArchive ar(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
-    return std::unique_ptr<CDensityCurve>(
-        static_cast<CDensityCurve*>(ar.ReadObject(RUNTIME_CLASS(CDensityCurve))));
+    return StaticDowncast<CDensityCurve>(ar.ReadObject(RUNTIME_CLASS(CDensityCurve)));
 }
 
 std::vector<CPoint> SamplePoints(CDensityCurve& curve)
@@ -202,10 +201,9 @@ TEST(DensityCurve, SamplesReadTheDocumentsBitmapAndWhiteOutsideIt)
     CRecordingMessageService messages(true);
     CPlotvaneDoc doc;
     ASSERT_TRUE(doc.AcceptScannedBitmap(GreyRampScan()));
-    auto* pCoordSyst = new CCoordSyst(&doc);
-    doc.AddCoordSyst(pCoordSyst);
-    auto* pCurve = new CDensityCurve(pCoordSyst, std::make_unique<CColorScale>());
-    pCoordSyst->AddCurve(pCurve);
+    auto* pCoordSyst = doc.AddCoordSyst(std::make_unique<CCoordSyst>(&doc));
+    auto* pCurve =
+        pCoordSyst->AddCurve(std::make_unique<CDensityCurve>(pCoordSyst, std::make_unique<CColorScale>()));
 
     // From two pixels left of the bitmap to two pixels right of it (it is 6 wide), on the
     // last row, then across the bottom edge.
@@ -271,8 +269,7 @@ TEST(DensityCurve, SettingTheSegmentModifiesTheCurveAndTheDocument)
 {
     CFakeDocumentLink link;
     CCoordSyst cs(&link);
-    auto* pCurve = new CDensityCurve(&cs, nullptr);
-    cs.AddCurve(pCurve);
+    auto* pCurve = cs.AddCurve(std::make_unique<CDensityCurve>(&cs, nullptr));
     EXPECT_FALSE(pCurve->GetModified());
     pCurve->SetSegment({0, 0}, {1, 1});
     EXPECT_TRUE(pCurve->GetModified());

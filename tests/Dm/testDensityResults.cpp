@@ -48,9 +48,8 @@ protected:
 
     CDensityCurve& MakeCurve(CPoint start, CPoint end)
     {
-        auto* pCurve =
-            new CDensityCurve(m_pCoordSyst.get(), std::make_unique<CColorScale>(kBlack, kWhite, 255, 0));
-        m_pCoordSyst->AddCurve(pCurve);
+        CDensityCurve* pCurve = m_pCoordSyst->AddCurve(std::make_unique<CDensityCurve>(
+            m_pCoordSyst.get(), std::make_unique<CColorScale>(kBlack, kWhite, 255, 0)));
         pCurve->SetName("Strip");
         pCurve->SetSegment(start, end);
         return *pCurve;
@@ -316,8 +315,8 @@ TEST_F(DensityResultsTest, ParametersNoDialogAcceptsGiveNoRowsOrEndSafely)
 
 TEST_F(DensityResultsTest, CreationFromTheSegmentAndCancellingThroughABackup)
 {
-    CDensityCurve& noSegment = *new CDensityCurve(m_pCoordSyst.get(), nullptr);
-    m_pCoordSyst->AddCurve(&noSegment);
+    CDensityCurve& noSegment =
+        *m_pCoordSyst->AddCurve(std::make_unique<CDensityCurve>(m_pCoordSyst.get(), nullptr));
     EXPECT_DOUBLE_EQ(ResultsOf(noSegment).GetFirstX(), 0.0);
     EXPECT_DOUBLE_EQ(ResultsOf(noSegment).GetFirstY(), 0.0);
 

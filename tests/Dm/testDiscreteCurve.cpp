@@ -106,8 +106,7 @@ TEST(DiscreteCurve, EditingPointsModifiesTheCurveAndTellsTheDocument)
 {
     CFakeDocumentLink link;
     CCoordSyst cs(&link);
-    auto* pCurve = new CDiscreteCurve(&cs);
-    cs.AddCurve(pCurve);
+    auto* pCurve = cs.AddCurve(std::make_unique<CDiscreteCurve>(&cs));
     auto first = pCurve->AppendPoint(3, 4);
     EXPECT_TRUE(pCurve->GetModified());
     EXPECT_EQ(link.m_nModifiedUpdates, 1);
@@ -125,8 +124,7 @@ TEST(DiscreteCurve, SortingOrdersByGraphX)
     CFakeDocumentLink link;
     CCoordSyst cs(&link);
     BuildIdentity(cs);
-    auto* pCurve = new CDiscreteCurve(&cs);
-    cs.AddCurve(pCurve);
+    auto* pCurve = cs.AddCurve(std::make_unique<CDiscreteCurve>(&cs));
 
     pCurve->SortPointsByX();
     EXPECT_FALSE(pCurve->GetModified());
@@ -143,8 +141,7 @@ TEST(DiscreteCurve, SortingOrdersByGraphX)
     // On a reversed X axis the pixel order is turned round.
     CCoordSyst reversed(&link);
     BuildIdentity(reversed, true);
-    auto* pReversed = new CDiscreteCurve(&reversed);
-    reversed.AddCurve(pReversed);
+    auto* pReversed = reversed.AddCurve(std::make_unique<CDiscreteCurve>(&reversed));
     pReversed->GetPoints() = {{100, 0}, {200, 0}, {300, 0}};
     pReversed->SortPointsByX();
     EXPECT_EQ(Points(*pReversed), (std::vector<CPoint>{{300, 0}, {200, 0}, {100, 0}}));
@@ -183,8 +180,7 @@ TEST(DiscreteCurve, RecordIsTheBaseCurveAndAnEmptyResultsRecord)
     CFakeDocumentLink link;
     link.m_nCurveCounter = 4;
     CCoordSyst cs(&link);
-    auto* pCurve = new CDiscreteCurve(&cs);
-    cs.AddCurve(pCurve);
+    auto* pCurve = cs.AddCurve(std::make_unique<CDiscreteCurve>(&cs));
     pCurve->GetPoints() = {{7, -8}};
     const std::string withoutResults = Store(*pCurve);
     // Tag, schema, name length and "CDiscreteCurve", colour, name, number, counter,

@@ -145,8 +145,7 @@ protected:
     template <typename T, typename... Args>
     static T* AddCurve(CPlotvaneDoc& doc, CCoordSyst* pCoordSyst, Args&&... args)
     {
-        auto* pCurve = new T(pCoordSyst, std::forward<Args>(args)...);
-        pCoordSyst->AddCurve(pCurve);
+        T* pCurve = pCoordSyst->AddCurve(std::make_unique<T>(pCoordSyst, std::forward<Args>(args)...));
         doc.AdvanceCurveCounter();
         return pCurve;
     }
@@ -156,8 +155,7 @@ protected:
     void Build(CPlotvaneDoc& doc)
     {
         ASSERT_TRUE(doc.OpenBitmap(m_image.string()));
-        auto* pCoordSyst = new CCoordSyst(&doc);
-        doc.AddCoordSyst(pCoordSyst);
+        auto* pCoordSyst = doc.AddCoordSyst(std::make_unique<CCoordSyst>(&doc));
         doc.AdvanceCoordSystCounter();
         Calibrate(*pCoordSyst);
 
@@ -170,13 +168,13 @@ protected:
         pTraced->SetDashMaxDist(17);
         ASSERT_EQ(pTraced->GetDashMaxDist(), 17);
         pTraced->SetThreshold(0xFF46505A);
-        auto* pSmart = new CSmartThicknessCorrector;
+        auto pSmart = std::make_unique<CSmartThicknessCorrector>();
         pSmart->SetThickness(3);
         pSmart->SetRange(4);
-        pTraced->SetThicknessCorrector(pSmart);
+        pTraced->SetThicknessCorrector(std::move(pSmart));
         pTraced->GetLeftLimit()->SetValue(2.5);
         pTraced->GetRightLimit()->SetValue(99);
-        auto* pPart = new CPartialCurve(pTraced);
+        auto pPart = std::make_unique<CPartialCurve>(pTraced);
         pPart->SetGenesis(CPoint(60, 120));
         ASSERT_NE(pTraced->InsertElement(pPart), pTraced->GetElements().end());
         pTraced->GetContinuousResults()->SetFirstValue(2.5);
@@ -190,9 +188,9 @@ protected:
         pLong->SetDashMaxDist(10);
         ASSERT_EQ(pLong->GetDashMaxDist(), 10);
         pLong->SetThreshold(0xFF000000);
-        auto* pFlat = new CFlatThicknessCorrector(nullptr);
+        auto pFlat = std::make_unique<CFlatThicknessCorrector>(nullptr);
         pFlat->SetThickness(5);
-        pLong->SetThicknessCorrector(pFlat);
+        pLong->SetThicknessCorrector(std::move(pFlat));
         pLong->GetLeftLimit()->SetValue(-1);
         pLong->GetRightLimit()->SetValue(150);
 
@@ -347,7 +345,7 @@ TEST_F(DocumentFileBytesTest, WholeFileFollowsTheRecordListAndReadsBackUnchanged
     EXPECT_EQ(doc.CoordSystCounter(), 5);
     EXPECT_EQ(doc.CurveCounter(), 12);
     ASSERT_EQ(doc.GetCoordSystList().size(), 1u);
-    CCoordSyst* pCoordSyst = doc.GetCoordSystList().front();
+    CCoordSyst* pCoordSyst = doc.GetCoordSystList().front().get();
     EXPECT_EQ(pCoordSyst->GetNumber(), 1);
     EXPECT_EQ(pCoordSyst->GetXAxe().GetName(), "Time");
     EXPECT_EQ(pCoordSyst->GetYAxe().GetName(), "Level");
@@ -359,11 +357,11 @@ TEST_F(DocumentFileBytesTest, WholeFileFollowsTheRecordListAndReadsBackUnchanged
     const auto& curves = pCoordSyst->GetCurveList();
     ASSERT_EQ(curves.size(), 5u);
     auto it = curves.begin();
-    auto* pTraced = dynamic_cast<CContinuousCurve*>(*it++);
-    auto* pLong = dynamic_cast<CContinuousCurve*>(*it++);
-    auto* pDots = dynamic_cast<CDiscreteCurve*>(*it++);
-    auto* pBezier = dynamic_cast<CBezierCurve*>(*it++);
-    auto* pDensity = dynamic_cast<CDensityCurve*>(*it++);
+    auto* pTraced = dynamic_cast<CContinuousCurve*>((it++)->get());
+    auto* pLong = dynamic_cast<CContinuousCurve*>((it++)->get());
+    auto* pDots = dynamic_cast<CDiscreteCurve*>((it++)->get());
+    auto* pBezier = dynamic_cast<CBezierCurve*>((it++)->get());
+    auto* pDensity = dynamic_cast<CDensityCurve*>((it++)->get());
     ASSERT_TRUE(pTraced && pLong && pDots && pBezier && pDensity);
 
     EXPECT_EQ(pTraced->GetName(), "Traced");
@@ -374,7 +372,7 @@ TEST_F(DocumentFileBytesTest, WholeFileFollowsTheRecordListAndReadsBackUnchanged
     EXPECT_EQ(pTraced->GetLeftLimit()->GetValue(), 2.5);
     EXPECT_EQ(pTraced->GetRightLimit()->GetValue(), 99);
     ASSERT_EQ(pTraced->GetElements().size(), 3u);
-    auto* pPart = dynamic_cast<CPartialCurve*>(*std::next(pTraced->GetElements().begin()));
+    auto* pPart = dynamic_cast<CPartialCurve*>(std::next(pTraced->GetElements().begin())->get());
     ASSERT_NE(pPart, nullptr);
     EXPECT_EQ(pPart->GetGenesis(), CPoint(60, 120));
     EXPECT_EQ(pTraced->GetContinuousResults()->GetPeriod(), 0.5);

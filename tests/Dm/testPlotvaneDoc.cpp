@@ -137,8 +137,7 @@ protected:
 
     CCoordSyst* AddCoordSyst(CPlotvaneDoc& doc)
     {
-        auto* pCoordSyst = new CCoordSyst(&doc);
-        doc.AddCoordSyst(pCoordSyst);
+        auto* pCoordSyst = doc.AddCoordSyst(std::make_unique<CCoordSyst>(&doc));
         BuildIdentity(*pCoordSyst);
         doc.AdvanceCoordSystCounter();
         return pCoordSyst;
@@ -147,8 +146,7 @@ protected:
     template <typename T, typename... Args>
     T* AddCurve(CPlotvaneDoc& doc, CCoordSyst* pCoordSyst, Args&&... args)
     {
-        auto* pCurve = new T(pCoordSyst, std::forward<Args>(args)...);
-        pCoordSyst->AddCurve(pCurve);
+        T* pCurve = pCoordSyst->AddCurve(std::make_unique<T>(pCoordSyst, std::forward<Args>(args)...));
         doc.AdvanceCurveCounter();
         return pCurve;
     }
@@ -605,12 +603,12 @@ TEST_F(PlotvaneDocTest, DocumentFileRoundTripsCoordinateSystemsAndCurves)
     EXPECT_EQ(doc.CoordSystCounter(), 5);
     EXPECT_EQ(doc.CurveCounter(), 12);
     ASSERT_EQ(doc.GetCoordSystList().size(), 1u);
-    CCoordSyst* pCoordSyst = doc.GetCoordSystList().front();
+    CCoordSyst* pCoordSyst = doc.GetCoordSystList().front().get();
     EXPECT_EQ(pCoordSyst->GetDocument(), &doc);
     EXPECT_NEAR(pCoordSyst->PixelToGraph(250, 300).x, 250.0, 1e-9);
     ASSERT_EQ(pCoordSyst->GetCurveList().size(), 2u);
 
-    auto* pDiscrete = dynamic_cast<CDiscreteCurve*>(pCoordSyst->GetCurveList().front());
+    auto* pDiscrete = dynamic_cast<CDiscreteCurve*>(pCoordSyst->GetCurveList().front().get());
     ASSERT_NE(pDiscrete, nullptr);
     EXPECT_EQ(pDiscrete->GetName(), "Dots");
     EXPECT_EQ(pDiscrete->GetPoints(), (CCurve::PointList{{150, 350}, {250, 300}}));
@@ -618,7 +616,7 @@ TEST_F(PlotvaneDocTest, DocumentFileRoundTripsCoordinateSystemsAndCurves)
     EXPECT_TRUE(pDiscrete->PeekResults()->IsKindOf(RUNTIME_CLASS(CDiscreteResults)));
     EXPECT_FALSE(pDiscrete->GetModified());
 
-    auto* pDensity = dynamic_cast<CDensityCurve*>(pCoordSyst->GetCurveList().back());
+    auto* pDensity = dynamic_cast<CDensityCurve*>(pCoordSyst->GetCurveList().back().get());
     ASSERT_NE(pDensity, nullptr);
     EXPECT_EQ(pDensity->GetEnd(), CPoint(19, 9));
     EXPECT_EQ(pDensity->GetColorScale().GetTopColor(), CColorScale::MakePixel(1, 2, 3));

@@ -17,7 +17,7 @@ namespace {
 class CFixedRows : public CResults {
 public:
     explicit CFixedRows(RowList rows) { m_Rows = std::move(rows); }
-    CResults* Clone() const override { return new CFixedRows(m_Rows); }
+    std::unique_ptr<CResults> Clone() const override { return std::make_unique<CFixedRows>(m_Rows); }
 };
 
 CLogicPoint Undefined(double x)
@@ -50,8 +50,7 @@ TEST(DiscreteResults, OneRowPerPointInListOrderConvertedToGraphUnits)
     CCoordSyst cs;
     // X = (px - 10) / 100000, Y = (110 - py) * 1000000.
     BuildAxes(cs, {0, 0.001}, {0, 1e8}, "Dose", "Count");
-    auto* pCurve = new CDiscreteCurve(&cs);
-    cs.AddCurve(pCurve);
+    auto* pCurve = cs.AddCurve(std::make_unique<CDiscreteCurve>(&cs));
     pCurve->SetName("Points");
     CResults* pResults = pCurve->GetResults();
     pResults->Compute();

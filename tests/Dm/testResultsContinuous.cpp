@@ -26,8 +26,7 @@ protected:
     // Points given as graph (X, Y) on the pixel axes: pixel (X, 110 - Y).
     CContinuousCurve& MakeCurve(const std::vector<std::pair<int, int>>& points)
     {
-        auto* pCurve = new CContinuousCurve(&m_CoordSyst);
-        m_CoordSyst.AddCurve(pCurve);
+        auto* pCurve = m_CoordSyst.AddCurve(std::make_unique<CContinuousCurve>(&m_CoordSyst));
         for (const auto& [x, y] : points)
             pCurve->GetPoints().emplace_back(x, 110 - y);
         return *pCurve;
@@ -37,8 +36,7 @@ protected:
     template <typename F>
     CContinuousCurve& MakeColumns(int x0, int x1, F f)
     {
-        auto* pCurve = new CContinuousCurve(&m_CoordSyst);
-        m_CoordSyst.AddCurve(pCurve);
+        auto* pCurve = m_CoordSyst.AddCurve(std::make_unique<CContinuousCurve>(&m_CoordSyst));
         for (int x = x0; x <= x1; ++x)
             pCurve->GetPoints().emplace_back(x, 110 - f(x));
         return *pCurve;
@@ -119,8 +117,7 @@ TEST_F(ContinuousResultsTest, ReversedXAxisWalksFromTheTailAndRowsStillGrow)
     CCoordSyst reversed;
     BuildPixelAxes(reversed, true);  // graph X = 120 - pixel x
     ASSERT_TRUE(reversed.IsXReversed());
-    auto* pCurve = new CContinuousCurve(&reversed);
-    reversed.AddCurve(pCurve);
+    auto* pCurve = reversed.AddCurve(std::make_unique<CContinuousCurve>(&reversed));
     for (int x = 20; x <= 24; ++x)  // pixel order: graph X 100 down to 96
         pCurve->GetPoints().emplace_back(x, 110 - (x - 20));
     // A vertical run at the tail, (24, 106) then (24, 100): walked from the tail, its last
@@ -140,8 +137,7 @@ TEST_F(ContinuousResultsTest, LogarithmicAxesGrowGeometricallyAndInterpolateInTh
     // X = 10^((px - 10) / 20): 1 at pixel 10, 10 at 30, 100 at 50, 1000 at 70.
     CCoordSyst logX;
     BuildAxes(logX, {1, 1e5, true}, {0, 100});
-    auto* pCurve = new CContinuousCurve(&logX);
-    logX.AddCurve(pCurve);
+    auto* pCurve = logX.AddCurve(std::make_unique<CContinuousCurve>(&logX));
     for (int x = 10; x <= 71; ++x)
         pCurve->GetPoints().emplace_back(x, 110 - (x - 10));  // Y = px - 10
 
@@ -158,8 +154,7 @@ TEST_F(ContinuousResultsTest, LogarithmicAxesGrowGeometricallyAndInterpolateInTh
     // Y = 10^((110 - py) / 20); with py = 110 - 2 (px - 20), Y = 10^((px - 20) / 10).
     CCoordSyst logY;
     BuildAxes(logY, {10, 110}, {1, 1e5, true});
-    auto* pLogYCurve = new CContinuousCurve(&logY);
-    logY.AddCurve(pLogYCurve);
+    auto* pLogYCurve = logY.AddCurve(std::make_unique<CContinuousCurve>(&logY));
     for (int x = 20; x <= 30; ++x)
         pLogYCurve->GetPoints().emplace_back(x, 110 - 2 * (x - 20));
     CContinuousResults& logRows = Sampled(*pLogYCurve, 20.5, 1);
@@ -215,8 +210,7 @@ TEST_F(ContinuousResultsTest, PeriodsTooSmallToMoveTheAbscissaStopAndRowsStopAtT
 
     CCoordSyst logX;
     BuildAxes(logX, {1, 1e5, true}, {0, 100});
-    auto* pLogCurve = new CContinuousCurve(&logX);
-    logX.AddCurve(pLogCurve);
+    auto* pLogCurve = logX.AddCurve(std::make_unique<CContinuousCurve>(&logX));
     for (int x = 10; x <= 30; ++x)
         pLogCurve->GetPoints().emplace_back(x, 50);
     EXPECT_EQ(Sampled(*pLogCurve, 2, 1e-20).GetRowCount(), 1);
@@ -262,8 +256,7 @@ TEST_F(ContinuousResultsTest, FirstValueLastValueAndExpectedRowCount)
     // decade: 1, 10, 100, 1000.
     CCoordSyst logX;
     BuildAxes(logX, {1, 1e5, true}, {0, 100});
-    auto* pLogCurve = new CContinuousCurve(&logX);
-    logX.AddCurve(pLogCurve);
+    auto* pLogCurve = logX.AddCurve(std::make_unique<CContinuousCurve>(&logX));
     for (int x = 10; x <= 70; ++x)
         pLogCurve->GetPoints().emplace_back(x, 50);
     pLogCurve->GetRightLimit()->SetValue(2000);

@@ -19,8 +19,8 @@ namespace {
 std::vector<std::pair<double, double>> DenseSamples(const CSplineCurve& curve, int nPerSegment)
 {
     std::vector<std::pair<double, double>> samples;
-    for (CSplineSegment* pSegment : curve.GetSegmentList()) {
-        auto* pBezier = dynamic_cast<CBezierSegment*>(pSegment);
+    for (const auto& pSegment : curve.GetSegmentList()) {
+        auto* pBezier = dynamic_cast<CBezierSegment*>(pSegment.get());
         pBezier->ComputeCoefficients();
         for (int i = 0; i <= nPerSegment; ++i) {
             double x = 0.0;
@@ -44,7 +44,7 @@ double DistanceToSamples(const std::pair<double, double>& p,
 std::vector<CPoint> Anchors(const CSplineCurve& curve)
 {
     std::vector<CPoint> anchors;
-    for (const CSplineNode* pNode : curve.GetNodeList())
+    for (const auto& pNode : curve.GetNodeList())
         anchors.push_back(pNode->GetAnchor());
     return anchors;
 }
@@ -424,8 +424,8 @@ TEST(SplineCurve, CloneIsADeepCopyWhoseResultsBelongToIt)
 
     EXPECT_EQ(pCurve->GetResults(), pCurve->PeekResults()) << "made once, then kept";
 
-    std::unique_ptr<CBezierCurve> pClone(dynamic_cast<CBezierCurve*>(pCurve->Clone()));
-    ASSERT_NE(pClone, nullptr);
+    std::unique_ptr<CBezierCurve> pClone = StaticDowncast<CBezierCurve>(pCurve->Clone());
+    ASSERT_EQ(pClone->GetRuntimeClass(), RUNTIME_CLASS(CBezierCurve));
     EXPECT_EQ(pClone->GetName(), "Upper envelope");
     EXPECT_EQ(pClone->GetCoordSyst(), &cs);
     EXPECT_EQ(pClone->GetActiveNode(), nullptr);
@@ -466,13 +466,13 @@ TEST(SplineCurve, CloneIsADeepCopyWhoseResultsBelongToIt)
 TEST(SplineCurve, EditingACloneBeforeEnsureSegmentsBuildsThemFirst)
 {
     auto pCurve = MakeCurve(nullptr, StraightPair());
-    std::unique_ptr<CBezierCurve> pClone(dynamic_cast<CBezierCurve*>(pCurve->Clone()));
+    std::unique_ptr<CBezierCurve> pClone = StaticDowncast<CBezierCurve>(pCurve->Clone());
     EXPECT_TRUE(pClone->HitTest(15, 1));
     ExpectConsistent(*pClone);
     EXPECT_TRUE(pClone->AddBack({60, 0}));
     ExpectConsistent(*pClone);
 
-    std::unique_ptr<CBezierCurve> pSecond(dynamic_cast<CBezierCurve*>(pClone->Clone()));
+    std::unique_ptr<CBezierCurve> pSecond = StaticDowncast<CBezierCurve>(pClone->Clone());
     EXPECT_TRUE(pSecond->InsertNodeAt({15, 1}));
     ExpectConsistent(*pSecond);
 }

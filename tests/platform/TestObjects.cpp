@@ -1,5 +1,7 @@
 #include "TestObjects.h"
 
+#include <utility>
+
 int CTestCounted::s_nLive = 0;
 
 IMPLEMENT_DYNAMIC(CTestCounted, CObject)
@@ -26,18 +28,20 @@ void CTestOther::Serialize(CArchive& ar)
         m_d = ar.ReadDouble();
 }
 
-CTestContainer::~CTestContainer()
+std::unique_ptr<CTestContainer> CTestContainer::Of(std::initializer_list<CObject*> children)
 {
-    for (CObject* p : m_children)
-        delete p;
+    auto pContainer = std::make_unique<CTestContainer>();
+    for (CObject* pChild : children)
+        pContainer->m_children.emplace_back(pChild);
+    return pContainer;
 }
 
 void CTestContainer::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
         ar.WriteDword(static_cast<uint32_t>(m_children.size()));
-        for (CObject* p : m_children)
-            ar.WriteObject(p);
+        for (const auto& p : m_children)
+            ar.WriteObject(p.get());
     } else {
         const uint32_t n = ar.ReadDword();
         ar.CheckCount(n, 2);
@@ -52,7 +56,11 @@ void CTestPair::Serialize(CArchive& ar)
         ar.WriteObject(m_pFirst);
         ar.WriteObject(m_pSecond);
     } else {
-        m_pFirst = ar.ReadObject(nullptr);
-        m_pSecond = ar.ReadObject(nullptr);
+        for (CObject** ppObject : {&m_pFirst, &m_pSecond}) {
+            CArchive::CObjectReference reference = ar.ReadObjectReference(nullptr);
+            *ppObject = reference.pObject;
+            if (reference.pNew != nullptr)
+                m_owned.push_back(std::move(reference.pNew));
+        }
     }
 }

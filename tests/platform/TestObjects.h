@@ -3,6 +3,8 @@
 // Small serializable classes used by the archive and registry tests.
 
 #include <cstdint>
+#include <initializer_list>
+#include <memory>
 #include <vector>
 
 #include "platform/Archive.h"
@@ -51,12 +53,14 @@ class CTestContainer : public CTestCounted {
     DECLARE_SERIAL(CTestContainer)
 public:
     CTestContainer() = default;
-    ~CTestContainer() override;
+    // A container taking the given new objects (or nulls) as its children.
+    static std::unique_ptr<CTestContainer> Of(std::initializer_list<CObject*> children);
     void Serialize(CArchive& ar) override;
-    std::vector<CObject*> m_children;
+    std::vector<std::unique_ptr<CObject>> m_children;
 };
 
-// Refers to two objects without owning them (for back-references).
+// Refers to two objects, which may be one object or the pair itself (for back-references);
+// owns those that its references brought new.
 class CTestPair : public CTestCounted {
     DECLARE_SERIAL(CTestPair)
 public:
@@ -64,6 +68,7 @@ public:
     void Serialize(CArchive& ar) override;
     CObject* m_pFirst = nullptr;
     CObject* m_pSecond = nullptr;
+    std::vector<std::unique_ptr<CObject>> m_owned;
 };
 
 // A model class that is not serializable.

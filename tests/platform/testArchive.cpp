@@ -142,9 +142,9 @@ TEST_F(ArchiveObjects, NewClassThenKnownClassThenNull)
 TEST_F(ArchiveObjects, NestedObjectsShareTheCounter)
 {
     // Container class 1, container 2, value class 3, values 4 and 5, derived class 6, object 7.
-    auto* pContainer = new CTestContainer;
-    pContainer->m_children = {new CTestValue(1), new CTestValue(2), nullptr, new CTestDerivedValue};
-    std::unique_ptr<CObject> owner(pContainer);
+    std::unique_ptr<CTestContainer> owner =
+        CTestContainer::Of({new CTestValue(1), new CTestValue(2), nullptr, new CTestDerivedValue});
+    CTestContainer* pContainer = owner.get();
     CTestValue after(9);
     const Bytes b = Store([&](CArchive& ar) {
         ar.WriteObject(pContainer);
@@ -160,7 +160,7 @@ TEST_F(ArchiveObjects, NestedObjectsShareTheCounter)
     std::unique_ptr<CObject> last(ar.ReadObject(RUNTIME_CLASS(CTestValue)));
     auto* pRead = static_cast<CTestContainer*>(read.get());
     ASSERT_EQ(pRead->m_children.size(), 4u);
-    EXPECT_EQ(static_cast<CTestValue*>(pRead->m_children[1])->m_n, 2);
+    EXPECT_EQ(static_cast<CTestValue*>(pRead->m_children[1].get())->m_n, 2);
     EXPECT_EQ(pRead->m_children[2], nullptr);
     EXPECT_EQ(pRead->m_children[3]->GetRuntimeClass(), RUNTIME_CLASS(CTestDerivedValue));
     EXPECT_EQ(static_cast<CTestValue*>(last.get())->m_n, 9);
@@ -177,11 +177,11 @@ TEST_F(ArchiveObjects, BackReferenceWhenSharedReferencesAreAllowed)
     EXPECT_EQ(b, Cat({NewClass("CTestPair"), NewClass("CTestValue"), Dword(7), Word(4)}));
 
     CArchive ar(b.data(), b.size());
-    ar.AllowSharedReferences(true);
-    std::unique_ptr<CTestPair> read(static_cast<CTestPair*>(ar.ReadObject(RUNTIME_CLASS(CTestPair))));
+    std::unique_ptr<CTestPair> read = StaticDowncast<CTestPair>(ar.ReadObject(RUNTIME_CLASS(CTestPair)));
     ASSERT_NE(read->m_pFirst, nullptr);
     EXPECT_EQ(read->m_pFirst, read->m_pSecond);
-    delete read->m_pFirst;
+    ASSERT_EQ(read->m_owned.size(), 1u);
+    EXPECT_EQ(read->m_owned[0].get(), read->m_pFirst);
 }
 
 TEST_F(ArchiveObjects, ObjectIsNumberedBeforeItsFields)
@@ -194,8 +194,7 @@ TEST_F(ArchiveObjects, ObjectIsNumberedBeforeItsFields)
     EXPECT_EQ(b, Cat({NewClass("CTestPair"), Word(2), Word(0)}));
 
     CArchive ar(b.data(), b.size());
-    ar.AllowSharedReferences(true);
-    std::unique_ptr<CTestPair> read(static_cast<CTestPair*>(ar.ReadObject(nullptr)));
+    std::unique_ptr<CTestPair> read = StaticDowncast<CTestPair>(ar.ReadObject(nullptr));
     EXPECT_EQ(read->m_pFirst, read.get());
 }
 
@@ -229,15 +228,16 @@ TEST_F(ArchiveObjects, IndicesFromSevenFFFUseTheEscapedForm)
     EXPECT_EQ(tail, expected);
 
     CArchive ar(b.data(), b.size());
-    ar.AllowSharedReferences(true);
     std::vector<std::unique_ptr<CObject>> read;
     for (size_t i = 0; i < n + 2; ++i)
         read.emplace_back(ar.ReadObject(nullptr));
     EXPECT_EQ(static_cast<CTestValue*>(read[n - 1].get())->m_n, static_cast<int32_t>(n - 1));
     EXPECT_EQ(static_cast<CTestOther*>(read[n + 1].get())->m_d, 2.5);
-    EXPECT_EQ(ar.ReadObject(nullptr), read[0x7FFC].get());
-    EXPECT_EQ(ar.ReadObject(nullptr), read[0x7FFD].get());
-    EXPECT_EQ(ar.ReadObject(RUNTIME_CLASS(CTestOther)), read[n + 1].get());
+    for (const CObject* pEarlier : {read[0x7FFC].get(), read[0x7FFD].get(), read[n + 1].get()}) {
+        CArchive::CObjectReference reference = ar.ReadObjectReference(nullptr);
+        EXPECT_EQ(reference.pNew, nullptr);
+        EXPECT_EQ(reference.pObject, pEarlier);
+    }
     EXPECT_EQ(ar.Remaining(), 0u);
 }
 

@@ -27,6 +27,12 @@ void ReadOne(CArchive& ar, const CRuntimeClass* pExpected = nullptr)
     std::unique_ptr<CObject> p(ar.ReadObject(pExpected));
 }
 
+// The same, accepting a reference to an object read before.
+void ReadShared(CArchive& ar, const CRuntimeClass* pExpected = nullptr)
+{
+    CArchive::CObjectReference reference = ar.ReadObjectReference(pExpected);
+}
+
 class ArchiveErrors : public ::testing::Test {
 protected:
     void TearDown() override
@@ -37,11 +43,10 @@ protected:
 
 TEST_F(ArchiveErrors, TruncationAtEveryOffset)
 {
-    auto* pContainer = new CTestContainer;
-    auto* pInner = new CTestContainer;
-    pInner->m_children = {new CTestValue(3), new CTestOther(0.5)};
-    pContainer->m_children = {new CTestValue(1), pInner, nullptr, new CTestValue(2)};
-    std::unique_ptr<CObject> owner(pContainer);
+    std::unique_ptr<CTestContainer> owner = CTestContainer::Of(
+        {new CTestValue(1), CTestContainer::Of({new CTestValue(3), new CTestOther(0.5)}).release(), nullptr,
+         new CTestValue(2)});
+    CTestContainer* pContainer = owner.get();
     const Bytes b = Store([&](CArchive& ar) {
         ar.WriteString("name");
         ar.WriteObject(pContainer);
@@ -123,9 +128,8 @@ TEST_F(ArchiveErrors, BadBackReferences)
     // An object tag that names a class.
     EXPECT_EQ(CauseOf(Cat({value, Word(1)}),
                       [](CArchive& ar) {
-                          ar.AllowSharedReferences(true);
                           ReadOne(ar);
-                          ReadOne(ar);
+                          ReadShared(ar);
                       }),
               CArchiveException::badIndex);
 }
@@ -146,10 +150,9 @@ TEST_F(ArchiveErrors, BackReferenceOfWrongClass)
         ar.WriteObject(&v);
     });
     CArchive ar(b.data(), b.size());
-    ar.AllowSharedReferences(true);
     std::unique_ptr<CObject> first(ar.ReadObject(nullptr));
     try {
-        ar.ReadObject(RUNTIME_CLASS(CTestOther));
+        ReadShared(ar, RUNTIME_CLASS(CTestOther));
         FAIL() << "no exception";
     } catch (const CArchiveException& e) {
         EXPECT_EQ(e.m_cause, CArchiveException::badClass);
@@ -216,20 +219,19 @@ TEST_F(ArchiveErrors, FailedObjectIsForgotten)
     const Bytes b = Cat({NewClass("CTestContainer"), Dword(2), NewClass("CTestValue"), Dword(1), Word(0x7777),
                          Word(2), Word(4)});
     CArchive ar(b.data(), b.size());
-    ar.AllowSharedReferences(true);
-    EXPECT_THROW(ReadOne(ar), CArchiveException);
+    EXPECT_THROW(ReadShared(ar), CArchiveException);
     EXPECT_EQ(CTestCounted::s_nLive, 0);
-    EXPECT_THROW(ReadOne(ar), CArchiveException);  // the container
-    EXPECT_THROW(ReadOne(ar), CArchiveException);  // its first child, deleted with it
+    EXPECT_THROW(ReadShared(ar), CArchiveException);  // the container
+    EXPECT_THROW(ReadShared(ar), CArchiveException);  // its first child, deleted with it
 }
 
 TEST_F(ArchiveErrors, DamagedBytesGiveExceptionsOnly)
 {
-    auto* pContainer = new CTestContainer;
-    auto* pInner = new CTestContainer;
-    pInner->m_children = {new CTestValue(3), new CTestOther(0.5), new CTestDerivedValue};
-    pContainer->m_children = {new CTestValue(1), pInner, nullptr, new CTestOther(2), new CTestValue(2)};
-    std::unique_ptr<CObject> owner(pContainer);
+    std::unique_ptr<CTestContainer> owner = CTestContainer::Of(
+        {new CTestValue(1),
+         CTestContainer::Of({new CTestValue(3), new CTestOther(0.5), new CTestDerivedValue}).release(),
+         nullptr, new CTestOther(2), new CTestValue(2)});
+    CTestContainer* pContainer = owner.get();
     const Bytes good = Store([&](CArchive& ar) {
         ar.WriteObject(pContainer);
         ar.WriteString("tail");
