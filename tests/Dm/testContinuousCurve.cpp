@@ -323,6 +323,38 @@ TEST_F(ContinuousCurveTest, CrossingLinesMeetWhereTheRightPartReachesTheLeftOne)
     }
 }
 
+TEST_F(ContinuousCurveTest, RightPartStopsWhereItJumpsAcrossTheLeftOne)
+{
+    // Following the top leftwards from (7, 2), the walk on the stepped line finds no ink
+    // beside (6, 2) and climbs down through the columns behind to (5, 5): from above the
+    // left part's (5, 4) to below it, without landing on it. It stops there, and the left
+    // part keeps its columns up to 5. Rightwards the dashed walk bridges column 9.
+    const std::vector<std::string> art{"###.........", "...###......", "......###...",
+                                       "..........##", "#########.##", "###########."};
+    CInkCanvas canvas(12, 6);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 12; ++x)
+            if (art[y][x] == '#')
+                canvas.Set(x, y);
+    CContinuousCurve& curve = MakeCurve(canvas);
+    curve.SetDashed(true);
+    curve.SetDashMaxDist(3);
+    ASSERT_EQ(curve.AddGenesisPoint(CPoint(2, 4)), Outcome::Added);
+    ASSERT_EQ(curve.AddGenesisPoint(CPoint(7, 2)), Outcome::Added);
+    EXPECT_EQ(Points(curve), (std::vector<CPoint>{{0, 4},
+                                                  {1, 4},
+                                                  {2, 4},
+                                                  {3, 4},
+                                                  {4, 4},
+                                                  {5, 4},
+                                                  {6, 2},
+                                                  {7, 2},
+                                                  {8, 2},
+                                                  {9, 2},
+                                                  {10, 3},
+                                                  {11, 3}}));
+}
+
 TEST_F(ContinuousCurveTest, InsertAndRemoveElements)
 {
     CContinuousCurve& curve = MakeCurve(ThickLine());

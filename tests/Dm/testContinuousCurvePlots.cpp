@@ -20,6 +20,7 @@
 #include "ContinuousCurveFixture.h"
 #include "Dm/AbstractThicknessCorrector.h"
 #include "Dm/PartialCurve.h"
+#include "tests/support/RequiredTool.h"
 
 namespace fs = std::filesystem;
 
@@ -141,7 +142,7 @@ protected:
     void SetUp() override
     {
         if (!s_bDrawn)
-            GTEST_SKIP() << "matplotlib (Debian's /usr/bin/python3) is not available";
+            SKIP_WITHOUT_TOOL("matplotlib (Debian's /usr/bin/python3) is not available");
     }
 
     // Opens the picture, makes a curve over it and traces it from the genesis point alone.

@@ -158,6 +158,19 @@ TEST(CoordSystTransform, RedrawnLineCarriesTheScalePoints)
     EXPECT_NEAR(cs.PixelToGraph(300, 402).x, 5.0, 1e-9);
 }
 
+TEST(CoordSystTransform, TurnedLineConvertsAtOnceWithTheScalePointsOnIt)
+{
+    CCoordSyst cs;
+    BuildSquare(cs);
+    // The X axis turns about the origin: its second scale point, picked at (500, 400),
+    // moves onto the new line at (394, 224), and the conversion uses it at once.
+    cs.GetXAxe().SetLine({100, 400}, {400, 220});
+    const CPoint moved = cs.GetXAxe().GetScalePoint2().GetPosition();
+    EXPECT_EQ(moved, CPoint(394, 224));
+    EXPECT_NEAR(cs.PixelToGraph(moved.x, moved.y).x, 10.0, 1e-9);
+    EXPECT_NEAR(cs.PixelToGraph(moved.x, moved.y).y, 0.0, 1e-9);
+}
+
 TEST(CoordSystAxes, LineWithAnEndAtOriginPixelIsAbsent)
 {
     CCoordSyst cs;

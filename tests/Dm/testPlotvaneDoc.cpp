@@ -26,6 +26,7 @@
 #include "platform/Archive.h"
 #include "tests/doubles/RecordingDrawContext.h"
 #include "tests/doubles/RecordingMessageService.h"
+#include "tests/imaging/MetafileBuilder.h"
 
 namespace fs = std::filesystem;
 
@@ -487,6 +488,30 @@ TEST_F(PlotvaneDocTest, OpeningAGraphicTitlesTheDocumentAndStartsTheConstruction
     EXPECT_EQ(observer.m_events.back(), "construction");
     EXPECT_TRUE(doc.CanSaveDocument(false));
     EXPECT_FALSE(doc.CanSaveDocument(true));
+}
+
+TEST_F(PlotvaneDocTest, ADocumentOnAMetafileReopens)
+{
+    // A metafile is known by its name: the picture stored in the document is read back
+    // under the name it was opened with.
+    const fs::path wmf = m_dir / "graph.wmf";
+    const std::vector<uint8_t> bytes = metafiletest::MakeWmf(40, 20, 10, 5, 30, 15, 0);
+    std::ofstream(wmf, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    const fs::path file = m_dir / "graph.pvd";
+    {
+        CPlotvaneDoc doc;
+        FakeUi ui(doc);
+        doc.SetUi(&ui);
+        ui.m_strChosen = wmf.string();
+        ASSERT_TRUE(doc.OnOpenGraphic());
+        ASSERT_TRUE(doc.OnSaveDocument(file.string()));
+    }
+    CPlotvaneDoc doc;
+    std::string strError;
+    ASSERT_TRUE(doc.OnOpenDocument(file.string(), &strError)) << strError;
+    EXPECT_EQ(doc.GetBitmapFileName(), wmf.string());
+    EXPECT_EQ(doc.GetBmpManager()->GetWidth(), 40);
 }
 
 TEST_F(PlotvaneDocTest, AcceptingAScanTitlesUntitledWithoutAPath)

@@ -9,6 +9,7 @@
 #include "Dm/SettingsManager.h"
 #include "platform/IniSettingsBackend.h"
 #include "platform/MemorySettingsBackend.h"
+#include "tests/support/RequiredTool.h"
 
 namespace {
 
@@ -315,7 +316,7 @@ TEST(SettingValues, DoubleTextIgnoresTheProcessLocale)
         }
     }
     if (pszLocale == nullptr)
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
+        SKIP_WITHOUT_TOOL("no locale with a decimal comma is installed");
     const std::string strFormatted = CDoubleSettingValue::Format(12.5);
     const double dParsed = CDoubleSettingValue::Parse("12.5");
     std::setlocale(LC_NUMERIC, "C");

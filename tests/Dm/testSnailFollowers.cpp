@@ -212,6 +212,38 @@ TEST(SnailFollowersTest, BackCheckReplacesTheBridgeByTheWayBackToTheQueuedPoints
     ExpectOnePointPerColumn(walk, false);
 }
 
+TEST(SnailFollowersTest, BackCheckTakesALevelWayBackAndNoMoreThanHalfTheDistance)
+{
+    // Following the bottom leftwards: from the dash on row 2 the search finds (11, 2), then
+    // (9, 3) on the lower dash, and the bridge passes (10, 2). Followed back, the lower dash
+    // climbs to (11, 2), and from there the search meets the queued (13, 2) on the same row:
+    // the way back replaces the bridge, so column 10 takes the ink of row 3.
+    const auto level = MakeSnailBitmap({"................", "...........#.###", "........###....."});
+    CDashedSnail bottom(*level, kT, false, 12);
+    EXPECT_EQ(SnailWalk(bottom, CPoint(13, 1), true),
+              (std::vector<CPoint>{{13, 1}, {12, 1}, {11, 1}, {10, 2}, {9, 2}, {8, 2}}));
+
+    // Following the top rightwards with a distance of 11: the dash on row 0 is found from
+    // (10, 3) and bridged; followed back, it ends at once and the search back meets the
+    // queued (9, 2), 7 columns away, beyond half the distance: the bridge stays.
+    const auto far = MakeSnailBitmap(
+        {"................###.", "....................", "......####..........", "..........#........."});
+    CDashedSnail top(*far, kT, true, 11);
+    EXPECT_EQ(SnailWalk(top, CPoint(6, 2), false), (std::vector<CPoint>{{6, 2},
+                                                                        {7, 2},
+                                                                        {8, 2},
+                                                                        {9, 2},
+                                                                        {10, 3},
+                                                                        {11, 3},
+                                                                        {12, 2},
+                                                                        {13, 2},
+                                                                        {14, 1},
+                                                                        {15, 1},
+                                                                        {16, 0},
+                                                                        {17, 0},
+                                                                        {18, 0}}));
+}
+
 TEST(SnailFollowersTest, DashedWalkHandsOutEveryQueuedPointAfterTheSearchFailed)
 {
     const auto bmp = MakeSnailBitmap({"...##########.."});

@@ -23,6 +23,7 @@
 #include "Dm/SimpleSnail.h"
 #include "SnailTestSupport.h"
 #include "tests/doubles/RecordingMessageService.h"
+#include "tests/support/RequiredTool.h"
 
 namespace fs = std::filesystem;
 
@@ -135,7 +136,7 @@ protected:
     void SetUp() override
     {
         if (!s_bDrawn)
-            GTEST_SKIP() << "matplotlib (Debian's /usr/bin/python3) is not available";
+            SKIP_WITHOUT_TOOL("matplotlib (Debian's /usr/bin/python3) is not available");
     }
 
     // Loads the picture and its centre lines; the start point is the ink pixel nearest to

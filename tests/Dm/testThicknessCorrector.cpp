@@ -138,6 +138,22 @@ TEST(ThicknessCorrector, SmartAtAPeakMovesVerticallyAndFillsTheOpenedColumns)
     EXPECT_EQ(Corrected<CSmartThicknessCorrector>(valley, 3, true), expected);
 }
 
+TEST(ThicknessCorrector, SmartChordSpansItsRangeThroughZeroSteps)
+{
+    // A staircase one row down every three columns, 10 pixels thick, range 3: the chord over
+    // three points on each side runs through the flat steps and sees the slope of 1/3, so
+    // the points move 2 left and 5 down (5 sin and 5 cos of atan(1/3), rounded). A chord cut
+    // at two points, or stopped by a flat step, sees a flatter or a steeper edge.
+    const PointList stairs = Line(0, 11, [](int x) { return x / 3; });
+    CSmartThicknessCorrector corrector(nullptr, 3);
+    corrector.SetThickness(10);
+    PointList points = stairs;
+    corrector.Correct(points, true);
+    const std::vector<CPoint> expected{{-2, 5}, {-1, 5}, {0, 5}, {1, 6}, {2, 6}, {3, 6},
+                                       {4, 7},  {5, 7},  {6, 7}, {7, 7}, {8, 8}, {9, 8}};
+    EXPECT_EQ(Vec(points), expected);
+}
+
 TEST(ThicknessCorrector, SmartKeepsOrderAndStaysInsideTheStroke)
 {
     // An edge that steepens and flattens again, so that sideways moves of different sizes

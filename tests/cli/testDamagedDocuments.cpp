@@ -17,6 +17,7 @@
 #include "cli/InfoCommand.h"
 #include "cli/RenderCommand.h"
 #include "cli/RunCommand.h"
+#include "tests/support/RequiredTool.h"
 
 using namespace clitest;
 using nlohmann::json;
@@ -36,7 +37,7 @@ protected:
             "-draw 'point 20,8' '" +
             (m_Dir / "small.png").string() + "'";
         if (std::system(strCommand.c_str()) != 0)
-            GTEST_SKIP() << "ImageMagick's convert could not draw the picture";
+            SKIP_WITHOUT_TOOL("ImageMagick's convert could not draw the picture");
         const json job = json::parse(R"({
           "image": "small.png",
           "coordinate_systems": [{

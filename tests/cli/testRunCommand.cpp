@@ -11,6 +11,7 @@
 
 #include "CliTestSupport.h"
 #include "cli/ExitCode.h"
+#include "tests/support/RequiredTool.h"
 
 using namespace clitest;
 using nlohmann::json;
@@ -503,7 +504,7 @@ TEST(RunCommand, ARedundantGenesisPointIsRemovedWithAWarningAndTheRunGoesOn)
         "110,60' -draw 'line 10,20 50,60' '" +
         (dir / "fork.png").string() + "'";
     if (std::system(strCommand.c_str()) != 0)
-        GTEST_SKIP() << "ImageMagick's convert could not draw the picture";
+        SKIP_WITHOUT_TOOL("ImageMagick's convert could not draw the picture");
     const json job = json::parse(R"({
       "image": "fork.png",
       "coordinate_systems": [{

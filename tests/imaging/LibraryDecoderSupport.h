@@ -17,6 +17,7 @@
 #include "imaging/PicDecoder.h"
 #include "imaging/TextException.h"
 #include "tests/imaging/OwnDecoderSupport.h"
+#include "tests/support/RequiredTool.h"
 
 namespace libtest {
 
@@ -213,9 +214,9 @@ inline bool HaveTools(const std::string& tools)
 
 }  // namespace libtest
 
-#define LIB_REQUIRE_TOOLS(tools)                                 \
-    do {                                                         \
-        if (!libtest::HaveTools(tools)) {                        \
-            GTEST_SKIP() << "needs " << (tools) << " installed"; \
-        }                                                        \
+#define LIB_REQUIRE_TOOLS(tools)                                    \
+    do {                                                            \
+        if (!libtest::HaveTools(tools)) {                           \
+            SKIP_WITHOUT_TOOL("needs " << (tools) << " installed"); \
+        }                                                           \
     } while (0)

@@ -17,6 +17,7 @@
 
 #include "imaging/Bmp.h"
 #include "imaging/PicDecoder.h"
+#include "tests/support/RequiredTool.h"
 
 namespace owntest {
 
@@ -205,9 +206,9 @@ inline void DecodeFile(PLPicDecoder& decoder, const std::string& path, PLBmp& bm
 
 }  // namespace owntest
 
-#define OWN_REQUIRE_TOOL(tool)                        \
-    do {                                              \
-        if (!owntest::HaveCommand(tool)) {            \
-            GTEST_SKIP() << tool << " not installed"; \
-        }                                             \
+#define OWN_REQUIRE_TOOL(tool)                           \
+    do {                                                 \
+        if (!owntest::HaveCommand(tool)) {               \
+            SKIP_WITHOUT_TOOL(tool << " not installed"); \
+        }                                                \
     } while (0)

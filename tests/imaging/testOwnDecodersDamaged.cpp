@@ -17,6 +17,7 @@
 #include "imaging/TextException.h"
 #include "imaging/TgaDecoder.h"
 #include "tests/imaging/OwnDecoderSupport.h"
+#include "tests/support/RequiredTool.h"
 
 // The largest single allocation since the last reset, so that the tests can tell a
 // header refused up front from one that made us allocate gigabytes first.
@@ -135,7 +136,7 @@ TEST_P(DamagedFiles, CutShortAtEveryLength)
 {
     std::vector<uint8_t> bytes;
     if (!Make(bytes)) {
-        GTEST_SKIP() << "tool missing";
+        SKIP_WITHOUT_TOOL("tool missing: " << GetParam().tools);
     }
     const Fixture& f = GetParam();
     auto decoder = MakeDecoder(f.format);
@@ -156,7 +157,7 @@ TEST_P(DamagedFiles, BytesChangedAtRandom)
 {
     std::vector<uint8_t> bytes;
     if (!Make(bytes)) {
-        GTEST_SKIP() << "tool missing";
+        SKIP_WITHOUT_TOOL("tool missing: " << GetParam().tools);
     }
     auto decoder = MakeDecoder(GetParam().format);
     uint32_t seed = 12345;

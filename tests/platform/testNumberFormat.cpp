@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/NumberFormat.h"
+#include "tests/support/RequiredTool.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ TEST(FormatG, PointWhateverTheLocale)
 {
     const std::string name = CommaLocale();
     if (name.empty())
-        GTEST_SKIP() << "no locale with a decimal comma available";
+        SKIP_WITHOUT_TOOL("no locale with a decimal comma available");
     std::setlocale(LC_NUMERIC, name.c_str());
     char buf[32];
     std::snprintf(buf, sizeof buf, "%g", 1.5);
