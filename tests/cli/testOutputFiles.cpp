@@ -21,11 +21,6 @@ using nlohmann::json;
 
 namespace {
 
-Outcome RunJob(const fs::path& job)
-{
-    return RunCli<CRunCommand>("run", {job.string()});
-}
-
 std::vector<std::string> Listing(const fs::path& dir)
 {
     std::vector<std::string> names;
@@ -44,7 +39,7 @@ int RunUnderFileSizeLimit(const fs::path& job, rlim_t nLimit)
     const rlimit limit{nLimit, nLimit};
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
         return 6;
-    const Outcome outcome = RunJob(job);
+    const Outcome outcome = RunCli<CRunCommand>("run", {job.string()});
     if (outcome.code != kExitRefused)
         return 2;
     return outcome.err.find("Reason: File too large.") != std::string::npos ? 0 : 3;
@@ -61,7 +56,7 @@ TEST(OutputFiles, NoCommandReplacesAFileItReads)
     job["image"] = "graph.png";
     job.erase("export");
     const fs::path jobPath = WriteJob(dir, job);
-    ASSERT_EQ(RunJob(jobPath).code, kExitOk);
+    ASSERT_EQ(RunCli<CRunCommand>("run", {jobPath.string()}).code, kExitOk);
     const std::vector<std::string> before = Listing(dir);
 
     if (CDocumentRenderer::IsAvailable()) {
@@ -83,7 +78,7 @@ TEST(OutputFiles, NoCommandReplacesAFileItReads)
     job = SampleJob();
     job["save"] = "new.pvd";
     job["export"]["path"] = "same/new.pvd";
-    const Outcome run = RunJob(WriteJob(dir, job, "new.json"));
+    const Outcome run = RunCli<CRunCommand>("run", {WriteJob(dir, job, "new.json").string()});
     EXPECT_EQ(run.code, kExitRefused);
     EXPECT_NE(run.err.find("export.path: the export would replace the document saved by the job"),
               std::string::npos);
@@ -97,7 +92,7 @@ TEST(OutputFiles, AJobReplacesAllItsOutputsOrNone)
     // The sizes of the sample job's document and export.
     const fs::path dir = FreshDir();
     json job = SampleJob();
-    ASSERT_EQ(RunJob(WriteJob(dir, job)).code, kExitOk);
+    ASSERT_EQ(RunCli<CRunCommand>("run", {WriteJob(dir, job).string()}).code, kExitOk);
     const auto docSize = fs::file_size(dir / "out.pvd");
     const auto exportSize = fs::file_size(dir / "out.txt");
     ASSERT_LT(exportSize * 2, docSize);
