@@ -1,6 +1,7 @@
 #include "Dm/BmpManager.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -138,14 +139,21 @@ std::string CBmpManager::MakeTempPath()
     return CTempFile::Create();
 }
 
-void CBmpManager::KeepTempCopy(const uint8_t* data, size_t size)
+bool CBmpManager::KeepTempCopy(const uint8_t* data, size_t size, std::string* pstrError)
 {
     std::string path = MakeTempPath();
-    if (!path.empty() && !WriteWholeFile(path, data, size)) {
+    if (path.empty()) {
+        if (pstrError != nullptr)
+            *pstrError = CTempFile::FailureMessage();
+    } else if (!WriteWholeFile(path, data, size)) {
+        const int nErrno = errno;
         std::remove(path.c_str());
         path.clear();
+        if (pstrError != nullptr)
+            *pstrError = CTempFile::FailureMessage(nErrno);
     }
     m_strTempPath = path;
+    return !path.empty();
 }
 
 bool CBmpManager::CreateReader()
@@ -238,15 +246,11 @@ bool CBmpManager::SetFromScannedDib(const uint8_t* data, size_t size)
         return false;
     m_strFileName = CStringTable::Get(IDS_SCANNED_GRAPHIC);
 
-    m_strTempPath = MakeTempPath();
-    if (!m_strTempPath.empty()) {
-        try {
-            PLBmpEncoder().MakeFileFromBmp(m_strTempPath, *m_pBitmap);
-        } catch (const std::exception&) {
-            // Without a copy, saving the document encodes the bitmap again.
-            std::remove(m_strTempPath.c_str());
-            m_strTempPath.clear();
-        }
+    try {
+        const std::vector<uint8_t> bytes = PLBmpEncoder().Encode(*m_pBitmap);
+        KeepTempCopy(bytes.data(), bytes.size());
+    } catch (const std::exception&) {
+        // Without a copy, saving the document encodes the bitmap again.
     }
     return true;
 }
@@ -306,17 +310,17 @@ void CBmpManager::Serialize(CArchive& ar)
         if (m_pBitmap == nullptr)
             throw CArchiveException(CArchiveException::generic, "There is no picture to store.");
         if (m_strTempPath.empty()) {
-            std::string path = MakeTempPath();
-            if (path.empty())
-                throw CArchiveException(CArchiveException::generic, "Cannot make a temporary file.");
+            std::string strError;
             try {
-                PLBmpEncoder().MakeFileFromBmp(path, *m_pBitmap);
-            } catch (const std::exception&) {
-                std::remove(path.c_str());
-                throw CArchiveException(CArchiveException::generic,
-                                        "Cannot write the picture to a temporary file.");
+                const std::vector<uint8_t> bytes = PLBmpEncoder().Encode(*m_pBitmap);
+                KeepTempCopy(bytes.data(), bytes.size(), &strError);
+            } catch (const std::bad_alloc&) {
+                strError = CStringTable::Get(IDS_NOT_ENOUGH_MEMORY);
+            } catch (const std::exception& e) {
+                strError = e.what();
             }
-            m_strTempPath = path;
+            if (m_strTempPath.empty())
+                throw CArchiveException(CArchiveException::generic, strError);
         }
         WritePictureRecord(ar, m_strFileName, m_strTempPath);
         return;

@@ -112,8 +112,9 @@ private:
     void DropBitmap();
     // Decodes into a new bitmap and makes its reader; reports failures to the user.
     bool DecodeFromMemory(const std::string& strFileName, const uint8_t* data, size_t size);
-    // Makes a private copy holding the given bytes; no copy when that fails.
-    void KeepTempCopy(const uint8_t* data, size_t size);
+    // Makes a private copy holding the given bytes; no copy when that fails, and the
+    // message naming the temporary folder and the reason in pstrError (if given).
+    bool KeepTempCopy(const uint8_t* data, size_t size, std::string* pstrError = nullptr);
 
     CPlotvaneDoc* m_pDoc = nullptr;
     std::string m_strFileName;

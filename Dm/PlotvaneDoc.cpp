@@ -19,10 +19,11 @@
 #include "Dm/ModelClasses.h"
 #include "platform/WaitCursor.h"
 #include "platform/Archive.h"
+#include "platform/FileReplacer.h"
 #include "platform/MessageService.h"
+#include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
-#include "platform/TempFile.h"
 
 IMPLEMENT_DYNAMIC(CPlotvaneDoc, CObject)
 
@@ -35,6 +36,13 @@ const char kAskToSave[] = "Save changes to %1?";
 std::string FileNamePart(const std::string& strPath)
 {
     return std::filesystem::path(strPath).filename().string();
+}
+
+// The failure to write a document: its file, then the system's reason on a line of its own.
+std::string CannotWriteMessage(const CFileReplacer& file)
+{
+    return FormatWithString(CStringTable::Get(IDS_CANNOT_WRITE_FILE), file.GetTarget()) + "\n" +
+           file.GetReason();
 }
 
 }  // namespace
@@ -190,6 +198,21 @@ bool CPlotvaneDoc::OnOpenDocument(const std::string& strPath, std::string* pstrE
 
 bool CPlotvaneDoc::OnSaveDocument(const std::string& strPath, std::string* pstrError)
 {
+    CFileReplacer file(strPath);
+    if (!WriteDocument(file, pstrError))
+        return false;
+    if (!file.Commit()) {
+        if (pstrError != nullptr)
+            *pstrError = CannotWriteMessage(file);
+        return false;
+    }
+    SetPathName(strPath);
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CPlotvaneDoc::WriteDocument(CFileReplacer& file, std::string* pstrError)
+{
     auto fail = [pstrError](const std::string& strReason) {
         if (pstrError != nullptr)
             *pstrError = strReason;
@@ -209,58 +232,25 @@ bool CPlotvaneDoc::OnSaveDocument(const std::string& strPath, std::string* pstrE
             pCurve->SetModified(true);
     };
 
-    // Written beside the target and renamed over it, so that a failed write never leaves
-    // a damaged document in place of a sound one. The archive goes straight into the file:
-    // a document embedding a large picture is not built up in memory first.
-    const std::string strTempPath = CTempFile::CreateBeside(strPath);
-    if (strTempPath.empty()) {
+    // The archive goes straight into the file: a document embedding a large picture is
+    // not built up in memory first.
+    if (!file.Open()) {
         restore();
-        return fail("Cannot write the file " + strPath + ".");
+        return fail(CannotWriteMessage(file));
     }
-    auto discard = [&strTempPath, &restore]() {
-        std::error_code ec;
-        std::filesystem::remove(strTempPath, ec);
+    try {
+        CArchive ar(file.GetStream());
+        Serialize(ar);
+    } catch (const std::exception& e) {
+        const bool bWriteFailed = !file.GetReason().empty();
+        file.Abandon();
         restore();
-    };
-    {
-        std::ofstream file(strTempPath, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            restore();
-            return fail("Cannot write the file " + strPath + ".");
-        }
-        try {
-            CArchive ar(file);
-            Serialize(ar);
-        } catch (const std::exception& e) {
-            const bool bWriteFailed = !file;
-            file.close();
-            discard();
-            return fail(bWriteFailed ? "Cannot write the file " + strPath + "." : std::string(e.what()));
-        }
-        file.close();
-        if (!file) {
-            discard();
-            return fail("Cannot write the file " + strPath + ".");
-        }
+        return fail(bWriteFailed ? CannotWriteMessage(file) : std::string(e.what()));
     }
-    std::error_code ec;
-    // The new file keeps the permissions of the one it replaces (a new one is readable by
-    // all, as files written the ordinary way are), not the private mode of a temporary file.
-    namespace fs = std::filesystem;
-    const fs::file_status old = fs::status(strPath, ec);
-    fs::permissions(strTempPath,
-                    fs::exists(old) ? old.permissions()
-                                    : fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                                          fs::perms::others_read,
-                    ec);
-    std::filesystem::rename(strTempPath, strPath, ec);
-    if (ec) {
-        std::filesystem::remove(strTempPath, ec);
+    if (!file.Prepare()) {
         restore();
-        return fail("Cannot write the file " + strPath + ".");
+        return fail(CannotWriteMessage(file));
     }
-    SetPathName(strPath);
-    SetModifiedFlag(false);
     return true;
 }
 

@@ -18,6 +18,7 @@ class CCurve;
 class CDocumentObserver;
 class CDocumentUi;
 class CDrawContext;
+class CFileReplacer;
 
 // The one document of the application: the working bitmap (through its bitmap manager) and
 // the coordinate systems laid over it, each owning its curves. Coordinates are bitmap pixels
@@ -63,6 +64,10 @@ public:
     // Writes the document file (a bitmap must be loaded). The file is replaced only once
     // the whole document was written; on failure the curves keep their modified flags.
     bool OnSaveDocument(const std::string& strPath, std::string* pstrError = nullptr);
+    // Writes the document file into file (not yet opened) and prepares it: the target is
+    // replaced only when the caller commits file, so that several files written together
+    // change together. The path name and the modified flag stay as they are.
+    bool WriteDocument(CFileReplacer& file, std::string* pstrError = nullptr);
 
     const std::string& GetTitle() const { return m_strTitle; }
     void SetTitle(const std::string& strTitle);

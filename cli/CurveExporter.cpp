@@ -21,6 +21,7 @@
 #include "Dm/SplineResults.h"
 #include "cli/CliError.h"
 #include "cli/StderrMessageService.h"
+#include "platform/FileReplacer.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 #include "platform/TempFile.h"
@@ -183,8 +184,20 @@ void CCurveExporter::Prepare()
 
 void CCurveExporter::Write(const std::string& strPath, char cSeparator)
 {
+    CFileReplacer file(strPath);
+    Write(file, cSeparator);
+    if (!file.Commit()) {
+        throw CCliError(kExitRefused, m_strWhere + ": " + strPath + ": " +
+                                          CStderrMessageService::Flatten(CStringTable::Get(IDS_CANNOT_WRITE) +
+                                                                         "\n" + file.GetReason()));
+    }
+}
+
+void CCurveExporter::Write(CFileReplacer& file, char cSeparator)
+{
+    const std::string& strPath = file.GetTarget();
     try {
-        CFileResultDumper dumper(m_Results, strPath, cSeparator);
+        CFileResultDumper dumper(m_Results, file, cSeparator);
         dumper.Dump();
     } catch (const CPlotvaneException& e) {
         throw CCliError(kExitRefused,
@@ -203,7 +216,8 @@ void CCurveExporter::Write(std::ostream& out, char cSeparator)
     // The writer writes files only: the text goes through a temporary one.
     const std::string strTemp = CTempFile::Create();
     if (strTemp.empty())
-        throw CCliError(kExitRefused, m_strWhere + ": cannot make a temporary file for the export");
+        throw CCliError(kExitRefused,
+                        m_strWhere + ": " + CStderrMessageService::Flatten(CTempFile::FailureMessage()));
     try {
         Write(strTemp, cSeparator);
         std::ifstream in(strTemp, std::ios::binary);

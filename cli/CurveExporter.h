@@ -6,6 +6,7 @@
 #include <vector>
 
 class CCurve;
+class CFileReplacer;
 class CPlotvaneDoc;
 class CResults;
 
@@ -44,6 +45,9 @@ public:
     // Writes the export file; an existing file is replaced only once the whole export is
     // written. Clears the exported curves' modified flags, as the export command does.
     void Write(const std::string& strPath, char cSeparator);
+    // Writes the export into file (not yet opened) and prepares it; the caller commits it
+    // with the other files it writes. Clears the flags as well.
+    void Write(CFileReplacer& file, char cSeparator);
     // Writes the same text to a stream.
     void Write(std::ostream& out, char cSeparator);
 

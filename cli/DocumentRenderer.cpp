@@ -6,10 +6,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -17,7 +17,12 @@
 
 #include "Dm/BmpManager.h"
 #include "Dm/PlotvaneDoc.h"
+#include "cli/StderrMessageService.h"
 #include "main/QtDrawContext.h"
+#include "platform/FileReplacer.h"
+#include "platform/NumberFormat.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 namespace {
 
@@ -78,18 +83,20 @@ void CDocumentRenderer::RenderToPng(const CPlotvaneDoc& doc, int nZoom, const st
         doc.Draw(dc, CRect(0, 0, pBmpManager->GetWidth(), pBmpManager->GetHeight()));
     }
 
-    // Written beside the target and renamed over it.
-    namespace fs = std::filesystem;
-    const std::string strTemp = strPath + ".part.png";
-    const bool bSaved =
-        image.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(strTemp), "PNG");
-    std::error_code ec;
-    if (bSaved)
-        fs::rename(strTemp, strPath, ec);
-    if (!bSaved || ec) {
-        std::error_code ignored;
-        fs::remove(strTemp, ignored);
-        throw CCliError(kExitRefused, strWhere + ": cannot write " + strPath);
+    // Encoded in memory, then written as any file of the user's is.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    const bool bEncoded = buffer.open(QIODevice::WriteOnly) &&
+                          image.convertToFormat(QImage::Format_RGB888).save(&buffer, "PNG");
+    CFileReplacer file(strPath);
+    if (!bEncoded || !file.Open() || !file.Write(bytes.constData(), static_cast<size_t>(bytes.size())) ||
+        !file.Commit()) {
+        const std::string strReason = bEncoded ? "\n" + file.GetReason() : std::string();
+        throw CCliError(
+            kExitRefused,
+            strWhere + ": " +
+                CStderrMessageService::Flatten(
+                    FormatWithString(CStringTable::Get(IDS_CANNOT_WRITE_FILE), strPath) + strReason));
     }
 }
 

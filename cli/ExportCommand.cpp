@@ -1,10 +1,8 @@
 #include "cli/ExportCommand.h"
 
 #include <cmath>
-#include <filesystem>
 #include <optional>
 #include <ostream>
-#include <system_error>
 
 #include <CLI/CLI.hpp>
 
@@ -12,6 +10,7 @@
 #include "Dm/SettingsManager.h"
 #include "cli/CliError.h"
 #include "cli/CurveExporter.h"
+#include "cli/OutputGuard.h"
 #include "cli/StderrMessageService.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
@@ -76,13 +75,14 @@ int CExportCommand::Run(std::ostream& out, std::ostream& err) const
         if (period)
             exporter.SetDefaultPeriod(*period);
         exporter.Prepare();
-        std::error_code ec;
-        if (!m_strOutput.empty() && std::filesystem::equivalent(m_strOutput, m_strPath, ec))
-            throw CCliError(kExitRefused, m_strOutput + ": the export would replace the document itself");
-        if (m_strOutput.empty())
+        COutputGuard guard;
+        guard.Protect(m_strPath, "the export would replace the document itself");
+        if (m_strOutput.empty()) {
             exporter.Write(out, cSeparator);
-        else
+        } else {
+            guard.Enforce(m_strOutput);
             exporter.Write(m_strOutput, cSeparator);
+        }
         messages.PrintWarnings(m_strPath);
     } catch (const CCliError& e) {
         messages.PrintWarnings(m_strPath);

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <memory>
 #include <ostream>
-#include <system_error>
 
 #include <CLI/CLI.hpp>
 
@@ -15,6 +14,7 @@
 #include "cli/DocumentRenderer.h"
 #include "cli/Job.h"
 #include "cli/JobRunner.h"
+#include "cli/OutputGuard.h"
 #include "cli/StderrMessageService.h"
 
 CRenderCommand::CRenderCommand(CLI::App& parent)
@@ -59,8 +59,16 @@ int CRenderCommand::Run(std::ostream& /*out*/, std::ostream& err) const
     CStderrMessageService messages(err);
     try {
         CPlotvaneDoc doc;
+        COutputGuard guard;
+        guard.Protect(m_strPath, "the picture would replace the file it is drawn from");
+        std::unique_ptr<CJob> pJob;
         if (IsJobFile()) {
-            const std::unique_ptr<CJob> pJob = CJob::Load(m_strPath);
+            pJob = CJob::Load(m_strPath);
+            guard.ProtectJob(*pJob);
+        }
+        // Refused before the work: building a job may take long.
+        guard.Enforce(m_strOutput);
+        if (pJob != nullptr) {
             CJobRunner runner(*pJob, messages);
             runner.Build(doc);
         } else {
@@ -71,10 +79,6 @@ int CRenderCommand::Run(std::ostream& /*out*/, std::ostream& err) const
             }
         }
         messages.PrintWarnings(m_strPath);
-        std::error_code ec;
-        if (std::filesystem::equivalent(m_strOutput, m_strPath, ec))
-            throw CCliError(kExitRefused,
-                            m_strOutput + ": the picture would replace the file it is drawn from");
         CDocumentRenderer::RenderToPng(doc, m_nZoom, m_strOutput, m_strPath);
     } catch (const CCliError& e) {
         messages.PrintWarnings(m_strPath);

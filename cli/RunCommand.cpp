@@ -1,11 +1,9 @@
 #include "cli/RunCommand.h"
 
-#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
-#include <random>
 #include <system_error>
 #include <vector>
 
@@ -18,28 +16,20 @@
 #include "cli/Job.h"
 #include "cli/JobRunner.h"
 #include "cli/JobValue.h"
+#include "cli/OutputGuard.h"
 #include "cli/StderrMessageService.h"
+#include "platform/FileReplacer.h"
+#include "platform/NumberFormat.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A name beside strPath that no file has: the document is written there first.
-std::string FreeNameBeside(const std::string& strPath)
-{
-    std::mt19937 engine(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-                        std::random_device{}());
-    for (;;) {
-        const std::string strCandidate = strPath + ".part" + std::to_string(engine() % 1000000);
-        std::error_code ec;
-        if (!fs::exists(fs::symlink_status(strCandidate, ec)))
-            return strCandidate;
-    }
-}
-
-// An output file named in the job: absolute, not a folder, and neither the job file nor its
-// picture (a slip of the pen that would destroy them).
-std::string OutputPath(const CJob& job, const CJobValue& value)
+// An output file named in the job: absolute, not a folder, and none of the files the guard
+// protects (a slip of the pen that would destroy them).
+std::string OutputPath(const CJob& job, const CJobValue& value, const COutputGuard& guard)
 {
     const std::string strGiven = value.AsString();
     if (strGiven.empty())
@@ -48,12 +38,16 @@ std::string OutputPath(const CJob& job, const CJobValue& value)
     std::error_code ec;
     if (fs::is_directory(strPath, ec))
         value.Refuse(strPath + " is a folder");
-    if (fs::equivalent(strPath, job.GetDisplayName(), ec))
-        value.Refuse("this would replace the job file itself");
-    const std::optional<CJobValue> image = job.Root().Find("image");
-    if (image && fs::equivalent(strPath, job.Resolve(image->AsString()), ec))
-        value.Refuse("this would replace the job's picture");
+    const std::string strRefusal = guard.Check(strPath);
+    if (!strRefusal.empty())
+        value.Refuse(strRefusal);
     return strPath;
+}
+
+// The failure of a file of the job, with the system's reason.
+[[noreturn]] void ThrowWriteFailure(const std::string& strWhere, const std::string& strText)
+{
+    throw CCliError(kExitRefused, strWhere + ": " + CStderrMessageService::Flatten(strText));
 }
 
 }  // namespace
@@ -92,9 +86,13 @@ void CRunCommand::RunJob(const CJob& job, CStderrMessageService& messages) const
     // The outputs are checked before the work, so that a typo there costs nothing.
     const CJobValue root = job.Root();
     root.CheckObject({"image", "coordinate_systems", "save", "export"});
+    COutputGuard guard;
+    guard.ProtectJob(job);
     std::optional<std::string> strSavePath;
-    if (const std::optional<CJobValue> save = root.Find("save"))
-        strSavePath = OutputPath(job, *save);
+    if (const std::optional<CJobValue> save = root.Find("save")) {
+        strSavePath = OutputPath(job, *save, guard);
+        guard.Protect(*strSavePath, "the export would replace the document saved by the job");
+    }
 
     const std::optional<CJobValue> exportItem = root.Find("export");
     std::string strExportPath;
@@ -103,7 +101,7 @@ void CRunCommand::RunJob(const CJob& job, CStderrMessageService& messages) const
     std::vector<std::string> curveNames;
     if (exportItem) {
         exportItem->CheckObject({"path", "separator", "curves"});
-        strExportPath = OutputPath(job, exportItem->Get("path"));
+        strExportPath = OutputPath(job, exportItem->Get("path"), guard);
         if (const std::optional<CJobValue> separator = exportItem->Find("separator")) {
             if (!CCurveExporter::ParseSeparator(separator->AsString(), cSeparator))
                 separator->Refuse(
@@ -113,8 +111,6 @@ void CRunCommand::RunJob(const CJob& job, CStderrMessageService& messages) const
             for (const CJobValue& name : curves->Elements(1))
                 curveNames.push_back(name.AsText());
         }
-        if (strSavePath && fs::path(*strSavePath) == fs::path(strExportPath))
-            exportItem->Get("path").Refuse("the export would replace the document saved by the job");
     }
 
     CPlotvaneDoc doc;
@@ -129,37 +125,26 @@ void CRunCommand::RunJob(const CJob& job, CStderrMessageService& messages) const
         pExporter->Prepare();
     }
 
-    // The document goes beside its target first; the export replaces its file only once
-    // written; the document is put in place last. A failure at any step leaves both
-    // targets as they were (but for a failure of that very last rename).
-    std::string strSaveTemp;
+    // Every output is written completely before any replaces its target, so that a failure
+    // leaves all of them as they were.
+    std::vector<std::unique_ptr<CFileReplacer>> files;
     if (strSavePath) {
-        strSaveTemp = FreeNameBeside(*strSavePath);
+        files.push_back(std::make_unique<CFileReplacer>(*strSavePath));
         std::string strError;
-        if (!doc.OnSaveDocument(strSaveTemp, &strError)) {
-            std::error_code ec;
-            fs::remove(strSaveTemp, ec);
-            throw CCliError(kExitRefused, job.GetDisplayName() + ": save: " + *strSavePath + ": " + strError);
-        }
+        if (!doc.WriteDocument(*files.back(), &strError))
+            ThrowWriteFailure(job.GetDisplayName() + ": save: " + *strSavePath, strError);
     }
-    try {
-        if (pExporter)
-            pExporter->Write(strExportPath, cSeparator);
-    } catch (...) {
-        std::error_code ec;
-        if (!strSaveTemp.empty())
-            fs::remove(strSaveTemp, ec);
-        throw;
+    if (pExporter) {
+        files.push_back(std::make_unique<CFileReplacer>(strExportPath));
+        pExporter->Write(*files.back(), cSeparator);
     }
-    if (strSavePath) {
-        std::error_code ec;
-        fs::rename(strSaveTemp, *strSavePath, ec);
-        if (ec) {
-            std::error_code ignored;
-            fs::remove(strSaveTemp, ignored);
-            throw CCliError(kExitRefused,
-                            job.GetDisplayName() + ": save: " + *strSavePath + ": " + ec.message());
-        }
+    std::vector<CFileReplacer*> order;
+    for (const std::unique_ptr<CFileReplacer>& pFile : files)
+        order.push_back(pFile.get());
+    if (const CFileReplacer* pFailed = CFileReplacer::CommitAll(order)) {
+        ThrowWriteFailure(job.GetDisplayName() + ": " + pFailed->GetTarget(),
+                          FormatWithString(CStringTable::Get(IDS_CANNOT_WRITE_FILE), pFailed->GetTarget()) +
+                              "\n" + pFailed->GetReason());
     }
     messages.PrintWarnings(job.GetDisplayName());
 }

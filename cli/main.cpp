@@ -1,3 +1,4 @@
+#include <csignal>
 #include <iostream>
 
 #include <CLI/CLI.hpp>
@@ -10,6 +11,9 @@
 
 int main(int argc, char** argv)
 {
+    // Past a file-size limit a write then fails with EFBIG, which the writers report and
+    // clean up after, instead of the process being killed with its temporary files left.
+    std::signal(SIGXFSZ, SIG_IGN);
     CLI::App app{"plotvane-cli: recover numbers from pictures of graphs, without a window"};
     app.require_subcommand(1);
     app.set_version_flag("--version", "plotvane-cli 0.1.0");

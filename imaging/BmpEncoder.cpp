@@ -1,16 +1,16 @@
 #include "imaging/BmpEncoder.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <random>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "imaging/Bmp.h"
 #include "imaging/TextException.h"
+#include "platform/FileReplacer.h"
+#include "platform/NumberFormat.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 namespace {
 
@@ -116,26 +116,10 @@ void PLBmpEncoder::MakeFileFromBmp(const std::string& path, const PLBmp& bmp)
 {
     const std::vector<uint8_t> bytes = Encode(bmp);
 
-    // Write beside the target and rename over it, so that a failed write leaves any
-    // previous file whole. "x" makes the open fail instead of reusing someone's file.
-    std::random_device random;
-    std::string tempPath;
-    FILE* file = nullptr;
-    for (int attempt = 0; attempt < 16 && !file; ++attempt) {
-        tempPath = path + ".tmp" + std::to_string(random() % 1000000);
-        file = std::fopen(tempPath.c_str(), "wbx");
-    }
-    if (!file) {
-        throw PLTextException(PL_ERRACCESS_DENIED, "Failed to create the bitmap file.");
-    }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fclose(file) == 0 && ok;
-    std::error_code error;
-    if (ok) {
-        std::filesystem::rename(tempPath, path, error);
-    }
-    if (!ok || error) {
-        std::filesystem::remove(tempPath, error);
-        throw PLTextException(PL_ERRACCESS_DENIED, "Failed to write the bitmap file.");
+    CFileReplacer file(path);
+    if (!file.Open() || !file.Write(bytes.data(), bytes.size()) || !file.Commit()) {
+        throw PLTextException(
+            PL_ERRACCESS_DENIED,
+            FormatWithString(CStringTable::Get(IDS_CANNOT_WRITE_FILE), path) + "\n" + file.GetReason());
     }
 }

@@ -1,14 +1,13 @@
 #include "platform/IniSettingsBackend.h"
 
-#include <cerrno>
+#include "platform/FileReplacer.h"
+
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
@@ -95,21 +94,6 @@ std::string Unescape(const std::string& str)
         ++i;
     }
     return strOut;
-}
-
-bool WriteAll(int fd, const std::string& str)
-{
-    size_t nDone = 0;
-    while (nDone < str.size()) {
-        const ssize_t n = ::write(fd, str.data() + nDone, str.size() - nDone);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        nDone += static_cast<size_t>(n);
-    }
-    return true;
 }
 
 }  // namespace
@@ -248,19 +232,9 @@ bool CIniSettingsBackend::Flush()
 {
     if (!m_bDirty)
         return true;
-    std::string strTemp = m_strPath + ".XXXXXX";
-    const int fd = ::mkstemp(&strTemp[0]);
-    if (fd < 0)
+    CFileReplacer file(m_strPath);
+    if (!file.Open() || !file.Write(Serialize()) || !file.Commit())
         return false;
-    bool bOk = WriteAll(fd, Serialize());
-    bOk = ::fsync(fd) == 0 && bOk;
-    bOk = ::close(fd) == 0 && bOk;
-    if (bOk)
-        bOk = std::rename(strTemp.c_str(), m_strPath.c_str()) == 0;
-    if (!bOk) {
-        std::remove(strTemp.c_str());
-        return false;
-    }
     m_bDirty = false;
     return true;
 }

@@ -85,4 +85,11 @@ enum : unsigned {
     IDS_FILTER_ALL_FILES = 61319,          // "All files (*.*)|*.*||"
     IDS_LANGUAGE_ENGLISH = 61320,          // "English"
     IDS_LANGUAGE_FRENCH = 61321,           // "French"
+
+    // Writing files: the file named, then the system's reason.
+    IDS_CANNOT_WRITE_FILE = 61350,     // "Cannot write the file %s."
+    IDS_SYSTEM_REASON = 61351,         // "Reason: %s."
+    IDS_FOLDER_MISSING = 61352,        // "The folder %s does not exist."
+    IDS_NOT_A_FILE = 61353,            // "%s is a folder or another object that is not a file."
+    IDS_TEMP_FOLDER_UNUSABLE = 61354,  // "Cannot make a temporary file in the folder %s."
 };

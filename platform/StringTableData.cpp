@@ -201,6 +201,12 @@ const CStringTableEntry kStrings[] = {
     {61319, "All files (*.*)|*.*||"},
     {61320, "English"},
     {61321, "French"},
+
+    {61350, "Cannot write the file %s."},
+    {61351, "Reason: %s."},
+    {61352, "The folder %s does not exist."},
+    {61353, "%s is a folder or another object that is not a file."},
+    {61354, "Cannot make a temporary file in the folder %s."},
 };
 // clang-format on
 

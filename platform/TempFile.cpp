@@ -1,11 +1,16 @@
 #include "platform/TempFile.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
 #include <unistd.h>
+
+#include "platform/NumberFormat.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 namespace {
 
@@ -32,13 +37,26 @@ std::string CTempFile::Directory()
     return dir;
 }
 
-std::string CTempFile::Create() { return CreateFromTemplate(Directory() + "pltvaneXXXXXX"); }
+thread_local int CTempFile::s_nLastErrno = 0;
 
-std::string CTempFile::CreateBeside(const std::string& target)
+std::string CTempFile::FailureMessage()
 {
-    const std::filesystem::path path(target);
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    return CreateFromTemplate((folder / ("." + path.filename().string() + ".XXXXXX")).string());
+    return FailureMessage(s_nLastErrno);
+}
+
+std::string CTempFile::FailureMessage(int nErrno)
+{
+    std::string strFolder = Directory();
+    if (strFolder.size() > 1)
+        strFolder.pop_back();
+    return FormatWithString(CStringTable::Get(IDS_TEMP_FOLDER_UNUSABLE), strFolder) + "\n" +
+           FormatWithString(CStringTable::Get(IDS_SYSTEM_REASON),
+                            std::error_code(nErrno, std::generic_category()).message());
+}
+
+std::string CTempFile::Create()
+{
+    return CreateFromTemplate(Directory() + "pltvaneXXXXXX");
 }
 
 std::string CTempFile::CreateFromTemplate(const std::string& path)
@@ -48,8 +66,10 @@ std::string CTempFile::CreateFromTemplate(const std::string& path)
     // mkstemp chooses the name and creates the file in one step (O_CREAT | O_EXCL, mode
     // 0600), so no other process can slip a file or a link in between.
     const int fd = ::mkstemp(name.data());
-    if (fd < 0)
+    if (fd < 0) {
+        s_nLastErrno = errno;
         return std::string();
+    }
     ::close(fd);
     return std::string(name.data());
 }

@@ -11,11 +11,13 @@ public:
     static std::string Directory();
     // Creates a new empty unique file and returns its path; empty on failure.
     static std::string Create();
-    // Creates a new empty unique file in the folder of target, named after it
-    // (".name.XXXXXX"), for writing a file completely before renaming it over target;
-    // empty on failure.
-    static std::string CreateBeside(const std::string& target);
+    // Why the last Create of this thread failed: the folder, then the system's reason.
+    static std::string FailureMessage();
+    // The same for a file made there that could not be written, for the reason nErrno.
+    static std::string FailureMessage(int nErrno);
 
 private:
     static std::string CreateFromTemplate(const std::string& path);
+
+    static thread_local int s_nLastErrno;
 };

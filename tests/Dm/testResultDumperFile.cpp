@@ -52,6 +52,13 @@ std::vector<std::string> DirectoryEntries(const fs::path& dir)
     return names;
 }
 
+// The message shown without its second line, the system's reason.
+std::string Headline(const CPlotvaneException& e)
+{
+    const std::string strMessage = e.GetMessage();
+    return strMessage.substr(0, strMessage.find('\n'));
+}
+
 std::vector<CLogicPoint> Ramp(int nRows)
 {
     std::vector<CLogicPoint> rows;
@@ -74,7 +81,7 @@ int ExportUnderFileSizeLimit(const CResults& results, const fs::path& path, rlim
         dumper.Dump();
         return 2;
     } catch (const CPlotvaneException& e) {
-        if (e.GetMessage() != "Cannot write into the file.")
+        if (e.GetMessage() != "Cannot write into the file.\nReason: File too large.")
             return 3;
     }
     if (ReadAll(path) != "precious")
@@ -224,7 +231,7 @@ TEST_F(FileResultDumper, FileThatCannotBeMadeIsRefused)
             CFileResultDumper dumper({&results}, path.string(), '\t');
             ADD_FAILURE() << "no exception";
         } catch (const CPlotvaneException& e) {
-            EXPECT_EQ(e.GetMessage(), strMessage);
+            EXPECT_EQ(Headline(e), strMessage);
         }
     }
     EXPECT_TRUE(fs::is_directory(m_Dir));
@@ -242,7 +249,7 @@ int RefusedWithoutPrivileges(const fs::path& path)
         CFileResultDumper dumper({&results}, path.string(), '\t');
         return 2;
     } catch (const CPlotvaneException& e) {
-        return e.GetMessage() == "Cannot open the file for writting." ? 0 : 3;
+        return e.GetMessage() == "Cannot open the file for writting.\nReason: Permission denied." ? 0 : 3;
     }
 }
 
@@ -346,7 +353,7 @@ TEST_F(FileResultDumper, DeviceTargetIsWrittenInPlace)
         dumper.Dump();
         ADD_FAILURE() << "no exception";
     } catch (const CPlotvaneException& e) {
-        EXPECT_EQ(e.GetMessage(), "Cannot write into the file.");
+        EXPECT_EQ(e.GetMessage(), "Cannot write into the file.\nReason: No space left on device.");
     }
     EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
