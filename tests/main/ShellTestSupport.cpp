@@ -2,11 +2,13 @@
 
 #include <memory>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QSettings>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,4 +62,17 @@ std::string MakeTestPicture(const std::string& strName, int nWidth, int nHeight)
         QDir(QString::fromUtf8(PLOTVANE_TEST_WORK)).filePath(QString::fromStdString(strName));
     image.save(strPath, "BMP");
     return QFile::encodeName(strPath).toStdString();
+}
+
+void AnswerNextBox(QMessageBox::StandardButton button, CSeenBox& seen)
+{
+    QTimer::singleShot(0, [button, &seen] {
+        auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(pBox, nullptr);
+        seen.strTitle = pBox->windowTitle();
+        seen.strText = pBox->text();
+        seen.icon = pBox->icon();
+        seen.buttons = pBox->standardButtons();
+        pBox->button(button)->click();
+    });
 }

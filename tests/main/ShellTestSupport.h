@@ -3,6 +3,7 @@
 #include <ostream>
 #include <string>
 
+#include <QMessageBox>
 #include <QString>
 
 // The per-user settings folder of the test process (QSettings and XDG_CONFIG_HOME point
@@ -14,6 +15,17 @@ QString TestSettingsFile();
 void ClearTestSettings();
 // Writes a small picture into the scratch folder and returns its path.
 std::string MakeTestPicture(const std::string& strName, int nWidth, int nHeight);
+
+// What a message box showed.
+struct CSeenBox {
+    QString strTitle;
+    QString strText;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Answers the next message box with button, noting what it showed in seen.
+void AnswerNextBox(QMessageBox::StandardButton button, CSeenBox& seen);
 
 // Lets GoogleTest print QStrings in its messages.
 inline void PrintTo(const QString& str, std::ostream* pOut)

@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QMenu>
-#include <QSettings>
 #include <gtest/gtest.h>
 
 #include "Dm/PlotvaneDoc.h"
@@ -8,7 +7,6 @@
 #include "main/CommandIds.h"
 #include "main/LanguageResource.h"
 #include "main/MainFrame.h"
-#include "main/PlotvaneApp.h"
 #include "main/QtText.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
@@ -65,27 +63,4 @@ TEST(LanguageResourceTest, EnglishOrAMissingFileLeavesTheBuiltInTexts)
     CPlotvaneDoc doc;
     CMainFrame frame(doc);
     EXPECT_EQ(MenuTitle(frame, 0), QStringLiteral("&File"));
-}
-
-TEST(LanguageResourceTest, StartUpTakesTheLanguageFromTheSettings)
-{
-    ClearTestSettings();
-    {
-        QSettings settings(TestSettingsFile(), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("General/Version"), QStringLiteral("V120"));
-        settings.setValue(QStringLiteral("General/Language"), 1);
-        settings.setValue(QStringLiteral("Prompt/StartingJob"), 2);
-    }
-    {
-        CPlotvaneApp app;
-        app.SetResourceDir(kResourceDir);
-        ASSERT_TRUE(app.InitInstance({QStringLiteral("plotvane")}));
-        ASSERT_NE(app.GetMainFrame(), nullptr);
-        EXPECT_TRUE(app.GetMainFrame()->isMaximized());
-        EXPECT_EQ(MenuTitle(*app.GetMainFrame(), 1), QStringLiteral("&Construction du graphe"));
-        EXPECT_EQ(app.GetMainFrame()->windowTitle(), QStringLiteral("Sans titre - Plotvane"));
-        app.ExitInstance();
-    }
-    EXPECT_EQ(CStringTable::Get(IDS_UNTITLED), "Untitled");
-    ClearTestSettings();
 }

@@ -19,27 +19,6 @@
 
 namespace {
 
-struct CSeenBox {
-    QString strTitle;
-    QString strText;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-};
-
-// Answers the next message box with button, noting what it showed.
-void AnswerNextBox(QMessageBox::StandardButton button, CSeenBox& seen)
-{
-    QTimer::singleShot(0, [button, &seen] {
-        auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(pBox, nullptr);
-        seen.strTitle = pBox->windowTitle();
-        seen.strText = pBox->text();
-        seen.icon = pBox->icon();
-        seen.buttons = pBox->standardButtons();
-        pBox->button(button)->click();
-    });
-}
-
 // Installs a message service for the life of a test.
 class CInstalledService {
 public:
