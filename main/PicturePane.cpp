@@ -1,5 +1,7 @@
 #include "main/PicturePane.h"
 
+#include <algorithm>
+
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>

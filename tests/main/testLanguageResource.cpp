@@ -1,3 +1,6 @@
+#include <set>
+#include <vector>
+
 #include <QAction>
 #include <QMenu>
 #include <gtest/gtest.h>
@@ -10,6 +13,7 @@
 #include "main/QtText.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
+#include "platform/StringTableData.h"
 
 namespace {
 
@@ -63,4 +67,20 @@ TEST(LanguageResourceTest, EnglishOrAMissingFileLeavesTheBuiltInTexts)
     CPlotvaneDoc doc;
     CMainFrame frame(doc);
     EXPECT_EQ(MenuTitle(frame, 0), QStringLiteral("&File"));
+}
+
+TEST(LanguageResourceTest, FrenchTranslatesEveryNumberedString)
+{
+    CLanguageResource language;
+    ASSERT_TRUE(language.Load(CLanguageResource::FileFor("PlvResFr.dll", kResourceDir)));
+    // The same in both languages: the program's name, the axis letters and the pane labels.
+    const std::set<unsigned> same = {IDS_APP_NAME, IDS_INDICATOR_X, IDS_INDICATOR_Y, IDS_AXIS_X, IDS_AXIS_Y};
+    size_t nCount = 0;
+    const CStringTableEntry* pEntries = BuiltInStrings(nCount);
+    std::vector<unsigned> untranslated;
+    for (size_t i = 0; i < nCount; ++i) {
+        if (same.count(pEntries[i].id) == 0 && CStringTable::Get(pEntries[i].id) == pEntries[i].text)
+            untranslated.push_back(pEntries[i].id);
+    }
+    EXPECT_EQ(untranslated, std::vector<unsigned>());
 }
