@@ -66,8 +66,15 @@ std::string MakeTestPicture(const std::string& strName, int nWidth, int nHeight)
 
 void AnswerNextBox(QMessageBox::StandardButton button, CSeenBox& seen)
 {
-    QTimer::singleShot(0, [button, &seen] {
+    // Looks every 10 ms for the box, which may come after other events, for 5 s at most.
+    auto* pTimer = new QTimer(QCoreApplication::instance());
+    auto nTries = std::make_shared<int>(500);
+    QObject::connect(pTimer, &QTimer::timeout, [pTimer, nTries, button, &seen] {
         auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (pBox == nullptr && --*nTries > 0)
+            return;
+        pTimer->stop();
+        pTimer->deleteLater();
         ASSERT_NE(pBox, nullptr);
         seen.strTitle = pBox->windowTitle();
         seen.strText = pBox->text();
@@ -75,4 +82,5 @@ void AnswerNextBox(QMessageBox::StandardButton button, CSeenBox& seen)
         seen.buttons = pBox->standardButtons();
         pBox->button(button)->click();
     });
+    pTimer->start(10);
 }

@@ -91,9 +91,11 @@ TEST_F(PlotvaneAppTest, StartUpTakesTheLanguageFromTheSettings)
         settings.setValue(QStringLiteral("Prompt/StartingJob"), 2);
     }
     {
+        CDialogWatch watch;
         CPlotvaneApp app;
         app.SetResourceDir(kResourceDir);
         ASSERT_TRUE(app.InitInstance({QStringLiteral("plotvane")}));
+        EXPECT_FALSE(watch.m_bSeen);
         ASSERT_NE(app.GetMainFrame(), nullptr);
         EXPECT_TRUE(app.GetMainFrame()->isMaximized());
         EXPECT_EQ(MenuTitle(*app.GetMainFrame(), 1), QStringLiteral("&Construction du graphe"));
@@ -101,4 +103,27 @@ TEST_F(PlotvaneAppTest, StartUpTakesTheLanguageFromTheSettings)
         app.ExitInstance();
     }
     EXPECT_EQ(CStringTable::Get(IDS_UNTITLED), "Untitled");
+}
+
+TEST_F(PlotvaneAppTest, WithoutAPictureTheStartUpPromptOpensTheGraphicDialogOrTellsThereIsNoScanner)
+{
+    {
+        CDialogWatch watch;
+        CPlotvaneApp app;
+        ASSERT_TRUE(app.InitInstance({QStringLiteral("plotvane")}));
+        // The graphic file dialog was open, and closing it leaves the empty window.
+        EXPECT_TRUE(watch.m_bSeen);
+        EXPECT_TRUE(app.GetMainFrame()->isVisible());
+        app.ExitInstance();
+    }
+    {
+        QSettings settings(TestSettingsFile(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Prompt/StartingJob"), 1);
+    }
+    CSeenBox seen;
+    AnswerNextBox(QMessageBox::Ok, seen);
+    CPlotvaneApp app;
+    ASSERT_TRUE(app.InitInstance({QStringLiteral("plotvane")}));
+    EXPECT_EQ(seen.strText, QStringLiteral("Sorry, there is no available scanner."));
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
 }
