@@ -24,6 +24,14 @@ QString MenuTitle(const CMainFrame& frame, int nIndex)
     return frame.GetMenu(nIndex) != nullptr ? frame.GetMenu(nIndex)->title() : QString();
 }
 
+// The first menu's title in a new window.
+QString NewWindowFirstMenu()
+{
+    CPlotvaneDoc doc;
+    CMainFrame frame(doc);
+    return MenuTitle(frame, 0);
+}
+
 }  // namespace
 
 TEST(LanguageResourceTest, FileNameFollowsTheLibraryName)
@@ -52,9 +60,7 @@ TEST(LanguageResourceTest, FrenchReplacesMenusAndNumberedStringsUntilUnloaded)
 
     language.Unload();
     EXPECT_EQ(CStringTable::Get(IDS_UNTITLED), "Untitled");
-    CPlotvaneDoc doc;
-    CMainFrame frame(doc);
-    EXPECT_EQ(MenuTitle(frame, 0), QStringLiteral("&File"));
+    EXPECT_EQ(NewWindowFirstMenu(), QStringLiteral("&File"));
 }
 
 TEST(LanguageResourceTest, EnglishOrAMissingFileLeavesTheBuiltInTexts)
@@ -64,9 +70,7 @@ TEST(LanguageResourceTest, EnglishOrAMissingFileLeavesTheBuiltInTexts)
     EXPECT_FALSE(language.IsLoaded());
     EXPECT_TRUE(language.Load(CLanguageResource::FileFor("PlvResUs.dll", kResourceDir)));
     EXPECT_EQ(CStringTable::Get(IDS_UNTITLED), "Untitled");
-    CPlotvaneDoc doc;
-    CMainFrame frame(doc);
-    EXPECT_EQ(MenuTitle(frame, 0), QStringLiteral("&File"));
+    EXPECT_EQ(NewWindowFirstMenu(), QStringLiteral("&File"));
 }
 
 TEST(LanguageResourceTest, FrenchTranslatesEveryNumberedString)
