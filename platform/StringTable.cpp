@@ -135,6 +135,11 @@ bool CStringTable::LoadLanguageFile(const std::string& path)
     return true;
 }
 
+void CStringTable::Set(unsigned id, const std::string& text)
+{
+    Active()[id] = text;
+}
+
 void CStringTable::ResetToBuiltIn()
 {
     Active() = BuiltIn();

@@ -16,6 +16,8 @@ public:
     // Loads a language file ("id<TAB>text" lines, UTF-8, "\n" escapes); false when unreadable.
     // Lines that are empty, start with '#', or are malformed are skipped.
     static bool LoadLanguageFile(const std::string& path);
+    // Replaces the text of one entry (a language resource of the shell supplies it).
+    static void Set(unsigned id, const std::string& text);
     // Back to the built-in English.
     static void ResetToBuiltIn();
 };

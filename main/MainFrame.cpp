@@ -1,0 +1,384 @@
+#include "main/MainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QWhatsThis>
+
+#include "Dm/BmpManager.h"
+#include "Dm/PlotvaneDoc.h"
+#include "Dm/SettingsManager.h"
+#include "main/AboutDlg.h"
+#include "main/CommandIds.h"
+#include "main/CommandState.h"
+#include "main/FrameStatusBar.h"
+#include "main/PicturePane.h"
+#include "main/QtDocumentUi.h"
+#include "main/QtText.h"
+#include "main/ViewCommands.h"
+#include "platform/MessageService.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
+
+namespace {
+
+// One command of the menus: its number, its text and where it goes.
+struct CCommandEntry {
+    unsigned nId;
+    const char* pszText;
+    QKeyCombination key;  // Qt::Key_unknown for none
+    const char* pszIcon;
+};
+
+// clang-format off
+const CCommandEntry kCommands[] = {
+    {ID_FILE_OPEN_GRAPHIC, QT_TRANSLATE_NOOP("CMainFrame", "&Open Graphic"), Qt::CTRL | Qt::Key_O, "open-graphic"},
+    {ID_SCANNER_SELECT_SOURCE, QT_TRANSLATE_NOOP("CMainFrame", "&Select source..."), {}, nullptr},
+    {ID_SCANNER_IMPORT, QT_TRANSLATE_NOOP("CMainFrame", "&Import..."), {}, nullptr},
+    {ID_FILE_EXPORT, QT_TRANSLATE_NOOP("CMainFrame", "&Data export"), Qt::CTRL | Qt::Key_E, "data-export"},
+    {ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "Open Document..."), {}, nullptr},
+    {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CMainFrame", "Save Document..."), {}, nullptr},
+    {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), {}, nullptr},
+    {ID_NEW_CONTINUOUS_CURVE, QT_TRANSLATE_NOOP("CMainFrame", "&Continuous curve"), {}, "continuous-curve"},
+    {ID_NEW_SPLINE_CURVE, QT_TRANSLATE_NOOP("CMainFrame", "&Spline curve"), {}, "spline-curve"},
+    {ID_NEW_DISCRETE_CURVE, QT_TRANSLATE_NOOP("CMainFrame", "&Discrete curve"), {}, "discrete-curve"},
+    {ID_NEW_DENSITY_CURVE, QT_TRANSLATE_NOOP("CMainFrame", "Den&sitometry curve"), {}, "density-curve"},
+    {ID_CONSTRUCT_COORDSYST, QT_TRANSLATE_NOOP("CMainFrame", "New coordinates &system"), {}, "coordinates-system"},
+    {ID_CONSTRUCT_BOTH, QT_TRANSLATE_NOOP("CMainFrame", "&Both"), {}, "system-and-curve"},
+    {ID_MODIFY_SELECTED, QT_TRANSLATE_NOOP("CMainFrame", "&Modify selected object"), {}, nullptr},
+    {ID_DELETE_SELECTED, QT_TRANSLATE_NOOP("CMainFrame", "&Delete selected object"), {}, nullptr},
+    {ID_VIEW_ZOOM, QT_TRANSLATE_NOOP("CMainFrame", "&Zoom"), {}, nullptr},
+    {ID_OPTIONS, QT_TRANSLATE_NOOP("CMainFrame", "&Options..."), {}, nullptr},
+    {ID_HELP_FINDER, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"), {}, nullptr},
+    {ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "&About Plotvane..."), {}, nullptr},
+    {ID_HELP, QT_TRANSLATE_NOOP("CMainFrame", "Help"), Qt::Key_F1, nullptr},
+    {ID_CONTEXT_HELP, QT_TRANSLATE_NOOP("CMainFrame", "What's This?"), Qt::SHIFT | Qt::Key_F1, nullptr},
+};
+// clang-format on
+
+}  // namespace
+
+CMainFrame::CMainFrame(CPlotvaneDoc& doc, QWidget* pParent)
+    : QMainWindow(pParent), m_Doc(doc), m_pDocumentUi(std::make_unique<CQtDocumentUi>(doc, this))
+{
+    // The icons are compiled into the shell's library, which the linker would otherwise leave
+    // out of the program.
+    Q_INIT_RESOURCE(plotvane);
+    setObjectName(QStringLiteral("MainFrame"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/plotvane.svg")));
+
+    // The picture registers first: it stands for the document's first view.
+    m_pPicturePane = new CPicturePane(m_Doc, this);
+    setCentralWidget(m_pPicturePane);
+
+    m_pStatusBar = new CFrameStatusBar(this);
+    setStatusBar(m_pStatusBar);
+
+    CreateActions();
+    CreateToolBar();
+    CreateMenus();
+
+    m_Doc.SetUi(m_pDocumentUi.get());
+    m_Doc.AddObserver(this);
+    UpdateTitle();
+    UpdateCommandStates();
+}
+
+CMainFrame::~CMainFrame()
+{
+    m_Doc.RemoveObserver(this);
+    if (m_Doc.GetUi() == m_pDocumentUi.get())
+        m_Doc.SetUi(nullptr);
+}
+
+QAction* CMainFrame::AddCommand(unsigned nId, const QString& strText)
+{
+    auto* pAction = new QAction(strText, this);
+    // The string table's prompt of the command: "prompt\ntooltip".
+    if (CStringTable::Has(nId)) {
+        pAction->setStatusTip(CQtText::Field(nId, 0));
+        const QString strTip = CQtText::Field(nId, 1);
+        if (!strTip.isEmpty())
+            pAction->setToolTip(strTip);
+    }
+    m_Actions[nId] = pAction;
+    return pAction;
+}
+
+void CMainFrame::CreateActions()
+{
+    for (const CCommandEntry& entry : kCommands) {
+        QAction* pAction = AddCommand(entry.nId, tr(entry.pszText));
+        if (entry.key.key() != Qt::Key_unknown)
+            pAction->setShortcut(QKeySequence(entry.key));
+        if (entry.pszIcon != nullptr)
+            pAction->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.pszIcon))));
+    }
+    const std::pair<unsigned, void (CMainFrame::*)()> frameCommands[] = {
+        {ID_FILE_OPEN_GRAPHIC, &CMainFrame::OnOpenGraphic},
+        {ID_SCANNER_SELECT_SOURCE, &CMainFrame::OnScannerSelectSource},
+        {ID_SCANNER_IMPORT, &CMainFrame::OnScannerImport},
+        {ID_FILE_EXPORT, &CMainFrame::OnDataExport},
+        {ID_FILE_OPEN, &CMainFrame::OnOpenDocument},
+        {ID_FILE_SAVE_AS, &CMainFrame::OnSaveDocument},
+        {ID_OPTIONS, &CMainFrame::OnOptions},
+        {ID_HELP_FINDER, &CMainFrame::OnHelpFinder},
+        {ID_APP_ABOUT, &CMainFrame::OnAppAbout},
+        {ID_HELP, &CMainFrame::OnHelp},
+        {ID_CONTEXT_HELP, &CMainFrame::OnContextHelp},
+    };
+    for (const auto& command : frameCommands) {
+        connect(m_Actions.at(command.first), &QAction::triggered, this, [this, pSlot = command.second] {
+            (this->*pSlot)();
+            UpdateCommandStates();
+        });
+    }
+    connect(m_Actions.at(ID_APP_EXIT), &QAction::triggered, this, &CMainFrame::close);
+    // The construction, selection and zoom commands are the view's.
+    const std::pair<unsigned, void (CViewCommands::*)()> viewCommands[] = {
+        {ID_NEW_CONTINUOUS_CURVE, &CViewCommands::OnNewContinuousCurve},
+        {ID_NEW_SPLINE_CURVE, &CViewCommands::OnNewSplineCurve},
+        {ID_NEW_DISCRETE_CURVE, &CViewCommands::OnNewDiscreteCurve},
+        {ID_NEW_DENSITY_CURVE, &CViewCommands::OnNewDensityCurve},
+        {ID_CONSTRUCT_COORDSYST, &CViewCommands::OnNewCoordSyst},
+        {ID_CONSTRUCT_BOTH, &CViewCommands::OnNewCoordSystAndCurve},
+        {ID_MODIFY_SELECTED, &CViewCommands::OnModifySelected},
+        {ID_DELETE_SELECTED, &CViewCommands::OnDeleteSelected},
+        {ID_VIEW_ZOOM, &CViewCommands::OnZoom},
+    };
+    for (const auto& command : viewCommands) {
+        connect(m_Actions.at(command.first), &QAction::triggered, this, [this, pOperation = command.second] {
+            if (m_pView != nullptr)
+                (m_pView->*pOperation)();
+            UpdateCommandStates();
+        });
+    }
+    // F1 and Shift+F1 work anywhere in the window without a menu item.
+    addAction(m_Actions.at(ID_HELP));
+    addAction(m_Actions.at(ID_CONTEXT_HELP));
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_pToolBar = new QToolBar(tr("Toolbar"), this);
+    m_pToolBar->setObjectName(QStringLiteral("ToolBar"));
+    m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_pToolBar->setIconSize(QSize(24, 24));
+    const unsigned buttons[] = {ID_FILE_OPEN_GRAPHIC,    ID_FILE_EXPORT,      0,
+                                ID_NEW_CONTINUOUS_CURVE, ID_NEW_SPLINE_CURVE, ID_NEW_DISCRETE_CURVE,
+                                ID_NEW_DENSITY_CURVE,    ID_CONSTRUCT_BOTH,   ID_CONSTRUCT_COORDSYST};
+    for (unsigned nId : buttons) {
+        if (nId == 0)
+            m_pToolBar->addSeparator();
+        else
+            m_pToolBar->addAction(m_Actions.at(nId));
+    }
+    addToolBar(Qt::TopToolBarArea, m_pToolBar);
+
+    QAction* pToggle = m_pToolBar->toggleViewAction();
+    pToggle->setText(tr("&Toolbar"));
+    pToggle->setStatusTip(CQtText::Field(ID_VIEW_TOOLBAR, 0));
+    pToggle->setToolTip(CQtText::Field(ID_VIEW_TOOLBAR, 1));
+    m_Actions[ID_VIEW_TOOLBAR] = pToggle;
+}
+
+void CMainFrame::CreateMenus()
+{
+    QMenu* pFile = menuBar()->addMenu(tr("&File"));
+    pFile->addAction(m_Actions.at(ID_FILE_OPEN_GRAPHIC));
+    QMenu* pScanner = pFile->addMenu(tr("Scanner"));
+    pScanner->addAction(m_Actions.at(ID_SCANNER_SELECT_SOURCE));
+    pScanner->addAction(m_Actions.at(ID_SCANNER_IMPORT));
+    pFile->addAction(m_Actions.at(ID_FILE_EXPORT));
+    pFile->addSeparator();
+    pFile->addAction(m_Actions.at(ID_FILE_OPEN));
+    pFile->addAction(m_Actions.at(ID_FILE_SAVE_AS));
+    pFile->addSeparator();
+    pFile->addAction(m_Actions.at(ID_APP_EXIT));
+
+    QMenu* pConstruction = menuBar()->addMenu(tr("&Graph construction"));
+    QMenu* pNewCurve = pConstruction->addMenu(tr("New &curve"));
+    for (unsigned nId :
+         {ID_NEW_CONTINUOUS_CURVE, ID_NEW_SPLINE_CURVE, ID_NEW_DISCRETE_CURVE, ID_NEW_DENSITY_CURVE})
+        pNewCurve->addAction(m_Actions.at(nId));
+    pConstruction->addAction(m_Actions.at(ID_CONSTRUCT_COORDSYST));
+    pConstruction->addAction(m_Actions.at(ID_CONSTRUCT_BOTH));
+    pConstruction->addSeparator();
+    pConstruction->addAction(m_Actions.at(ID_MODIFY_SELECTED));
+    pConstruction->addSeparator();
+    pConstruction->addAction(m_Actions.at(ID_DELETE_SELECTED));
+
+    QMenu* pView = menuBar()->addMenu(tr("&View"));
+    pView->addAction(m_Actions.at(ID_VIEW_TOOLBAR));
+    pView->addAction(m_Actions.at(ID_VIEW_ZOOM));
+    pView->addAction(m_Actions.at(ID_OPTIONS));
+
+    QMenu* pHelp = menuBar()->addMenu(tr("&Help"));
+    pHelp->addAction(m_Actions.at(ID_HELP_FINDER));
+    pHelp->addSeparator();
+    pHelp->addAction(m_Actions.at(ID_APP_ABOUT));
+
+    for (QMenu* pMenu : {pFile, pScanner, pConstruction, pNewCurve, pView, pHelp})
+        connect(pMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+}
+
+QAction* CMainFrame::GetAction(unsigned nId) const
+{
+    auto it = m_Actions.find(nId);
+    return it != m_Actions.end() ? it->second : nullptr;
+}
+
+QMenu* CMainFrame::GetMenu(int nIndex) const
+{
+    const QList<QAction*> menus = menuBar()->actions();
+    return nIndex >= 0 && nIndex < menus.size() ? menus[nIndex]->menu() : nullptr;
+}
+
+void CMainFrame::SetViewCommands(CViewCommands* pView)
+{
+    m_pView = pView;
+    UpdateCommandStates();
+}
+
+CShellState CMainFrame::GetShellState() const
+{
+    CShellState state;
+    state.m_bViewExists = m_pView != nullptr;
+    state.m_bConstructionActive = m_pView != nullptr && m_pView->IsConstructionActive();
+    return state;
+}
+
+void CMainFrame::UpdateCommandStates()
+{
+    const CShellState state = GetShellState();
+    for (const auto& entry : m_Actions) {
+        if (entry.first != ID_VIEW_TOOLBAR)
+            entry.second->setEnabled(CCommandState::IsEnabled(entry.first, m_Doc, state));
+    }
+}
+
+void CMainFrame::UpdateTitle()
+{
+    const QString strApp = CQtText::String(IDS_APP_NAME);
+    const QString strTitle = CQtText::TitleToQString(m_Doc.GetTitle());
+    setWindowTitle(strTitle.isEmpty() ? strApp : strTitle + QStringLiteral(" - ") + strApp);
+}
+
+void CMainFrame::SetCoordinateTexts(const QString& strX, const QString& strY)
+{
+    m_pStatusBar->SetCoordinateTexts(strX, strY);
+}
+
+void CMainFrame::RunStartupPrompt()
+{
+    if (m_Doc.GetBmpManager()->IsLoaded())
+        return;
+    const CSettingsManager* pSettings = GetSettingsManager();
+    switch (pSettings != nullptr ? pSettings->GetStartingJob() : 0) {
+        case 0:
+            m_Actions.at(ID_FILE_OPEN_GRAPHIC)->trigger();
+            break;
+        case 1:
+            // No scanner can be reached from this window yet.
+            AfxMessageBox(IDS_NO_SCANNER, CMessageService::Icon::Exclamation);
+            break;
+        default:
+            break;
+    }
+}
+
+void CMainFrame::WinHelp(unsigned /*nContext*/)
+{
+    // The help window answers here once the help topics are part of the program.
+}
+
+// ---- document notifications
+
+void CMainFrame::OnReinitialize()
+{
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnDocumentChanged()
+{
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnTitleChanged()
+{
+    UpdateTitle();
+}
+
+void CMainFrame::OnModifiedChanged(bool /*bModified*/)
+{
+    UpdateCommandStates();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* pEvent)
+{
+    if (m_Doc.CanCloseFrame())
+        pEvent->accept();
+    else
+        pEvent->ignore();
+}
+
+// ---- commands
+
+void CMainFrame::OnOpenGraphic()
+{
+    m_Doc.OnOpenGraphic();
+}
+
+void CMainFrame::OnScannerSelectSource()
+{
+    // Scanner acquisition answers here once the window has a scanner manager.
+}
+
+void CMainFrame::OnScannerImport()
+{
+    // Scanner acquisition answers here once the window has a scanner manager.
+}
+
+void CMainFrame::OnDataExport()
+{
+    m_Doc.OnExport();
+}
+
+void CMainFrame::OnOpenDocument()
+{
+    m_pDocumentUi->OpenDocument();
+}
+
+void CMainFrame::OnSaveDocument()
+{
+    m_pDocumentUi->SaveDocumentAs();
+}
+
+void CMainFrame::OnOptions()
+{
+    // The options sheet opens here once its pages are part of the program.
+}
+
+void CMainFrame::OnHelpFinder()
+{
+    WinHelp(0);
+}
+
+void CMainFrame::OnHelp()
+{
+    WinHelp(HID_MAIN_WINDOW);
+}
+
+void CMainFrame::OnContextHelp()
+{
+    QWhatsThis::enterWhatsThisMode();
+}
+
+void CMainFrame::OnAppAbout()
+{
+    CAboutDlg dlg(this);
+    dlg.exec();
+}

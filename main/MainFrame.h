@@ -1,0 +1,91 @@
+#pragma once
+
+#include <map>
+#include <memory>
+
+#include <QMainWindow>
+
+#include "Dm/DocumentObserver.h"
+#include "main/ShellState.h"
+
+class CFrameStatusBar;
+class CPicturePane;
+class CPlotvaneDoc;
+class CQtDocumentUi;
+class CViewCommands;
+class QMenu;
+class QToolBar;
+
+// The main window: the menu of every command, the toolbar, the five-pane status bar, the
+// window title "document - Plotvane", and the document's dialogs (it is their parent).
+// Commands are QActions numbered as the string table's prompts; their enabled state
+// follows CCommandState and is brought up to date whenever the document or the view
+// changes and before a menu opens. Construction, selection and zoom commands go to the
+// view attached with SetViewCommands; file commands go to the document. Closing the
+// window runs the document's save prompt first.
+//
+// Shows one document, which must outlive the frame; owns its widgets through Qt and the
+// document dialogs it installs on the document.
+class CMainFrame : public QMainWindow, public CDocumentObserver {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CPlotvaneDoc& doc, QWidget* pParent = nullptr);
+    ~CMainFrame() override;
+
+    // The command numbered nId (CommandIds.h); null for an unknown number.
+    QAction* GetAction(unsigned nId) const;
+    QMenu* GetMenu(int nIndex) const;
+    QToolBar* GetToolBar() const { return m_pToolBar; }
+    CFrameStatusBar* GetStatusBar() const { return m_pStatusBar; }
+    CQtDocumentUi& GetDocumentUi() { return *m_pDocumentUi; }
+
+    // The view that carries out the construction commands; null for none. Not owned.
+    void SetViewCommands(CViewCommands* pView);
+    CShellState GetShellState() const;
+    // Re-evaluates the enabled state of every command.
+    void UpdateCommandStates();
+
+    // Writes the coordinate panes of the status bar.
+    void SetCoordinateTexts(const QString& strX, const QString& strY);
+    // What the "StartingJob" setting proposes when the program starts without a picture.
+    void RunStartupPrompt();
+    // Opens help at a context number: 0 for the topics, HID_MAIN_WINDOW for the window.
+    virtual void WinHelp(unsigned nContext);
+
+    // ---- CDocumentObserver
+    void OnReinitialize() override;
+    void OnDocumentChanged() override;
+    void OnTitleChanged() override;
+    void OnModifiedChanged(bool bModified) override;
+
+protected:
+    void closeEvent(QCloseEvent* pEvent) override;
+
+private slots:
+    void OnOpenGraphic();
+    void OnScannerSelectSource();
+    void OnScannerImport();
+    void OnDataExport();
+    void OnOpenDocument();
+    void OnSaveDocument();
+    void OnOptions();
+    void OnHelpFinder();
+    void OnHelp();
+    void OnContextHelp();
+    void OnAppAbout();
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void UpdateTitle();
+    QAction* AddCommand(unsigned nId, const QString& strText);
+
+    CPlotvaneDoc& m_Doc;
+    std::unique_ptr<CQtDocumentUi> m_pDocumentUi;
+    CViewCommands* m_pView = nullptr;
+    CPicturePane* m_pPicturePane = nullptr;
+    CFrameStatusBar* m_pStatusBar = nullptr;
+    QToolBar* m_pToolBar = nullptr;
+    std::map<unsigned, QAction*> m_Actions;
+};

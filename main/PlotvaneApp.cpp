@@ -1,0 +1,96 @@
+#include "main/PlotvaneApp.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "Dm/PlotvaneDoc.h"
+#include "Dm/SettingsManager.h"
+#include "main/AboutDlg.h"
+#include "main/MainFrame.h"
+#include "main/QtSettingsBackend.h"
+#include "main/QtText.h"
+#include "platform/MessageService.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
+
+CPlotvaneApp::CPlotvaneApp() = default;
+
+CPlotvaneApp::~CPlotvaneApp()
+{
+    ExitInstance();
+}
+
+QString CPlotvaneApp::VersionLine()
+{
+    return CQtText::String(IDS_APP_NAME) + QLatin1Char(' ') + QLatin1String(CAboutDlg::kVersion);
+}
+
+bool CPlotvaneApp::InitInstance(const QStringList& arguments)
+{
+    // Every per-user setting lives under the maker's and the product's names.
+    m_pSettingsBackend = std::make_unique<CQtSettingsBackend>();
+    CSettingsManager::SetBackend(m_pSettingsBackend.get());
+    LoadLanguage();
+
+    CMessageService::Install(&m_MessageService);
+    m_pDoc = std::make_unique<CPlotvaneDoc>();
+    m_pMainFrame = std::make_unique<CMainFrame>(*m_pDoc);
+    m_MessageService.SetParent(m_pMainFrame.get());
+
+    if (!ProcessCommandLine(arguments))
+        return false;
+
+    m_pMainFrame->showMaximized();
+    QCoreApplication::processEvents();
+    m_pMainFrame->RunStartupPrompt();
+    return true;
+}
+
+void CPlotvaneApp::LoadLanguage()
+{
+    const CSettingsManager* pSettings = GetSettingsManager();
+    if (pSettings == nullptr)
+        return;
+    const QString strDir =
+        m_strResourceDir.isEmpty() ? QCoreApplication::applicationDirPath() : m_strResourceDir;
+    // A missing resource leaves the built-in English, and nobody is told.
+    m_Language.Load(CLanguageResource::FileFor(pSettings->GetResourceLibraryName(), strDir));
+}
+
+bool CPlotvaneApp::ProcessCommandLine(const QStringList& arguments)
+{
+    QString strFile;
+    for (int i = 1; i < arguments.size() && strFile.isEmpty(); ++i) {
+        if (!arguments[i].startsWith(QLatin1Char('-')))
+            strFile = arguments[i];
+    }
+    if (strFile.isEmpty())
+        return m_pDoc->OnNewDocument();
+
+    const std::string strPath = CQtText::PathFromQString(strFile);
+    const QString strDocumentExtension = CQtText::Field(IDS_DOC_TEMPLATE, 4);
+    if (strFile.endsWith(strDocumentExtension, Qt::CaseInsensitive)) {
+        if (m_pDoc->OnOpenDocument(strPath))
+            return true;
+        AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
+        return false;
+    }
+    // The bitmap manager tells the user why a picture cannot be read.
+    return m_pDoc->OpenBitmap(strPath);
+}
+
+int CPlotvaneApp::ExitInstance()
+{
+    m_pMainFrame.reset();
+    m_pDoc.reset();
+    m_MessageService.SetParent(nullptr);
+    if (&CMessageService::Get() == &m_MessageService)
+        CMessageService::Install(nullptr);
+    if (m_pSettingsBackend != nullptr) {
+        ReleaseSettingsManager();
+        CSettingsManager::SetBackend(nullptr);
+        m_pSettingsBackend.reset();
+    }
+    m_Language.Unload();
+    return 0;
+}

@@ -1,0 +1,134 @@
+#include "main/QtDocumentUi.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "Dm/BmpManager.h"
+#include "Dm/PlotvaneDoc.h"
+#include "main/QtText.h"
+#include "platform/MessageService.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
+
+namespace {
+
+// Fields of the document template text.
+constexpr int kFilterNameField = 3;
+constexpr int kExtensionField = 4;
+
+}  // namespace
+
+CQtDocumentUi::CQtDocumentUi(CPlotvaneDoc& doc, QWidget* pParent) : m_Doc(doc), m_pParent(pParent) {}
+
+QString CQtDocumentUi::ToQtFilter(const std::string& strFilter)
+{
+    const QStringList parts = CQtText::ToQString(strFilter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString strLabel = parts[i].trimmed();
+        if (strLabel.isEmpty())
+            continue;
+        QStringList patterns =
+            parts[i + 1].split(QRegularExpression(QStringLiteral("[;\\s]+")), Qt::SkipEmptyParts);
+        for (QString& strPattern : patterns) {
+            if (strPattern == QStringLiteral("*.*"))
+                strPattern = QStringLiteral("*");
+        }
+        // QFileDialog takes the patterns from the label's last parentheses.
+        QString strLabelOnly = strLabel;
+        const int nOpen = strLabelOnly.lastIndexOf(QLatin1Char('('));
+        if (nOpen > 0 && strLabelOnly.endsWith(QLatin1Char(')')))
+            strLabelOnly = strLabelOnly.left(nOpen).trimmed();
+        filters << strLabelOnly + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString CQtDocumentUi::DocumentFilter()
+{
+    const std::string strExtension = CStringTable::GetField(IDS_DOC_TEMPLATE, kExtensionField);
+    return ToQtFilter(CStringTable::GetField(IDS_DOC_TEMPLATE, kFilterNameField) + "|*" + strExtension + "|" +
+                      CStringTable::Get(IDS_FILTER_ALL_FILES));
+}
+
+bool CQtDocumentUi::ChooseGraphicFile(const std::string& strFilter, std::string& strPath)
+{
+    const QString strChosen =
+        QFileDialog::getOpenFileName(m_pParent, QString(), QString(), ToQtFilter(strFilter));
+    if (strChosen.isEmpty())
+        return false;
+    strPath = CQtText::PathFromQString(strChosen);
+    return true;
+}
+
+CDocumentUi::SavePromptResult CQtDocumentUi::AskToSave(const std::string& strQuestion)
+{
+    SavePromptResult result;
+    switch (CMessageService::Get().MessageBox(strQuestion, CMessageService::Icon::Exclamation,
+                                              CMessageService::Buttons::YesNoCancel)) {
+        case CMessageService::Answer::Yes:
+            result.answer = SaveAnswer::Yes;
+            break;
+        case CMessageService::Answer::No:
+            result.answer = SaveAnswer::No;
+            break;
+        default:
+            result.answer = SaveAnswer::Cancel;
+            break;
+    }
+    return result;
+}
+
+bool CQtDocumentUi::DoFileSave()
+{
+    if (m_Doc.GetPathName().empty())
+        return SaveDocumentAs();
+    return SaveTo(CQtText::PathToQString(m_Doc.GetPathName()));
+}
+
+bool CQtDocumentUi::RunExport()
+{
+    return false;
+}
+
+bool CQtDocumentUi::OpenDocument()
+{
+    if (!m_Doc.SaveModified())
+        return false;
+    const QString strChosen = QFileDialog::getOpenFileName(m_pParent, QString(), QString(), DocumentFilter());
+    if (strChosen.isEmpty())
+        return false;
+    if (!m_Doc.OnOpenDocument(CQtText::PathFromQString(strChosen))) {
+        AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
+        return false;
+    }
+    return true;
+}
+
+bool CQtDocumentUi::SaveDocumentAs()
+{
+    const QString strExtension = CQtText::Field(IDS_DOC_TEMPLATE, kExtensionField);
+    // Proposed: the document's own file, else a document named after the picture beside it.
+    QString strProposed = CQtText::PathToQString(m_Doc.GetPathName());
+    if (strProposed.isEmpty() && m_Doc.GetBmpManager()->IsLoaded()) {
+        const QFileInfo picture(CQtText::PathToQString(m_Doc.GetBmpManager()->GetFileName()));
+        strProposed = picture.dir().filePath(picture.completeBaseName() + strExtension);
+    }
+    QString strChosen = QFileDialog::getSaveFileName(m_pParent, QString(), strProposed, DocumentFilter());
+    if (strChosen.isEmpty())
+        return false;
+    if (QFileInfo(strChosen).suffix().isEmpty())
+        strChosen += strExtension;
+    return SaveTo(strChosen);
+}
+
+bool CQtDocumentUi::SaveTo(const QString& strPath)
+{
+    if (m_Doc.OnSaveDocument(CQtText::PathFromQString(strPath)))
+        return true;
+    AfxMessageBox(IDS_CANNOT_WRITE, CMessageService::Icon::Stop);
+    return false;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+// The commands of the main window that the graph view carries out (construction, selection,
+// zoom). The view implements it and attaches itself to the main frame, which forwards each
+// menu and toolbar command to the operation of the same name and asks whether a
+// construction is running before it enables commands.
+class CViewCommands {
+public:
+    virtual ~CViewCommands() = default;
+
+    // A construction dialog is attached to the view.
+    virtual bool IsConstructionActive() const = 0;
+
+    virtual void OnNewContinuousCurve() = 0;
+    virtual void OnNewSplineCurve() = 0;
+    virtual void OnNewDiscreteCurve() = 0;
+    virtual void OnNewDensityCurve() = 0;
+    virtual void OnNewCoordSyst() = 0;
+    virtual void OnNewCoordSystAndCurve() = 0;
+    virtual void OnModifySelected() = 0;
+    virtual void OnDeleteSelected() = 0;
+    virtual void OnZoom() = 0;
+
+protected:
+    CViewCommands() = default;
+    CViewCommands(const CViewCommands&) = default;
+    CViewCommands& operator=(const CViewCommands&) = default;
+};

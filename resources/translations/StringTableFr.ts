@@ -1,0 +1,764 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Plotvane
+
+Plotvane
+Plotvane Files (*.pvd)
+.pvd
+Plotvane.Document
+Plotvane Document</source>
+        <comment>128</comment>
+        <translation>Plotvane
+
+Plotvane
+Fichiers Plotvane (*.pvd)
+.pvd
+Plotvane.Document
+Document Plotvane</translation>
+    </message>
+    <message>
+        <source>Click here to sort the points in the 
+ascending order of X value.</source>
+        <comment>1000</comment>
+        <translation>Cliquez ici pour trier les points 
+par ordre croissant de X.</translation>
+    </message>
+    <message>
+        <source>Delete the selected points of the list.</source>
+        <comment>1002</comment>
+        <translation>Supprime les points sélectionnés de la liste.</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <comment>1004</comment>
+        <translation>Courbe</translation>
+    </message>
+    <message>
+        <source>This button must be pressed to choose the curve genesis points.</source>
+        <comment>1007</comment>
+        <translation>Appuyez sur ce bouton pour choisir les points de départ de la courbe.</translation>
+    </message>
+    <message>
+        <source>When this radio button is checked, the curve is recognized by
+following the top of its line.</source>
+        <comment>1010</comment>
+        <translation>Quand ce bouton est coché, la courbe est reconnue en
+suivant le haut de son trait.</translation>
+    </message>
+    <message>
+        <source>When this radio button is checked, the curve is recognized by
+following the bottom of its line.</source>
+        <comment>1012</comment>
+        <translation>Quand ce bouton est coché, la courbe est reconnue en
+suivant le bas de son trait.</translation>
+    </message>
+    <message>
+        <source>Enter the name of the graph. This name will be used in the 
+output file to identify this curve.</source>
+        <comment>1015</comment>
+        <translation>Entrez le nom du graphe. Ce nom servira dans le 
+fichier de sortie à identifier cette courbe.</translation>
+    </message>
+    <message>
+        <source>Enter the name of the curve. This name will be used in the 
+output file to identify this curve.</source>
+        <comment>1016</comment>
+        <translation>Entrez le nom de la courbe. Ce nom servira dans le 
+fichier de sortie à identifier cette courbe.</translation>
+    </message>
+    <message>
+        <source>The value of the right limit within 
+the graph will be recognized</source>
+        <comment>1019</comment>
+        <translation>La valeur de la limite droite jusqu&apos;à laquelle 
+le graphe sera reconnu</translation>
+    </message>
+    <message>
+        <source>Click on this button then on the curve. The thickness value
+will be calculated from this point.</source>
+        <comment>1022</comment>
+        <translation>Cliquez sur ce bouton puis sur la courbe. L&apos;épaisseur
+sera calculée à partir de ce point.</translation>
+    </message>
+    <message>
+        <source>Enter the value related to the scale point.</source>
+        <comment>1023</comment>
+        <translation>Entrez la valeur du point d&apos;échelle.</translation>
+    </message>
+    <message>
+        <source>In order to define a position of a scale point, you must first
+ click on this button then on the desired location of the axis.</source>
+        <comment>1024</comment>
+        <translation>Pour définir la position d&apos;un point d&apos;échelle, cliquez d&apos;abord
+ sur ce bouton puis à l&apos;endroit voulu de l&apos;axe.</translation>
+    </message>
+    <message>
+        <source>Enter the value related to the scale point.</source>
+        <comment>1025</comment>
+        <translation>Entrez la valeur du point d&apos;échelle.</translation>
+    </message>
+    <message>
+        <source>In order to define a position of a scale point, you must first
+ click on this button then on the desired location of the axis.</source>
+        <comment>1026</comment>
+        <translation>Pour définir la position d&apos;un point d&apos;échelle, cliquez d&apos;abord
+ sur ce bouton puis à l&apos;endroit voulu de l&apos;axe.</translation>
+    </message>
+    <message>
+        <source>Check this radio button if the scale is linear.</source>
+        <comment>1027</comment>
+        <translation>Cochez ce bouton si l&apos;échelle est linéaire.</translation>
+    </message>
+    <message>
+        <source>The value of the left limit within 
+the graph will be recognized</source>
+        <comment>1032</comment>
+        <translation>La valeur de la limite gauche à partir de laquelle 
+le graphe sera reconnu</translation>
+    </message>
+    <message>
+        <source>Click on this button then on the desired location on the 
+bitmap to get the value of the left limit within the curve 
+will be recognized.</source>
+        <comment>1033</comment>
+        <translation>Cliquez sur ce bouton puis à l&apos;endroit voulu de 
+l&apos;image pour obtenir la valeur de la limite gauche de la 
+reconnaissance de la courbe.</translation>
+    </message>
+    <message>
+        <source>Click on this button then on the desired location on the 
+bitmap to get the value of the right limit within the curve 
+will be recognized.</source>
+        <comment>1034</comment>
+        <translation>Cliquez sur ce bouton puis à l&apos;endroit voulu de 
+l&apos;image pour obtenir la valeur de la limite droite de la 
+reconnaissance de la courbe.</translation>
+    </message>
+    <message>
+        <source>Contains the coordinates of
+ the points you have chosen.
+To choose a point of the bitmap, click on it.</source>
+        <comment>1036</comment>
+        <translation>Contient les coordonnées
+ des points choisis.
+Pour choisir un point de l&apos;image, cliquez dessus.</translation>
+    </message>
+    <message>
+        <source>This list contains the coordinates of the points used to 
+generate the curve.</source>
+        <comment>1039</comment>
+        <translation>Cette liste contient les coordonnées des points servant 
+à construire la courbe.</translation>
+    </message>
+    <message>
+        <source>Curve thickness, in pixels. The location of the curve will be
+compensated by the half of this value.</source>
+        <comment>1041</comment>
+        <translation>Épaisseur de la courbe, en pixels. La position de la courbe
+est corrigée de la moitié de cette valeur.</translation>
+    </message>
+    <message>
+        <source>Enter the name of the axis.This name will be used in the
+ output file to identify this axis.
+ You can use for instance the unit of the axis.</source>
+        <comment>1049</comment>
+        <translation>Entrez le nom de l&apos;axe. Ce nom servira dans le
+ fichier de sortie à identifier cet axe.
+ Vous pouvez par exemple y mettre l&apos;unité de l&apos;axe.</translation>
+    </message>
+    <message>
+        <source>Removes the selected genesis point from the list.</source>
+        <comment>1064</comment>
+        <translation>Retire de la liste le point de départ sélectionné.</translation>
+    </message>
+    <message>
+        <source>Click on this button to modify advanced options : threshold color and thickness compensation algorithm.</source>
+        <comment>1076</comment>
+        <translation>Cliquez sur ce bouton pour modifier les options avancées : couleur de seuil et algorithme de compensation d&apos;épaisseur.</translation>
+    </message>
+    <message>
+        <source>Threshold color. Any color which one of the componants is brigther than those of the threshold color is considered as white. That means that this color is not considered as being part of the graph.</source>
+        <comment>1077</comment>
+        <translation>Couleur de seuil. Toute couleur dont l&apos;une des composantes est plus claire que celle de la couleur de seuil est considérée comme du blanc, c&apos;est-à-dire comme ne faisant pas partie du graphe.</translation>
+    </message>
+    <message>
+        <source>Move this slider to chose the red componant of the threshold. Every color which red componant is greater than the threshold one will be considered as being white.</source>
+        <comment>1080</comment>
+        <translation>Déplacez ce curseur pour choisir la composante rouge du seuil. Toute couleur dont la composante rouge dépasse celle du seuil sera considérée comme du blanc.</translation>
+    </message>
+    <message>
+        <source>Move this slider to chose the green componant of the threshold color. Every color which green componant is greater than the threshold color one will be considered as being white.</source>
+        <comment>1081</comment>
+        <translation>Déplacez ce curseur pour choisir la composante verte de la couleur de seuil. Toute couleur dont la composante verte dépasse celle du seuil sera considérée comme du blanc.</translation>
+    </message>
+    <message>
+        <source>Enter the value of the red componant of the threshold. This value must be between 0 and 255.</source>
+        <comment>1083</comment>
+        <translation>Entrez la composante rouge du seuil. Cette valeur doit être comprise entre 0 et 255.</translation>
+    </message>
+    <message>
+        <source>Enter the value of the green componant of the threshold color. This value must be between 0 and 255.</source>
+        <comment>1084</comment>
+        <translation>Entrez la composante verte de la couleur de seuil. Cette valeur doit être comprise entre 0 et 255.</translation>
+    </message>
+    <message>
+        <source>Enter the value of the blue componant of the threshold color. This value must be between 0 and 255.</source>
+        <comment>1085</comment>
+        <translation>Entrez la composante bleue de la couleur de seuil. Cette valeur doit être comprise entre 0 et 255.</translation>
+    </message>
+    <message>
+        <source>Click on this button than on the bitmap in order to choose the threshold color from the bitmap.</source>
+        <comment>1086</comment>
+        <translation>Cliquez sur ce bouton puis sur l&apos;image pour y prendre la couleur de seuil.</translation>
+    </message>
+    <message>
+        <source>Click on this radio button to get a flat  thickness compensation.  The thickness compensation will be constant and independant of the curve derivative.</source>
+        <comment>1087</comment>
+        <translation>Cliquez sur ce bouton pour une compensation d&apos;épaisseur plate. La compensation sera constante et indépendante de la dérivée de la courbe.</translation>
+    </message>
+    <message>
+        <source>Check this radio button to use a smart thickness compensation algorithm. This algorithm takes into account the curve derivative to compensate the curve thickness.</source>
+        <comment>1088</comment>
+        <translation>Cochez ce bouton pour utiliser un algorithme de compensation d&apos;épaisseur intelligent, qui tient compte de la dérivée de la courbe.</translation>
+    </message>
+    <message>
+        <source>The smart thickness compensation algorithm uses the curve derivative to compensate the thickness. This value gives the number of points arround the current point used to calculate this derivative. This value must be between 1 and 32.</source>
+        <comment>1089</comment>
+        <translation>L&apos;algorithme de compensation intelligent utilise la dérivée de la courbe pour compenser l&apos;épaisseur. Cette valeur donne le nombre de points autour du point courant servant au calcul de la dérivée. Elle doit être comprise entre 1 et 32.</translation>
+    </message>
+    <message>
+        <source>In order to define the axis, click on this button then draw a line on the graphic. If the Shift key is pressed, the line is drawn parallel to the window border.</source>
+        <comment>1098</comment>
+        <translation>Pour définir l&apos;axe, cliquez sur ce bouton puis tracez une ligne sur le graphique. Si la touche Maj est enfoncée, la ligne est tracée parallèlement au bord de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Check this radio button if the scale is logarithmic.</source>
+        <comment>1104</comment>
+        <translation>Cochez ce bouton si l&apos;échelle est logarithmique.</translation>
+    </message>
+    <message>
+        <source>Select this radio button in order to identify a dashed curve</source>
+        <comment>1110</comment>
+        <translation>Choisissez ce bouton pour reconnaître une courbe en pointillés</translation>
+    </message>
+    <message>
+        <source>Select this radio button in order to identify a continuous curve</source>
+        <comment>1111</comment>
+        <translation>Choisissez ce bouton pour reconnaître une courbe continue</translation>
+    </message>
+    <message>
+        <source>Shows the max distance between two dashes</source>
+        <comment>1113</comment>
+        <translation>Montre la distance maximale entre deux tirets</translation>
+    </message>
+    <message>
+        <source>Click on this button to modify the max distance between two dashes</source>
+        <comment>1115</comment>
+        <translation>Cliquez sur ce bouton pour modifier la distance maximale entre deux tirets</translation>
+    </message>
+    <message>
+        <source>Open a new bitmap file, prompt for save if necessary.
+Open bitmap </source>
+        <comment>32771</comment>
+        <translation>Ouvre un nouveau fichier image, propose d&apos;enregistrer si nécessaire.
+Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>Export curves data.
+Export data</source>
+        <comment>32772</comment>
+        <translation>Exporte les données des courbes.
+Exporter les données</translation>
+    </message>
+    <message>
+        <source>Construct a new coordinates system on the bitmap
+New coordinates system</source>
+        <comment>32774</comment>
+        <translation>Construit un nouveau repère sur l&apos;image
+Nouveau repère</translation>
+    </message>
+    <message>
+        <source>Construct a new continuous curve on the selected coordinates system
+New continuous curve</source>
+        <comment>32781</comment>
+        <translation>Construit une nouvelle courbe continue sur le repère sélectionné
+Nouvelle courbe continue</translation>
+    </message>
+    <message>
+        <source>Construct a new discrete curve on the selected coordinates system
+New discrete curve</source>
+        <comment>32782</comment>
+        <translation>Construit une nouvelle courbe discrète sur le repère sélectionné
+Nouvelle courbe discrète</translation>
+    </message>
+    <message>
+        <source>Construct a new coordinates system and a new curve
+New coordinates system and curve</source>
+        <comment>32788</comment>
+        <translation>Construit un nouveau repère et une nouvelle courbe
+Nouveau repère et courbe</translation>
+    </message>
+    <message>
+        <source>Select the scanner that will be used.
+Select scanner source</source>
+        <comment>32798</comment>
+        <translation>Choisit le scanner à utiliser.
+Choisir la source du scanner</translation>
+    </message>
+    <message>
+        <source>Launch scanner acquisition.
+Import from scanner.</source>
+        <comment>32799</comment>
+        <translation>Lance l&apos;acquisition par le scanner.
+Importer du scanner.</translation>
+    </message>
+    <message>
+        <source>Construct a new densitometry curve on the selected coordinates system
+New densitometry curve</source>
+        <comment>32800</comment>
+        <translation>Construit une nouvelle courbe de densitométrie sur le repère sélectionné
+Nouvelle courbe de densitométrie</translation>
+    </message>
+    <message>
+        <source>Construct a new spline curve on the selected coordinates system
+New spline curve</source>
+        <comment>32802</comment>
+        <translation>Construit une nouvelle courbe spline sur le repère sélectionné
+Nouvelle courbe spline</translation>
+    </message>
+    <message>
+        <source>Plotvane</source>
+        <comment>57344</comment>
+        <translation>Plotvane</translation>
+    </message>
+    <message>
+        <source>For Help, press F1</source>
+        <comment>57345</comment>
+        <translation>Pour obtenir de l&apos;aide, appuyez sur F1</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <comment>57601</comment>
+        <translation>Ouvre un document existant
+Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save the document
+Save</source>
+        <comment>57604</comment>
+        <translation>Enregistre le document
+Enregistrer</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <comment>57664</comment>
+        <translation>Affiche des informations sur le programme, son numéro de version et le copyright
+À propos de</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <comment>57665</comment>
+        <translation>Quitte l&apos;application ; propose d&apos;enregistrer les documents
+Quitter</translation>
+    </message>
+    <message>
+        <source>List Help topics
+Help Topics</source>
+        <comment>57667</comment>
+        <translation>Liste les rubriques d&apos;aide
+Rubriques d&apos;aide</translation>
+    </message>
+    <message>
+        <source> X=</source>
+        <comment>59143</comment>
+        <translation> X=</translation>
+    </message>
+    <message>
+        <source> Y=</source>
+        <comment>59144</comment>
+        <translation> Y=</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <comment>59392</comment>
+        <translation>Affiche ou masque la barre d&apos;outils
+Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>The two axes can&apos;t be parallel</source>
+        <comment>61204</comment>
+        <translation>Les deux axes ne peuvent pas être parallèles</translation>
+    </message>
+    <message>
+        <source>Failed to Open this file !</source>
+        <comment>61205</comment>
+        <translation>Impossible d&apos;ouvrir ce fichier !</translation>
+    </message>
+    <message>
+        <source>Cannot handle %d colors graphics.</source>
+        <comment>61206</comment>
+        <translation>Impossible de traiter des images en %d couleurs.</translation>
+    </message>
+    <message>
+        <source>Colors must be between 0 and 255</source>
+        <comment>61207</comment>
+        <translation>Les couleurs doivent être comprises entre 0 et 255</translation>
+    </message>
+    <message>
+        <source>Range must be between 1 and 32</source>
+        <comment>61208</comment>
+        <translation>La portée doit être comprise entre 1 et 32</translation>
+    </message>
+    <message>
+        <source>This will lost hand-modifications. Continue ?</source>
+        <comment>61209</comment>
+        <translation>Les modifications faites à la main seront perdues. Continuer ?</translation>
+    </message>
+    <message>
+        <source>Genesis point with coordinate
+X= %f
+Y= %f
+is redundant and will be removed.</source>
+        <comment>61211</comment>
+        <translation>Le point de départ de coordonnées
+X= %f
+Y= %f
+est redondant et sera retiré.</translation>
+    </message>
+    <message>
+        <source>No point selected !</source>
+        <comment>61212</comment>
+        <translation>Aucun point sélectionné !</translation>
+    </message>
+    <message>
+        <source>No curve here !
+Eiteher, you have clicked in the background of the graphic, either the threshold color is not the good one for this curve (see Advanced option in the dialog box).</source>
+        <comment>61213</comment>
+        <translation>Pas de courbe ici !
+Soit vous avez cliqué dans le fond du graphique, soit la couleur de seuil ne convient pas à cette courbe (voir les options avancées de la boîte de dialogue).</translation>
+    </message>
+    <message>
+        <source>Out of limits !</source>
+        <comment>61214</comment>
+        <translation>Hors des limites !</translation>
+    </message>
+    <message>
+        <source>The curve already exists here !</source>
+        <comment>61215</comment>
+        <translation>La courbe existe déjà ici !</translation>
+    </message>
+    <message>
+        <source>Right limit must be greater than left limit</source>
+        <comment>61216</comment>
+        <translation>La limite droite doit être plus grande que la limite gauche</translation>
+    </message>
+    <message>
+        <source>Left limit must be greater than right limit
+when X axe is reversed</source>
+        <comment>61217</comment>
+        <translation>La limite gauche doit être plus grande que la limite droite
+quand l&apos;axe X est inversé</translation>
+    </message>
+    <message>
+        <source>Not enough memory !</source>
+        <comment>61224</comment>
+        <translation>Mémoire insuffisante !</translation>
+    </message>
+    <message>
+        <source>You must first create or select a coordinates system.</source>
+        <comment>61225</comment>
+        <translation>Vous devez d&apos;abord créer ou sélectionner un repère.</translation>
+    </message>
+    <message>
+        <source>This will delete all curves related to this coordinates system.
+Do you realy want to delete it ?</source>
+        <comment>61226</comment>
+        <translation>Toutes les courbes de ce repère seront supprimées.
+Voulez-vous vraiment le supprimer ?</translation>
+    </message>
+    <message>
+        <source>The limits values must be greater than zero because the scale is logarithmic.</source>
+        <comment>61234</comment>
+        <translation>Les valeurs des limites doivent être plus grandes que zéro car l&apos;échelle est logarithmique.</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <comment>61242</comment>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <comment>61243</comment>
+        <translation>Suivant &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <comment>61244</comment>
+        <translation>Terminer</translation>
+    </message>
+    <message>
+        <source>Graphic files</source>
+        <comment>61249</comment>
+        <translation>Fichiers graphiques</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <comment>61250</comment>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>The two scale points must be different !</source>
+        <comment>61252</comment>
+        <translation>Les deux points d&apos;échelle doivent être différents !</translation>
+    </message>
+    <message>
+        <source>Please draw a line on the %s axis of your graphic.</source>
+        <comment>61253</comment>
+        <translation>Veuillez tracer une ligne sur l&apos;axe %s de votre graphique.</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <comment>61254</comment>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <comment>61255</comment>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Please pick a position for scale point %d</source>
+        <comment>61256</comment>
+        <translation>Veuillez choisir une position pour le point d&apos;échelle %d</translation>
+    </message>
+    <message>
+        <source>Enter a value for the scale point %d</source>
+        <comment>61257</comment>
+        <translation>Entrez une valeur pour le point d&apos;échelle %d</translation>
+    </message>
+    <message>
+        <source>Enter a valur for the point %d and pick a position for the point %d</source>
+        <comment>61258</comment>
+        <translation>Entrez une valeur pour le point %d et choisissez une position pour le point %d</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <comment>61259</comment>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Please define a position for the scale point %d</source>
+        <comment>61260</comment>
+        <translation>Veuillez définir une position pour le point d&apos;échelle %d</translation>
+    </message>
+    <message>
+        <source>Pick a position and enter a value for scale point %d</source>
+        <comment>61261</comment>
+        <translation>Choisissez une position et entrez une valeur pour le point d&apos;échelle %d</translation>
+    </message>
+    <message>
+        <source>An other curve has already the same name.
+Do you want to continue?</source>
+        <comment>61264</comment>
+        <translation>Une autre courbe porte déjà ce nom.
+Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <comment>61265</comment>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Sorry, there is no available scanner.</source>
+        <comment>61267</comment>
+        <translation>Désolé, aucun scanner n&apos;est disponible.</translation>
+    </message>
+    <message>
+        <source>Scanned graphic</source>
+        <comment>61271</comment>
+        <translation>Image scannée</translation>
+    </message>
+    <message>
+        <source>Cannot add new spline anchor point here !</source>
+        <comment>61280</comment>
+        <translation>Impossible d&apos;ajouter ici un nouveau point d&apos;ancrage de la spline !</translation>
+    </message>
+    <message>
+        <source>Can&apos;t add an anchor-point. Please use the Add Anchor Point tool on a segment of the spline curve.</source>
+        <comment>61281</comment>
+        <translation>Impossible d&apos;ajouter un point d&apos;ancrage. Utilisez l&apos;outil Ajouter un point d&apos;ancrage sur un segment de la courbe spline.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t remove the anchor-point. Please use the Remove Anchor-Point tool on an anchor point of the spline curve.</source>
+        <comment>61282</comment>
+        <translation>Impossible de retirer le point d&apos;ancrage. Utilisez l&apos;outil Retirer un point d&apos;ancrage sur un point d&apos;ancrage de la courbe spline.</translation>
+    </message>
+    <message>
+        <source>Cannot modify the anchor-point. Please use the Modify Anchor-Point tool on an anchor-point of the spline curve.</source>
+        <comment>61283</comment>
+        <translation>Impossible de modifier le point d&apos;ancrage. Utilisez l&apos;outil Modifier un point d&apos;ancrage sur un point d&apos;ancrage de la courbe spline.</translation>
+    </message>
+    <message>
+        <source>This will erase all the spline curve. Are you sure you want to continue?</source>
+        <comment>61284</comment>
+        <translation>Toute la courbe spline sera effacée. Voulez-vous vraiment continuer ?</translation>
+    </message>
+    <message>
+        <source>Add new anchor points at the end of the curve.
+Click and drag the mouse on the graphic.
+Use Ctrl key to make corners. Use Shift key to smooth them.</source>
+        <comment>61285</comment>
+        <translation>Ajoute des points d&apos;ancrage à la fin de la courbe.
+Cliquez et faites glisser la souris sur le graphique.
+Ctrl fait des angles, Maj les adoucit.</translation>
+    </message>
+    <message>
+        <source>Add new anchor points at the beginning of the curve.
+Click and drag the mouse on the graphic.
+Use Ctrl key to make corners. Use Shift key to smooth them.</source>
+        <comment>61286</comment>
+        <translation>Ajoute des points d&apos;ancrage au début de la courbe.
+Cliquez et faites glisser la souris sur le graphique.
+Ctrl fait des angles, Maj les adoucit.</translation>
+    </message>
+    <message>
+        <source>Add anchor points at the middle of the curve.</source>
+        <comment>61287</comment>
+        <translation>Ajoute des points d&apos;ancrage au milieu de la courbe.</translation>
+    </message>
+    <message>
+        <source>Remove anchor points.
+Click on the point you want to remove.</source>
+        <comment>61288</comment>
+        <translation>Retire des points d&apos;ancrage.
+Cliquez sur le point à retirer.</translation>
+    </message>
+    <message>
+        <source>Modify anchor points.
+Click and the drag the anchor points you want to modify. Use Ctrl key to make corners, use Shift key to smooth them.</source>
+        <comment>61289</comment>
+        <translation>Modifie des points d&apos;ancrage.
+Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des angles, Maj les adoucit.</translation>
+    </message>
+    <message>
+        <source>Graph recognition by Plotvane.</source>
+        <comment>61300</comment>
+        <translation>Graphe reconnu par Plotvane.</translation>
+    </message>
+    <message>
+        <source>Values read from a picture: check them against the original graph.</source>
+        <comment>61301</comment>
+        <translation>Valeurs lues sur une image : comparez-les au graphe d&apos;origine.</translation>
+    </message>
+    <message>
+        <source>Bitmap file :</source>
+        <comment>61302</comment>
+        <translation>Fichier image :</translation>
+    </message>
+    <message>
+        <source>To be continued : Preview is limited to %d lines.</source>
+        <comment>61303</comment>
+        <translation>À suivre : l&apos;aperçu est limité à %d lignes.</translation>
+    </message>
+    <message>
+        <source>Cannot open the file for writting.</source>
+        <comment>61304</comment>
+        <translation>Impossible d&apos;ouvrir le fichier en écriture.</translation>
+    </message>
+    <message>
+        <source>Cannot write into the file.</source>
+        <comment>61305</comment>
+        <translation>Impossible d&apos;écrire dans le fichier.</translation>
+    </message>
+    <message>
+        <source>Error while accessing to the file.</source>
+        <comment>61306</comment>
+        <translation>Erreur d&apos;accès au fichier.</translation>
+    </message>
+    <message>
+        <source>Error when trying to build the preview.</source>
+        <comment>61307</comment>
+        <translation>Erreur lors de la construction de l&apos;aperçu.</translation>
+    </message>
+    <message>
+        <source>Value must be greater than zero
+ in the case of a logarithmic axe.</source>
+        <comment>61308</comment>
+        <translation>La valeur doit être plus grande que zéro
+ pour un axe logarithmique.</translation>
+    </message>
+    <message>
+        <source>The period must be greater than zero !</source>
+        <comment>61309</comment>
+        <translation>La période doit être plus grande que zéro !</translation>
+    </message>
+    <message>
+        <source>Nb of points to export is too high!</source>
+        <comment>61310</comment>
+        <translation>Trop de points à exporter !</translation>
+    </message>
+    <message>
+        <source>This curve will contain %d lines. Continue?</source>
+        <comment>61311</comment>
+        <translation>Cette courbe contiendra %d lignes. Continuer ?</translation>
+    </message>
+    <message>
+        <source>The &quot;other value&quot; field is empty!</source>
+        <comment>61312</comment>
+        <translation>Le champ « autre valeur » est vide !</translation>
+    </message>
+    <message>
+        <source>The value is outside the range !</source>
+        <comment>61313</comment>
+        <translation>La valeur est hors de l&apos;intervalle !</translation>
+    </message>
+    <message>
+        <source>Decade of </source>
+        <comment>61314</comment>
+        <translation>Décade de </translation>
+    </message>
+    <message>
+        <source>Error !</source>
+        <comment>61315</comment>
+        <translation>Erreur !</translation>
+    </message>
+    <message>
+        <source>Excel files (*.xls)|*.xls|</source>
+        <comment>61316</comment>
+        <translation>Fichiers Excel (*.xls)|*.xls|</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)|*.txt|</source>
+        <comment>61317</comment>
+        <translation>Fichiers texte (*.txt)|*.txt|</translation>
+    </message>
+    <message>
+        <source>%s Files (*.%s)|*.%s|</source>
+        <comment>61318</comment>
+        <translation>Fichiers %s (*.%s)|*.%s|</translation>
+    </message>
+    <message>
+        <source>All files (*.*)|*.*||</source>
+        <comment>61319</comment>
+        <translation>Tous les fichiers (*.*)|*.*||</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>61320</comment>
+        <translation>Anglais</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <comment>61321</comment>
+        <translation>Français</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,228 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include "Dm/PlotvaneDoc.h"
+#include "ShellTestSupport.h"
+#include "main/CommandIds.h"
+#include "main/CommandState.h"
+#include "main/FrameStatusBar.h"
+#include "main/MainFrame.h"
+#include "main/ShellState.h"
+#include "main/ViewCommands.h"
+
+namespace {
+
+// A view that records the commands it is given.
+class CRecordingView : public CViewCommands {
+public:
+    bool IsConstructionActive() const override { return m_bConstruction; }
+    void OnNewContinuousCurve() override { m_Calls.push_back(ID_NEW_CONTINUOUS_CURVE); }
+    void OnNewSplineCurve() override { m_Calls.push_back(ID_NEW_SPLINE_CURVE); }
+    void OnNewDiscreteCurve() override { m_Calls.push_back(ID_NEW_DISCRETE_CURVE); }
+    void OnNewDensityCurve() override { m_Calls.push_back(ID_NEW_DENSITY_CURVE); }
+    void OnNewCoordSyst() override { m_Calls.push_back(ID_CONSTRUCT_COORDSYST); }
+    void OnNewCoordSystAndCurve() override { m_Calls.push_back(ID_CONSTRUCT_BOTH); }
+    void OnModifySelected() override { m_Calls.push_back(ID_MODIFY_SELECTED); }
+    void OnDeleteSelected() override { m_Calls.push_back(ID_DELETE_SELECTED); }
+    void OnZoom() override { m_Calls.push_back(ID_VIEW_ZOOM); }
+
+    bool m_bConstruction = false;
+    std::vector<unsigned> m_Calls;
+};
+
+const unsigned kMenuCommands[] = {ID_FILE_OPEN_GRAPHIC, ID_SCANNER_SELECT_SOURCE,
+                                  ID_SCANNER_IMPORT,    ID_FILE_EXPORT,
+                                  ID_FILE_OPEN,         ID_FILE_SAVE_AS,
+                                  ID_APP_EXIT,          ID_NEW_CONTINUOUS_CURVE,
+                                  ID_NEW_SPLINE_CURVE,  ID_NEW_DISCRETE_CURVE,
+                                  ID_NEW_DENSITY_CURVE, ID_CONSTRUCT_COORDSYST,
+                                  ID_CONSTRUCT_BOTH,    ID_MODIFY_SELECTED,
+                                  ID_DELETE_SELECTED,   ID_VIEW_TOOLBAR,
+                                  ID_VIEW_ZOOM,         ID_OPTIONS,
+                                  ID_HELP_FINDER,       ID_APP_ABOUT};
+
+bool Enabled(unsigned nId, const CPlotvaneDoc& doc, const CShellState& state)
+{
+    return CCommandState::IsEnabled(nId, doc, state);
+}
+
+// The items of a menu and its submenus, separators as 0, submenus as their items.
+void CollectItems(const CMainFrame& frame, QMenu* pMenu, std::vector<unsigned>& items)
+{
+    for (QAction* pAction : pMenu->actions()) {
+        if (pAction->isSeparator()) {
+            items.push_back(0);
+        } else if (pAction->menu() != nullptr) {
+            CollectItems(frame, pAction->menu(), items);
+        } else {
+            for (unsigned nId : kMenuCommands) {
+                if (frame.GetAction(nId) == pAction)
+                    items.push_back(nId);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+TEST(CommandStateTest, AnEmptyDocumentOffersOnlyOpeningOptionsAndHelp)
+{
+    CPlotvaneDoc doc;
+    const CShellState idle;
+    EXPECT_TRUE(Enabled(ID_FILE_OPEN_GRAPHIC, doc, idle));
+    EXPECT_TRUE(Enabled(ID_FILE_OPEN, doc, idle));
+    EXPECT_TRUE(Enabled(ID_OPTIONS, doc, idle));
+    EXPECT_TRUE(Enabled(ID_APP_ABOUT, doc, idle));
+    for (unsigned nId :
+         {ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_CONSTRUCT_COORDSYST, ID_CONSTRUCT_BOTH, ID_NEW_CONTINUOUS_CURVE,
+          ID_NEW_SPLINE_CURVE, ID_NEW_DISCRETE_CURVE, ID_NEW_DENSITY_CURVE, ID_MODIFY_SELECTED,
+          ID_DELETE_SELECTED, ID_VIEW_ZOOM, ID_SCANNER_SELECT_SOURCE, ID_SCANNER_IMPORT})
+        EXPECT_FALSE(Enabled(nId, doc, idle)) << nId;
+}
+
+TEST(CommandStateTest, ABitmapEnablesSavingConstructionAndZoomUntilAConstructionRuns)
+{
+    CPlotvaneDoc doc;
+    ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("graph.bmp", 40, 30)));
+    CShellState state;
+    for (unsigned nId : {ID_FILE_SAVE_AS, ID_CONSTRUCT_COORDSYST, ID_CONSTRUCT_BOTH, ID_VIEW_ZOOM})
+        EXPECT_TRUE(Enabled(nId, doc, state)) << nId;
+    // Curves need a coordinate system, export needs a curve.
+    EXPECT_FALSE(Enabled(ID_NEW_CONTINUOUS_CURVE, doc, state));
+    EXPECT_FALSE(Enabled(ID_FILE_EXPORT, doc, state));
+
+    state.m_bConstructionActive = true;
+    for (unsigned nId : {ID_FILE_OPEN_GRAPHIC, ID_FILE_OPEN, ID_FILE_SAVE_AS, ID_CONSTRUCT_COORDSYST,
+                         ID_CONSTRUCT_BOTH, ID_OPTIONS})
+        EXPECT_FALSE(Enabled(nId, doc, state)) << nId;
+    // Zoom stays usable while constructing.
+    EXPECT_TRUE(Enabled(ID_VIEW_ZOOM, doc, state));
+}
+
+TEST(CommandStateTest, ScannerCommandsNeedAViewAndAScannerThatCanAcquire)
+{
+    CPlotvaneDoc doc;
+    CShellState state;
+    state.m_bViewExists = true;
+    state.m_bScannerExists = true;
+    state.m_bScannerCanAcquire = true;
+    EXPECT_TRUE(Enabled(ID_SCANNER_IMPORT, doc, state));
+    EXPECT_TRUE(Enabled(ID_SCANNER_SELECT_SOURCE, doc, state));
+    state.m_bScannerCanAcquire = false;
+    EXPECT_FALSE(Enabled(ID_SCANNER_IMPORT, doc, state));
+    state.m_bScannerCanAcquire = true;
+    state.m_bViewExists = false;
+    EXPECT_FALSE(Enabled(ID_SCANNER_SELECT_SOURCE, doc, state));
+    // A busy scanner holds back opening anything else.
+    state.m_bScannerBusy = true;
+    EXPECT_FALSE(Enabled(ID_FILE_OPEN_GRAPHIC, doc, state));
+}
+
+TEST(MainFrameTest, MenusHoldEveryCommandInOrderWithSeparators)
+{
+    CPlotvaneDoc doc;
+    CMainFrame frame(doc);
+    std::vector<unsigned> items;
+    for (int i = 0; frame.GetMenu(i) != nullptr; ++i)
+        CollectItems(frame, frame.GetMenu(i), items);
+    const std::vector<unsigned> expected = {ID_FILE_OPEN_GRAPHIC,
+                                            ID_SCANNER_SELECT_SOURCE,
+                                            ID_SCANNER_IMPORT,
+                                            ID_FILE_EXPORT,
+                                            0,
+                                            ID_FILE_OPEN,
+                                            ID_FILE_SAVE_AS,
+                                            0,
+                                            ID_APP_EXIT,
+                                            ID_NEW_CONTINUOUS_CURVE,
+                                            ID_NEW_SPLINE_CURVE,
+                                            ID_NEW_DISCRETE_CURVE,
+                                            ID_NEW_DENSITY_CURVE,
+                                            ID_CONSTRUCT_COORDSYST,
+                                            ID_CONSTRUCT_BOTH,
+                                            0,
+                                            ID_MODIFY_SELECTED,
+                                            0,
+                                            ID_DELETE_SELECTED,
+                                            ID_VIEW_TOOLBAR,
+                                            ID_VIEW_ZOOM,
+                                            ID_OPTIONS,
+                                            ID_HELP_FINDER,
+                                            0,
+                                            ID_APP_ABOUT};
+    EXPECT_EQ(items, expected);
+
+    EXPECT_EQ(frame.GetAction(ID_FILE_OPEN_GRAPHIC)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(frame.GetAction(ID_FILE_EXPORT)->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    EXPECT_EQ(frame.GetAction(ID_HELP)->shortcut(), QKeySequence(QStringLiteral("F1")));
+    EXPECT_EQ(frame.GetAction(ID_CONTEXT_HELP)->shortcut(), QKeySequence(QStringLiteral("Shift+F1")));
+    EXPECT_EQ(frame.GetAction(ID_FILE_EXPORT)->statusTip(), QStringLiteral("Export curves data."));
+    EXPECT_EQ(frame.GetAction(ID_FILE_EXPORT)->toolTip(), QStringLiteral("Export data"));
+    EXPECT_TRUE(frame.GetAction(ID_MODIFY_SELECTED)->statusTip().isEmpty());
+
+    const std::vector<unsigned> buttons = {
+        ID_FILE_OPEN_GRAPHIC,    ID_FILE_EXPORT,      0,
+        ID_NEW_CONTINUOUS_CURVE, ID_NEW_SPLINE_CURVE, ID_NEW_DISCRETE_CURVE,
+        ID_NEW_DENSITY_CURVE,    ID_CONSTRUCT_BOTH,   ID_CONSTRUCT_COORDSYST};
+    const QList<QAction*> tools = frame.GetToolBar()->actions();
+    ASSERT_EQ(tools.size(), static_cast<qsizetype>(buttons.size()));
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i] == 0) {
+            EXPECT_TRUE(tools[i]->isSeparator());
+        } else {
+            EXPECT_EQ(tools[i], frame.GetAction(buttons[i])) << i;
+            EXPECT_FALSE(tools[i]->icon().pixmap(QSize(24, 24)).isNull()) << i;
+        }
+    }
+}
+
+TEST(MainFrameTest, CommandsFollowTheDocumentAndTheView)
+{
+    CPlotvaneDoc doc;
+    CMainFrame frame(doc);
+    CRecordingView view;
+    frame.SetViewCommands(&view);
+    EXPECT_FALSE(frame.GetAction(ID_VIEW_ZOOM)->isEnabled());
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Untitled - Plotvane"));
+
+    ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("graph.bmp", 40, 30)));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("graph.bmp - Plotvane"));
+    EXPECT_TRUE(frame.GetAction(ID_VIEW_ZOOM)->isEnabled());
+    EXPECT_TRUE(frame.GetAction(ID_CONSTRUCT_BOTH)->isEnabled());
+
+    frame.GetAction(ID_CONSTRUCT_BOTH)->trigger();
+    frame.GetAction(ID_VIEW_ZOOM)->trigger();
+    // Disabled commands do not reach the view.
+    frame.GetAction(ID_NEW_CONTINUOUS_CURVE)->trigger();
+    EXPECT_EQ(view.m_Calls, (std::vector<unsigned>{ID_CONSTRUCT_BOTH, ID_VIEW_ZOOM}));
+
+    view.m_bConstruction = true;
+    frame.UpdateCommandStates();
+    EXPECT_FALSE(frame.GetAction(ID_FILE_OPEN_GRAPHIC)->isEnabled());
+    EXPECT_FALSE(frame.GetAction(ID_CONSTRUCT_BOTH)->isEnabled());
+    EXPECT_TRUE(frame.GetAction(ID_VIEW_ZOOM)->isEnabled());
+    frame.SetViewCommands(nullptr);
+}
+
+TEST(MainFrameTest, StatusBarHasFivePanesSizedByTheFont)
+{
+    EXPECT_EQ(CFrameStatusBar::CharWidthUnit(0), 5);
+    EXPECT_EQ(CFrameStatusBar::CharWidthUnit(7), 7);
+
+    CPlotvaneDoc doc;
+    CMainFrame frame(doc);
+    CFrameStatusBar* pBar = frame.GetStatusBar();
+    const int w = CFrameStatusBar::CharWidthUnit(QFontMetrics(pBar->font()).averageCharWidth());
+    EXPECT_EQ(pBar->GetPane(0)->text(), QStringLiteral("For Help, press F1"));
+    EXPECT_EQ(pBar->GetPane(1)->text(), QStringLiteral(" X="));
+    EXPECT_EQ(pBar->GetPane(3)->text(), QStringLiteral(" Y="));
+    EXPECT_EQ(pBar->GetPane(1)->width(), 4 * w);
+    EXPECT_EQ(pBar->GetPane(2)->width(), 15 * w);
+    EXPECT_EQ(pBar->GetPane(4)->width(), 15 * w);
+    frame.SetCoordinateTexts(QStringLiteral("1.5"), QStringLiteral("-2"));
+    EXPECT_EQ(pBar->GetPane(2)->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(pBar->GetPane(4)->text(), QStringLiteral("-2"));
+}

@@ -1,0 +1,113 @@
+#include <functional>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "Dm/PlotvaneDoc.h"
+#include "ShellTestSupport.h"
+#include "main/AboutDlg.h"
+#include "main/MainFrame.h"
+#include "main/PlotvaneApp.h"
+#include "main/QtDocumentUi.h"
+#include "main/QtMessageService.h"
+#include "main/QtText.h"
+#include "platform/MessageService.h"
+#include "platform/WaitCursor.h"
+
+namespace {
+
+// Installs a message service for the life of a test.
+class CInstalledService {
+public:
+    CInstalledService() { CMessageService::Install(&m_Service); }
+    ~CInstalledService() { CMessageService::Install(nullptr); }
+    CQtMessageService m_Service;
+};
+
+}  // namespace
+
+TEST(QtMessageServiceTest, BoxesCarryTheProgramsTitleIconButtonsAndTheAnswerGiven)
+{
+    CInstalledService installed;
+    CSeenBox seen;
+    AnswerNextBox(QMessageBox::No, seen);
+    EXPECT_EQ(
+        AfxMessageBox("Delete it?", CMessageService::Icon::Exclamation, CMessageService::Buttons::YesNo),
+        CMessageService::Answer::No);
+    EXPECT_EQ(seen.strTitle, QStringLiteral("Plotvane"));
+    EXPECT_EQ(seen.strText, QStringLiteral("Delete it?"));
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+
+    AnswerNextBox(QMessageBox::Cancel, seen);
+    EXPECT_EQ(installed.m_Service.MessageBox("x", CMessageService::Icon::Stop,
+                                             CMessageService::Buttons::YesNoCancel, "Caption \xE9"),
+              CMessageService::Answer::Cancel);
+    EXPECT_EQ(seen.strTitle, QStringLiteral("Caption \u00E9"));
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+
+    AnswerNextBox(QMessageBox::Ok, seen);
+    EXPECT_EQ(AfxMessageBox("Done", CMessageService::Icon::Information), CMessageService::Answer::Ok);
+    EXPECT_EQ(seen.icon, QMessageBox::Information);
+    EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+}
+
+TEST(QtMessageServiceTest, WaitCursorStaysUpUntilTheOutermostScopeEnds)
+{
+    CInstalledService installed;
+    {
+        CWaitCursor outer;
+        {
+            CWaitCursor inner;
+            ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        }
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    // An end without a beginning does not take down somebody else's cursor.
+    QGuiApplication::setOverrideCursor(QCursor(Qt::CrossCursor));
+    installed.m_Service.EndWaitCursor();
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    QGuiApplication::restoreOverrideCursor();
+}
+
+TEST(QtDocumentUiTest, FiltersBecomeQtFilters)
+{
+    EXPECT_EQ(CQtDocumentUi::ToQtFilter("Graphic files|*.bmp; *.jpg;*.png|All files (*.*)|*.*||"),
+              QStringLiteral("Graphic files (*.bmp *.jpg *.png);;All files (*)"));
+    EXPECT_EQ(CQtDocumentUi::DocumentFilter(), QStringLiteral("Plotvane Files (*.pvd);;All files (*)"));
+    EXPECT_EQ(CQtDocumentUi::ToQtFilter(""), QString());
+}
+
+TEST(MainFrameTest, ClosingAModifiedDocumentAsksFirstAndCancelKeepsTheWindow)
+{
+    CInstalledService installed;
+    CPlotvaneDoc doc;
+    CMainFrame frame(doc);
+    ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("graph.bmp", 40, 30)));
+    frame.show();
+    doc.SetModifiedFlag(true);
+
+    CSeenBox seen;
+    AnswerNextBox(QMessageBox::Cancel, seen);
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(seen.strText.contains(QStringLiteral("graph.bmp")));
+    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+
+    AnswerNextBox(QMessageBox::No, seen);
+    EXPECT_TRUE(frame.close());
+    EXPECT_FALSE(frame.isVisible());
+}
+
+TEST(AboutDlgTest, ShowsTheVersionAndBuildNumber)
+{
+    CAboutDlg dlg;
+    EXPECT_EQ(dlg.GetVersionText(), QStringLiteral("Plotvane Version 1.04.000"));
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("About Plotvane"));
+    EXPECT_EQ(CPlotvaneApp::VersionLine(), QStringLiteral("Plotvane 1.04.000"));
+}
