@@ -76,9 +76,8 @@ uint64_t CountRecords(const uint8_t* data, size_t size)
 
 }  // namespace
 
-void PLEmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLEmfDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
-    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (size < kHeaderSize || uint32_t(ReadLE32(data)) != kHeaderRecord ||
         uint32_t(ReadLE32(data + 40)) != kSignature) {
         Fail(PL_ERRWRONG_SIGNATURE, "This isn't an enhanced metafile.");

@@ -136,9 +136,8 @@ struct WmfApi {
 
 }  // namespace
 
-void PLWmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLWmfDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
-    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (size < 18 || size > 0x7FFFFFFF) {
         Fail(PL_ERRBAD_FORMAT, "This isn't a valid metafile.");
     }

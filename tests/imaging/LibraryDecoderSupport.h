@@ -20,6 +20,7 @@
 
 namespace libtest {
 
+using owntest::GreyInk;
 using owntest::Picture;
 using owntest::Rgb;
 
