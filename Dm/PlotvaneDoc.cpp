@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <new>
 #include <system_error>
 
@@ -15,6 +16,8 @@
 #include "Dm/DocumentObserver.h"
 #include "Dm/DocumentUi.h"
 #include "Dm/ModelClasses.h"
+#include "imaging/MappedFile.h"
+#include "imaging/TextException.h"
 #include "platform/WaitCursor.h"
 #include "platform/Archive.h"
 #include "platform/MessageService.h"
@@ -34,7 +37,6 @@ std::string FileNamePart(const std::string& strPath)
 {
     return std::filesystem::path(strPath).filename().string();
 }
-
 
 }  // namespace
 
@@ -165,26 +167,16 @@ bool CPlotvaneDoc::OnOpenDocument(const std::string& strPath, std::string* pstrE
         return false;
     };
 
-    std::vector<uint8_t> bytes;
-    {
-        std::error_code ec;
-        const uintmax_t size = std::filesystem::file_size(strPath, ec);
-        std::ifstream in(strPath, std::ios::binary);
-        if (ec || !in)
-            return fail("Cannot open the file " + strPath + ".");
-        try {
-            bytes.resize(static_cast<size_t>(size));
-        } catch (const std::exception&) {
-            return fail("The file " + strPath + " is too large.");
-        }
-        if (size > 0)
-            in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
-        if (!in)
-            return fail("Cannot read the file " + strPath + ".");
+    // Only a regular file of a bounded size is read (a document embeds its picture).
+    std::unique_ptr<PLMappedFile> pFile;
+    try {
+        pFile = std::make_unique<PLMappedFile>(strPath);
+    } catch (const PLTextException& e) {
+        return fail(strPath + ": " + e.what());
     }
 
     try {
-        CArchive ar(bytes.data(), bytes.size());
+        CArchive ar(pFile->GetData(), pFile->GetSize());
         Serialize(ar);
     } catch (const std::bad_alloc&) {
         return fail("Not enough memory to read " + strPath + ".");
@@ -259,8 +251,8 @@ bool CPlotvaneDoc::OnSaveDocument(const std::string& strPath, std::string* pstrE
     const fs::file_status old = fs::status(strPath, ec);
     fs::permissions(strTempPath,
                     fs::exists(old) ? old.permissions()
-                                    : fs::perms::owner_read | fs::perms::owner_write |
-                                          fs::perms::group_read | fs::perms::others_read,
+                                    : fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                          fs::perms::others_read,
                     ec);
     std::filesystem::rename(strTempPath, strPath, ec);
     if (ec) {
