@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <memory>
 #include <new>
 #include <system_error>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "Dm/RealColorBmpReader.h"
 #include "imaging/AnyPicDecoder.h"
 #include "imaging/BmpEncoder.h"
+#include "imaging/MappedFile.h"
 #include "imaging/TextException.h"
 #include "platform/Archive.h"
 #include "platform/MessageService.h"
@@ -32,29 +34,6 @@ namespace {
 
 constexpr uint32_t kWhite = 0x00FFFFFF;
 constexpr uint32_t kOutsideWhite = 0xFFFFFFFF;
-
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
-{
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    in.seekg(0, std::ios::end);
-    const std::streamoff length = in.tellg();
-    if (length < 0 || static_cast<uint64_t>(length) > std::numeric_limits<size_t>::max())
-        return false;
-    in.seekg(0, std::ios::beg);
-    try {
-        bytes.resize(static_cast<size_t>(length));
-    } catch (const std::exception&) {
-        return false;
-    }
-    if (length > 0)
-        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(length));
-    return static_cast<bool>(in);
-}
 
 // The picture record: the name, then the copy, which goes to the archive in large blocks: a picture of tens
 // of megabytes is neither held whole in memory a second time nor passed on in small pieces.
@@ -206,17 +185,19 @@ bool CBmpManager::DecodeFromMemory(const std::string& strFileName, const uint8_t
 bool CBmpManager::Load(const std::string& path)
 {
     DropBitmap();
-    // The file is read once: the bitmap and the embedded copy come from the same bytes,
-    // even if the file changes meanwhile.
-    std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes)) {
+    // The file is read once: the bitmap and the embedded copy come from the same bytes.
+    // Only a regular file of a bounded size is read.
+    std::unique_ptr<PLMappedFile> pFile;
+    try {
+        pFile = std::make_unique<PLMappedFile>(path);
+    } catch (const PLTextException&) {
         AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
         return false;
     }
-    if (!DecodeFromMemory(path, bytes.data(), bytes.size()))
+    if (!DecodeFromMemory(path, pFile->GetData(), pFile->GetSize()))
         return false;
     m_strFileName = path;
-    KeepTempCopy(bytes.data(), bytes.size());
+    KeepTempCopy(pFile->GetData(), pFile->GetSize());
     return true;
 }
 

@@ -17,6 +17,8 @@
 #include "Dm/DocumentObserver.h"
 #include "Dm/DocumentUi.h"
 #include "Dm/ModelClasses.h"
+#include "imaging/MappedFile.h"
+#include "imaging/TextException.h"
 #include "platform/WaitCursor.h"
 #include "platform/Archive.h"
 #include "platform/FileReplacer.h"
@@ -164,26 +166,16 @@ bool CPlotvaneDoc::OnOpenDocument(const std::string& strPath, std::string* pstrE
         return false;
     };
 
-    std::vector<uint8_t> bytes;
-    {
-        std::error_code ec;
-        const uintmax_t size = std::filesystem::file_size(strPath, ec);
-        std::ifstream in(strPath, std::ios::binary);
-        if (ec || !in)
-            return fail("Cannot open the file " + strPath + ".");
-        try {
-            bytes.resize(static_cast<size_t>(size));
-        } catch (const std::exception&) {
-            return fail("The file " + strPath + " is too large.");
-        }
-        if (size > 0)
-            in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
-        if (!in)
-            return fail("Cannot read the file " + strPath + ".");
+    // Only a regular file of a bounded size is read (a document embeds its picture).
+    std::unique_ptr<PLMappedFile> pFile;
+    try {
+        pFile = std::make_unique<PLMappedFile>(strPath);
+    } catch (const PLTextException& e) {
+        return fail(strPath + ": " + e.what());
     }
 
     try {
-        CArchive ar(bytes.data(), bytes.size());
+        CArchive ar(pFile->GetData(), pFile->GetSize());
         Serialize(ar);
     } catch (const std::bad_alloc&) {
         return fail("Not enough memory to read " + strPath + ".");

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "cli/CliError.h"
+#include "imaging/MappedFile.h"
+#include "imaging/TextException.h"
 
 namespace {
 
@@ -121,24 +123,15 @@ CJob::CJob(const std::string& strPath) : m_strDisplayName(strPath)
 
 std::unique_ptr<CJob> CJob::Load(const std::string& strPath)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(strPath, ec))
-        throw CCliError(kExitUnreadable, strPath + ": cannot read the job: it is a directory");
-    std::ifstream in(strPath, std::ios::binary);
-    if (!in)
-        throw CCliError(kExitUnreadable,
-                        strPath + ": cannot read the job: " + std::generic_category().message(errno));
     std::string strText;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        strText.append(buffer, static_cast<size_t>(in.gcount()));
-        if (strText.size() > kMaxFileSize) {
-            throw CCliError(kExitUnreadable, strPath + ": the job file is too large (more than " +
-                                                 std::to_string(kMaxFileSize >> 20) + " MB)");
-        }
+    try {
+        const PLMappedFile file(strPath, kMaxFileSize);
+        strText.assign(reinterpret_cast<const char*>(file.GetData()), file.GetSize());
+    } catch (const PLTextException& e) {
+        const std::string strReason =
+            e.GetCode() == PL_ERRFILE_NOT_FOUND ? std::generic_category().message(errno) : e.what();
+        throw CCliError(kExitUnreadable, strPath + ": cannot read the job: " + strReason);
     }
-    if (in.bad())
-        throw CCliError(kExitUnreadable, strPath + ": cannot read the job");
     return Parse(strText, strPath);
 }
 

@@ -22,6 +22,7 @@
 #include "cli/StderrMessageService.h"
 #include "imaging/AnyPicDecoder.h"
 #include "imaging/Bmp.h"
+#include "imaging/MappedFile.h"
 #include "imaging/TextException.h"
 #include "platform/StringIds.h"
 
@@ -66,15 +67,13 @@ void CJobRunner::OpenImage(CPlotvaneDoc& doc)
 {
     const CJobValue image = m_Job.Root().Get("image");
     const std::string strPath = GetImagePath();
-    std::error_code ec;
-    if (std::filesystem::is_directory(strPath, ec))
-        throw CCliError(kExitUnreadable, image.Where() + ": cannot read " + strPath + ": it is a directory");
-    {
-        std::ifstream probe(strPath, std::ios::binary);
-        if (!probe) {
-            throw CCliError(kExitUnreadable, image.Where() + ": cannot read " + strPath + ": " +
-                                                 std::generic_category().message(errno));
-        }
+    // The picture passes the input files' gate here for a message that says why.
+    try {
+        const PLMappedFile probe(strPath);
+    } catch (const PLTextException& e) {
+        const std::string strReason =
+            e.GetCode() == PL_ERRFILE_NOT_FOUND ? std::generic_category().message(errno) : e.what();
+        throw CCliError(kExitUnreadable, image.Where() + ": cannot read " + strPath + ": " + strReason);
     }
     if (!doc.OpenBitmap(strPath)) {
         std::string strReason = m_Messages.TakeLastText();

@@ -71,6 +71,21 @@ bool IsPict(const Header& h)
                               h.Matches({0x00, 0x11, 0x01}, 522) || h.Matches({0x11, 0x01, 0x01, 0x00}, 522));
 }
 
+// The last extension of the file's own name, upper-cased: "WMF" for "C:\Graphs\a.b.wmf",
+// "" for "proj.wmf-exports/graph" (document files written on Windows keep backslashes).
+std::string UpperExtension(const std::string& path)
+{
+    const size_t nameStart = path.find_last_of("/\\");
+    const size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart)) {
+        return std::string();
+    }
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return extension;
+}
+
 std::unique_ptr<PLPicDecoder> MakeDecoder(PLAnyPicDecoder::Format format)
 {
     using Format = PLAnyPicDecoder::Format;
@@ -113,13 +128,11 @@ std::unique_ptr<PLPicDecoder> MakeDecoder(PLAnyPicDecoder::Format format)
 
 PLAnyPicDecoder::Format PLAnyPicDecoder::Detect(const std::string& fileName, const uint8_t* data, size_t size)
 {
-    std::string upper(fileName);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    if (upper.find(".WMF") != std::string::npos) {
+    const std::string extension = UpperExtension(fileName);
+    if (extension == "WMF") {
         return Format::WMF;
     }
-    if (upper.find(".EMF") != std::string::npos) {
+    if (extension == "EMF") {
         return Format::EMF;
     }
     if (!data) {
@@ -216,10 +229,5 @@ void PLAnyPicDecoder::MakeBmpFromMemory(const std::string& fileName, const uint8
     if (!decoder) {
         throw PLTextException(PL_ERRFORMAT_UNKNOWN, "Unknown file type.");
     }
-    try {
-        decoder->Decode(data, size, bmp);
-    } catch (...) {
-        bmp.Clear();
-        throw;
-    }
+    decoder->Decode(data, size, bmp);
 }

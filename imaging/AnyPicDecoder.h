@@ -8,11 +8,26 @@
 class PLBmp;
 
 // Detects the format of an image file and decodes it with the matching decoder.
-// Metafiles are recognised by their name (".WMF", ".EMF"), everything else by content.
+// Metafiles are recognised by the extension of the file's name (".wmf", ".emf", any case),
+// everything else by content.
 class PLAnyPicDecoder {
 public:
     enum class Format {
-        Unknown, WMF, EMF, BMP, TGA, TIFF, GIF, PICT, JPEG, PNG, EPSTIFF, PCX, PGM, PPM, PSD
+        Unknown,
+        WMF,
+        EMF,
+        BMP,
+        TGA,
+        TIFF,
+        GIF,
+        PICT,
+        JPEG,
+        PNG,
+        EPSTIFF,
+        PCX,
+        PGM,
+        PPM,
+        PSD
     };
 
     // Detection by the rules in their order; Unknown when nothing matches.

@@ -1,6 +1,8 @@
 #include "imaging/Bmp.h"
 
+#include <algorithm>
 #include <new>
+#include <utility>
 
 #include "imaging/TextException.h"
 
@@ -76,6 +78,52 @@ void PLBmp::SetGrayPalette()
         const auto level = static_cast<uint8_t>(i * 255 / (entries - 1));
         SetPaletteEntry(i, level, level, level);
     }
+}
+
+bool PLBmp::IsBlackAndWhite() const
+{
+    if (m_nBpp != 1) {
+        return false;
+    }
+    const auto colour = [this](int index) {
+        const uint8_t* entry = m_Palette.data() + static_cast<size_t>(index) * 4;
+        return uint32_t(entry[0]) | uint32_t(entry[1]) << 8 | uint32_t(entry[2]) << 16;
+    };
+    const uint32_t first = colour(0);
+    const uint32_t second = colour(1);
+    return (first == 0 && second == 0xFFFFFF) || (first == 0xFFFFFF && second == 0);
+}
+
+void PLBmp::ExpandTo8Bits()
+{
+    if (m_nBpp != 1) {
+        return;
+    }
+    PLBmp wide;
+    wide.Create(m_nWidth, m_nHeight, 8);
+    std::copy(m_Palette.begin(), m_Palette.end(), wide.m_Palette.begin());
+    for (int32_t y = 0; y < m_nHeight; ++y) {
+        const uint8_t* in = GetRow(y);
+        uint8_t* out = wide.GetRow(y);
+        for (int32_t x = 0; x < m_nWidth; ++x) {
+            out[x] = (in[x >> 3] >> (7 - (x & 7))) & 1u;
+        }
+    }
+    wide.SetResolution(m_nDpiX, m_nDpiY);
+    Swap(wide);
+}
+
+void PLBmp::Swap(PLBmp& other) noexcept
+{
+    std::swap(m_nWidth, other.m_nWidth);
+    std::swap(m_nHeight, other.m_nHeight);
+    std::swap(m_nBpp, other.m_nBpp);
+    std::swap(m_nStride, other.m_nStride);
+    std::swap(m_nDpiX, other.m_nDpiX);
+    std::swap(m_nDpiY, other.m_nDpiY);
+    std::swap(m_Bits, other.m_Bits);
+    m_Rows.swap(other.m_Rows);
+    m_Palette.swap(other.m_Palette);
 }
 
 CPixelBufferView PLBmp::View() const

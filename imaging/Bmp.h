@@ -44,10 +44,21 @@ public:
     void SetPaletteEntry(int index, uint8_t red, uint8_t green, uint8_t blue);
     void SetGrayPalette();
 
+    // A 1-bit bitmap whose two palette entries are black and white, in either order.
+    bool IsBlackAndWhite() const;
+    // Turns a 1-bit bitmap into an 8-bit one of the same pixels: index bytes, the two
+    // palette entries kept, the resolution too. Raises PLTextException (PL_ERRNO_MEMORY)
+    // when the larger bitmap cannot be had; the bitmap is then unchanged.
+    void ExpandTo8Bits();
+
     // Resolution in dots per inch (0 when unknown).
     int GetResolutionX() const { return m_nDpiX; }
     int GetResolutionY() const { return m_nDpiY; }
-    void SetResolution(int dpiX, int dpiY) { m_nDpiX = dpiX; m_nDpiY = dpiY; }
+    void SetResolution(int dpiX, int dpiY)
+    {
+        m_nDpiX = dpiX;
+        m_nDpiY = dpiY;
+    }
 
     CPixelBufferView View() const;
 
@@ -55,6 +66,8 @@ public:
     static constexpr uint64_t kMaxPixels = uint64_t(1) << 30;
 
 private:
+    void Swap(PLBmp& other) noexcept;
+
     int32_t m_nWidth = 0;
     int32_t m_nHeight = 0;
     int m_nBpp = 0;

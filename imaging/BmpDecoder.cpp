@@ -317,18 +317,7 @@ void DecodeRle(PLDataSource& src, const Header& h, PLBmp& bmp)
 
 }  // namespace
 
-void PLBmpDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
-{
-    // A failed decode leaves no half-made picture behind.
-    try {
-        DecodeUnchecked(data, size, bmp);
-    } catch (...) {
-        bmp.Clear();
-        throw;
-    }
-}
-
-void PLBmpDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLBmpDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
     PLDataSource src(data, size, kName);
     if (size < 2) {

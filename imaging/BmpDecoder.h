@@ -9,10 +9,6 @@
 // 8 bits with the file's palette (4- and 8-bit files) or 32 bits (true colour).
 // OS/2 icons and pointers ("IC", "CI", "CP") are refused.
 class PLBmpDecoder : public PLPicDecoder {
-public:
-    PLBmpDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
-
 private:
-    void DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp);
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

@@ -7,7 +7,6 @@
 // white. The bitmap's size is the header's picture frame at 96 dots per inch (its bounds
 // in device pixels when the frame is empty), within PLMetafileCanvas's bounds.
 class PLEmfDecoder : public PLPicDecoder {
-public:
-    PLEmfDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
+private:
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

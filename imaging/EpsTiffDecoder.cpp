@@ -26,9 +26,8 @@ bool PLEpsTiffDecoder::HasTiffPreview(const uint8_t* data, size_t size)
     return magic && ReadLE32(data + kPreviewOffsetAt) != 0 && ReadLE32(data + kPreviewLengthAt) != 0;
 }
 
-void PLEpsTiffDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLEpsTiffDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
-    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (!HasTiffPreview(data, size)) {
         throw PLTextException(PL_ERRWRONG_SIGNATURE, "EPS decoder: No TIFF preview in the file.");
     }

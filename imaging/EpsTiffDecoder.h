@@ -8,10 +8,10 @@
 // rendered. The preview is decoded by PLTiffDecoder, so the bitmap is what it produces.
 class PLEpsTiffDecoder : public PLPicDecoder {
 public:
-    PLEpsTiffDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
-
     // The header test of the any-format decoder: the magic number and non-zero offset and
     // length of the preview (only the first 28 bytes are looked at).
     static bool HasTiffPreview(const uint8_t* data, size_t size);
+
+private:
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

@@ -183,9 +183,8 @@ void Render(GifFileType* gif, const Placement& place, PLBmp& bmp)
 
 }  // namespace
 
-void PLGifDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLGifDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
-    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (size < 6 || std::memcmp(data, "GIF8", 4) != 0) {
         throw PLTextException(PL_ERRWRONG_SIGNATURE, "GIF decoder: Not a GIF file.");
     }
@@ -196,12 +195,7 @@ void PLGifDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
         FailLibrary(error);
     }
     GifCloser closer{gif};
-    try {
-        SkipToFirstImage(gif);
-        const Placement place = PlaceImage(gif, size);
-        Render(gif, place, bmp);
-    } catch (...) {
-        bmp.Clear();
-        throw;
-    }
+    SkipToFirstImage(gif);
+    const Placement place = PlaceImage(gif, size);
+    Render(gif, place, bmp);
 }

@@ -7,7 +7,6 @@
 // with the background colour around the image, and has the image's colour map (or the
 // global one): 1 bit for maps of one or two colours, else 8 bits.
 class PLGifDecoder : public PLPicDecoder {
-public:
-    PLGifDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
+private:
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

@@ -178,9 +178,8 @@ bool ReadJpeg(JpegState& state, const uint8_t* data, size_t size, PLBmp& bmp)
 
 }  // namespace
 
-void PLJpegDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLJpegDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
-    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (size < 3 || data[0] != 0xFF || data[1] != 0xD8) {
         throw PLTextException(PL_ERRWRONG_SIGNATURE, "JPEG decoder: Not a JPEG file.");
     }
@@ -197,15 +196,7 @@ void PLJpegDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
         ~Destroyer() { jpeg_destroy_decompress(cinfo); }
     } destroyer{&state.cinfo};
 
-    bool ok = false;
-    try {
-        ok = ReadJpeg(state, data, size, bmp);
-    } catch (...) {
-        bmp.Clear();
-        throw;
-    }
-    if (!ok) {
-        bmp.Clear();
+    if (!ReadJpeg(state, data, size, bmp)) {
         throw PLTextException(PL_ERRBAD_FORMAT, std::string("JPEG decoder: ") + state.error.message);
     }
 }

@@ -8,7 +8,6 @@
 // decoded straight into the bitmap with libjpeg's default integer IDCT and fancy
 // upsampling, as djpeg does. A file that ends before its last row is an error.
 class PLJpegDecoder : public PLPicDecoder {
-public:
-    PLJpegDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
+private:
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

@@ -9,6 +9,9 @@
 #include <new>
 
 #include "imaging/TextException.h"
+#include "platform/NumberFormat.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 namespace {
 
@@ -24,21 +27,27 @@ struct FdCloser {
 
 }  // namespace
 
-PLMappedFile::PLMappedFile(const std::string& path)
+PLMappedFile::PLMappedFile(const std::string& path, uint64_t maxSize)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         FailOpen();
     }
     FdCloser closer{fd};
     struct stat info;
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0) {
         FailOpen();
     }
-    if (S_ISREG(info.st_mode) && info.st_size > 0) {
-        if (static_cast<uint64_t>(info.st_size) > SIZE_MAX) {
-            FailOpen();
-        }
+    if (!S_ISREG(info.st_mode)) {
+        throw PLTextException(PL_ERRFORMAT_NOT_SUPPORTED, CStringTable::Get(IDS_NOT_REGULAR_FILE));
+    }
+    if (info.st_size < 0 || static_cast<uint64_t>(info.st_size) > maxSize ||
+        static_cast<uint64_t>(info.st_size) > SIZE_MAX) {
+        throw PLTextException(PL_ERRNO_MEMORY, FormatWithInt(CStringTable::Get(IDS_FILE_TOO_LARGE),
+                                                             static_cast<long long>(maxSize >> 20)));
+    }
+    const auto expected = static_cast<size_t>(info.st_size);
+    if (expected > 0) {
         const auto size = static_cast<size_t>(info.st_size);
         void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
         if (mapped != MAP_FAILED) {
@@ -49,8 +58,9 @@ PLMappedFile::PLMappedFile(const std::string& path)
             return;
         }
     }
-    // Pipes, devices and file systems without mapping.
-    ReadWhole(fd);
+    // File systems without mapping. A file that grew meanwhile is read no further than it
+    // was checked.
+    ReadWhole(fd, expected);
 }
 
 PLMappedFile::~PLMappedFile()
@@ -60,15 +70,12 @@ PLMappedFile::~PLMappedFile()
     }
 }
 
-void PLMappedFile::ReadWhole(int fd)
+void PLMappedFile::ReadWhole(int fd, size_t expected)
 {
     try {
         size_t used = 0;
-        m_Buffer.resize(64 * 1024);
-        for (;;) {
-            if (used == m_Buffer.size()) {
-                m_Buffer.resize(m_Buffer.size() * 2);
-            }
+        m_Buffer.resize(expected);
+        while (used < expected) {
             const ssize_t n = ::read(fd, m_Buffer.data() + used, m_Buffer.size() - used);
             if (n < 0) {
                 if (errno == EINTR) {

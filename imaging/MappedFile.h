@@ -5,14 +5,22 @@
 #include <string>
 #include <vector>
 
-// The bytes of a file, read-only, for decoding: mapped into memory where the system
-// allows it, so that a large picture file is not copied; otherwise read whole into a
-// buffer. The bytes stay valid while the object lives. Not copyable.
+// The bytes of a file the program was given (a picture, a document, a job), read-only:
+// mapped into memory where the system allows it, so that a large file is not copied;
+// otherwise read whole into a buffer. The bytes stay valid while the object lives.
+// The one gate of input files: only a regular file no larger than the bound is read. The
+// file is opened without waiting (a FIFO without a writer) and checked before a byte of it
+// is read, so that a device, a FIFO or a folder is refused rather than read until memory
+// runs out. Not copyable.
 class PLMappedFile {
 public:
-    // Raises PLTextException (PL_ERRFILE_NOT_FOUND, "Failed to open given file") when the
-    // file cannot be opened or read.
-    explicit PLMappedFile(const std::string& path);
+    // The bound of pictures and documents (a document embeds its picture).
+    static constexpr uint64_t kMaxSize = uint64_t(2) << 30;  // 2 GiB
+
+    // Raises PLTextException: PL_ERRFILE_NOT_FOUND ("Failed to open given file") when the
+    // file cannot be opened or read, PL_ERRFORMAT_NOT_SUPPORTED ("This is not a regular
+    // file.") and PL_ERRNO_MEMORY ("The file is larger than %d MB.", the bound in MB).
+    explicit PLMappedFile(const std::string& path, uint64_t maxSize = kMaxSize);
     ~PLMappedFile();
     PLMappedFile(const PLMappedFile&) = delete;
     PLMappedFile& operator=(const PLMappedFile&) = delete;
@@ -21,7 +29,7 @@ public:
     size_t GetSize() const { return m_nSize; }
 
 private:
-    void ReadWhole(int fd);
+    void ReadWhole(int fd, size_t expected);
 
     const uint8_t* m_pMapped = nullptr;
     size_t m_nSize = 0;

@@ -54,18 +54,7 @@ private:
 
 }  // namespace
 
-void PLPcxDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
-{
-    // A failed decode leaves no half-made picture behind.
-    try {
-        DecodeUnchecked(data, size, bmp);
-    } catch (...) {
-        bmp.Clear();
-        throw;
-    }
-}
-
-void PLPcxDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLPcxDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
     PLDataSource src(data, size, kName);
     src.Require(kHeaderSize);

@@ -8,10 +8,6 @@
 // (true colour, the fourth plane dropped). Produces 1 bit for one plane of 1 bit, 8 bits
 // with a palette for the other indexed kinds and 32 bits for true colour.
 class PLPcxDecoder : public PLPicDecoder {
-public:
-    PLPcxDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
-
 private:
-    void DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp);
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

@@ -7,18 +7,7 @@
 #include "imaging/PnmReader.h"
 #include "imaging/TextException.h"
 
-void PLPgmDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
-{
-    // A failed decode leaves no half-made picture behind.
-    try {
-        DecodeUnchecked(data, size, bmp);
-    } catch (...) {
-        bmp.Clear();
-        throw;
-    }
-}
-
-void PLPgmDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLPgmDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
     if (size < 2 || data[0] != 'P' || (data[1] != '2' && data[1] != '5')) {
         throw PLTextException(PL_ERRWRONG_SIGNATURE, "PGM decoder: Is not the correct identifier P5 or P2.");

@@ -5,10 +5,6 @@
 // Decoder of netpbm greymaps, raw ("P5") and plain ("P2"), with a maximum value up to
 // 65535; levels are scaled to 0..255. Produces 8 bits with a grey palette.
 class PLPgmDecoder : public PLPicDecoder {
-public:
-    PLPgmDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
-
 private:
-    void DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp);
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

@@ -5,12 +5,22 @@
 
 class PLBmp;
 
-// One image format's decoder. Decodes a whole file held in memory into bmp at the
-// format's native depth (1, 8 or 32 bits per pixel). The data is untrusted: every
-// size is checked against the data and against overflow before allocating.
-// Raises PLTextException on any failure.
+// One image format's decoder: the steps every format shares, around the format's own work.
+// Decode runs DecodeFormat on a whole file held in memory and then
+//  - on any failure leaves bmp empty (not half made, not the previous picture) and passes
+//    the PLTextException on;
+//  - keeps a 1-bit result only when its two colours are black and white: the 1-bit reader
+//    counts only black as ink, so a picture of two other colours (a grey line on white, red
+//    on yellow) gets 8 bits with the same two palette entries, where every colour can be ink.
+// The data is untrusted: every size is checked against the data and against overflow before
+// allocating.
 class PLPicDecoder {
 public:
     virtual ~PLPicDecoder() = default;
-    virtual void Decode(const uint8_t* data, size_t size, PLBmp& bmp) = 0;
+    void Decode(const uint8_t* data, size_t size, PLBmp& bmp);
+
+protected:
+    // Fills bmp at the format's native depth (1, 8 or 32 bits per pixel); raises
+    // PLTextException on any failure.
+    virtual void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) = 0;
 };

@@ -127,18 +127,7 @@ void PLPictDecoder::SkipOpcode(PLDataSource& src, uint16_t op) const
     }
 }
 
-void PLPictDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
-{
-    // A failed decode leaves no half-made picture behind.
-    try {
-        DecodeUnchecked(data, size, bmp);
-    } catch (...) {
-        bmp.Clear();
-        throw;
-    }
-}
-
-void PLPictDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLPictDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
     size_t start = 0;
     const int version = data ? FindVersion(data, size, start) : 0;

@@ -19,12 +19,8 @@ class PLPictPixmap;
 // same two colours, 8 bits when every image is indexed with the same colour table,
 // 32 bits otherwise; parts no image covers stay white (index 0 when indexed).
 class PLPictDecoder : public PLPicDecoder {
-public:
-    PLPictDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
-
 private:
-    void DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp);
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
     void SkipOpcode(PLDataSource& src, uint16_t opcode) const;
     void DrawPixmap(const PLPictPixmap& pixmap, PLBmp& bmp);
     void PromoteToTrueColor(PLBmp& bmp);

@@ -157,9 +157,8 @@ struct PngStructs {
 
 }  // namespace
 
-void PLPngDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLPngDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
-    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (size < 8 || png_sig_cmp(data, 0, 8) != 0) {
         throw PLTextException(PL_ERRWRONG_SIGNATURE, "PNG decoder: Not a PNG file.");
     }
@@ -173,15 +172,7 @@ void PLPngDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
     if (!structs.info) {
         throw PLTextException(PL_ERRNO_MEMORY, "PNG decoder: Out of memory.");
     }
-    bool ok = false;
-    try {
-        ok = ReadPng(structs.png, structs.info, input, bmp);
-    } catch (...) {
-        bmp.Clear();
-        throw;
-    }
-    if (!ok) {
-        bmp.Clear();
+    if (!ReadPng(structs.png, structs.info, input, bmp)) {
         throw PLTextException(PL_ERRBAD_FORMAT, std::string("PNG decoder: ") + input.message);
     }
 }

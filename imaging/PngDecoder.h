@@ -8,7 +8,6 @@
 // (colour files). 16-bit samples keep their high byte; alpha and tRNS are ignored, gamma is
 // not applied. Rows are decoded straight into the bitmap.
 class PLPngDecoder : public PLPicDecoder {
-public:
-    PLPngDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
+private:
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

@@ -5,18 +5,7 @@
 #include "imaging/PnmReader.h"
 #include "imaging/TextException.h"
 
-void PLPpmDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
-{
-    // A failed decode leaves no half-made picture behind.
-    try {
-        DecodeUnchecked(data, size, bmp);
-    } catch (...) {
-        bmp.Clear();
-        throw;
-    }
-}
-
-void PLPpmDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLPpmDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
     if (size < 2 || data[0] != 'P' || (data[1] != '3' && data[1] != '6')) {
         throw PLTextException(PL_ERRWRONG_SIGNATURE, "PPM decoder: Is not the correct identifier P3 or P6.");

@@ -5,10 +5,6 @@
 // Decoder of netpbm pixmaps, raw ("P6") and plain ("P3"), with a maximum value up to
 // 65535; components are scaled to 0..255. Produces 32 bits.
 class PLPpmDecoder : public PLPicDecoder {
-public:
-    PLPpmDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
-
 private:
-    void DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp);
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

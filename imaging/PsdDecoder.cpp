@@ -45,18 +45,7 @@ void ReadResolution(const uint8_t* data, size_t size, PLBmp& bmp)
 
 }  // namespace
 
-void PLPsdDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
-{
-    // A failed decode leaves no half-made picture behind.
-    try {
-        DecodeUnchecked(data, size, bmp);
-    } catch (...) {
-        bmp.Clear();
-        throw;
-    }
-}
-
-void PLPsdDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLPsdDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
     PLDataSource src(data, size, kName);
     src.Require(26);

@@ -8,10 +8,6 @@
 // samples are scaled to 8 bits. The resolution comes from the ResolutionInfo resource
 // when there is one.
 class PLPsdDecoder : public PLPicDecoder {
-public:
-    PLPsdDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
-
 private:
-    void DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp);
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

@@ -34,18 +34,7 @@ void ToBgr(const uint8_t* p, int bytes, uint8_t* out)
 
 }  // namespace
 
-void PLTgaDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
-{
-    // A failed decode leaves no half-made picture behind.
-    try {
-        DecodeUnchecked(data, size, bmp);
-    } catch (...) {
-        bmp.Clear();
-        throw;
-    }
-}
-
-void PLTgaDecoder::DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLTgaDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
     PLDataSource src(data, size, kName);
     const uint8_t idLength = src.ReadByte();

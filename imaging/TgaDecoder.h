@@ -8,10 +8,6 @@
 // Produces 8 bits with a palette (colour-mapped: the colour map placed at its first-entry
 // index; grey: a grey ramp) or 32 bits (true colour, alpha dropped).
 class PLTgaDecoder : public PLPicDecoder {
-public:
-    PLTgaDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
-
 private:
-    void DecodeUnchecked(const uint8_t* data, size_t size, PLBmp& bmp);
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

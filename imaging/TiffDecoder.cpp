@@ -580,9 +580,8 @@ Image ReadImageFields(TIFF* tif, const TiffInput& input)
 
 }  // namespace
 
-void PLTiffDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLTiffDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
-    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (size < 8 || !((data[0] == 'I' && data[1] == 'I') || (data[0] == 'M' && data[1] == 'M'))) {
         throw PLTextException(PL_ERRWRONG_SIGNATURE, "TIFF decoder: Not a TIFF file.");
     }
@@ -602,29 +601,24 @@ void PLTiffDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
         FailLibrary(input, "Cannot open the file.");
     }
     TIFF* tif = closer.tif;
-    try {
-        const Image image = ReadImageFields(tif, input);
-        CheckDataSize(tif, image, size);
-        if (image.output == Output::LibraryRgba) {
-            ReadThroughLibrary(tif, image, input, bmp);
-        } else {
-            const int bpp = image.output == Output::Bilevel ? 1 : image.output == Output::Index8 ? 8 : 32;
-            bmp.Create(static_cast<int32_t>(image.width), static_cast<int32_t>(image.height), bpp);
-            if (bpp <= 8) {
-                SetPalette(tif, image, bmp);
-            }
-            ReadRows(tif, image, input, bmp);
+    const Image image = ReadImageFields(tif, input);
+    CheckDataSize(tif, image, size);
+    if (image.output == Output::LibraryRgba) {
+        ReadThroughLibrary(tif, image, input, bmp);
+    } else {
+        const int bpp = image.output == Output::Bilevel ? 1 : image.output == Output::Index8 ? 8 : 32;
+        bmp.Create(static_cast<int32_t>(image.width), static_cast<int32_t>(image.height), bpp);
+        if (bpp <= 8) {
+            SetPalette(tif, image, bmp);
         }
-        ApplyOrientation(image.orientation, bmp);
-        float resX = 0;
-        float resY = 0;
-        uint16_t unit = RESUNIT_INCH;
-        TIFFGetFieldDefaulted(tif, TIFFTAG_RESOLUTIONUNIT, &unit);
-        if (TIFFGetField(tif, TIFFTAG_XRESOLUTION, &resX) && TIFFGetField(tif, TIFFTAG_YRESOLUTION, &resY)) {
-            bmp.SetResolution(ResolutionToDpi(resX, unit), ResolutionToDpi(resY, unit));
-        }
-    } catch (...) {
-        bmp.Clear();
-        throw;
+        ReadRows(tif, image, input, bmp);
+    }
+    ApplyOrientation(image.orientation, bmp);
+    float resX = 0;
+    float resY = 0;
+    uint16_t unit = RESUNIT_INCH;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_RESOLUTIONUNIT, &unit);
+    if (TIFFGetField(tif, TIFFTAG_XRESOLUTION, &resX) && TIFFGetField(tif, TIFFTAG_YRESOLUTION, &resY)) {
+        bmp.SetResolution(ResolutionToDpi(resX, unit), ResolutionToDpi(resY, unit));
     }
 }

@@ -11,7 +11,6 @@
 // ignored. The rows are read a strip or tile row at a time, so memory stays close to the
 // bitmap's own size. Orientations that flip rows or columns are honoured.
 class PLTiffDecoder : public PLPicDecoder {
-public:
-    PLTiffDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
+private:
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

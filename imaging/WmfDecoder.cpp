@@ -14,6 +14,8 @@
 #include "imaging/PngDecoder.h"
 #include "imaging/Bmp.h"
 #include "imaging/TextException.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 namespace {
 
@@ -57,10 +59,15 @@ bool HasPlaceableHeader(const uint8_t* data, size_t size)
 
 // libwmf believes the header's largest record size (it allocates a buffer that large) and
 // the sizes of the records. Walking the records first refuses a file whose records pass
-// its end or outgrow the announced largest one. Returns the number of records.
+// its end or outgrow the announced largest one. Returns the drawing steps: the records and
+// the points of the polygons and lines they draw (each costs time over the canvas).
 uint64_t CheckRecords(const uint8_t* data, size_t size)
 {
+    const unsigned kPolygon = 0x0324;
+    const unsigned kPolyline = 0x0325;
+    const unsigned kPolyPolygon = 0x0538;
     uint64_t records = 0;
+    uint64_t vertices = 0;
     size_t pos = HasPlaceableHeader(data, size) ? 22 : 0;
     if (size - pos < 18 || data[pos + 2] != 9 || data[pos + 3] != 0) {
         Fail(PL_ERRBAD_FORMAT, "This isn't a valid metafile.");
@@ -80,7 +87,13 @@ uint64_t CheckRecords(const uint8_t* data, size_t size)
             Fail(PL_ERRBAD_FORMAT, "Damaged metafile record.");
         }
         if (function == 0) {
-            return records;  // end of the metafile
+            if (vertices > PLMetafileCanvas::kMaxVertices) {
+                throw PLTextException(PL_ERRFORMAT_NOT_SUPPORTED, CStringTable::Get(IDS_DRAWING_TOO_COMPLEX));
+            }
+            return records + vertices;  // end of the metafile
+        }
+        if (function == kPolygon || function == kPolyline || function == kPolyPolygon) {
+            vertices += (words - 3) / 2;  // at most one point in every two parameter words
         }
         pos += static_cast<size_t>(words * 2);
         ++records;
@@ -136,9 +149,8 @@ struct WmfApi {
 
 }  // namespace
 
-void PLWmfDecoder::Decode(const uint8_t* data, size_t size, PLBmp& bmp)
+void PLWmfDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
-    bmp.Clear();  // a failure leaves no picture, not the previous one
     if (size < 18 || size > 0x7FFFFFFF) {
         Fail(PL_ERRBAD_FORMAT, "This isn't a valid metafile.");
     }

@@ -10,7 +10,6 @@
 // files without the header), at 96 dots per inch within PLMetafileCanvas's bounds.
 // libwmf needs its standard fonts (URW base 35) installed.
 class PLWmfDecoder : public PLPicDecoder {
-public:
-    PLWmfDecoder() = default;
-    void Decode(const uint8_t* data, size_t size, PLBmp& bmp) override;
+private:
+    void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;
 };

@@ -86,6 +86,11 @@ enum : unsigned {
     IDS_LANGUAGE_ENGLISH = 61320,          // "English"
     IDS_LANGUAGE_FRENCH = 61321,           // "French"
 
+    // Refusals of input files, before or while they are read.
+    IDS_NOT_REGULAR_FILE = 61340,     // "This is not a regular file."
+    IDS_FILE_TOO_LARGE = 61341,       // "The file is larger than %d MB."
+    IDS_PICTURE_TOO_LARGE = 61342,    // "The picture is too large."
+    IDS_DRAWING_TOO_COMPLEX = 61343,  // "The drawing has too many lines and points."
     // Writing files: the file named, then the system's reason.
     IDS_CANNOT_WRITE_FILE = 61350,     // "Cannot write the file %s."
     IDS_SYSTEM_REASON = 61351,         // "Reason: %s."

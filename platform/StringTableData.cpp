@@ -201,6 +201,10 @@ const CStringTableEntry kStrings[] = {
     {61319, "All files (*.*)|*.*||"},
     {61320, "English"},
     {61321, "French"},
+    {61340, "This is not a regular file."},
+    {61341, "The file is larger than %d MB."},
+    {61342, "The picture is too large."},
+    {61343, "The drawing has too many lines and points."},
 
     {61350, "Cannot write the file %s."},
     {61351, "Reason: %s."},

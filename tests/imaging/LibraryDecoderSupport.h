@@ -21,6 +21,7 @@
 
 namespace libtest {
 
+using owntest::GreyInk;
 using owntest::Picture;
 using owntest::Rgb;
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -201,6 +202,53 @@ TEST(EmfDecoder, BoundsAHugeFrame)
     Decode(decoder, emf, bmp);
     EXPECT_EQ(bmp.GetWidth(), 4096);
     EXPECT_GE(bmp.GetHeight(), 1);
+}
+
+// A star of `points` points around the centre of a 400 x 400 frame, each line crossing
+// the picture: one polygon record (EMR_POLYGON16) before the end record.
+std::vector<uint8_t> MakeEmfStar(int points)
+{
+    std::vector<uint8_t> emf = MakeEmf(400, 400, 0, 0, 1, 1, 0);
+    emf.resize(emf.size() - 20);  // without its end record
+    Bytes star;
+    star.U32(86);
+    star.U32(static_cast<uint32_t>(28 + 4 * points));
+    for (const int v : {0, 0, 400, 400, points}) {
+        star.U32(static_cast<uint32_t>(v));
+    }
+    for (int i = 0; i < points; ++i) {
+        const double angle = 2 * 3.14159265358979 * double((i * (points / 2 - 1)) % points) / points;
+        star.U16(static_cast<uint16_t>(200 + 190 * std::cos(angle)));
+        star.U16(static_cast<uint16_t>(200 + 190 * std::sin(angle)));
+    }
+    for (const uint32_t v : {14u, 20u, 0u, 16u, 20u}) {
+        star.U32(v);
+    }
+    emf.insert(emf.end(), star.Data().begin(), star.Data().end());
+    Bytes size;
+    size.U32(static_cast<uint32_t>(emf.size()));
+    std::copy(size.Data().begin(), size.Data().end(), emf.begin() + 48);
+    return emf;
+}
+
+// Drawing a figure that crosses itself costs time for every crossing: a star of a few
+// hundred points is drawn, one of 64,000 points (minutes of drawing) is refused.
+TEST(EmfDecoder, RefusesFiguresWithTooManyCrossings)
+{
+    PLEmfDecoder decoder;
+    PLBmp bmp;
+    Decode(decoder, MakeEmfStar(300), bmp);
+    EXPECT_EQ(bmp.GetWidth(), 400);
+    EXPECT_EQ(owntest::PixelOf(bmp, 5, 5), (Rgb{255, 255, 255}));
+    for (const int points : {4000, 64000}) {
+        try {
+            Decode(decoder, MakeEmfStar(points), bmp);
+            ADD_FAILURE() << points << " points drawn";
+        } catch (const PLTextException& e) {
+            EXPECT_STREQ(e.what(), "The drawing has too many lines and points.");
+        }
+        EXPECT_TRUE(bmp.IsEmpty());
+    }
 }
 
 }  // namespace

@@ -172,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "pnmtotiff -indexbits=4 $S > $O.in.tif && tiffcp -c lzw $O.in.tif $O",
                                "Bits/Sample: 4", 8, Geometry::AsDrawn, -1},
                       TiffCase{"tiff_palette1", "pnmtotiff", RedBlue, false, 255,
-                               "pnmtotiff -indexbits=1 $S > $O", "palette", 1, Geometry::AsDrawn, -1}),
+                               "pnmtotiff -indexbits=1 $S > $O", "palette", 8, Geometry::AsDrawn, -1}),
     [](const ::testing::TestParamInfo<TiffCase>& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,45 @@
+// Input files pass one gate: only a regular file no larger than the bound is read, and the
+// check comes before any byte is read (a FIFO without a writer must not make us wait).
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <string>
+
+#include "imaging/MappedFile.h"
+#include "imaging/TextException.h"
+#include "tests/imaging/OwnDecoderSupport.h"
+
+namespace {
+
+std::string RefusalOf(const std::string& path, uint64_t maxSize = PLMappedFile::kMaxSize)
+{
+    try {
+        const PLMappedFile file(path, maxSize);
+    } catch (const PLTextException& e) {
+        return e.what();
+    }
+    return "";
+}
+
+}  // namespace
+
+TEST(MappedFile, ReadsOnlyRegularFilesWithinTheBound)
+{
+    const std::string fifo = owntest::WorkPath("input.fifo");
+    std::remove(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {std::string("/dev/zero"), fifo, std::string(PlotvaneTestWorkDir())}) {
+        EXPECT_EQ(RefusalOf(path), "This is not a regular file.") << path;
+    }
+    EXPECT_EQ(RefusalOf(owntest::WorkPath("missing.png")), "Failed to open given file");
+
+    const std::string file = owntest::WorkPath("ten.bin");
+    std::ofstream(file, std::ios::binary) << "0123456789";
+    EXPECT_EQ(RefusalOf(file, (uint64_t(10) << 20) - 1), "");
+    EXPECT_EQ(RefusalOf(file, 9), "The file is larger than 0 MB.");
+    const PLMappedFile whole(file, 10);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(whole.GetData()), whole.GetSize()), "0123456789");
+    EXPECT_EQ(PLMappedFile::kMaxSize, uint64_t(2) << 30);
+}
