@@ -171,23 +171,23 @@ bool CPlotvaneDoc::OnOpenDocument(const std::string& strPath, std::string* pstrE
         const uintmax_t size = std::filesystem::file_size(strPath, ec);
         std::ifstream in(strPath, std::ios::binary);
         if (ec || !in)
-            return fail("Cannot open the file " + strPath + ".");
+            return fail(CStringTable::Get(IDS_FAILED_TO_OPEN));
         try {
             bytes.resize(static_cast<size_t>(size));
         } catch (const std::exception&) {
-            return fail("The file " + strPath + " is too large.");
+            return fail(CStringTable::Get(IDS_NOT_ENOUGH_MEMORY));
         }
         if (size > 0)
             in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
         if (!in)
-            return fail("Cannot read the file " + strPath + ".");
+            return fail(CStringTable::Get(IDS_ERROR_ACCESSING_FILE));
     }
 
     try {
         CArchive ar(bytes.data(), bytes.size());
         Serialize(ar);
     } catch (const std::bad_alloc&) {
-        return fail("Not enough memory to read " + strPath + ".");
+        return fail(CStringTable::Get(IDS_NOT_ENOUGH_MEMORY));
     } catch (const std::exception& e) {
         return fail(e.what());
     }
@@ -224,7 +224,7 @@ bool CPlotvaneDoc::OnSaveDocument(const std::string& strPath, std::string* pstrE
     const std::string strTempPath = CTempFile::CreateBeside(strPath);
     if (strTempPath.empty()) {
         restore();
-        return fail("Cannot write the file " + strPath + ".");
+        return fail(CStringTable::Get(IDS_CANNOT_WRITE));
     }
     auto discard = [&strTempPath, &restore]() {
         std::error_code ec;
@@ -235,7 +235,7 @@ bool CPlotvaneDoc::OnSaveDocument(const std::string& strPath, std::string* pstrE
         std::ofstream file(strTempPath, std::ios::binary | std::ios::trunc);
         if (!file) {
             restore();
-            return fail("Cannot write the file " + strPath + ".");
+            return fail(CStringTable::Get(IDS_CANNOT_WRITE));
         }
         try {
             CArchive ar(file);
@@ -244,12 +244,12 @@ bool CPlotvaneDoc::OnSaveDocument(const std::string& strPath, std::string* pstrE
             const bool bWriteFailed = !file;
             file.close();
             discard();
-            return fail(bWriteFailed ? "Cannot write the file " + strPath + "." : std::string(e.what()));
+            return fail(bWriteFailed ? CStringTable::Get(IDS_CANNOT_WRITE) : std::string(e.what()));
         }
         file.close();
         if (!file) {
             discard();
-            return fail("Cannot write the file " + strPath + ".");
+            return fail(CStringTable::Get(IDS_CANNOT_WRITE));
         }
     }
     std::error_code ec;
@@ -266,7 +266,7 @@ bool CPlotvaneDoc::OnSaveDocument(const std::string& strPath, std::string* pstrE
     if (ec) {
         std::filesystem::remove(strTempPath, ec);
         restore();
-        return fail("Cannot write the file " + strPath + ".");
+        return fail(CStringTable::Get(IDS_CANNOT_WRITE));
     }
     SetPathName(strPath);
     SetModifiedFlag(false);
