@@ -171,14 +171,14 @@ bool CPlotvaneDoc::OnOpenDocument(const std::string& strPath, std::string* pstrE
     try {
         pFile = std::make_unique<PLMappedFile>(strPath);
     } catch (const PLTextException& e) {
-        return fail(strPath + ": " + e.what());
+        return fail(e.what());
     }
 
     try {
         CArchive ar(pFile->GetData(), pFile->GetSize());
         Serialize(ar);
     } catch (const std::bad_alloc&) {
-        return fail("Not enough memory to read " + strPath + ".");
+        return fail(CStringTable::Get(IDS_NOT_ENOUGH_MEMORY));
     } catch (const std::exception& e) {
         return fail(e.what());
     }

@@ -15,7 +15,9 @@
 #include "Dm/Limit.h"
 #include "Dm/SettingsManager.h"
 #include "Dm/SmartThicknessCorrector.h"
+#include "cli/CliText.h"
 #include "cli/JobValue.h"
+#include "cli/JobWorkBudget.h"
 #include "cli/StderrMessageService.h"
 #include "platform/MessageService.h"
 #include "platform/NumberFormat.h"
@@ -118,7 +120,10 @@ void CContinuousCurveBuilder::ApplyRecognitionSettings(CContinuousCurve& curve, 
 
 void CContinuousCurveBuilder::AddGenesisPoints(CContinuousCurve& curve, const CJobValue& item)
 {
-    for (const CJobValue& genesis : item.Get("genesis").Elements(1)) {
+    const CJobValue genesisList = item.Get("genesis");
+    const std::vector<CJobValue> points = genesisList.Elements(1);
+    m_Budget.SpendGenesis(genesisList, points.size());
+    for (const CJobValue& genesis : points) {
         // Points off the picture are the model's to refuse: "No curve here !".
         const CPoint p = genesis.AsPoint();
         if (curve.AddGenesisPoint(p) != CContinuousCurve::GenesisOutcome::Added)
@@ -161,9 +166,10 @@ void CContinuousCurveBuilder::ApplyEdits(CContinuousCurve& curve, const CJobValu
         const CJobValue strokeValue = edit.Get("stroke");
         const std::vector<CPoint> stroke = strokeValue.AsPoints(1);
         nStrokePoints += stroke.size();
+        m_Budget.SpendStroke(strokeValue, stroke.size(), pBmpManager->GetWidth());
         if (nStrokePoints > kMaxStrokePoints)
-            strokeValue.Refuse("too many stroke points for one curve (at most " +
-                               std::to_string(kMaxStrokePoints) + ")");
+            strokeValue.Refuse(
+                CCliText::Format(IDS_CLI_TOO_MANY_STROKE_POINTS, {std::to_string(kMaxStrokePoints)}));
 
         // The tools of the hand-modification dialog; the view clamps every mouse position to
         // the picture.
@@ -187,7 +193,7 @@ void CContinuousCurveBuilder::ApplyEdits(CContinuousCurve& curve, const CJobValu
     }
     // The dialog's "Finish" stays disabled while the curve has no point.
     if (curve.GetPointCount() == 0)
-        edits.Refuse("no point of the curve is left after the edits");
+        edits.Refuse(CCliText::Get(IDS_CLI_NO_POINT_LEFT));
 }
 
 void CContinuousCurveBuilder::ApplyResults(CContinuousCurve& curve, const CJobValue& item)
@@ -196,7 +202,7 @@ void CContinuousCurveBuilder::ApplyResults(CContinuousCurve& curve, const CJobVa
     const std::optional<CJobValue> period = item.Find("period");
     const std::optional<CJobValue> frequency = item.Find("frequency");
     if (period && frequency)
-        frequency->Refuse("give a period or a frequency, not both");
+        frequency->Refuse(CCliText::Get(IDS_CLI_PERIOD_OR_FREQUENCY));
     if (!first && !period && !frequency)
         return;
 
@@ -223,7 +229,7 @@ void CContinuousCurveBuilder::ApplyResults(CContinuousCurve& curve, const CJobVa
     pResults->SetPeriod(dPeriod);
     const std::string strRefusal = pResults->Validate();
     if (!strRefusal.empty())
-        step.Refuse(CStderrMessageService::Flatten(strRefusal));
+        step.Refuse(CCliText::FromModel(strRefusal));
 
     const int nRows = pResults->GetExpectedRowCount();
     if (nRows > kRowsAsked) {

@@ -20,6 +20,7 @@
 #include "Dm/SplineCurve.h"
 #include "Dm/SplineResults.h"
 #include "cli/CliError.h"
+#include "cli/CliText.h"
 #include "cli/StderrMessageService.h"
 #include "platform/FileReplacer.h"
 #include "platform/StringIds.h"
@@ -31,7 +32,7 @@ namespace {
 
 std::string Text(unsigned nStringId)
 {
-    return CStderrMessageService::Flatten(CStringTable::Get(nStringId));
+    return CCliText::Get(nStringId);
 }
 
 }  // namespace
@@ -76,9 +77,9 @@ void CCurveExporter::Choose(const std::vector<std::string>& names)
     for (size_t i = 0; i < names.size(); ++i) {
         for (size_t j = 0; j < i; ++j) {
             if (names[j] == names[i]) {
-                throw CCliError(kExitRefused, m_strWhere + ": the curve \"" +
-                                                  CTextEncoding::Cp1252ToUtf8(names[i]) +
-                                                  "\" is chosen twice");
+                throw CCliError(kExitRefused, m_strWhere + ": " +
+                                                  CCliText::Format(IDS_CLI_CURVE_CHOSEN_TWICE,
+                                                                   {CTextEncoding::Cp1252ToUtf8(names[i])}));
             }
         }
         bool bFound = false;
@@ -89,23 +90,26 @@ void CCurveExporter::Choose(const std::vector<std::string>& names)
             }
         }
         if (!bFound) {
-            throw CCliError(kExitRefused, m_strWhere + ": no curve is named \"" +
-                                              CTextEncoding::Cp1252ToUtf8(names[i]) + "\"");
+            throw CCliError(kExitRefused, m_strWhere + ": " +
+                                              CCliText::Format(IDS_CLI_NO_CURVE_NAMED,
+                                                               {CTextEncoding::Cp1252ToUtf8(names[i])}));
         }
     }
 }
 
 void CCurveExporter::RefuseCurve(const CCurve& curve, const std::string& strMessage) const
 {
-    throw CCliError(kExitRefused, m_strWhere + ": curve \"" + CTextEncoding::Cp1252ToUtf8(curve.GetName()) +
-                                      "\": " + strMessage);
+    throw CCliError(kExitRefused,
+                    m_strWhere + ": " +
+                        CCliText::Format(IDS_CLI_CURVE_REFUSED,
+                                         {CTextEncoding::Cp1252ToUtf8(curve.GetName()), strMessage}));
 }
 
 CResults* CCurveExporter::CheckedResults(CCurve& curve)
 {
     // A document may give a curve the results object of another kind: nothing to export then.
-    const char* const kWrongKind = "its results settings belong to another kind of curve";
-    const std::string strNoPeriod = "no period is defined for this curve; " + m_strNoPeriodHint;
+    const std::string strWrongKind = CCliText::Get(IDS_CLI_RESULTS_WRONG_KIND);
+    const std::string strNoPeriod = CCliText::Format(IDS_CLI_NO_PERIOD, {m_strNoPeriodHint});
 
     if (curve.IsContinuous()) {
         CContinuousResults* pResults = static_cast<CContinuousCurve&>(curve).GetContinuousResults();
@@ -122,7 +126,7 @@ CResults* CCurveExporter::CheckedResults(CCurve& curve)
     CResults* pResults = curve.GetResults();
     if (curve.IsKindOf(RUNTIME_CLASS(CDensityCurve))) {
         if (!pResults->IsKindOf(RUNTIME_CLASS(CDensityResults)))
-            RefuseCurve(curve, kWrongKind);
+            RefuseCurve(curve, strWrongKind);
         auto* pDensity = static_cast<CDensityResults*>(pResults);
         if (!pDensity->IsPeriodDefined())
             RefuseCurve(curve, strNoPeriod);
@@ -131,16 +135,16 @@ CResults* CCurveExporter::CheckedResults(CCurve& curve)
             RefuseCurve(curve, CStderrMessageService::Flatten(strRefusal));
     } else if (curve.IsKindOf(RUNTIME_CLASS(CSplineCurve))) {
         if (!pResults->IsKindOf(RUNTIME_CLASS(CSplineResults)))
-            RefuseCurve(curve, kWrongKind);
+            RefuseCurve(curve, strWrongKind);
         if (static_cast<CSplineResults*>(pResults)->GetExpectedRowCount() > CResults::kMaxExportedRows)
             RefuseCurve(curve, Text(IDS_TOO_MANY_POINTS));
     } else if (curve.IsDiscrete()) {
         if (!pResults->IsKindOf(RUNTIME_CLASS(CDiscreteResults)))
-            RefuseCurve(curve, kWrongKind);
+            RefuseCurve(curve, strWrongKind);
         if (curve.GetPointCount() > static_cast<size_t>(CResults::kMaxExportedRows))
             RefuseCurve(curve, Text(IDS_TOO_MANY_POINTS));
     } else {
-        RefuseCurve(curve, "curves of this kind cannot be exported");
+        RefuseCurve(curve, CCliText::Get(IDS_CLI_KIND_NOT_EXPORTED));
     }
     return pResults;
 }
@@ -175,8 +179,8 @@ void CCurveExporter::Prepare()
         }
     }
     if (nRows > kMaxTotalRows || nSamples > kMaxTotalDensitySamples) {
-        throw CCliError(kExitRefused, m_strWhere + ": " + Text(IDS_TOO_MANY_POINTS) +
-                                          " (the curves chosen are too large to be exported together)");
+        throw CCliError(kExitRefused, m_strWhere + ": " + Text(IDS_TOO_MANY_POINTS) + " (" +
+                                          CCliText::Get(IDS_CLI_CHOSEN_TOO_LARGE) + ")");
     }
     for (CResults* pResults : m_Results)
         pResults->Compute();

@@ -11,19 +11,13 @@
 #include "Dm/DensityCurve.h"
 #include "Dm/DensityResults.h"
 #include "Dm/SettingsManager.h"
+#include "cli/CliText.h"
 #include "cli/JobValue.h"
 #include "cli/StderrMessageService.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 
 namespace {
-
-// Refusals of the densitometry dialog, which has no string-table entries of its own.
-const char* const kScaleValuesEqual = "The two scale values must be different !";
-const char* const kScaleColorsEqual = "The two scale colors must be different !";
-
-const char* const kParallelToY = "the segment runs parallel to the Y axis: only Y can be used";
-const char* const kParallelToX = "the segment runs parallel to the X axis: only X can be used";
 
 bool InRange(double v, const std::pair<double, double>& range)
 {
@@ -45,7 +39,7 @@ void CDensityCurveBuilder::Build(const CJobValue& item)
     const CPoint start = PointOnPicture(ends[0]);
     const CPoint end = PointOnPicture(ends[1]);
     if (start == end)
-        segment.Refuse("the two ends of the segment must be different");
+        segment.Refuse(CCliText::Get(IDS_CLI_SEGMENT_ENDS_EQUAL));
     pCurve->SetSegment(start, end);
 
     ApplyScale(*pCurve, item);
@@ -73,10 +67,16 @@ void CDensityCurveBuilder::ApplyScale(CDensityCurve& curve, const CJobValue& ite
 
     switch (scale.Validate()) {
         case CColorScale::kSameColors:
-            (bottomColor ? *bottomColor : topColor ? *topColor : item).Refuse(kScaleColorsEqual);
+            (bottomColor ? *bottomColor
+             : topColor  ? *topColor
+                         : item)
+                .Refuse(CCliText::Get(IDS_CLI_DENSITY_SCALE_COLORS_EQUAL));
         case CColorScale::kSameValues:
             // The dialog puts the focus on the top value.
-            (topValue ? *topValue : bottomValue ? *bottomValue : item).Refuse(kScaleValuesEqual);
+            (topValue      ? *topValue
+             : bottomValue ? *bottomValue
+                           : item)
+                .Refuse(CCliText::Get(IDS_CLI_DENSITY_SCALE_VALUES_EQUAL));
         default:
             break;
     }
@@ -101,11 +101,11 @@ void CDensityCurveBuilder::ApplyResults(CDensityCurve& curve, const CJobValue& i
         if (!step.value)
             continue;
         if (pStep != nullptr)
-            step.value->Refuse("give one of x_period, y_period, x_frequency and y_frequency, not two");
+            step.value->Refuse(CCliText::Get(IDS_CLI_ONE_DENSITY_STEP));
         pStep = &step;
     }
     if (firstX && firstY)
-        firstY->Refuse("give first_x or first_y, not both");
+        firstY->Refuse(CCliText::Get(IDS_CLI_FIRST_X_OR_Y));
     if (!display && !firstX && !firstY && pStep == nullptr)
         return;
 
@@ -114,15 +114,15 @@ void CDensityCurveBuilder::ApplyResults(CDensityCurve& curve, const CJobValue& i
     if (display) {
         const int nMode = display->AsChoice({"x", "y", "both"});
         if (nMode != CDensityResults::kDisplayY && !pResults->CanUseX())
-            display->Refuse(kParallelToY);
+            display->Refuse(CCliText::Get(IDS_CLI_PARALLEL_TO_Y));
         if (nMode != CDensityResults::kDisplayX && !pResults->CanUseY())
-            display->Refuse(kParallelToX);
+            display->Refuse(CCliText::Get(IDS_CLI_PARALLEL_TO_X));
         pResults->SetDisplayMode(nMode);
     }
     if (firstX) {
         const double x = firstX->AsDouble();
         if (!pResults->CanUseX())
-            firstX->Refuse(kParallelToY);
+            firstX->Refuse(CCliText::Get(IDS_CLI_PARALLEL_TO_Y));
         if (!InRange(x, pResults->GetXRange()))
             firstX->Refuse(Text(IDS_VALUE_OUTSIDE_RANGE));
         pResults->SetFirstX(x);
@@ -130,7 +130,7 @@ void CDensityCurveBuilder::ApplyResults(CDensityCurve& curve, const CJobValue& i
     if (firstY) {
         const double y = firstY->AsDouble();
         if (!pResults->CanUseY())
-            firstY->Refuse(kParallelToX);
+            firstY->Refuse(CCliText::Get(IDS_CLI_PARALLEL_TO_X));
         if (!InRange(y, pResults->GetYRange()))
             firstY->Refuse(Text(IDS_VALUE_OUTSIDE_RANGE));
         pResults->SetFirstY(y);
@@ -145,9 +145,9 @@ void CDensityCurveBuilder::ApplyResults(CDensityCurve& curve, const CJobValue& i
     if (!(dPeriod > 0) || !std::isfinite(dPeriod))
         value.Refuse(Text(IDS_PERIOD_POSITIVE));
     if (pStep->bX && !pResults->CanUseX())
-        value.Refuse(kParallelToY);
+        value.Refuse(CCliText::Get(IDS_CLI_PARALLEL_TO_Y));
     if (!pStep->bX && !pResults->CanUseY())
-        value.Refuse(kParallelToX);
+        value.Refuse(CCliText::Get(IDS_CLI_PARALLEL_TO_X));
     if (pStep->bX)
         pResults->SetXPeriod(dPeriod);
     else
@@ -158,6 +158,6 @@ void CDensityCurveBuilder::ApplyResults(CDensityCurve& curve, const CJobValue& i
     if (!strRefusal.empty()) {
         const bool bRange = strRefusal == CStringTable::Get(IDS_VALUE_OUTSIDE_RANGE);
         const std::optional<CJobValue>& first = pResults->IsXMaster() ? firstX : firstY;
-        (bRange && first ? *first : value).Refuse(CStderrMessageService::Flatten(strRefusal));
+        (bRange && first ? *first : value).Refuse(CCliText::FromModel(strRefusal));
     }
 }

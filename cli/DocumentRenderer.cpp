@@ -1,11 +1,14 @@
 #include "cli/DocumentRenderer.h"
 
 #include "cli/CliError.h"
+#include "cli/CliText.h"
+#include "platform/StringIds.h"
 
 #ifdef PLOTVANE_HAVE_RENDER
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 #include <QBuffer>
@@ -34,18 +37,20 @@ void QuietMessageHandler(QtMsgType type, const QMessageLogContext& /*context*/, 
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
-// Text needs a GUI application; the offscreen platform needs no display. Made once and kept
+// Text needs a GUI application; the offscreen platform needs no display. It is chosen on the
+// application's own command line, which QT_QPA_PLATFORM cannot override: a platform named
+// there that cannot start (xcb without a display) would end the process. Made once and kept
 // for the life of the process (tests render several times).
 void EnsureGuiApplication()
 {
     if (QGuiApplication::instance() != nullptr)
         return;
     qInstallMessageHandler(QuietMessageHandler);
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
+    static int argc = 3;
     static char name[] = "plotvane-cli";
-    static char* argv[] = {name, nullptr};
+    static char platformOption[] = "-platform";
+    static char platform[] = "offscreen";
+    static char* argv[] = {name, platformOption, platform, nullptr};
     // Destroyed with the other statics at exit, which lets Qt release its fonts.
     static const std::unique_ptr<QGuiApplication> pApplication =
         std::make_unique<QGuiApplication>(argc, argv);
@@ -65,16 +70,17 @@ void CDocumentRenderer::RenderToPng(const CPlotvaneDoc& doc, int nZoom, const st
     const long long nWidth = static_cast<long long>(pBmpManager->GetWidth()) * nZoom / 100;
     const long long nHeight = static_cast<long long>(pBmpManager->GetHeight()) * nZoom / 100;
     if (nWidth <= 0 || nHeight <= 0)
-        throw CCliError(kExitRefused, strWhere + ": nothing to draw at this zoom");
+        throw CCliError(kExitRefused, strWhere + ": " + CCliText::Get(IDS_CLI_NOTHING_TO_DRAW));
     if (nWidth * nHeight > kMaxPixels)
-        throw CCliError(kExitRefused, strWhere + ": the picture would be too large at this zoom (" +
-                                          std::to_string(nWidth) + " x " + std::to_string(nHeight) +
-                                          " pixels)");
+        throw CCliError(kExitRefused, strWhere + ": " +
+                                          CCliText::Format(IDS_CLI_PICTURE_TOO_LARGE,
+                                                           {std::to_string(nWidth), std::to_string(nHeight),
+                                                            std::to_string(kMaxPixels)}));
 
     EnsureGuiApplication();
     QImage image(static_cast<int>(nWidth), static_cast<int>(nHeight), QImage::Format_RGB32);
     if (image.isNull())
-        throw CCliError(kExitRefused, strWhere + ": not enough memory for the picture");
+        throw CCliError(kExitRefused, strWhere + ": " + CCliText::Get(IDS_NOT_ENOUGH_MEMORY));
     image.fill(Qt::white);
     {
         QPainter painter(&image);
@@ -110,7 +116,7 @@ bool CDocumentRenderer::IsAvailable()
 void CDocumentRenderer::RenderToPng(const CPlotvaneDoc& /*doc*/, int /*nZoom*/,
                                     const std::string& /*strPath*/, const std::string& strWhere)
 {
-    throw CCliError(kExitUsage, strWhere + ": render is not available: plotvane-cli was built without Qt");
+    throw CCliError(kExitUsage, strWhere + ": " + CCliText::Get(IDS_CLI_RENDER_UNAVAILABLE));
 }
 
 #endif

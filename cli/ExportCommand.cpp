@@ -9,88 +9,73 @@
 #include "Dm/PlotvaneDoc.h"
 #include "Dm/SettingsManager.h"
 #include "cli/CliError.h"
+#include "cli/CliText.h"
 #include "cli/CurveExporter.h"
 #include "cli/OutputGuard.h"
 #include "cli/StderrMessageService.h"
 #include "platform/StringIds.h"
-#include "platform/StringTable.h"
 #include "platform/TextEncoding.h"
 
 CExportCommand::CExportCommand(CLI::App& parent)
+    : CCliCommand(parent, "export", "Export the curves of a document as columns of numbers")
 {
-    m_pCommand = parent.add_subcommand("export", "Export the curves of a document as columns of numbers");
-    m_pCommand->add_option("document", m_strPath, "Document (.pvd)")->required();
-    m_pCommand->add_option("-o,--output", m_strOutput, "Export file (default: standard output)");
-    m_pSeparatorOption = m_pCommand->add_option("--separator", m_strSeparator,
-                                                "tab, semicolon, comma, space or a single character");
-    m_pCommand->add_option("--curve", m_CurveNames, "A curve to export, by name (repeatable; default: all)");
-    m_pPeriodOption =
-        m_pCommand->add_option("--period", m_dPeriod, "Period of continuous curves that have none");
-    m_pFrequencyOption = m_pCommand->add_option("--frequency", m_dFrequency,
-                                                "Frequency of continuous curves that have no period");
+    CLI::App& command = Command();
+    command.add_option("document", m_strPath, "Document (.pvd)")->required();
+    m_pOutputOption =
+        command.add_option("-o,--output", m_strOutput, "Export file (default: standard output)");
+    m_pSeparatorOption = command.add_option("--separator", m_strSeparator,
+                                            "tab, semicolon, comma, space or a single character");
+    command.add_option("--curve", m_CurveNames, "A curve to export, by name (repeatable; default: all)");
+    m_pPeriodOption = command.add_option("--period", m_dPeriod, "Period of continuous curves that have none");
+    m_pFrequencyOption =
+        command.add_option("--frequency", m_dFrequency, "Frequency of continuous curves that have no period");
     m_pPeriodOption->excludes(m_pFrequencyOption);
 }
 
-bool CExportCommand::WasChosen() const
+void CExportCommand::Execute(std::ostream& out, CStderrMessageService& messages)
 {
-    return m_pCommand->parsed();
-}
-
-int CExportCommand::Run(std::ostream& out, std::ostream& err) const
-{
-    CStderrMessageService messages(err);
+    if (m_pOutputOption->count() > 0 && m_strOutput.empty())
+        throw CCliError(kExitUsage, "export: --output: " + CCliText::Get(IDS_CLI_EXPECTED_FILE_NAME));
     const CSettingsManager* pSettings = GetSettingsManager();
     char cSeparator = pSettings != nullptr ? pSettings->GetSeparator() : '\t';
-    if (m_pSeparatorOption->count() > 0 && !CCurveExporter::ParseSeparator(m_strSeparator, cSeparator)) {
-        err << "export: --separator: expected tab, semicolon, comma, space or a single character\n";
-        return kExitUsage;
+    if (m_pSeparatorOption->count() > 0 && !CCurveExporter::ParseSeparator(m_strSeparator, cSeparator))
+        throw CCliError(kExitUsage, "export: --separator: " + CCliText::Get(IDS_CLI_SEPARATOR_WORDS));
+
+    const bool bPeriodGiven = m_pPeriodOption->count() > 0;
+    std::optional<double> period;
+    if (bPeriodGiven)
+        period = m_dPeriod;
+    else if (m_pFrequencyOption->count() > 0)
+        period = m_dFrequency != 0 ? 1 / m_dFrequency : 0;
+    if (period && (!(*period > 0) || !std::isfinite(*period))) {
+        throw CCliError(kExitRefused, std::string(bPeriodGiven ? "--period" : "--frequency") + ": " +
+                                          CCliText::Get(IDS_PERIOD_POSITIVE));
     }
 
-    try {
-        const bool bPeriodGiven = m_pPeriodOption->count() > 0;
-        std::optional<double> period;
-        if (bPeriodGiven)
-            period = m_dPeriod;
-        else if (m_pFrequencyOption->count() > 0)
-            period = m_dFrequency != 0 ? 1 / m_dFrequency : 0;
-        if (period && (!(*period > 0) || !std::isfinite(*period))) {
-            throw CCliError(kExitRefused,
-                            std::string(bPeriodGiven ? "--period" : "--frequency") + ": " +
-                                CStderrMessageService::Flatten(CStringTable::Get(IDS_PERIOD_POSITIVE)));
-        }
+    CPlotvaneDoc doc;
+    std::string strError;
+    if (!doc.OnOpenDocument(m_strPath, &strError)) {
+        messages.TakeMessages();
+        throw CCliError(kExitUnreadable,
+                        m_strPath + ": " +
+                            CCliText::Format(IDS_CLI_CANNOT_READ_DOCUMENT, {CCliText::FromModel(strError)}));
+    }
+    messages.PrintWarnings(m_strPath);
 
-        CPlotvaneDoc doc;
-        std::string strError;
-        if (!doc.OnOpenDocument(m_strPath, &strError)) {
-            messages.TakeMessages();
-            throw CCliError(kExitUnreadable, m_strPath + ": cannot read the document: " + strError);
-        }
-        messages.PrintWarnings(m_strPath);
-
-        CCurveExporter exporter(doc, m_strPath, "give --period or --frequency");
-        std::vector<std::string> names;
-        for (const std::string& strName : m_CurveNames)
-            names.push_back(CTextEncoding::Utf8ToCp1252(strName));
-        exporter.Choose(names);
-        if (period)
-            exporter.SetDefaultPeriod(*period);
-        exporter.Prepare();
+    CCurveExporter exporter(doc, m_strPath, CCliText::Get(IDS_CLI_HINT_OPTION_PERIOD));
+    std::vector<std::string> names;
+    for (const std::string& strName : m_CurveNames)
+        names.push_back(CTextEncoding::Utf8ToCp1252(strName));
+    exporter.Choose(names);
+    if (period)
+        exporter.SetDefaultPeriod(*period);
+    exporter.Prepare();
+    if (m_strOutput.empty()) {
+        exporter.Write(out, cSeparator);
+    } else {
         COutputGuard guard;
-        guard.Protect(m_strPath, "the export would replace the document itself");
-        if (m_strOutput.empty()) {
-            exporter.Write(out, cSeparator);
-        } else {
-            guard.Enforce(m_strOutput);
-            exporter.Write(m_strOutput, cSeparator);
-        }
-        messages.PrintWarnings(m_strPath);
-    } catch (const CCliError& e) {
-        messages.PrintWarnings(m_strPath);
-        err << e.what() << '\n';
-        return e.GetCode();
-    } catch (const std::bad_alloc&) {
-        err << m_strPath << ": not enough memory\n";
-        return kExitRefused;
+        guard.Protect(m_strPath, CCliText::Get(IDS_CLI_EXPORT_REPLACES_DOCUMENT));
+        guard.Enforce(m_strOutput);
+        exporter.Write(m_strOutput, cSeparator);
     }
-    return kExitOk;
 }

@@ -11,11 +11,13 @@
 
 #include "Dm/PlotvaneDoc.h"
 #include "cli/DocumentDescription.h"
-#include "cli/ExitCode.h"
+#include "cli/CliError.h"
+#include "cli/CliText.h"
 #include "cli/StderrMessageService.h"
 #include "imaging/AnyPicDecoder.h"
 #include "imaging/Bmp.h"
 #include "imaging/TextException.h"
+#include "platform/StringIds.h"
 
 namespace {
 
@@ -30,21 +32,16 @@ bool HasDocumentExtension(const std::string& strPath)
 }  // namespace
 
 CInfoCommand::CInfoCommand(CLI::App& parent)
+    : CCliCommand(parent, "info", "Describe an image file or a document")
 {
-    m_pCommand = parent.add_subcommand("info", "Describe an image file or a document");
-    m_pCommand->add_option("file", m_strPath, "Image file or document (.pvd)")->required();
-    m_pCommand->add_flag("--json", m_bJson, "Print one JSON object");
-    m_pCommand->add_flag("--points", m_bPoints, "With a document: each curve's pixel points too");
+    CLI::App& command = Command();
+    command.add_option("file", m_strPath, "Image file or document (.pvd)")->required();
+    command.add_flag("--json", m_bJson, "Print one JSON object");
+    command.add_flag("--points", m_bPoints, "With a document: each curve's pixel points too");
 }
 
-bool CInfoCommand::WasChosen() const
+void CInfoCommand::Execute(std::ostream& out, CStderrMessageService& messages)
 {
-    return m_pCommand->parsed();
-}
-
-int CInfoCommand::Run(std::ostream& out, std::ostream& err) const
-{
-    CStderrMessageService messages(err);
     PLAnyPicDecoder decoder;
     PLBmp bmp;
     std::string strImageError;
@@ -70,28 +67,25 @@ int CInfoCommand::Run(std::ostream& out, std::ostream& err) const
                 << "height: " << bmp.GetHeight() << '\n'
                 << "bits per pixel: " << bmp.GetBitsPerPixel() << '\n';
         }
-        return kExitOk;
+        return;
     }
 
     // Not a picture: perhaps a document, which has no signature of its own.
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(m_strPath, ec)) {
-        err << m_strPath << ": " << strImageError << '\n';
-        return kExitUnreadable;
-    }
+    if (!std::filesystem::is_regular_file(m_strPath, ec))
+        throw CCliError(kExitUnreadable, m_strPath + ": " + strImageError);
     std::string strDocumentError;
-    if (DescribeDocument(out, strDocumentError)) {
-        messages.PrintWarnings(m_strPath);
-        return kExitOk;
-    }
+    if (DescribeDocument(out, strDocumentError))
+        return;
     messages.TakeMessages();
+    strDocumentError = CCliText::FromModel(strDocumentError);
+    std::string strReason = strImageError;
     if (HasDocumentExtension(m_strPath))
-        err << m_strPath << ": cannot read the document: " << strDocumentError << '\n';
+        strReason = CCliText::Format(IDS_CLI_CANNOT_READ_DOCUMENT, {strDocumentError});
     else if (decoder.GetLastFormat() == PLAnyPicDecoder::Format::Unknown)
-        err << m_strPath << ": " << strImageError << " Not a document either: " << strDocumentError << '\n';
-    else
-        err << m_strPath << ": " << strImageError << '\n';
-    return kExitUnreadable;
+        strReason = CCliText::Join(strImageError,
+                                   CCliText::Format(IDS_CLI_NOT_A_DOCUMENT_EITHER, {strDocumentError}));
+    throw CCliError(kExitUnreadable, m_strPath + ": " + strReason);
 }
 
 bool CInfoCommand::DescribeDocument(std::ostream& out, std::string& strError) const

@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "cli/CliError.h"
+#include "cli/CliText.h"
 #include "imaging/MappedFile.h"
 #include "imaging/TextException.h"
+#include "platform/StringIds.h"
 
 namespace {
 
@@ -41,6 +43,22 @@ int NestingDepth(const std::string& strText)
     return nMax;
 }
 
+// "syntax error at line L, column C" for the byte (counted from 1) where the parser stopped.
+std::string SyntaxErrorPlace(const std::string& strText, size_t nByte)
+{
+    const size_t nEnd = std::min(nByte > 0 ? nByte - 1 : 0, strText.size());
+    size_t nLine = 1;
+    size_t nLineStart = 0;
+    for (size_t i = 0; i < nEnd; ++i) {
+        if (strText[i] == '\n') {
+            ++nLine;
+            nLineStart = i + 1;
+        }
+    }
+    return CCliText::Format(IDS_CLI_JSON_SYNTAX,
+                            {std::to_string(nLine), std::to_string(nEnd - nLineStart + 1)});
+}
+
 // Follows the parser through the text to name the place of a repeated key, which the JSON
 // library would otherwise take silently (the last one winning).
 class CDuplicateKeyGuard {
@@ -67,9 +85,10 @@ public:
                 if (!frame.keys.insert(strKey).second) {
                     const std::string strPath = PathOfTop();
                     throw CCliError(kExitRefused, m_strFile + ": " + (strPath.empty() ? "" : strPath + ".") +
-                                                      strKey + ": the key appears twice");
+                                                      CJobValue::Printable(strKey) + ": " +
+                                                      CCliText::Get(IDS_CLI_KEY_TWICE));
                 }
-                frame.strKey = strKey;
+                frame.strKey = CJobValue::Printable(strKey);
                 break;
             }
             case Event::value:
@@ -128,9 +147,10 @@ std::unique_ptr<CJob> CJob::Load(const std::string& strPath)
         const PLMappedFile file(strPath, kMaxFileSize);
         strText.assign(reinterpret_cast<const char*>(file.GetData()), file.GetSize());
     } catch (const PLTextException& e) {
-        const std::string strReason =
-            e.GetCode() == PL_ERRFILE_NOT_FOUND ? std::generic_category().message(errno) : e.what();
-        throw CCliError(kExitUnreadable, strPath + ": cannot read the job: " + strReason);
+        const std::string strReason = e.GetCode() == PL_ERRFILE_NOT_FOUND
+                                          ? std::generic_category().message(errno)
+                                          : CCliText::FromModel(e.what());
+        throw CCliError(kExitUnreadable, strPath + ": " + CCliText::Format(IDS_CLI_CANNOT_READ_JOB, {strReason}));
     }
     return Parse(strText, strPath);
 }
@@ -139,23 +159,30 @@ std::unique_ptr<CJob> CJob::Parse(const std::string& strText, const std::string&
 {
     std::unique_ptr<CJob> pJob(new CJob(strPath));
     if (strText.size() > kMaxFileSize)
-        throw CCliError(kExitUnreadable, strPath + ": the job file is too large");
+        throw CCliError(
+            kExitUnreadable,
+            strPath + ": " + CCliText::Format(IDS_CLI_JOB_TOO_LARGE, {std::to_string(kMaxFileSize >> 20)}));
     if (NestingDepth(strText) > kMaxDepth)
-        throw CCliError(kExitUnreadable, strPath + ": the JSON is nested too deeply to be a job");
+        throw CCliError(kExitUnreadable,
+                        strPath + ": " + CCliText::Format(IDS_CLI_JOB_TOO_DEEP, {std::to_string(kMaxDepth)}));
     try {
         pJob->m_Json = nlohmann::json::parse(strText, CDuplicateKeyGuard(pJob->m_strDisplayName));
     } catch (const nlohmann::json::parse_error& e) {
-        // The library's text begins with its own prefix ("[json.exception.parse_error.101]").
-        std::string strReason = e.what();
-        const size_t nEnd = strReason.find("] ");
-        if (strReason.rfind("[json.exception", 0) == 0 && nEnd != std::string::npos)
-            strReason = strReason.substr(nEnd + 2);
-        throw CCliError(kExitUnreadable, strPath + ": not valid JSON: " + strReason);
-    } catch (const nlohmann::json::exception& e) {
-        throw CCliError(kExitUnreadable, strPath + ": not valid JSON: " + e.what());
+        // The library's own text is English and carries its prefix; the place is what helps.
+        throw CCliError(
+            kExitUnreadable,
+            strPath + ": " + CCliText::Format(IDS_CLI_NOT_JSON, {SyntaxErrorPlace(strText, e.byte)}));
+    } catch (const nlohmann::json::out_of_range&) {
+        throw CCliError(
+            kExitUnreadable,
+            strPath + ": " + CCliText::Format(IDS_CLI_NOT_JSON, {CCliText::Get(IDS_CLI_JSON_NUMBER_RANGE)}));
+    } catch (const nlohmann::json::exception&) {
+        throw CCliError(
+            kExitUnreadable,
+            strPath + ": " + CCliText::Format(IDS_CLI_NOT_JSON, {CCliText::Get(IDS_CLI_JSON_ENCODING)}));
     }
     if (!pJob->m_Json.is_object())
-        pJob->Root().Refuse("a job is a JSON object");
+        pJob->Root().Refuse(CCliText::Get(IDS_CLI_JOB_IS_OBJECT));
     return pJob;
 }
 

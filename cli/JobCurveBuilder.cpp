@@ -8,24 +8,25 @@
 #include "Dm/ColorScale.h"
 #include "Dm/Curve.h"
 #include "Dm/PlotvaneDoc.h"
+#include "cli/CliText.h"
 #include "cli/JobValue.h"
 #include "cli/StderrMessageService.h"
 #include "platform/StringIds.h"
-#include "platform/StringTable.h"
 
-CJobCurveBuilder::CJobCurveBuilder(CPlotvaneDoc& doc, CCoordSyst& coordSyst, CStderrMessageService& messages)
-    : m_Doc(doc), m_CoordSyst(coordSyst), m_Messages(messages)
+CJobCurveBuilder::CJobCurveBuilder(CPlotvaneDoc& doc, CCoordSyst& coordSyst, CStderrMessageService& messages,
+                                   CJobWorkBudget& budget)
+    : m_Doc(doc), m_CoordSyst(coordSyst), m_Messages(messages), m_Budget(budget)
 {
 }
 
 std::string CJobCurveBuilder::RangeMessage(int nMin, int nMax)
 {
-    return "Please enter an integer between " + std::to_string(nMin) + " and " + std::to_string(nMax) + ".";
+    return CCliText::Format(IDS_CLI_INTEGER_FIELD_RANGE, {std::to_string(nMin), std::to_string(nMax)});
 }
 
 std::string CJobCurveBuilder::Text(unsigned nStringId)
 {
-    return CStderrMessageService::Flatten(CStringTable::Get(nStringId));
+    return CCliText::Get(nStringId);
 }
 
 void CJobCurveBuilder::ApplyName(CCurve& curve, const CJobValue& item)
@@ -35,7 +36,7 @@ void CJobCurveBuilder::ApplyName(CCurve& curve, const CJobValue& item)
         return;
     const std::string strName = name->AsText();
     if (strName.empty())
-        name->Refuse("a curve needs a name");
+        name->Refuse(CCliText::Get(IDS_CLI_CURVE_NEEDS_NAME));
     m_Doc.CheckCurveName(&curve, strName);
     Warn(*name);
     if (curve.GetName() != strName)

@@ -8,6 +8,7 @@
 class CCoordSyst;
 class CCurve;
 class CJobValue;
+class CJobWorkBudget;
 class CPlotvaneDoc;
 class CStderrMessageService;
 
@@ -15,11 +16,12 @@ class CStderrMessageService;
 // the checks of the construction dialogs of its kind; one subclass per kind. The curve is
 // made and added to the coordinate system at once, as the construction wizard does; a
 // refusal (CCliError, exit code 1, naming the JSON path) ends the job, whose document is
-// then dropped. Refers to the document, the coordinate system and the message service, none
-// owned.
+// then dropped. Refers to the document, the coordinate system, the message service and the
+// job's work budget, none owned.
 class CJobCurveBuilder {
 public:
-    CJobCurveBuilder(CPlotvaneDoc& doc, CCoordSyst& coordSyst, CStderrMessageService& messages);
+    CJobCurveBuilder(CPlotvaneDoc& doc, CCoordSyst& coordSyst, CStderrMessageService& messages,
+                     CJobWorkBudget& budget);
     virtual ~CJobCurveBuilder() = default;
     CJobCurveBuilder(const CJobCurveBuilder&) = delete;
     CJobCurveBuilder& operator=(const CJobCurveBuilder&) = delete;
@@ -51,4 +53,5 @@ protected:
     CPlotvaneDoc& m_Doc;
     CCoordSyst& m_CoordSyst;
     CStderrMessageService& m_Messages;
+    CJobWorkBudget& m_Budget;
 };

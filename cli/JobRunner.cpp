@@ -13,6 +13,7 @@
 #include "Dm/CoordSyst.h"
 #include "Dm/PlotvaneDoc.h"
 #include "cli/CliError.h"
+#include "cli/CliText.h"
 #include "cli/ContinuousCurveBuilder.h"
 #include "cli/DensityCurveBuilder.h"
 #include "cli/DiscreteCurveBuilder.h"
@@ -27,10 +28,6 @@
 #include "platform/StringIds.h"
 
 namespace {
-
-// Refusals of the axis dialog's validation, which has no string-table entry of its own.
-const char* const kScaleValuesEqual = "The two scale values must be different.";
-const char* const kLogValuesPositive = "Logarithmic values must be greater than zero";
 
 // The axis dialog's parallelism test on the directions of the two lines.
 bool AreParallel(const CPoint& start, const CPoint& end, const CAxe& other)
@@ -71,9 +68,11 @@ void CJobRunner::OpenImage(CPlotvaneDoc& doc)
     try {
         const PLMappedFile probe(strPath);
     } catch (const PLTextException& e) {
-        const std::string strReason =
-            e.GetCode() == PL_ERRFILE_NOT_FOUND ? std::generic_category().message(errno) : e.what();
-        throw CCliError(kExitUnreadable, image.Where() + ": cannot read " + strPath + ": " + strReason);
+        const std::string strReason = e.GetCode() == PL_ERRFILE_NOT_FOUND
+                                          ? std::generic_category().message(errno)
+                                          : CCliText::FromModel(e.what());
+        throw CCliError(kExitUnreadable,
+                        image.Where() + ": " + CCliText::Format(IDS_CLI_CANNOT_READ_PICTURE, {strPath, strReason}));
     }
     if (!doc.OpenBitmap(strPath)) {
         std::string strReason = m_Messages.TakeLastText();
@@ -83,7 +82,7 @@ void CJobRunner::OpenImage(CPlotvaneDoc& doc)
             PLBmp bmp;
             decoder.MakeBmpFromFile(strPath, bmp);
         } catch (const PLTextException& e) {
-            strReason += std::string(strReason.empty() ? "" : " ") + "(" + e.what() + ")";
+            strReason = CCliText::Join(strReason, std::string("(") + e.what() + ")");
         }
         throw CCliError(kExitUnreadable, image.Where() + ": " + strPath + ": " + strReason);
     }
@@ -98,7 +97,7 @@ void CJobRunner::BuildCoordSyst(CPlotvaneDoc& doc, const CJobValue& item)
     BuildAxis(*pCoordSyst, false, item.Get("y_axis"));
     // The checks above leave nothing that can spoil the transform; kept as the last word.
     if (!pCoordSyst->ComputeTransform())
-        item.Refuse("the axes give no coordinate transform");
+        item.Refuse(CCliText::Get(IDS_CLI_NO_TRANSFORM));
 
     if (const std::optional<CJobValue> curves = item.Find("curves")) {
         for (const CJobValue& curve : curves->Elements())
@@ -121,12 +120,12 @@ void CJobRunner::BuildAxis(CCoordSyst& coordSyst, bool bXAxis, const CJobValue& 
     const CPoint start = ends[0].AsPointOn(size);
     const CPoint end = ends[1].AsPointOn(size);
     if (start == end)
-        line.Refuse("the two ends of the axis line must be different");
+        line.Refuse(CCliText::Get(IDS_CLI_AXIS_ENDS_EQUAL));
     // The model takes a line with an end at the picture's corner pixel for no line at all.
     if (start == CPoint() || end == CPoint())
-        line.Refuse("an axis line cannot end at pixel [0, 0]");
+        line.Refuse(CCliText::Get(IDS_CLI_AXIS_AT_CORNER));
     if (other.HasLine() && AreParallel(start, end, other))
-        line.Refuse(CJobCurveBuilder::Text(IDS_AXES_PARALLEL));
+        line.Refuse(CCliText::Get(IDS_AXES_PARALLEL));
     axe.SetLine(start, end);
     coordSyst.ComputeOrigin();
 
@@ -139,7 +138,7 @@ void CJobRunner::BuildAxis(CCoordSyst& coordSyst, bool bXAxis, const CJobValue& 
         const CJobValue at = point.Get("at");
         scalePoint.SetPosition(at.AsPointOn(size));
         if (otherPoint.IsPositioned() && scalePoint.GetPosition() == otherPoint.GetPosition())
-            at.Refuse(CJobCurveBuilder::Text(IDS_SCALE_POINTS_EQUAL));
+            at.Refuse(CCliText::Get(IDS_SCALE_POINTS_EQUAL));
         scalePoint.SetValue(point.Get("value").AsDouble());
     }
     bool bLogarithmic = axe.IsLogarithmic();
@@ -149,10 +148,10 @@ void CJobRunner::BuildAxis(CCoordSyst& coordSyst, bool bXAxis, const CJobValue& 
     // The dialog's validation, in its order, then its commit.
     const CJobValue value2 = item.Get("point2").Get("value");
     if (axe.GetScalePoint1().GetValue() == axe.GetScalePoint2().GetValue())
-        value2.Refuse(kScaleValuesEqual);
+        value2.Refuse(CCliText::Get(IDS_CLI_AXIS_SCALE_VALUES_EQUAL));
     if (bLogarithmic && (axe.GetScalePoint1().GetValue() <= 0 || axe.GetScalePoint2().GetValue() <= 0)) {
         (axe.GetScalePoint1().GetValue() <= 0 ? item.Get("point1").Get("value") : value2)
-            .Refuse(kLogValuesPositive);
+            .Refuse(CCliText::Get(IDS_CLI_AXIS_LOG_VALUES_POSITIVE));
     }
     if (const std::optional<CJobValue> name = item.Find("name"))
         axe.SetName(name->AsText());
@@ -167,16 +166,16 @@ void CJobRunner::BuildCurve(CPlotvaneDoc& doc, CCoordSyst& coordSyst, const CJob
     std::unique_ptr<CJobCurveBuilder> pBuilder;
     switch (nKind) {
         case 0:
-            pBuilder = std::make_unique<CContinuousCurveBuilder>(doc, coordSyst, m_Messages);
+            pBuilder = std::make_unique<CContinuousCurveBuilder>(doc, coordSyst, m_Messages, m_Budget);
             break;
         case 1:
-            pBuilder = std::make_unique<CDiscreteCurveBuilder>(doc, coordSyst, m_Messages);
+            pBuilder = std::make_unique<CDiscreteCurveBuilder>(doc, coordSyst, m_Messages, m_Budget);
             break;
         case 2:
-            pBuilder = std::make_unique<CSplineCurveBuilder>(doc, coordSyst, m_Messages);
+            pBuilder = std::make_unique<CSplineCurveBuilder>(doc, coordSyst, m_Messages, m_Budget);
             break;
         default:
-            pBuilder = std::make_unique<CDensityCurveBuilder>(doc, coordSyst, m_Messages);
+            pBuilder = std::make_unique<CDensityCurveBuilder>(doc, coordSyst, m_Messages, m_Budget);
             break;
     }
     pBuilder->Build(item);

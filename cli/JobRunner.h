@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "cli/JobWorkBudget.h"
+
 class CCoordSyst;
 class CJob;
 class CJobValue;
@@ -38,4 +40,5 @@ private:
 
     const CJob& m_Job;
     CStderrMessageService& m_Messages;
+    CJobWorkBudget m_Budget;
 };

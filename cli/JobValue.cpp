@@ -7,6 +7,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/CliError.h"
+#include "cli/CliText.h"
+#include "platform/StringIds.h"
 #include "platform/TextEncoding.h"
 
 CJobValue::CJobValue(const nlohmann::json& value, const std::string& strFile, std::string strPath)
@@ -29,28 +31,48 @@ std::string CJobValue::ChildPath(const std::string& strKey) const
     return m_strPath.empty() ? strKey : m_strPath + "." + strKey;
 }
 
+std::string CJobValue::ElementCount() const
+{
+    return CCliText::Format(IDS_CLI_ELEMENTS, {std::to_string(m_pValue->size())});
+}
+
+std::string CJobValue::Printable(const std::string& strText)
+{
+    std::string strPrintable;
+    for (const char c : strText) {
+        const auto uc = static_cast<unsigned char>(c);
+        if (uc < 0x20 || uc == 0x7F) {
+            static const char kHex[] = "0123456789ABCDEF";
+            strPrintable += std::string("\\u00") + kHex[uc >> 4] + kHex[uc & 0xF];
+        } else {
+            strPrintable += c;
+        }
+    }
+    return strPrintable;
+}
+
 std::string CJobValue::TypeName() const
 {
     switch (m_pValue->type()) {
         case nlohmann::json::value_t::null:
-            return "null";
+            return CCliText::Get(IDS_CLI_TYPE_NULL);
         case nlohmann::json::value_t::object:
-            return "an object";
+            return CCliText::Get(IDS_CLI_TYPE_OBJECT);
         case nlohmann::json::value_t::array:
-            return "an array";
+            return CCliText::Get(IDS_CLI_TYPE_ARRAY);
         case nlohmann::json::value_t::string:
-            return "a string";
+            return CCliText::Get(IDS_CLI_TYPE_STRING);
         case nlohmann::json::value_t::boolean:
-            return "a boolean";
+            return CCliText::Get(IDS_CLI_TYPE_BOOLEAN);
         default:
-            return "a number";
+            return CCliText::Get(IDS_CLI_TYPE_NUMBER);
     }
 }
 
 void CJobValue::CheckObject(std::initializer_list<const char*> allowed) const
 {
     if (!m_pValue->is_object())
-        Refuse("expected an object, found " + TypeName());
+        Refuse(CCliText::Format(IDS_CLI_EXPECTED_OBJECT, {TypeName()}));
     for (auto it = m_pValue->begin(); it != m_pValue->end(); ++it) {
         bool bKnown = false;
         for (const char* key : allowed)
@@ -59,8 +81,8 @@ void CJobValue::CheckObject(std::initializer_list<const char*> allowed) const
             std::string strList;
             for (const char* key : allowed)
                 strList += std::string(strList.empty() ? "" : ", ") + key;
-            throw CCliError(kExitRefused, *m_pFile + ": " + ChildPath(it.key()) +
-                                              ": unknown key (the keys here are " + strList + ")");
+            throw CCliError(kExitRefused, *m_pFile + ": " + ChildPath(Printable(it.key())) + ": " +
+                                              CCliText::Format(IDS_CLI_UNKNOWN_KEY, {strList}));
         }
     }
 }
@@ -73,16 +95,16 @@ bool CJobValue::Has(const char* key) const
 CJobValue CJobValue::Get(const char* key) const
 {
     if (!m_pValue->is_object())
-        Refuse("expected an object, found " + TypeName());
+        Refuse(CCliText::Format(IDS_CLI_EXPECTED_OBJECT, {TypeName()}));
     if (!Has(key))
-        Refuse(std::string("missing key \"") + key + "\"");
+        Refuse(CCliText::Format(IDS_CLI_MISSING_KEY, {key}));
     return CJobValue((*m_pValue)[key], *m_pFile, ChildPath(key));
 }
 
 std::optional<CJobValue> CJobValue::Find(const char* key) const
 {
     if (!m_pValue->is_object())
-        Refuse("expected an object, found " + TypeName());
+        Refuse(CCliText::Format(IDS_CLI_EXPECTED_OBJECT, {TypeName()}));
     if (!Has(key))
         return std::nullopt;
     return CJobValue((*m_pValue)[key], *m_pFile, ChildPath(key));
@@ -91,13 +113,13 @@ std::optional<CJobValue> CJobValue::Find(const char* key) const
 std::vector<CJobValue> CJobValue::Elements(size_t nMinSize, size_t nMaxSize) const
 {
     if (!m_pValue->is_array())
-        Refuse("expected an array, found " + TypeName());
+        Refuse(CCliText::Format(IDS_CLI_EXPECTED_ARRAY, {TypeName()}));
     const size_t nSize = m_pValue->size();
     if (nSize < nMinSize)
-        Refuse(nMinSize == 1 ? std::string("expected at least one element")
-                             : "expected at least " + std::to_string(nMinSize) + " elements");
+        Refuse(nMinSize == 1 ? CCliText::Get(IDS_CLI_AT_LEAST_ONE)
+                             : CCliText::Format(IDS_CLI_AT_LEAST, {std::to_string(nMinSize)}));
     if (nSize > nMaxSize)
-        Refuse("too many elements (at most " + std::to_string(nMaxSize) + ")");
+        Refuse(CCliText::Format(IDS_CLI_AT_MOST, {std::to_string(nMaxSize)}));
     std::vector<CJobValue> elements;
     elements.reserve(nSize);
     for (size_t i = 0; i < nSize; ++i)
@@ -108,32 +130,32 @@ std::vector<CJobValue> CJobValue::Elements(size_t nMinSize, size_t nMaxSize) con
 bool CJobValue::AsBool() const
 {
     if (!m_pValue->is_boolean())
-        Refuse("expected true or false, found " + TypeName());
+        Refuse(CCliText::Format(IDS_CLI_EXPECTED_BOOL, {TypeName()}));
     return m_pValue->get<bool>();
 }
 
 double CJobValue::AsDouble() const
 {
     if (!m_pValue->is_number())
-        Refuse("expected a number, found " + TypeName());
+        Refuse(CCliText::Format(IDS_CLI_EXPECTED_NUMBER, {TypeName()}));
     const double d = m_pValue->get<double>();
     if (!std::isfinite(d))
-        Refuse("the number is too large");
+        Refuse(CCliText::Get(IDS_CLI_NUMBER_TOO_LARGE));
     return d;
 }
 
 int CJobValue::AsInt(int nMin, int nMax, const std::string& strRangeMessage) const
 {
     if (!m_pValue->is_number_integer())
-        Refuse("expected an integer, found " +
-               (m_pValue->is_number() ? std::string("a fractional number") : TypeName()));
+        Refuse(CCliText::Format(IDS_CLI_EXPECTED_INTEGER_FOUND,
+                                {m_pValue->is_number() ? CCliText::Get(IDS_CLI_TYPE_FRACTION) : TypeName()}));
     // Unsigned values above the signed range are outside every range asked for.
     const bool bHuge = m_pValue->is_number_unsigned() && m_pValue->get<uint64_t>() > uint64_t{INT64_MAX};
     const long long v = bHuge ? INT64_MAX : m_pValue->get<long long>();
     if (v < nMin || v > nMax) {
         Refuse(!strRangeMessage.empty()
                    ? strRangeMessage
-                   : "expected an integer between " + std::to_string(nMin) + " and " + std::to_string(nMax));
+                   : CCliText::Format(IDS_CLI_INTEGER_RANGE, {std::to_string(nMin), std::to_string(nMax)}));
     }
     return static_cast<int>(v);
 }
@@ -141,8 +163,16 @@ int CJobValue::AsInt(int nMin, int nMax, const std::string& strRangeMessage) con
 std::string CJobValue::AsString() const
 {
     if (!m_pValue->is_string())
-        Refuse("expected a string, found " + TypeName());
-    return m_pValue->get<std::string>();
+        Refuse(CCliText::Format(IDS_CLI_EXPECTED_STRING, {TypeName()}));
+    const std::string& strValue = m_pValue->get_ref<const std::string&>();
+    // A dialog's field takes no control character: a NUL would cut a file name short, a
+    // line break would break the lines of an export.
+    for (const char c : strValue) {
+        const auto uc = static_cast<unsigned char>(c);
+        if (uc < 0x20 || uc == 0x7F)
+            Refuse(CCliText::Format(IDS_CLI_CONTROL_CHARACTER, {std::to_string(uc)}));
+    }
+    return strValue;
 }
 
 std::string CJobValue::AsText() const
@@ -161,15 +191,15 @@ int CJobValue::AsChoice(std::initializer_list<const char*> words) const
         strList += std::string(nIndex == 0 ? "" : ", ") + "\"" + word + "\"";
         ++nIndex;
     }
-    Refuse("expected one of " + strList);
+    Refuse(CCliText::Format(IDS_CLI_EXPECTED_CHOICE, {strList}));
 }
 
 CPoint CJobValue::AsPoint() const
 {
     if (!m_pValue->is_array())
-        Refuse("expected a pixel point [x, y], found " + TypeName());
+        Refuse(CCliText::Format(IDS_CLI_EXPECTED_POINT, {TypeName()}));
     if (m_pValue->size() != 2)
-        Refuse("expected a pixel point [x, y], found " + std::to_string(m_pValue->size()) + " elements");
+        Refuse(CCliText::Format(IDS_CLI_EXPECTED_POINT, {ElementCount()}));
     const std::vector<CJobValue> xy = Elements(2, 2);
     return CPoint(xy[0].AsInt(INT32_MIN, INT32_MAX), xy[1].AsInt(INT32_MIN, INT32_MAX));
 }
@@ -178,8 +208,7 @@ CPoint CJobValue::AsPointOn(const CPoint& size) const
 {
     const CPoint p = AsPoint();
     if (p.x < 0 || p.y < 0 || p.x >= size.x || p.y >= size.y) {
-        Refuse("the point lies outside the picture (" + std::to_string(size.x) + " x " +
-               std::to_string(size.y) + " pixels)");
+        Refuse(CCliText::Format(IDS_CLI_POINT_OFF_PICTURE, {std::to_string(size.x), std::to_string(size.y)}));
     }
     return p;
 }
@@ -195,15 +224,14 @@ std::vector<CPoint> CJobValue::AsPoints(size_t nMinSize) const
 std::array<long long, 3> CJobValue::AsColor() const
 {
     if (!m_pValue->is_array())
-        Refuse("expected a colour [red, green, blue], found " + TypeName());
+        Refuse(CCliText::Format(IDS_CLI_EXPECTED_COLOR, {TypeName()}));
     if (m_pValue->size() != 3)
-        Refuse("expected a colour [red, green, blue], found " + std::to_string(m_pValue->size()) +
-               " elements");
+        Refuse(CCliText::Format(IDS_CLI_EXPECTED_COLOR, {ElementCount()}));
     std::array<long long, 3> rgb{};
     const std::vector<CJobValue> elements = Elements(3, 3);
     for (size_t i = 0; i < 3; ++i) {
         if (!elements[i].m_pValue->is_number_integer())
-            elements[i].Refuse("expected an integer");
+            elements[i].Refuse(CCliText::Get(IDS_CLI_EXPECTED_INTEGER));
         const nlohmann::json& v = *elements[i].m_pValue;
         rgb[i] = v.is_number_unsigned() && v.get<uint64_t>() > uint64_t{INT64_MAX} ? INT64_MAX
                                                                                    : v.get<long long>();

@@ -47,7 +47,8 @@ public:
     int AsInt(int nMin, int nMax, const std::string& strRangeMessage = std::string()) const;
     // A UTF-8 string, converted to the Windows-1252 text of the model.
     std::string AsText() const;
-    // The string as written (UTF-8).
+    // The string as written (UTF-8). Control characters (NUL, line breaks, tabs...) are
+    // refused: every string of a job is a name, a path or a word that a dialog would take.
     std::string AsString() const;
     // One of the given words; its index.
     int AsChoice(std::initializer_list<const char*> words) const;
@@ -61,12 +62,17 @@ public:
     // message).
     std::array<long long, 3> AsColor() const;
 
+    // strText with its control characters written as JSON escapes ("\u000A"), for messages.
+    static std::string Printable(const std::string& strText);
+
     // More elements than a graph ever needs; it bounds what a job makes the program do.
     static constexpr size_t kMaxElements = 1000000;
 
 private:
     std::string ChildPath(const std::string& strKey) const;
     std::string TypeName() const;
+    // "3 elements".
+    std::string ElementCount() const;
 
     const nlohmann::json* m_pValue;
     const std::string* m_pFile;

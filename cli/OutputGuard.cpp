@@ -5,8 +5,10 @@
 #include <system_error>
 
 #include "cli/CliError.h"
+#include "cli/CliText.h"
 #include "cli/Job.h"
 #include "platform/FileReplacer.h"
+#include "platform/StringIds.h"
 
 namespace fs = std::filesystem;
 
@@ -31,10 +33,10 @@ void COutputGuard::Protect(const std::string& strPath, std::string strRefusal)
 
 void COutputGuard::ProtectJob(const CJob& job)
 {
-    Protect(job.GetDisplayName(), "this would replace the job file itself");
+    Protect(job.GetDisplayName(), CCliText::Get(IDS_CLI_REPLACES_JOB));
     const std::optional<CJobValue> image = job.Root().Find("image");
     if (image)
-        Protect(job.Resolve(image->AsString()), "this would replace the job's picture");
+        Protect(job.Resolve(image->AsString()), CCliText::Get(IDS_CLI_REPLACES_JOB_PICTURE));
 }
 
 std::string COutputGuard::Check(const std::string& strOutput) const

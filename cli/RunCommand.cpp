@@ -12,6 +12,7 @@
 #include "Dm/PlotvaneDoc.h"
 #include "Dm/SettingsManager.h"
 #include "cli/CliError.h"
+#include "cli/CliText.h"
 #include "cli/CurveExporter.h"
 #include "cli/Job.h"
 #include "cli/JobRunner.h"
@@ -33,11 +34,11 @@ std::string OutputPath(const CJob& job, const CJobValue& value, const COutputGua
 {
     const std::string strGiven = value.AsString();
     if (strGiven.empty())
-        value.Refuse("expected a file name");
+        value.Refuse(CCliText::Get(IDS_CLI_EXPECTED_FILE_NAME));
     const std::string strPath = job.Resolve(strGiven);
     std::error_code ec;
     if (fs::is_directory(strPath, ec))
-        value.Refuse(strPath + " is a folder");
+        value.Refuse(CCliText::Format(IDS_CLI_FOLDER_NAMED, {strPath}));
     const std::string strRefusal = guard.Check(strPath);
     if (!strRefusal.empty())
         value.Refuse(strRefusal);
@@ -53,32 +54,15 @@ std::string OutputPath(const CJob& job, const CJobValue& value, const COutputGua
 }  // namespace
 
 CRunCommand::CRunCommand(CLI::App& parent)
+    : CCliCommand(parent, "run", "Build the document a job file describes, then save and export it")
 {
-    m_pCommand =
-        parent.add_subcommand("run", "Build the document a job file describes, then save and export it");
-    m_pCommand->add_option("job", m_strJobPath, "Job file (JSON)")->required();
+    Command().add_option("job", m_strJobPath, "Job file (JSON)")->required();
 }
 
-bool CRunCommand::WasChosen() const
+void CRunCommand::Execute(std::ostream& /*out*/, CStderrMessageService& messages)
 {
-    return m_pCommand->parsed();
-}
-
-int CRunCommand::Run(std::ostream& /*out*/, std::ostream& err) const
-{
-    CStderrMessageService messages(err);
-    try {
-        const std::unique_ptr<CJob> pJob = CJob::Load(m_strJobPath);
-        RunJob(*pJob, messages);
-    } catch (const CCliError& e) {
-        messages.PrintWarnings(m_strJobPath);
-        err << e.what() << '\n';
-        return e.GetCode();
-    } catch (const std::bad_alloc&) {
-        err << m_strJobPath << ": not enough memory\n";
-        return kExitRefused;
-    }
-    return kExitOk;
+    const std::unique_ptr<CJob> pJob = CJob::Load(m_strJobPath);
+    RunJob(*pJob, messages);
 }
 
 void CRunCommand::RunJob(const CJob& job, CStderrMessageService& messages) const
@@ -91,7 +75,7 @@ void CRunCommand::RunJob(const CJob& job, CStderrMessageService& messages) const
     std::optional<std::string> strSavePath;
     if (const std::optional<CJobValue> save = root.Find("save")) {
         strSavePath = OutputPath(job, *save, guard);
-        guard.Protect(*strSavePath, "the export would replace the document saved by the job");
+        guard.Protect(*strSavePath, CCliText::Get(IDS_CLI_EXPORT_REPLACES_SAVED));
     }
 
     const std::optional<CJobValue> exportItem = root.Find("export");
@@ -104,8 +88,7 @@ void CRunCommand::RunJob(const CJob& job, CStderrMessageService& messages) const
         strExportPath = OutputPath(job, exportItem->Get("path"), guard);
         if (const std::optional<CJobValue> separator = exportItem->Find("separator")) {
             if (!CCurveExporter::ParseSeparator(separator->AsString(), cSeparator))
-                separator->Refuse(
-                    "expected \"tab\", \"semicolon\", \"comma\", \"space\" or a single character");
+                separator->Refuse(CCliText::Get(IDS_CLI_SEPARATOR_WORDS));
         }
         if (const std::optional<CJobValue> curves = exportItem->Find("curves")) {
             for (const CJobValue& name : curves->Elements(1))
@@ -119,8 +102,9 @@ void CRunCommand::RunJob(const CJob& job, CStderrMessageService& messages) const
 
     std::unique_ptr<CCurveExporter> pExporter;
     if (exportItem) {
-        pExporter = std::make_unique<CCurveExporter>(doc, job.GetDisplayName() + ": export",
-                                                     "give it a \"period\" or a \"frequency\" in the job");
+        pExporter = std::make_unique<CCurveExporter>(
+            doc, CCliText::Format(IDS_CLI_EXPORT_WHERE, {job.GetDisplayName()}),
+            CCliText::Get(IDS_CLI_HINT_JOB_PERIOD));
         pExporter->Choose(curveNames);
         pExporter->Prepare();
     }

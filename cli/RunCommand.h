@@ -1,11 +1,8 @@
 #pragma once
 
-#include <iosfwd>
 #include <string>
 
-namespace CLI {
-class App;
-}
+#include "cli/CliCommand.h"
 
 class CJob;
 class CPlotvaneDoc;
@@ -16,17 +13,17 @@ class CStderrMessageService;
 // named, or of all). Everything is checked before anything is written; each file replaces
 // an existing one only once it is wholly written, so a refused or failed run leaves the
 // files it names as they were.
-class CRunCommand {
+// Writes nothing on stdout.
+class CRunCommand : public CCliCommand {
 public:
     explicit CRunCommand(CLI::App& parent);
 
-    bool WasChosen() const;
-    // Returns the process exit code; failures and warnings go to err (out stays empty).
-    int Run(std::ostream& out, std::ostream& err) const;
+protected:
+    void Execute(std::ostream& out, CStderrMessageService& messages) override;
+    const std::string& Subject() const override { return m_strJobPath; }
 
 private:
     void RunJob(const CJob& job, CStderrMessageService& messages) const;
 
-    CLI::App* m_pCommand = nullptr;
     std::string m_strJobPath;
 };

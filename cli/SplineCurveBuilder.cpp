@@ -7,6 +7,7 @@
 #include "Dm/BezierNode.h"
 #include "Dm/CoordSyst.h"
 #include "Dm/SplineResults.h"
+#include "cli/CliText.h"
 #include "cli/JobValue.h"
 #include "platform/StringIds.h"
 
@@ -17,7 +18,7 @@ void CSplineCurveBuilder::Build(const CJobValue& item)
 
     const std::vector<CJobValue> nodes = item.Get("nodes").Elements(0, CSplineCurve::kMaxNodeCount + 1);
     if (nodes.size() < 2)
-        item.Get("nodes").Refuse("a spline curve needs at least two nodes");
+        item.Get("nodes").Refuse(CCliText::Get(IDS_CLI_SPLINE_TWO_NODES));
     for (const CJobValue& node : nodes) {
         node.CheckObject({"anchor", "front", "back", "smooth"});
         const CPoint anchor = PointOnPicture(node.Get("anchor"));

@@ -3,6 +3,8 @@
 #include <ostream>
 #include <utility>
 
+#include "cli/CliText.h"
+#include "platform/StringIds.h"
 #include "platform/TextEncoding.h"
 
 CStderrMessageService::CStderrMessageService(std::ostream& err)
@@ -43,12 +45,13 @@ std::string CStderrMessageService::TakeLastText()
 void CStderrMessageService::PrintWarnings(const std::string& strWhere)
 {
     for (const Message& message : TakeMessages())
-        PrintWarning(strWhere, message.bQuestion ? message.text + " (answered Yes)" : message.text);
+        PrintWarning(strWhere, message.bQuestion ? CCliText::Format(IDS_CLI_ANSWERED_YES, {message.text})
+                                                 : message.text);
 }
 
 void CStderrMessageService::PrintWarning(const std::string& strWhere, const std::string& strText)
 {
-    m_Err << strWhere << ": warning: " << strText << '\n';
+    m_Err << strWhere << ": " << CCliText::Format(IDS_CLI_WARNING, {strText}) << '\n';
 }
 
 std::string CStderrMessageService::Flatten(const std::string& text)

@@ -391,6 +391,19 @@ const RefusalCase kRefusals[] = {
      "job.json: save: this would replace the job's picture"},
     {"ExportOverTheJob", [](json& j) { j["export"]["path"] = "job.json"; },
      "job.json: export.path: this would replace the job file itself"},
+    // Text that no dialog could type: a NUL cuts a path short, a line break breaks the export.
+    {"NulInAnOutputPath", [](json& j) { j["save"] = std::string("out.pvd\0x", 9); },
+     "job.json: save: the text holds a control character (code 0)"},
+    {"LineBreakInACurveName", [](json& j) { Curve(j, 1)["name"] = "Mea\r\nsures"; },
+     "coordinate_systems[0].curves[1].name: the text holds a control character (code 13)"},
+    {"TabInAnAxisName", [](json& j) { j["coordinate_systems"][0]["x_axis"]["name"] = "T\tme"; },
+     "coordinate_systems[0].x_axis.name: the text holds a control character (code 9)"},
+    {"ControlCharacterInAKey", [](json& j) { j["sa\nve"] = 1; },
+     "job.json: sa\\u000Ave: unknown key"},
+    {"TooManyGenesisPoints",
+     [](json& j) { Curve(j, 0)["genesis"] = json::array(); for (int i = 0; i < 1001; ++i) Curve(j, 0)["genesis"].push_back({472, 300}); },
+     "coordinate_systems[0].curves[0].genesis: too many genesis points: at most 1000 on one curve and 3000 in "
+     "a job"},
     {"SaveIntoAFolderThatIsNot",
      [](json& j) {
          j["save"] = "missing/out.pvd";
