@@ -19,9 +19,10 @@
 #include "Dm/RealColorBmpReader.h"
 #include "imaging/AnyPicDecoder.h"
 #include "imaging/BmpEncoder.h"
-#include "imaging/MappedFile.h"
 #include "imaging/TextException.h"
 #include "platform/Archive.h"
+#include "platform/InputFileError.h"
+#include "platform/MappedFile.h"
 #include "platform/MessageService.h"
 #include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
@@ -187,10 +188,10 @@ bool CBmpManager::Load(const std::string& path)
     DropBitmap();
     // The file is read once: the bitmap and the embedded copy come from the same bytes.
     // Only a regular file of a bounded size is read.
-    std::unique_ptr<PLMappedFile> pFile;
+    std::unique_ptr<CMappedFile> pFile;
     try {
-        pFile = std::make_unique<PLMappedFile>(path);
-    } catch (const PLTextException&) {
+        pFile = std::make_unique<CMappedFile>(path);
+    } catch (const CInputFileError&) {
         AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
         return false;
     }

@@ -17,11 +17,11 @@
 #include "Dm/DocumentObserver.h"
 #include "Dm/DocumentUi.h"
 #include "Dm/ModelClasses.h"
-#include "imaging/MappedFile.h"
-#include "imaging/TextException.h"
 #include "platform/WaitCursor.h"
 #include "platform/Archive.h"
 #include "platform/FileReplacer.h"
+#include "platform/InputFileError.h"
+#include "platform/MappedFile.h"
 #include "platform/MessageService.h"
 #include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
@@ -30,10 +30,6 @@
 IMPLEMENT_DYNAMIC(CPlotvaneDoc, CObject)
 
 namespace {
-
-// The framework's own texts (not in the program's string table).
-const char kUntitledFramework[] = "Untitled";
-const char kAskToSave[] = "Save changes to %1?";
 
 std::string FileNamePart(const std::string& strPath)
 {
@@ -129,7 +125,7 @@ std::string CPlotvaneDoc::NameForSavePrompt() const
 {
     std::string strName = FileNamePart(m_strPathName);
     if (strName.empty())
-        strName = m_strTitle.empty() ? kUntitledFramework : m_strTitle;
+        strName = m_strTitle.empty() ? CStringTable::Get(IDS_UNTITLED) : m_strTitle;
     if (!strName.empty() && strName.back() == '*')
         strName.pop_back();
     return strName;
@@ -142,8 +138,10 @@ bool CPlotvaneDoc::SaveModified()
     if (m_pUi == nullptr)
         return false;
 
-    std::string strQuestion = kAskToSave;
-    strQuestion.replace(strQuestion.find("%1"), 2, NameForSavePrompt());
+    std::string strQuestion = CStringTable::Get(IDS_ASK_TO_SAVE);
+    // A translation may leave the name out.
+    if (const size_t nAt = strQuestion.find("%1"); nAt != std::string::npos)
+        strQuestion.replace(nAt, 2, NameForSavePrompt());
     const CDocumentUi::SavePromptResult result = m_pUi->AskToSave(strQuestion);
     switch (result.answer) {
         case CDocumentUi::SaveAnswer::Cancel:
@@ -167,10 +165,10 @@ bool CPlotvaneDoc::OnOpenDocument(const std::string& strPath, std::string* pstrE
     };
 
     // Only a regular file of a bounded size is read (a document embeds its picture).
-    std::unique_ptr<PLMappedFile> pFile;
+    std::unique_ptr<CMappedFile> pFile;
     try {
-        pFile = std::make_unique<PLMappedFile>(strPath);
-    } catch (const PLTextException& e) {
+        pFile = std::make_unique<CMappedFile>(strPath);
+    } catch (const CInputFileError& e) {
         return fail(e.what());
     }
 

@@ -11,8 +11,8 @@
 
 #include "cli/CliError.h"
 #include "cli/CliText.h"
-#include "imaging/MappedFile.h"
-#include "imaging/TextException.h"
+#include "platform/InputFileError.h"
+#include "platform/MappedFile.h"
 #include "platform/StringIds.h"
 
 namespace {
@@ -144,13 +144,13 @@ std::unique_ptr<CJob> CJob::Load(const std::string& strPath)
 {
     std::string strText;
     try {
-        const PLMappedFile file(strPath, kMaxFileSize);
+        const CMappedFile file(strPath, kMaxFileSize);
         strText.assign(reinterpret_cast<const char*>(file.GetData()), file.GetSize());
-    } catch (const PLTextException& e) {
-        const std::string strReason = e.GetCode() == PL_ERRFILE_NOT_FOUND
-                                          ? std::generic_category().message(errno)
-                                          : CCliText::FromModel(e.what());
-        throw CCliError(kExitUnreadable, strPath + ": " + CCliText::Format(IDS_CLI_CANNOT_READ_JOB, {strReason}));
+    } catch (const CInputFileError& e) {
+        const std::string strReason =
+            e.GetErrno() != 0 ? std::generic_category().message(e.GetErrno()) : CCliText::FromModel(e.what());
+        throw CCliError(kExitUnreadable,
+                        strPath + ": " + CCliText::Format(IDS_CLI_CANNOT_READ_JOB, {strReason}));
     }
     return Parse(strText, strPath);
 }

@@ -23,8 +23,9 @@
 #include "cli/StderrMessageService.h"
 #include "imaging/AnyPicDecoder.h"
 #include "imaging/Bmp.h"
-#include "imaging/MappedFile.h"
 #include "imaging/TextException.h"
+#include "platform/InputFileError.h"
+#include "platform/MappedFile.h"
 #include "platform/StringIds.h"
 
 namespace {
@@ -66,13 +67,13 @@ void CJobRunner::OpenImage(CPlotvaneDoc& doc)
     const std::string strPath = GetImagePath();
     // The picture passes the input files' gate here for a message that says why.
     try {
-        const PLMappedFile probe(strPath);
-    } catch (const PLTextException& e) {
-        const std::string strReason = e.GetCode() == PL_ERRFILE_NOT_FOUND
-                                          ? std::generic_category().message(errno)
-                                          : CCliText::FromModel(e.what());
-        throw CCliError(kExitUnreadable,
-                        image.Where() + ": " + CCliText::Format(IDS_CLI_CANNOT_READ_PICTURE, {strPath, strReason}));
+        const CMappedFile probe(strPath);
+    } catch (const CInputFileError& e) {
+        const std::string strReason =
+            e.GetErrno() != 0 ? std::generic_category().message(e.GetErrno()) : CCliText::FromModel(e.what());
+        throw CCliError(
+            kExitUnreadable,
+            image.Where() + ": " + CCliText::Format(IDS_CLI_CANNOT_READ_PICTURE, {strPath, strReason}));
     }
     if (!doc.OpenBitmap(strPath)) {
         std::string strReason = m_Messages.TakeLastText();

@@ -11,7 +11,6 @@
 #include "imaging/EpsTiffDecoder.h"
 #include "imaging/GifDecoder.h"
 #include "imaging/JpegDecoder.h"
-#include "imaging/MappedFile.h"
 #include "imaging/PcxDecoder.h"
 #include "imaging/PgmDecoder.h"
 #include "imaging/PictDecoder.h"
@@ -22,6 +21,8 @@
 #include "imaging/TgaDecoder.h"
 #include "imaging/TiffDecoder.h"
 #include "imaging/WmfDecoder.h"
+#include "platform/InputFileError.h"
+#include "platform/MappedFile.h"
 
 namespace {
 
@@ -217,8 +218,21 @@ const char* PLAnyPicDecoder::FormatName(Format format)
 
 void PLAnyPicDecoder::MakeBmpFromFile(const std::string& path, PLBmp& bmp)
 {
-    const PLMappedFile file(path);
-    MakeBmpFromMemory(path, file.GetData(), file.GetSize(), bmp);
+    std::unique_ptr<CMappedFile> pFile;
+    try {
+        pFile = std::make_unique<CMappedFile>(path);
+    } catch (const CInputFileError& e) {
+        switch (e.GetReason()) {
+            case CInputFileError::Reason::CannotOpen:
+                throw PLTextException(PL_ERRFILE_NOT_FOUND, e.what());
+            case CInputFileError::Reason::NotRegular:
+                throw PLTextException(PL_ERRFORMAT_NOT_SUPPORTED, e.what());
+            case CInputFileError::Reason::TooLarge:
+                break;
+        }
+        throw PLTextException(PL_ERRNO_MEMORY, e.what());
+    }
+    MakeBmpFromMemory(path, pFile->GetData(), pFile->GetSize(), bmp);
 }
 
 void PLAnyPicDecoder::MakeBmpFromMemory(const std::string& fileName, const uint8_t* data, size_t size,

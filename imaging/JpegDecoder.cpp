@@ -10,6 +10,8 @@
 
 #include "imaging/Bmp.h"
 #include "imaging/TextException.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 namespace {
 
@@ -86,7 +88,7 @@ void CmykRowToBgra(uint8_t* row, uint32_t width, bool inverted)
 void CheckHeader(const jpeg_decompress_struct& cinfo, size_t size)
 {
     if (uint64_t(cinfo.image_width) * cinfo.image_height > PLBmp::kMaxPixels) {
-        throw PLTextException(PL_ERRNO_MEMORY, "JPEG decoder: Image too large.");
+        throw PLTextException(PL_ERRNO_MEMORY, CStringTable::Get(IDS_PICTURE_TOO_LARGE));
     }
     if (cinfo.progressive_mode || cinfo.arith_code) {
         return;
@@ -197,6 +199,11 @@ void PLJpegDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
     } destroyer{&state.cinfo};
 
     if (!ReadJpeg(state, data, size, bmp)) {
+        // Past its memory budget libjpeg asks for a backing store that this build of it does
+        // not have: the picture is simply too large for the memory it may take.
+        if (state.error.pub.msg_code == JERR_NO_BACKING_STORE ||
+            state.error.pub.msg_code == JERR_OUT_OF_MEMORY)
+            throw PLTextException(PL_ERRNO_MEMORY, CStringTable::Get(IDS_PICTURE_TOO_LARGE));
         throw PLTextException(PL_ERRBAD_FORMAT, std::string("JPEG decoder: ") + state.error.message);
     }
 }

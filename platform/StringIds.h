@@ -97,6 +97,9 @@ enum : unsigned {
     IDS_FOLDER_MISSING = 61352,        // "The folder %s does not exist."
     IDS_NOT_A_FILE = 61353,            // "%s is a folder or another object that is not a file."
     IDS_TEMP_FOLDER_UNUSABLE = 61354,  // "Cannot make a temporary file in the folder %s."
+
+    // The save prompt, which the design takes from the windowing framework.
+    IDS_ASK_TO_SAVE = 61360,  // "Save changes to %1?"
     // Texts of plotvane-cli: its refusals, failures and warnings ("%s" is a value put in).
     IDS_CLI_UNEXPECTED = 62000,
     IDS_CLI_UNEXPECTED_UNKNOWN = 62001,

@@ -211,6 +211,7 @@ const CStringTableEntry kStrings[] = {
     {61352, "The folder %s does not exist."},
     {61353, "%s is a folder or another object that is not a file."},
     {61354, "Cannot make a temporary file in the folder %s."},
+    {61360, "Save changes to %1?"},
 
     // Texts of plotvane-cli: its refusals, failures and warnings.
     {62000, "An unexpected error ended the command: %s"},

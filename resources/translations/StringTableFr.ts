@@ -760,5 +760,490 @@ Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des a
         <comment>61321</comment>
         <translation>Français</translation>
     </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <comment>61340</comment>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %d MB.</source>
+        <comment>61341</comment>
+        <translation>Le fichier dépasse %d Mo.</translation>
+    </message>
+    <message>
+        <source>The picture is too large.</source>
+        <comment>61342</comment>
+        <translation>L&apos;image est trop grande.</translation>
+    </message>
+    <message>
+        <source>The drawing has too many lines and points.</source>
+        <comment>61343</comment>
+        <translation>Le dessin contient trop de lignes et de points.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %s.</source>
+        <comment>61350</comment>
+        <translation>Impossible d&apos;écrire le fichier %s.</translation>
+    </message>
+    <message>
+        <source>Reason: %s.</source>
+        <comment>61351</comment>
+        <translation>Raison : %s.</translation>
+    </message>
+    <message>
+        <source>The folder %s does not exist.</source>
+        <comment>61352</comment>
+        <translation>Le dossier %s n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%s is a folder or another object that is not a file.</source>
+        <comment>61353</comment>
+        <translation>%s est un dossier ou un autre objet qui n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>Cannot make a temporary file in the folder %s.</source>
+        <comment>61354</comment>
+        <translation>Impossible de créer un fichier temporaire dans le dossier %s.</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <comment>61360</comment>
+        <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>An unexpected error ended the command: %s</source>
+        <comment>62000</comment>
+        <translation>Une erreur inattendue a interrompu la commande : %s</translation>
+    </message>
+    <message>
+        <source>An unexpected error ended the command.</source>
+        <comment>62001</comment>
+        <translation>Une erreur inattendue a interrompu la commande.</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <comment>62002</comment>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>warning: %s</source>
+        <comment>62003</comment>
+        <translation>avertissement : %s</translation>
+    </message>
+    <message>
+        <source>%s (answered Yes)</source>
+        <comment>62004</comment>
+        <translation>%s (réponse : Oui)</translation>
+    </message>
+    <message>
+        <source>expected a file name</source>
+        <comment>62005</comment>
+        <translation>nom de fichier attendu</translation>
+    </message>
+    <message>
+        <source>expected &quot;tab&quot;, &quot;semicolon&quot;, &quot;comma&quot;, &quot;space&quot; or a single character</source>
+        <comment>62006</comment>
+        <translation>attendu : &quot;tab&quot;, &quot;semicolon&quot;, &quot;comma&quot;, &quot;space&quot; ou un seul caractère</translation>
+    </message>
+    <message>
+        <source>cannot read the document: %s</source>
+        <comment>62007</comment>
+        <translation>impossible de lire le document : %s</translation>
+    </message>
+    <message>
+        <source>Not a document either: %s</source>
+        <comment>62008</comment>
+        <translation>Ce n&apos;est pas non plus un document : %s</translation>
+    </message>
+    <message>
+        <source>render is not available: plotvane-cli was built without Qt</source>
+        <comment>62009</comment>
+        <translation>render n&apos;est pas disponible : plotvane-cli a été compilé sans Qt</translation>
+    </message>
+    <message>
+        <source>--zoom: expected a percentage from %s to %s</source>
+        <comment>62010</comment>
+        <translation>--zoom : pourcentage attendu, de %s à %s</translation>
+    </message>
+    <message>
+        <source>the picture would replace the file it is drawn from</source>
+        <comment>62011</comment>
+        <translation>l&apos;image remplacerait le fichier dont elle est tirée</translation>
+    </message>
+    <message>
+        <source>nothing to draw at this zoom</source>
+        <comment>62012</comment>
+        <translation>rien à dessiner à ce zoom</translation>
+    </message>
+    <message>
+        <source>the picture would be too large at this zoom (%s x %s pixels; at most %s pixels)</source>
+        <comment>62013</comment>
+        <translation>l&apos;image serait trop grande à ce zoom (%s x %s pixels ; au plus %s pixels)</translation>
+    </message>
+    <message>
+        <source>the export would replace the document itself</source>
+        <comment>62014</comment>
+        <translation>l&apos;export remplacerait le document lui-même</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <comment>62015</comment>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>the export would replace the document saved by the job</source>
+        <comment>62016</comment>
+        <translation>l&apos;export remplacerait le document enregistré par la tâche</translation>
+    </message>
+    <message>
+        <source>this would replace the job file itself</source>
+        <comment>62017</comment>
+        <translation>le fichier de tâche lui-même serait remplacé</translation>
+    </message>
+    <message>
+        <source>this would replace the job&apos;s picture</source>
+        <comment>62018</comment>
+        <translation>l&apos;image de la tâche serait remplacée</translation>
+    </message>
+    <message>
+        <source>%s is a folder</source>
+        <comment>62019</comment>
+        <translation>%s est un dossier</translation>
+    </message>
+    <message>
+        <source>cannot read the job: %s</source>
+        <comment>62020</comment>
+        <translation>impossible de lire la tâche : %s</translation>
+    </message>
+    <message>
+        <source>the job file is too large (more than %s MB)</source>
+        <comment>62021</comment>
+        <translation>le fichier de tâche est trop grand (plus de %s Mo)</translation>
+    </message>
+    <message>
+        <source>the JSON is nested too deeply to be a job (more than %s levels)</source>
+        <comment>62022</comment>
+        <translation>le JSON est trop imbriqué pour être une tâche (plus de %s niveaux)</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %s</source>
+        <comment>62023</comment>
+        <translation>JSON non valide : %s</translation>
+    </message>
+    <message>
+        <source>parse error at line %s, column %s</source>
+        <comment>62024</comment>
+        <translation>erreur de syntaxe ligne %s, colonne %s</translation>
+    </message>
+    <message>
+        <source>a number is too large to be read</source>
+        <comment>62025</comment>
+        <translation>un nombre est trop grand pour être lu</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8 or the JSON cannot be read</source>
+        <comment>62026</comment>
+        <translation>le texte n&apos;est pas en UTF-8 ou le JSON ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the key appears twice</source>
+        <comment>62027</comment>
+        <translation>la clé apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>a job is a JSON object</source>
+        <comment>62028</comment>
+        <translation>une tâche est un objet JSON</translation>
+    </message>
+    <message>
+        <source>null</source>
+        <comment>62030</comment>
+        <translation>null</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <comment>62031</comment>
+        <translation>un objet</translation>
+    </message>
+    <message>
+        <source>an array</source>
+        <comment>62032</comment>
+        <translation>un tableau</translation>
+    </message>
+    <message>
+        <source>a string</source>
+        <comment>62033</comment>
+        <translation>une chaîne</translation>
+    </message>
+    <message>
+        <source>a boolean</source>
+        <comment>62034</comment>
+        <translation>un booléen</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <comment>62035</comment>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>a fractional number</source>
+        <comment>62036</comment>
+        <translation>un nombre non entier</translation>
+    </message>
+    <message>
+        <source>expected an object, found %s</source>
+        <comment>62037</comment>
+        <translation>objet attendu, trouvé : %s</translation>
+    </message>
+    <message>
+        <source>unknown key (the keys here are %s)</source>
+        <comment>62038</comment>
+        <translation>clé inconnue (les clés possibles ici sont : %s)</translation>
+    </message>
+    <message>
+        <source>missing key &quot;%s&quot;</source>
+        <comment>62039</comment>
+        <translation>clé &quot;%s&quot; manquante</translation>
+    </message>
+    <message>
+        <source>expected an array, found %s</source>
+        <comment>62040</comment>
+        <translation>tableau attendu, trouvé : %s</translation>
+    </message>
+    <message>
+        <source>expected at least one element</source>
+        <comment>62041</comment>
+        <translation>au moins un élément attendu</translation>
+    </message>
+    <message>
+        <source>expected at least %s elements</source>
+        <comment>62042</comment>
+        <translation>au moins %s éléments attendus</translation>
+    </message>
+    <message>
+        <source>too many elements (at most %s)</source>
+        <comment>62043</comment>
+        <translation>trop d&apos;éléments (au plus %s)</translation>
+    </message>
+    <message>
+        <source>expected true or false, found %s</source>
+        <comment>62044</comment>
+        <translation>true ou false attendu, trouvé : %s</translation>
+    </message>
+    <message>
+        <source>expected a number, found %s</source>
+        <comment>62045</comment>
+        <translation>nombre attendu, trouvé : %s</translation>
+    </message>
+    <message>
+        <source>the number is too large</source>
+        <comment>62046</comment>
+        <translation>le nombre est trop grand</translation>
+    </message>
+    <message>
+        <source>expected an integer, found %s</source>
+        <comment>62047</comment>
+        <translation>entier attendu, trouvé : %s</translation>
+    </message>
+    <message>
+        <source>expected an integer</source>
+        <comment>62048</comment>
+        <translation>entier attendu</translation>
+    </message>
+    <message>
+        <source>expected an integer between %s and %s</source>
+        <comment>62049</comment>
+        <translation>entier attendu entre %s et %s</translation>
+    </message>
+    <message>
+        <source>expected a string, found %s</source>
+        <comment>62050</comment>
+        <translation>chaîne attendue, trouvé : %s</translation>
+    </message>
+    <message>
+        <source>expected one of %s</source>
+        <comment>62051</comment>
+        <translation>attendu : l&apos;une des valeurs %s</translation>
+    </message>
+    <message>
+        <source>expected a pixel point [x, y], found %s</source>
+        <comment>62052</comment>
+        <translation>point en pixels [x, y] attendu, trouvé : %s</translation>
+    </message>
+    <message>
+        <source>%s elements</source>
+        <comment>62053</comment>
+        <translation>%s éléments</translation>
+    </message>
+    <message>
+        <source>the point lies outside the picture (%s x %s pixels)</source>
+        <comment>62054</comment>
+        <translation>le point est hors de l&apos;image (%s x %s pixels)</translation>
+    </message>
+    <message>
+        <source>expected a colour [red, green, blue], found %s</source>
+        <comment>62055</comment>
+        <translation>couleur [rouge, vert, bleu] attendue, trouvé : %s</translation>
+    </message>
+    <message>
+        <source>the text holds a control character (code %s), which no dialog lets one type</source>
+        <comment>62056</comment>
+        <translation>le texte contient un caractère de contrôle (code %s), qu&apos;aucune boîte de dialogue ne permet de saisir</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %s and %s.</source>
+        <comment>62057</comment>
+        <translation>Veuillez entrer un entier entre %s et %s.</translation>
+    </message>
+    <message>
+        <source>a curve needs a name</source>
+        <comment>62060</comment>
+        <translation>une courbe doit avoir un nom</translation>
+    </message>
+    <message>
+        <source>cannot read %s: %s</source>
+        <comment>62061</comment>
+        <translation>impossible de lire %s : %s</translation>
+    </message>
+    <message>
+        <source>The two scale values must be different.</source>
+        <comment>62062</comment>
+        <translation>Les deux valeurs d&apos;échelle doivent être différentes.</translation>
+    </message>
+    <message>
+        <source>Logarithmic values must be greater than zero</source>
+        <comment>62063</comment>
+        <translation>Les valeurs logarithmiques doivent être plus grandes que zéro</translation>
+    </message>
+    <message>
+        <source>the two ends of the axis line must be different</source>
+        <comment>62064</comment>
+        <translation>les deux extrémités de la ligne d&apos;axe doivent être différentes</translation>
+    </message>
+    <message>
+        <source>an axis line cannot end at pixel [0, 0]</source>
+        <comment>62065</comment>
+        <translation>une ligne d&apos;axe ne peut pas finir au pixel [0, 0]</translation>
+    </message>
+    <message>
+        <source>the axes give no coordinate transform</source>
+        <comment>62066</comment>
+        <translation>les axes ne donnent aucune transformation de coordonnées</translation>
+    </message>
+    <message>
+        <source>too many stroke points for one curve (at most %s)</source>
+        <comment>62067</comment>
+        <translation>trop de points de tracé pour une seule courbe (au plus %s)</translation>
+    </message>
+    <message>
+        <source>no point of the curve is left after the edits</source>
+        <comment>62068</comment>
+        <translation>il ne reste aucun point de la courbe après les modifications</translation>
+    </message>
+    <message>
+        <source>give a period or a frequency, not both</source>
+        <comment>62069</comment>
+        <translation>donnez une période ou une fréquence, pas les deux</translation>
+    </message>
+    <message>
+        <source>too many genesis points: at most %s on one curve and %s in a job, since each point traces again all the points of its curve before it</source>
+        <comment>62070</comment>
+        <translation>trop de points de départ : au plus %s sur une courbe et %s dans une tâche, car chaque point retrace tous les points de sa courbe qui le précèdent</translation>
+    </message>
+    <message>
+        <source>the edits of this job would take too long: on a picture %s pixels wide, the strokes of a job may hold at most %s points in all</source>
+        <comment>62071</comment>
+        <translation>les modifications de cette tâche prendraient trop de temps : sur une image de %s pixels de large, les tracés d&apos;une tâche peuvent contenir au plus %s points en tout</translation>
+    </message>
+    <message>
+        <source>The two scale values must be different !</source>
+        <comment>62073</comment>
+        <translation>Les deux valeurs d&apos;échelle doivent être différentes !</translation>
+    </message>
+    <message>
+        <source>The two scale colors must be different !</source>
+        <comment>62074</comment>
+        <translation>Les deux couleurs d&apos;échelle doivent être différentes !</translation>
+    </message>
+    <message>
+        <source>the segment runs parallel to the Y axis: only Y can be used</source>
+        <comment>62075</comment>
+        <translation>le segment est parallèle à l&apos;axe Y : seul Y peut être utilisé</translation>
+    </message>
+    <message>
+        <source>the segment runs parallel to the X axis: only X can be used</source>
+        <comment>62076</comment>
+        <translation>le segment est parallèle à l&apos;axe X : seul X peut être utilisé</translation>
+    </message>
+    <message>
+        <source>the two ends of the segment must be different</source>
+        <comment>62077</comment>
+        <translation>les deux extrémités du segment doivent être différentes</translation>
+    </message>
+    <message>
+        <source>give one of x_period, y_period, x_frequency and y_frequency, not two</source>
+        <comment>62078</comment>
+        <translation>donnez l&apos;un de x_period, y_period, x_frequency et y_frequency, pas deux</translation>
+    </message>
+    <message>
+        <source>give first_x or first_y, not both</source>
+        <comment>62079</comment>
+        <translation>donnez first_x ou first_y, pas les deux</translation>
+    </message>
+    <message>
+        <source>a spline curve needs at least two nodes</source>
+        <comment>62080</comment>
+        <translation>une courbe spline doit avoir au moins deux nœuds</translation>
+    </message>
+    <message>
+        <source>the curve &quot;%s&quot; is chosen twice</source>
+        <comment>62090</comment>
+        <translation>la courbe &quot;%s&quot; est choisie deux fois</translation>
+    </message>
+    <message>
+        <source>no curve is named &quot;%s&quot;</source>
+        <comment>62091</comment>
+        <translation>aucune courbe ne s&apos;appelle &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>curve &quot;%s&quot;: %s</source>
+        <comment>62092</comment>
+        <translation>courbe &quot;%s&quot; : %s</translation>
+    </message>
+    <message>
+        <source>its results settings belong to another kind of curve</source>
+        <comment>62093</comment>
+        <translation>ses réglages de résultats appartiennent à un autre type de courbe</translation>
+    </message>
+    <message>
+        <source>no period is defined for this curve; %s</source>
+        <comment>62094</comment>
+        <translation>aucune période n&apos;est définie pour cette courbe ; %s</translation>
+    </message>
+    <message>
+        <source>curves of this kind cannot be exported</source>
+        <comment>62095</comment>
+        <translation>les courbes de ce type ne peuvent pas être exportées</translation>
+    </message>
+    <message>
+        <source>the curves chosen are too large to be exported together</source>
+        <comment>62096</comment>
+        <translation>les courbes choisies sont trop grandes pour être exportées ensemble</translation>
+    </message>
+    <message>
+        <source>give it a &quot;period&quot; or a &quot;frequency&quot; in the job</source>
+        <comment>62097</comment>
+        <translation>donnez-lui une &quot;period&quot; ou une &quot;frequency&quot; dans la tâche</translation>
+    </message>
+    <message>
+        <source>give --period or --frequency</source>
+        <comment>62098</comment>
+        <translation>donnez --period ou --frequency</translation>
+    </message>
+    <message>
+        <source>%s: export</source>
+        <comment>62099</comment>
+        <translation>%s: export</translation>
+    </message>
 </context>
 </TS>

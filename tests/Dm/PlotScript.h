@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 // Runs a Python script that draws test pictures with Debian's matplotlib into a fresh
@@ -17,4 +18,20 @@ inline bool DrawPlotsWithMatplotlib(const std::filesystem::path& dir, const char
     const std::string command =
         "/usr/bin/python3 '" + file.string() + "' '" + dir.string() + "' >/dev/null 2>&1";
     return std::filesystem::exists("/usr/bin/python3") && std::system(command.c_str()) == 0;
+}
+
+// Reads the description a drawing script wrote beside its pictures: one line for each fact,
+// a key word and its values. take(key, words) receives each line, words positioned after
+// the key.
+template <typename Take>
+void ReadPlotLines(const std::filesystem::path& path, Take take)
+{
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream words(line);
+        std::string key;
+        words >> key;
+        take(key, words);
+    }
 }

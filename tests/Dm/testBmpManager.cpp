@@ -13,6 +13,7 @@
 #include "platform/Archive.h"
 #include "tests/doubles/RecordingMessageService.h"
 #include "platform/TempFile.h"
+#include "tests/support/TempVariable.h"
 
 namespace fs = std::filesystem;
 
@@ -46,19 +47,12 @@ protected:
         m_dir = fs::path(PLOTVANE_TEST_WORK) / ("bmpmanager-" + name);
         fs::remove_all(m_dir);
         fs::create_directories(m_dir / "temp");
-        if (const char* old = std::getenv("TEMP")) {
-            m_oldTemp = old;
-            m_bHadTemp = true;
-        }
-        SetTemp((m_dir / "temp").string());
+        m_temp.emplace((m_dir / "temp").string());
     }
 
     void TearDown() override
     {
-        if (m_bHadTemp)
-            SetTemp(m_oldTemp);
-        else
-            ::unsetenv("TEMP");
+        m_temp.reset();
         fs::remove_all(m_dir);
     }
 
@@ -102,8 +96,7 @@ protected:
     }
 
     fs::path m_dir;
-    std::string m_oldTemp;
-    bool m_bHadTemp = false;
+    std::optional<CTempVariable> m_temp;
     CRecordingMessageService m_messages{true};
 };
 

@@ -86,12 +86,7 @@ struct Plot {
 
 bool ReadPlot(const fs::path& path, Plot& plot)
 {
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream words(line);
-        std::string key;
-        words >> key;
+    ReadPlotLines(path, [&plot](const std::string& key, std::istringstream& words) {
         if (key == "width") {
             words >> plot.width;
         } else if (key == "genesis") {
@@ -103,7 +98,7 @@ bool ReadPlot(const fs::path& path, Plot& plot)
             words >> s.x0 >> s.y0 >> s.x1 >> s.y1;
             plot.segments.push_back(s);
         }
-    }
+    });
     return plot.width > 0 && !plot.segments.empty();
 }
 

@@ -26,6 +26,7 @@
 #include "Dm/SmartThicknessCorrector.h"
 #include "Dm/SplineResults.h"
 #include "PackedDib.h"
+#include "tests/support/TempVariable.h"
 
 // A whole document file checked byte for byte against the record list of the format, written
 // out here field by field rather than through the model's own Serialize code.
@@ -124,21 +125,14 @@ protected:
         m_dir = fs::path(PLOTVANE_TEST_WORK) / "document-file-bytes";
         fs::remove_all(m_dir);
         fs::create_directories(m_dir / "temp");
-        if (const char* old = std::getenv("TEMP")) {
-            m_strOldTemp = old;
-            m_bHadTemp = true;
-        }
-        ::setenv("TEMP", (m_dir / "temp").c_str(), 1);
+        m_temp.emplace((m_dir / "temp").string());
         m_image = m_dir / "tiny.bmp";
         std::ofstream(m_image, std::ios::binary) << TinyBmp();
     }
 
     void TearDown() override
     {
-        if (m_bHadTemp)
-            ::setenv("TEMP", m_strOldTemp.c_str(), 1);
-        else
-            ::unsetenv("TEMP");
+        m_temp.reset();
         fs::remove_all(m_dir);
     }
 
@@ -312,8 +306,7 @@ protected:
 
     fs::path m_dir;
     fs::path m_image;
-    std::string m_strOldTemp;
-    bool m_bHadTemp = false;
+    std::optional<CTempVariable> m_temp;
     uint32_t m_densityColor = 0;
 };
 

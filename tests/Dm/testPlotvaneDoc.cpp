@@ -27,6 +27,7 @@
 #include "tests/doubles/RecordingDrawContext.h"
 #include "tests/doubles/RecordingMessageService.h"
 #include "tests/imaging/MetafileBuilder.h"
+#include "tests/support/TempVariable.h"
 
 namespace fs = std::filesystem;
 
@@ -114,19 +115,12 @@ protected:
         m_dir = fs::path(PLOTVANE_TEST_WORK) / ("doc-" + name);
         fs::remove_all(m_dir);
         fs::create_directories(m_dir / "temp");
-        if (const char* old = std::getenv("TEMP")) {
-            m_strOldTemp = old;
-            m_bHadTemp = true;
-        }
-        ::setenv("TEMP", (m_dir / "temp").c_str(), 1);
+        m_temp.emplace((m_dir / "temp").string());
     }
 
     void TearDown() override
     {
-        if (m_bHadTemp)
-            ::setenv("TEMP", m_strOldTemp.c_str(), 1);
-        else
-            ::unsetenv("TEMP");
+        m_temp.reset();
         fs::remove_all(m_dir);
     }
 
@@ -153,8 +147,7 @@ protected:
     }
 
     fs::path m_dir;
-    std::string m_strOldTemp;
-    bool m_bHadTemp = false;
+    std::optional<CTempVariable> m_temp;
     CRecordingMessageService m_messages{true};
 };
 

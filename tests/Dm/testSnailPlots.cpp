@@ -101,12 +101,7 @@ double DistanceToCentre(const std::map<int, std::pair<double, double>>& curve, c
 
 bool ReadPlot(const std::string& path, Plot& plot)
 {
-    std::ifstream in(path);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream words(line);
-        std::string key;
-        words >> key;
+    ReadPlotLines(path, [&plot](const std::string& key, std::istringstream& words) {
         if (key == "linewidth") {
             words >> plot.lineWidth;
         } else if (key == "col") {
@@ -121,7 +116,7 @@ bool ReadPlot(const std::string& path, Plot& plot)
         } else if (key == "genesis") {
             words >> plot.gx >> plot.gy;
         }
-    }
+    });
     return plot.lineWidth > 0 && !plot.curves.empty();
 }
 

@@ -34,6 +34,21 @@ inline std::string Work(const std::string& name)
     return std::string(PLOTVANE_TEST_WORK) + "/lib_" + name;
 }
 
+// Ten colours in stripes: fits a 4-bit palette.
+inline Rgb TenColors(int x, int y)
+{
+    const int i = (x / 2 + y) % 10;
+    return {static_cast<uint8_t>(i * 25), static_cast<uint8_t>(100 + i * 15),
+            static_cast<uint8_t>(255 - i * 20)};
+}
+
+// Grey levels that survive a 4-bit or 2-bit file exactly.
+inline Rgb Grey16Levels(int x, int y)
+{
+    const auto v = static_cast<uint8_t>(((x + y * 3) % 16) * 17);
+    return {v, v, v};
+}
+
 // Every pixel different (851 colours).
 inline Rgb ManyColors(int x, int y)
 {

@@ -12,19 +12,6 @@ using namespace libtest;
 
 namespace {
 
-Rgb TenColors(int x, int y)
-{
-    const int i = (x / 2 + y) % 10;
-    return {static_cast<uint8_t>(i * 25), static_cast<uint8_t>(100 + i * 15),
-            static_cast<uint8_t>(255 - i * 20)};
-}
-
-Rgb Grey16Levels(int x, int y)
-{
-    const auto v = static_cast<uint8_t>(((x + y * 3) % 16) * 17);
-    return {v, v, v};
-}
-
 Rgb Smooth(int x, int y)
 {
     return {static_cast<uint8_t>(x * 6), static_cast<uint8_t>(250 - y * 10),

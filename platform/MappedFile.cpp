@@ -1,4 +1,4 @@
-#include "imaging/MappedFile.h"
+#include "platform/MappedFile.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -8,16 +8,16 @@
 #include <cerrno>
 #include <new>
 
-#include "imaging/TextException.h"
+#include "platform/InputFileError.h"
 #include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 
 namespace {
 
-[[noreturn]] void FailOpen()
+[[noreturn]] void FailOpen(int nErrno)
 {
-    throw PLTextException(PL_ERRFILE_NOT_FOUND, "Failed to open given file");
+    throw CInputFileError(CInputFileError::Reason::CannotOpen, "Failed to open given file", nErrno);
 }
 
 struct FdCloser {
@@ -27,24 +27,25 @@ struct FdCloser {
 
 }  // namespace
 
-PLMappedFile::PLMappedFile(const std::string& path, uint64_t maxSize)
+CMappedFile::CMappedFile(const std::string& path, uint64_t maxSize)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        FailOpen();
+        FailOpen(errno);
     }
     FdCloser closer{fd};
     struct stat info;
     if (::fstat(fd, &info) != 0) {
-        FailOpen();
+        FailOpen(errno);
     }
     if (!S_ISREG(info.st_mode)) {
-        throw PLTextException(PL_ERRFORMAT_NOT_SUPPORTED, CStringTable::Get(IDS_NOT_REGULAR_FILE));
+        throw CInputFileError(CInputFileError::Reason::NotRegular, CStringTable::Get(IDS_NOT_REGULAR_FILE));
     }
     if (info.st_size < 0 || static_cast<uint64_t>(info.st_size) > maxSize ||
         static_cast<uint64_t>(info.st_size) > SIZE_MAX) {
-        throw PLTextException(PL_ERRNO_MEMORY, FormatWithInt(CStringTable::Get(IDS_FILE_TOO_LARGE),
-                                                             static_cast<long long>(maxSize >> 20)));
+        throw CInputFileError(
+            CInputFileError::Reason::TooLarge,
+            FormatWithInt(CStringTable::Get(IDS_FILE_TOO_LARGE), static_cast<long long>(maxSize >> 20)));
     }
     const auto expected = static_cast<size_t>(info.st_size);
     if (expected > 0) {
@@ -63,14 +64,14 @@ PLMappedFile::PLMappedFile(const std::string& path, uint64_t maxSize)
     ReadWhole(fd, expected);
 }
 
-PLMappedFile::~PLMappedFile()
+CMappedFile::~CMappedFile()
 {
     if (m_pMapped) {
         ::munmap(const_cast<uint8_t*>(m_pMapped), m_nSize);
     }
 }
 
-void PLMappedFile::ReadWhole(int fd, size_t expected)
+void CMappedFile::ReadWhole(int fd, size_t expected)
 {
     try {
         size_t used = 0;
@@ -81,7 +82,7 @@ void PLMappedFile::ReadWhole(int fd, size_t expected)
                 if (errno == EINTR) {
                     continue;
                 }
-                FailOpen();
+                FailOpen(errno);
             }
             if (n == 0) {
                 break;
@@ -91,6 +92,6 @@ void PLMappedFile::ReadWhole(int fd, size_t expected)
         m_Buffer.resize(used);
         m_nSize = used;
     } catch (const std::bad_alloc&) {
-        FailOpen();
+        FailOpen(ENOMEM);
     }
 }

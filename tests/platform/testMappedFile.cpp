@@ -7,17 +7,21 @@
 #include <fstream>
 #include <string>
 
-#include "imaging/MappedFile.h"
-#include "imaging/TextException.h"
-#include "tests/imaging/OwnDecoderSupport.h"
+#include "platform/InputFileError.h"
+#include "platform/MappedFile.h"
 
 namespace {
 
-std::string RefusalOf(const std::string& path, uint64_t maxSize = PLMappedFile::kMaxSize)
+std::string WorkPath(const std::string& name)
+{
+    return std::string(PlotvaneTestWorkDir()) + "/" + name;
+}
+
+std::string RefusalOf(const std::string& path, uint64_t maxSize = CMappedFile::kMaxSize)
 {
     try {
-        const PLMappedFile file(path, maxSize);
-    } catch (const PLTextException& e) {
+        const CMappedFile file(path, maxSize);
+    } catch (const CInputFileError& e) {
         return e.what();
     }
     return "";
@@ -27,19 +31,19 @@ std::string RefusalOf(const std::string& path, uint64_t maxSize = PLMappedFile::
 
 TEST(MappedFile, ReadsOnlyRegularFilesWithinTheBound)
 {
-    const std::string fifo = owntest::WorkPath("input.fifo");
+    const std::string fifo = WorkPath("input.fifo");
     std::remove(fifo.c_str());
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string& path : {std::string("/dev/zero"), fifo, std::string(PlotvaneTestWorkDir())}) {
         EXPECT_EQ(RefusalOf(path), "This is not a regular file.") << path;
     }
-    EXPECT_EQ(RefusalOf(owntest::WorkPath("missing.png")), "Failed to open given file");
+    EXPECT_EQ(RefusalOf(WorkPath("missing.png")), "Failed to open given file");
 
-    const std::string file = owntest::WorkPath("ten.bin");
+    const std::string file = WorkPath("ten.bin");
     std::ofstream(file, std::ios::binary) << "0123456789";
     EXPECT_EQ(RefusalOf(file, (uint64_t(10) << 20) - 1), "");
     EXPECT_EQ(RefusalOf(file, 9), "The file is larger than 0 MB.");
-    const PLMappedFile whole(file, 10);
+    const CMappedFile whole(file, 10);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(whole.GetData()), whole.GetSize()), "0123456789");
-    EXPECT_EQ(PLMappedFile::kMaxSize, uint64_t(2) << 30);
+    EXPECT_EQ(CMappedFile::kMaxSize, uint64_t(2) << 30);
 }

@@ -12,18 +12,18 @@
 // file is opened without waiting (a FIFO without a writer) and checked before a byte of it
 // is read, so that a device, a FIFO or a folder is refused rather than read until memory
 // runs out. Not copyable.
-class PLMappedFile {
+class CMappedFile {
 public:
     // The bound of pictures and documents (a document embeds its picture).
     static constexpr uint64_t kMaxSize = uint64_t(2) << 30;  // 2 GiB
 
-    // Raises PLTextException: PL_ERRFILE_NOT_FOUND ("Failed to open given file") when the
-    // file cannot be opened or read, PL_ERRFORMAT_NOT_SUPPORTED ("This is not a regular
-    // file.") and PL_ERRNO_MEMORY ("The file is larger than %d MB.", the bound in MB).
-    explicit PLMappedFile(const std::string& path, uint64_t maxSize = kMaxSize);
-    ~PLMappedFile();
-    PLMappedFile(const PLMappedFile&) = delete;
-    PLMappedFile& operator=(const PLMappedFile&) = delete;
+    // Raises CInputFileError: CannotOpen ("Failed to open given file", with errno) when the
+    // file cannot be opened or read, NotRegular ("This is not a regular file.") and TooLarge
+    // ("The file is larger than %d MB.", the bound in MB).
+    explicit CMappedFile(const std::string& path, uint64_t maxSize = kMaxSize);
+    ~CMappedFile();
+    CMappedFile(const CMappedFile&) = delete;
+    CMappedFile& operator=(const CMappedFile&) = delete;
 
     const uint8_t* GetData() const { return m_pMapped ? m_pMapped : m_Buffer.data(); }
     size_t GetSize() const { return m_nSize; }
