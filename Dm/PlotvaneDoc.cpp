@@ -169,6 +169,8 @@ bool CPlotvaneDoc::OnOpenDocument(const std::string& strPath, std::string* pstrE
     try {
         pFile = std::make_unique<CMappedFile>(strPath);
     } catch (const CInputFileError& e) {
+        if (e.GetReason() == CInputFileError::Reason::CannotOpen)
+            return fail(CStringTable::Get(IDS_FAILED_TO_OPEN));
         return fail(e.what());
     }
 

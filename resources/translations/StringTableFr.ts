@@ -958,7 +958,7 @@ Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des a
     <message>
         <source>null</source>
         <comment>62030</comment>
-        <translation>null</translation>
+        <translation>la valeur null</translation>
     </message>
     <message>
         <source>an object</source>
@@ -1243,7 +1243,7 @@ Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des a
     <message>
         <source>%s: export</source>
         <comment>62099</comment>
-        <translation>%s: export</translation>
+        <translation>%s : export</translation>
     </message>
 </context>
 </TS>
