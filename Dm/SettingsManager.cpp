@@ -10,7 +10,10 @@
 namespace {
 
 CSettingsBackend* g_pBackend = nullptr;
-std::unique_ptr<CSettingsManager> g_pManager;
+// Owned, but held by a plain pointer on purpose: ReleaseSettingsManager destroys it, which
+// writes the values back. One never released is left alone at the end of the process, when
+// the store it writes to may be gone already.
+CSettingsManager* g_pManager = nullptr;
 CSettingsBackend* g_pManagerBackend = nullptr;  // the store the manager was made with
 
 CSettingsBackend& CurrentBackend()
@@ -95,19 +98,19 @@ CSettingsManager* GetSettingsManager()
     if (g_pManager == nullptr) {
         try {
             g_pManagerBackend = &CurrentBackend();
-            g_pManager = std::make_unique<CSettingsManager>(*g_pManagerBackend);
+            g_pManager = std::make_unique<CSettingsManager>(*g_pManagerBackend).release();
         } catch (const std::bad_alloc&) {
-            g_pManager.reset();
+            g_pManager = nullptr;
         }
     }
-    return g_pManager.get();
+    return g_pManager;
 }
 
 void ReleaseSettingsManager()
 {
     if (g_pManager == nullptr)
         return;
-    g_pManager.reset();
+    std::unique_ptr<CSettingsManager>(std::exchange(g_pManager, nullptr)).reset();
     g_pManagerBackend->Flush();
     g_pManagerBackend = nullptr;
 }
