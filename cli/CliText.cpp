@@ -1,6 +1,9 @@
 #include "cli/CliText.h"
 
+#include <system_error>
+
 #include "cli/StderrMessageService.h"
+#include "platform/InputFileError.h"
 #include "platform/NumberFormat.h"
 #include "platform/StringTable.h"
 #include "platform/TextEncoding.h"
@@ -27,4 +30,10 @@ std::string CCliText::Join(const std::string& strFirst, const std::string& strSe
     const char cLast = strFirst.back();
     const bool bEnded = cLast == '.' || cLast == '!' || cLast == '?';
     return strFirst + (bEnded ? " " : ". ") + strSecond;
+}
+
+std::string CCliText::ReasonOf(const CInputFileError& error)
+{
+    return error.GetErrno() != 0 ? std::generic_category().message(error.GetErrno())
+                                 : FromModel(error.what());
 }

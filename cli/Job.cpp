@@ -147,8 +147,7 @@ std::unique_ptr<CJob> CJob::Load(const std::string& strPath)
         const CMappedFile file(strPath, kMaxFileSize);
         strText.assign(reinterpret_cast<const char*>(file.GetData()), file.GetSize());
     } catch (const CInputFileError& e) {
-        const std::string strReason =
-            e.GetErrno() != 0 ? std::generic_category().message(e.GetErrno()) : CCliText::FromModel(e.what());
+        const std::string strReason = CCliText::ReasonOf(e);
         throw CCliError(kExitUnreadable,
                         strPath + ": " + CCliText::Format(IDS_CLI_CANNOT_READ_JOB, {strReason}));
     }

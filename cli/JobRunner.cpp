@@ -69,8 +69,7 @@ void CJobRunner::OpenImage(CPlotvaneDoc& doc)
     try {
         const CMappedFile probe(strPath);
     } catch (const CInputFileError& e) {
-        const std::string strReason =
-            e.GetErrno() != 0 ? std::generic_category().message(e.GetErrno()) : CCliText::FromModel(e.what());
+        const std::string strReason = CCliText::ReasonOf(e);
         throw CCliError(
             kExitUnreadable,
             image.Where() + ": " + CCliText::Format(IDS_CLI_CANNOT_READ_PICTURE, {strPath, strReason}));
