@@ -15,7 +15,7 @@
 #include "main/CommandIds.h"
 #include "main/CommandState.h"
 #include "main/FrameStatusBar.h"
-#include "main/PicturePane.h"
+#include "main/PlotvaneView.h"
 #include "main/QtDocumentUi.h"
 #include "main/QtText.h"
 #include "main/ViewCommands.h"
@@ -70,9 +70,9 @@ CMainFrame::CMainFrame(CPlotvaneDoc& doc, QWidget* pParent)
     setObjectName(QStringLiteral("MainFrame"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/plotvane.svg")));
 
-    // The picture registers first: it stands for the document's first view.
-    m_pPicturePane = new CPicturePane(m_Doc, this);
-    setCentralWidget(m_pPicturePane);
+    // The view registers first: it stands for the document's first view.
+    m_pGraphView = new CPlotvaneView(m_Doc, this, this);
+    setCentralWidget(m_pGraphView);
 
     m_pStatusBar = new CFrameStatusBar(this);
     setStatusBar(m_pStatusBar);
@@ -84,7 +84,7 @@ CMainFrame::CMainFrame(CPlotvaneDoc& doc, QWidget* pParent)
     m_Doc.SetUi(m_pDocumentUi.get());
     m_Doc.AddObserver(this);
     UpdateTitle();
-    UpdateCommandStates();
+    SetViewCommands(m_pGraphView);
 }
 
 CMainFrame::~CMainFrame()

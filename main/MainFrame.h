@@ -9,8 +9,8 @@
 #include "main/ShellState.h"
 
 class CFrameStatusBar;
-class CPicturePane;
 class CPlotvaneDoc;
+class CPlotvaneView;
 class CQtDocumentUi;
 class CViewCommands;
 class QMenu;
@@ -38,6 +38,7 @@ public:
     QToolBar* GetToolBar() const { return m_pToolBar; }
     CFrameStatusBar* GetStatusBar() const { return m_pStatusBar; }
     CQtDocumentUi& GetDocumentUi() { return *m_pDocumentUi; }
+    CPlotvaneView* GetView() const { return m_pGraphView; }
 
     // The view that carries out the construction commands; null for none. Not owned.
     void SetViewCommands(CViewCommands* pView);
@@ -84,7 +85,7 @@ private:
     CPlotvaneDoc& m_Doc;
     std::unique_ptr<CQtDocumentUi> m_pDocumentUi;
     CViewCommands* m_pView = nullptr;
-    CPicturePane* m_pPicturePane = nullptr;
+    CPlotvaneView* m_pGraphView = nullptr;
     CFrameStatusBar* m_pStatusBar = nullptr;
     QToolBar* m_pToolBar = nullptr;
     std::map<unsigned, QAction*> m_Actions;

@@ -1,0 +1,559 @@
+#include "main/PlotvaneView.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "Dm/BmpManager.h"
+#include "Dm/CoordSyst.h"
+#include "Dm/Curve.h"
+#include "Dm/PlotvaneDoc.h"
+#include "main/GraphCursors.h"
+#include "main/MainFrame.h"
+#include "main/QtDrawContext.h"
+#include "main/ConstructionCommands.h"
+#include "main/Sequence.h"
+#include "main/ViewContextMenu.h"
+#include "main/ZoomDialog.h"
+#include "platform/MessageService.h"
+#include "platform/StringIds.h"
+
+namespace {
+
+// Floor division, so that positions left of or above the picture map to negative pixels.
+int FloorDiv(long long a, long long b)
+{
+    const long long q = a / b;
+    return static_cast<int>((a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q);
+}
+
+QString FormatCoordinate(double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%g", value);
+    return QString::fromLatin1(text);
+}
+
+}  // namespace
+
+CPlotvaneView::CPlotvaneView(CPlotvaneDoc& doc, CMainFrame* pFrame, QWidget* pParent)
+    : QAbstractScrollArea(pParent), m_Doc(doc), m_pFrame(pFrame)
+{
+    viewport()->setBackgroundRole(QPalette::Dark);
+    viewport()->setAutoFillBackground(true);
+    viewport()->setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    m_Doc.AddObserver(this);
+    UpdateScrollSizes();
+}
+
+CPlotvaneView::~CPlotvaneView()
+{
+    m_Timer.stop();
+    m_pSequence.reset();
+    m_EndedSequences.clear();
+    m_Doc.RemoveObserver(this);
+}
+
+// ---- Construction dialog and sequence
+
+void CPlotvaneView::AttachDialog(CGraphMouseReceiver* pDialog)
+{
+    m_pDialog = pDialog;
+    m_MouseState = MOUSE_IDLE;
+    UpdateCursor();
+    if (m_pFrame != nullptr)
+        m_pFrame->UpdateCommandStates();
+}
+
+void CPlotvaneView::DetachDialog()
+{
+    m_pDialog = nullptr;
+    m_MouseState = MOUSE_DETACHED;
+    UpdateCursor();
+    if (m_pFrame != nullptr)
+        m_pFrame->UpdateCommandStates();
+}
+
+void CPlotvaneView::ResetMouseState()
+{
+    m_MouseState = MOUSE_IDLE;
+}
+
+void CPlotvaneView::StartSequence(std::unique_ptr<CSequence> pSequence)
+{
+    RunSequence(std::move(pSequence));
+}
+
+void CPlotvaneView::RunSequence(std::unique_ptr<CSequence> pSequence)
+{
+    if (pSequence == nullptr) {
+        AfxMessageBox(IDS_NOT_ENOUGH_MEMORY, CMessageService::Icon::Exclamation);
+        return;
+    }
+    m_pSequence = std::move(pSequence);
+    if (!m_pSequence->Start()) {
+        AfxMessageBox(IDS_NOT_ENOUGH_MEMORY, CMessageService::Icon::Exclamation);
+        m_pSequence.reset();
+    }
+}
+
+void CPlotvaneView::EndSequence()
+{
+    if (m_pSequence == nullptr)
+        return;
+    m_EndedSequences.push_back(std::move(m_pSequence));
+    QTimer::singleShot(0, this, [this] { m_EndedSequences.clear(); });
+}
+
+// ---- Zoom and mapping
+
+int CPlotvaneView::FitZoom(int nBitmapWidth, int nBitmapHeight, int nClientWidth, int nClientHeight)
+{
+    if (nBitmapWidth <= 0 || nBitmapHeight <= 0)
+        return 100;
+    const long long byWidth = 100LL * std::max(0, nClientWidth) / nBitmapWidth;
+    const long long byHeight = 100LL * std::max(0, nClientHeight) / nBitmapHeight;
+    return static_cast<int>(std::max(1LL, std::min(byWidth, byHeight)));
+}
+
+int CPlotvaneView::EffectiveZoom() const
+{
+    if (m_nZoom > 0)
+        return m_nZoom;
+    const QSize bitmap = BitmapSize();
+    return FitZoom(bitmap.width(), bitmap.height(), viewport()->width(), viewport()->height());
+}
+
+int CPlotvaneView::SetZoom(int nPercent)
+{
+    const int nPrevious = m_nZoom;
+    m_nZoom = nPercent;
+    if (nPrevious != nPercent) {
+        UpdateScrollSizes();
+        viewport()->update();
+    }
+    return nPrevious;
+}
+
+QSize CPlotvaneView::BitmapSize() const
+{
+    const CBmpManager* pBmp = m_Doc.GetBmpManager();
+    return pBmp != nullptr && pBmp->IsLoaded() ? QSize(pBmp->GetWidth(), pBmp->GetHeight()) : QSize();
+}
+
+void CPlotvaneView::UpdateScrollSizes()
+{
+    const QSize bitmap = BitmapSize();
+    QSize total;
+    if (!bitmap.isEmpty() && m_nZoom > 0)
+        total = QSize(static_cast<int>(static_cast<long long>(bitmap.width()) * m_nZoom / 100),
+                      static_cast<int>(static_cast<long long>(bitmap.height()) * m_nZoom / 100));
+    const QSize page = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, total.width() - page.width()));
+    horizontalScrollBar()->setPageStep(page.width());
+    horizontalScrollBar()->setSingleStep(std::max(1, page.width() / 10));
+    verticalScrollBar()->setRange(0, std::max(0, total.height() - page.height()));
+    verticalScrollBar()->setPageStep(page.height());
+    verticalScrollBar()->setSingleStep(std::max(1, page.height() / 10));
+}
+
+QPoint CPlotvaneView::ScrollPosition() const
+{
+    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+CPoint CPlotvaneView::ClientToBitmap(QPoint client) const
+{
+    const int nZoom = EffectiveZoom();
+    const QPoint device = client + ScrollPosition();
+    return CPoint(FloorDiv(100LL * device.x(), nZoom), FloorDiv(100LL * device.y(), nZoom));
+}
+
+CPoint CPlotvaneView::ClientToBitmapClamped(QPoint client) const
+{
+    const QSize bitmap = BitmapSize();
+    if (bitmap.isEmpty())
+        return CPoint(0, 0);
+    const CPoint p = ClientToBitmap(client);
+    return CPoint(std::clamp(p.x, 0, bitmap.width() - 1), std::clamp(p.y, 0, bitmap.height() - 1));
+}
+
+QPoint CPlotvaneView::BitmapToClient(CPoint point) const
+{
+    const long long nZoom = EffectiveZoom();
+    return QPoint(static_cast<int>(point.x * nZoom / 100), static_cast<int>(point.y * nZoom / 100)) -
+           ScrollPosition();
+}
+
+COLORREF CPlotvaneView::GetPixelColor(CPoint point) const
+{
+    const CBmpManager* pBmp = m_Doc.GetBmpManager();
+    if (pBmp == nullptr || !pBmp->IsLoaded())
+        return 0xFFFFFFFF;
+    return pBmp->GetPixelColor(point.x, point.y);
+}
+
+// ---- Painting
+
+void CPlotvaneView::paintEvent(QPaintEvent* pEvent)
+{
+    QPainter painter(viewport());
+    const QSize bitmap = BitmapSize();
+    if (bitmap.isEmpty())
+        return;
+    const int nZoom = EffectiveZoom();
+    const QPoint scroll = ScrollPosition();
+    // The exposed client rectangle in bitmap pixels, widened to whole pixels.
+    const QRect exposed = pEvent->rect();
+    const CPoint topLeft = ClientToBitmap(exposed.topLeft());
+    const CPoint bottomRight = ClientToBitmap(exposed.bottomRight());
+    const QRect visible = QRect(QPoint(topLeft.x, topLeft.y), QPoint(bottomRight.x, bottomRight.y))
+                              .intersected(QRect(QPoint(0, 0), bitmap));
+    if (!visible.isEmpty()) {
+        painter.save();
+        painter.setClipRect(exposed);
+        painter.translate(-scroll);
+        painter.scale(nZoom / 100.0, nZoom / 100.0);
+        CQtDrawContext dc(painter);
+        m_Doc.Draw(dc, CRect(visible.left(), visible.top(), visible.right() + 1, visible.bottom() + 1));
+        painter.restore();
+    }
+    if (!m_InvertedLines.empty()) {
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.setPen(QPen(Qt::black, 1));
+        for (const auto& line : m_InvertedLines)
+            painter.drawLine(BitmapToClient(line.first), BitmapToClient(line.second));
+    }
+}
+
+QRect CPlotvaneView::ClientRectOf(CPoint from, CPoint to) const
+{
+    const int nPixel = std::max(1, EffectiveZoom() / 100) + 2;
+    return QRect(BitmapToClient(from), BitmapToClient(to))
+        .normalized()
+        .adjusted(-nPixel, -nPixel, nPixel, nPixel);
+}
+
+void CPlotvaneView::InvertLine(CPoint from, CPoint to)
+{
+    const auto line = std::make_pair(from, to);
+    const auto found = std::find(m_InvertedLines.begin(), m_InvertedLines.end(), line);
+    if (found != m_InvertedLines.end())
+        m_InvertedLines.erase(found);
+    else
+        m_InvertedLines.push_back(line);
+    viewport()->update(ClientRectOf(from, to));
+}
+
+void CPlotvaneView::resizeEvent(QResizeEvent* pEvent)
+{
+    QAbstractScrollArea::resizeEvent(pEvent);
+    UpdateScrollSizes();
+    if (m_nZoom <= 0)
+        viewport()->update();
+}
+
+void CPlotvaneView::scrollContentsBy(int /*dx*/, int /*dy*/)
+{
+    viewport()->update();
+}
+
+// ---- Document notifications
+
+void CPlotvaneView::OnReinitialize()
+{
+    m_InvertedLines.clear();
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+    UpdateScrollSizes();
+    viewport()->update();
+}
+
+void CPlotvaneView::OnDocumentChanged()
+{
+    viewport()->update();
+}
+
+void CPlotvaneView::OnRedraw(const CRect& clip)
+{
+    const QRect client =
+        QRect(BitmapToClient(CPoint(clip.left, clip.top)), BitmapToClient(CPoint(clip.right, clip.bottom)))
+            .adjusted(-1, -1, 1, 1);
+    viewport()->update(client.intersected(viewport()->rect()));
+}
+
+void CPlotvaneView::OnStartConstruction()
+{
+    // After the picture is on the screen, as the document has finished loading it.
+    QTimer::singleShot(0, this, [this] { StartCompleteConstruction(); });
+}
+
+void CPlotvaneView::StartCompleteConstruction()
+{
+    if (!IsConstructionActive() && m_pSequence == nullptr)
+        OnNewCoordSystAndCurve();
+}
+
+// ---- Mouse
+
+unsigned CPlotvaneView::KeyFlags(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? MK_SHIFT : 0u) |
+           (modifiers & Qt::ControlModifier ? MK_CONTROL : 0u);
+}
+
+void CPlotvaneView::SendToDialog(GraphMessage message, unsigned nFlags, CPoint point)
+{
+    if (m_pDialog != nullptr)
+        m_pDialog->OnGraphMessage(message, nFlags, point);
+}
+
+std::pair<int, int> CPlotvaneView::AutoScrollStep(QPoint client) const
+{
+    const QScrollBar* h = horizontalScrollBar();
+    const QScrollBar* v = verticalScrollBar();
+    int dx = 0;
+    int dy = 0;
+    if (client.x() > viewport()->width() && h->value() < h->maximum())
+        dx = AUTOSCROLL_STEP;
+    else if (client.x() < 0 && h->value() > 0)
+        dx = -AUTOSCROLL_STEP;
+    if (client.y() > viewport()->height() && v->value() < v->maximum())
+        dy = AUTOSCROLL_STEP;
+    else if (client.y() < 0 && v->value() > 0)
+        dy = -AUTOSCROLL_STEP;
+    return {dx, dy};
+}
+
+void CPlotvaneView::mousePressEvent(QMouseEvent* pEvent)
+{
+    QAbstractScrollArea::mousePressEvent(pEvent);
+    const QPoint client = pEvent->position().toPoint();
+    if (pEvent->button() == Qt::LeftButton) {
+        if (m_pDialog != nullptr && m_MouseState == MOUSE_IDLE) {
+            m_bCaptured = true;
+            m_MouseState = MOUSE_DRAGGING;
+            SendToDialog(WM_GRAPH_BUTTONDOWN, KeyFlags(pEvent->modifiers()), ClientToBitmapClamped(client));
+        }
+    } else if (pEvent->button() == Qt::RightButton && m_bCaptured) {
+        EndDrag(client);
+    }
+}
+
+void CPlotvaneView::mouseMoveEvent(QMouseEvent* pEvent)
+{
+    QAbstractScrollArea::mouseMoveEvent(pEvent);
+    const QPoint client = pEvent->position().toPoint();
+    UpdateStatusCoordinates(client);
+    if (!m_bCaptured)
+        return;
+    const std::pair<int, int> step = AutoScrollStep(client);
+    const CPoint point = ClientToBitmapClamped(client);
+    const unsigned nFlags = KeyFlags(pEvent->modifiers());
+    const bool bScroll = step != std::make_pair(0, 0);
+    if (m_MouseState == MOUSE_DRAGGING) {
+        if (bScroll) {
+            m_ScrollStep = step;
+            m_Timer.start(AUTOSCROLL_PERIOD_MS, this);
+            m_MouseState = MOUSE_SCROLLING;
+            SendToDialog(WM_GRAPH_SCROLLDRAG, nFlags, point);
+        } else {
+            SendToDialog(WM_GRAPH_DRAG, nFlags, point);
+        }
+    } else if (m_MouseState == MOUSE_SCROLLING) {
+        if (!bScroll) {
+            m_Timer.stop();
+            SendToDialog(WM_GRAPH_SCROLLSTOP, nFlags, point);
+            m_MouseState = MOUSE_DRAGGING;
+        } else {
+            m_ScrollStep = step;
+        }
+    }
+}
+
+void CPlotvaneView::mouseReleaseEvent(QMouseEvent* pEvent)
+{
+    QAbstractScrollArea::mouseReleaseEvent(pEvent);
+    if (pEvent->button() == Qt::LeftButton && m_bCaptured)
+        EndDrag(pEvent->position().toPoint());
+}
+
+void CPlotvaneView::EndDrag(QPoint client)
+{
+    if (m_MouseState == MOUSE_SCROLLING)
+        m_Timer.stop();
+    if (m_MouseState == MOUSE_DRAGGING || m_MouseState == MOUSE_SCROLLING)
+        m_MouseState = MOUSE_IDLE;
+    m_bCaptured = false;
+    SendToDialog(WM_GRAPH_BUTTONUP, KeyFlags(QApplication::keyboardModifiers()),
+                 ClientToBitmapClamped(client));
+}
+
+void CPlotvaneView::timerEvent(QTimerEvent* pEvent)
+{
+    if (pEvent->timerId() != m_Timer.timerId()) {
+        QAbstractScrollArea::timerEvent(pEvent);
+        return;
+    }
+    if (m_MouseState != MOUSE_SCROLLING)
+        return;
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + m_ScrollStep.first);
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + m_ScrollStep.second);
+    // Painted now, so that a slow redraw does not let ticks pile up behind it.
+    viewport()->repaint();
+}
+
+void CPlotvaneView::mouseDoubleClickEvent(QMouseEvent* pEvent)
+{
+    QAbstractScrollArea::mouseDoubleClickEvent(pEvent);
+    if (pEvent->button() != Qt::LeftButton || m_pDialog != nullptr)
+        return;
+    const CPoint point = ClientToBitmap(pEvent->position().toPoint());
+    m_Doc.SelectAt(point.x, point.y);
+    viewport()->update();
+    if (m_pFrame != nullptr)
+        m_pFrame->UpdateCommandStates();
+}
+
+void CPlotvaneView::UpdateStatusCoordinates(QPoint client)
+{
+    if (m_pFrame == nullptr)
+        return;
+    const CCoordSyst* pCoordSyst = m_Doc.GetSelectedCoordSyst();
+    if (pCoordSyst == nullptr && m_Doc.GetSelectedCurve() != nullptr)
+        pCoordSyst = m_Doc.GetSelectedCurve()->GetCoordSyst();
+    if (pCoordSyst == nullptr && m_pSequence != nullptr && m_pSequence->GetCoordSyst() != nullptr &&
+        m_pSequence->GetCoordSyst()->IsComplete())
+        pCoordSyst = m_pSequence->GetCoordSyst();
+    if (pCoordSyst == nullptr) {
+        m_pFrame->SetCoordinateTexts(QString(), QString());
+        return;
+    }
+    const CLogicPoint graph = pCoordSyst->PixelToGraph(ClientToBitmap(client));
+    m_pFrame->SetCoordinateTexts(FormatCoordinate(graph.x), FormatCoordinate(graph.y));
+}
+
+void CPlotvaneView::UpdateCursor()
+{
+    if (m_pDialog == nullptr)
+        viewport()->unsetCursor();
+    else
+        viewport()->setCursor(CGraphCursors::Cursor(m_pDialog->GetCursorKind()));
+}
+
+// ---- Commands
+
+void CPlotvaneView::OnNewCoordSyst()
+{
+    CConstructionCommands(*this, m_Doc).NewCoordSyst();
+}
+
+void CPlotvaneView::OnNewContinuousCurve()
+{
+    CConstructionCommands(*this, m_Doc).NewCurve(CConstructionCommands::CONTINUOUS);
+}
+
+void CPlotvaneView::OnNewSplineCurve()
+{
+    CConstructionCommands(*this, m_Doc).NewCurve(CConstructionCommands::SPLINE);
+}
+
+void CPlotvaneView::OnNewDiscreteCurve()
+{
+    CConstructionCommands(*this, m_Doc).NewCurve(CConstructionCommands::DISCRETE);
+}
+
+void CPlotvaneView::OnNewDensityCurve()
+{
+    CConstructionCommands(*this, m_Doc).NewCurve(CConstructionCommands::DENSITOMETRY);
+}
+
+void CPlotvaneView::OnNewCoordSystAndCurve()
+{
+    CConstructionCommands(*this, m_Doc).NewCoordSystAndCurve();
+}
+
+void CPlotvaneView::OnModifySelected()
+{
+    CConstructionCommands(*this, m_Doc).ModifySelected();
+}
+
+void CPlotvaneView::OnDeleteSelected()
+{
+    if (CCoordSyst* pCoordSyst = m_Doc.GetSelectedCoordSyst()) {
+        if (!pCoordSyst->GetCurveList().empty() &&
+            AfxMessageBox(IDS_DELETE_COORDSYST, CMessageService::Icon::Exclamation,
+                          CMessageService::Buttons::YesNo) != CMessageService::Answer::Yes)
+            return;
+        m_Doc.DeleteCoordSyst(pCoordSyst);
+    } else if (CCurve* pCurve = m_Doc.GetSelectedCurve()) {
+        pCurve->GetCoordSyst()->RemoveCurve(pCurve);
+    }
+    viewport()->update();
+    if (m_pFrame != nullptr)
+        m_pFrame->UpdateCommandStates();
+}
+
+void CPlotvaneView::OnZoom()
+{
+    if (m_pZoomDialog == nullptr)
+        m_pZoomDialog = std::make_unique<CZoomDialog>(*this, window());
+    m_pZoomDialog->SelectCurrentZoom();
+    m_pZoomDialog->show();
+    m_pZoomDialog->raise();
+}
+
+// ---- Context menu, wheel and keys
+
+int CPlotvaneView::ContextMenuIndex() const
+{
+    if (BitmapSize().isEmpty())
+        return 0;
+    if (m_pSequence != nullptr)
+        return 1;
+    const bool bCurves = m_Doc.HasCurves();
+    if (m_Doc.GetSelectedCoordSyst() != nullptr)
+        return bCurves ? 3 : 2;
+    if (m_Doc.GetSelectedCurve() != nullptr)
+        return 4;
+    return bCurves ? 6 : 5;
+}
+
+void CPlotvaneView::contextMenuEvent(QContextMenuEvent* pEvent)
+{
+    if (m_bCaptured || m_pFrame == nullptr)
+        return;
+    CViewContextMenu menu(*m_pFrame, ContextMenuIndex());
+    menu.Exec(pEvent->globalPos());
+}
+
+void CPlotvaneView::wheelEvent(QWheelEvent* pEvent)
+{
+    if (!(pEvent->modifiers() & Qt::ControlModifier) || BitmapSize().isEmpty()) {
+        QAbstractScrollArea::wheelEvent(pEvent);
+        return;
+    }
+    // Ctrl + wheel zooms by steps of a quarter about the pointer: the bitmap pixel under it
+    // stays under it.
+    const QPoint client = pEvent->position().toPoint();
+    const CPoint anchor = ClientToBitmap(client);
+    const int nOld = EffectiveZoom();
+    const int nNew = pEvent->angleDelta().y() > 0 ? std::min(3200, nOld + std::max(1, nOld / 4))
+                                                  : std::max(1, nOld - std::max(1, nOld / 5));
+    SetZoom(nNew);
+    horizontalScrollBar()->setValue(static_cast<int>(static_cast<long long>(anchor.x) * nNew / 100) -
+                                    client.x());
+    verticalScrollBar()->setValue(static_cast<int>(static_cast<long long>(anchor.y) * nNew / 100) -
+                                  client.y());
+    if (m_pZoomDialog != nullptr)
+        m_pZoomDialog->SelectCurrentZoom();
+    pEvent->accept();
+}

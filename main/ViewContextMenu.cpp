@@ -1,0 +1,60 @@
+#include "main/ViewContextMenu.h"
+
+#include <QAction>
+
+#include "main/CommandIds.h"
+#include "main/MainFrame.h"
+
+CViewContextMenu::CViewContextMenu(CMainFrame& frame, int nPopup) : QMenu(&frame), m_Frame(frame)
+{
+    switch (nPopup) {
+        case 0:
+            AddItem(this, ID_FILE_OPEN_GRAPHIC, tr("&Open Bitmap...\tCTRL+O"));
+            AddItem(this, ID_SCANNER_IMPORT, tr("Import from scanner..."));
+            break;
+        case 1:
+            AddItem(this, ID_VIEW_ZOOM, tr("&Zoom"));
+            break;
+        case 2:
+        case 3:
+            AddNewCurveMenu();
+            AddItem(this, ID_MODIFY_SELECTED, tr("&Modify selected coordinates system"));
+            if (nPopup == 3)
+                AddItem(this, ID_FILE_EXPORT, tr("&Data export\tCTRL+E"));
+            break;
+        case 4:
+            AddItem(this, ID_MODIFY_SELECTED, tr("&Modify selected curve"));
+            AddItem(this, ID_FILE_EXPORT, tr("&Data export\tCTRL+E"));
+            break;
+        default:
+            AddItem(this, ID_CONSTRUCT_BOTH, tr("New coordinates system and curve"));
+            if (nPopup == 6)
+                AddItem(this, ID_FILE_EXPORT, tr("&Data export\tCTRL+E"));
+            break;
+    }
+    addSeparator();
+    AddItem(this, ID_HELP_FINDER, tr("&Help"));
+}
+
+void CViewContextMenu::AddNewCurveMenu()
+{
+    QMenu* pNewCurve = addMenu(tr("New &curve"));
+    for (unsigned nId :
+         {ID_NEW_CONTINUOUS_CURVE, ID_NEW_SPLINE_CURVE, ID_NEW_DISCRETE_CURVE, ID_NEW_DENSITY_CURVE})
+        if (QAction* pCommand = m_Frame.GetAction(nId))
+            pNewCurve->addAction(pCommand);
+}
+
+void CViewContextMenu::AddItem(QMenu* pMenu, unsigned nId, const QString& strText)
+{
+    QAction* pCommand = m_Frame.GetAction(nId);
+    QAction* pItem = pMenu->addAction(strText);
+    pItem->setData(nId);
+    if (pCommand == nullptr) {
+        pItem->setEnabled(false);
+        return;
+    }
+    m_Frame.UpdateCommandStates();
+    pItem->setEnabled(pCommand->isEnabled());
+    connect(pItem, &QAction::triggered, pCommand, &QAction::trigger);
+}
