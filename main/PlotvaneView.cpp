@@ -46,6 +46,7 @@ QString FormatCoordinate(double value)
 CPlotvaneView::CPlotvaneView(CPlotvaneDoc& doc, CMainFrame* pFrame, QWidget* pParent)
     : QAbstractScrollArea(pParent), m_Doc(doc), m_pFrame(pFrame)
 {
+    setFrameShape(QFrame::NoFrame);
     viewport()->setBackgroundRole(QPalette::Dark);
     viewport()->setAutoFillBackground(true);
     viewport()->setMouseTracking(true);
@@ -336,6 +337,7 @@ std::pair<int, int> CPlotvaneView::AutoScrollStep(QPoint client) const
 void CPlotvaneView::mousePressEvent(QMouseEvent* pEvent)
 {
     QAbstractScrollArea::mousePressEvent(pEvent);
+    pEvent->accept();
     const QPoint client = pEvent->position().toPoint();
     if (pEvent->button() == Qt::LeftButton) {
         if (m_pDialog != nullptr && m_MouseState == MOUSE_IDLE) {
@@ -351,6 +353,7 @@ void CPlotvaneView::mousePressEvent(QMouseEvent* pEvent)
 void CPlotvaneView::mouseMoveEvent(QMouseEvent* pEvent)
 {
     QAbstractScrollArea::mouseMoveEvent(pEvent);
+    pEvent->accept();
     const QPoint client = pEvent->position().toPoint();
     UpdateStatusCoordinates(client);
     if (!m_bCaptured)
@@ -382,6 +385,7 @@ void CPlotvaneView::mouseMoveEvent(QMouseEvent* pEvent)
 void CPlotvaneView::mouseReleaseEvent(QMouseEvent* pEvent)
 {
     QAbstractScrollArea::mouseReleaseEvent(pEvent);
+    pEvent->accept();
     if (pEvent->button() == Qt::LeftButton && m_bCaptured)
         EndDrag(pEvent->position().toPoint());
 }
@@ -414,6 +418,7 @@ void CPlotvaneView::timerEvent(QTimerEvent* pEvent)
 void CPlotvaneView::mouseDoubleClickEvent(QMouseEvent* pEvent)
 {
     QAbstractScrollArea::mouseDoubleClickEvent(pEvent);
+    pEvent->accept();
     if (pEvent->button() != Qt::LeftButton || m_pDialog != nullptr)
         return;
     const CPoint point = ClientToBitmap(pEvent->position().toPoint());

@@ -1,0 +1,204 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "../Dm/IdentityCoordSyst.h"
+#include "Dm/BmpManager.h"
+#include "Dm/DiscreteCurve.h"
+#include "Dm/PlotvaneDoc.h"
+#include "ShellTestSupport.h"
+#include "main/PlotvaneView.h"
+#include "main/ZoomDialog.h"
+#include "tests/doubles/RecordingMessageService.h"
+
+namespace {
+
+// What the view sent to the construction dialog, message by message.
+struct CSent {
+    GraphMessage message;
+    unsigned nFlags;
+    CPoint point;
+};
+
+class CReceiver : public CGraphMouseReceiver {
+public:
+    void OnGraphMessage(GraphMessage message, unsigned nFlags, CPoint point) override
+    {
+        m_Sent.push_back({message, nFlags, point});
+    }
+    int GetCursorKind() const override { return CURSOR_CROSS; }
+
+    std::vector<GraphMessage> Messages() const
+    {
+        std::vector<GraphMessage> messages;
+        for (const CSent& sent : m_Sent)
+            messages.push_back(sent.message);
+        return messages;
+    }
+
+    std::vector<CSent> m_Sent;
+};
+
+class PlotvaneViewTest : public ::testing::Test {
+protected:
+    // A document holding a picture of the given size and a view of client size 200 × 200.
+    void Open(int nWidth, int nHeight)
+    {
+        ASSERT_TRUE(m_Doc.OpenBitmap(MakeTestPicture("view.bmp", nWidth, nHeight)));
+        m_pView = std::make_unique<CPlotvaneView>(m_Doc, nullptr);
+        m_pView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_pView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_pView->resize(200, 200);
+        m_pView->show();
+        ASSERT_EQ(m_pView->viewport()->size(), QSize(200, 200));
+    }
+
+    QWidget* Viewport() const { return m_pView->viewport(); }
+    int HScroll() const { return m_pView->horizontalScrollBar()->value(); }
+
+    CPlotvaneDoc m_Doc;
+    std::unique_ptr<CPlotvaneView> m_pView;
+    CReceiver m_Receiver;
+};
+
+}  // namespace
+
+TEST_F(PlotvaneViewTest, FitZoomAndScrollSizes)
+{
+    EXPECT_EQ(CPlotvaneView::FitZoom(1000, 500, 400, 400), 40);
+    EXPECT_EQ(CPlotvaneView::FitZoom(0, 0, 400, 400), 100);
+    EXPECT_EQ(CPlotvaneView::FitZoom(100000, 10, 400, 400), 1);
+
+    Open(1000, 500);
+    EXPECT_EQ(m_pView->horizontalScrollBar()->maximum(), 800);
+    EXPECT_EQ(m_pView->SetZoom(-1), 100);
+    EXPECT_EQ(m_pView->EffectiveZoom(), 20);
+    EXPECT_EQ(m_pView->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(m_pView->verticalScrollBar()->maximum(), 0);
+    m_pView->resize(400, 400);
+    EXPECT_EQ(m_pView->EffectiveZoom(), 40);
+    m_pView->SetZoom(150);
+    EXPECT_EQ(m_pView->horizontalScrollBar()->maximum(), 1500 - 400);
+    EXPECT_EQ(m_pView->verticalScrollBar()->maximum(), 750 - 400);
+    // Client positions map to bitmap pixels through the zoom and the scroll position.
+    m_pView->horizontalScrollBar()->setValue(30);
+    EXPECT_EQ(m_pView->ClientToBitmap(QPoint(0, 3)), CPoint(20, 2));
+    EXPECT_EQ(m_pView->ClientToBitmap(QPoint(-31, 0)), CPoint(-1, 0));
+}
+
+TEST_F(PlotvaneViewTest, ForwardsTheMouseToTheAttachedDialogInOrder)
+{
+    Open(50, 40);
+    // Without a dialog nothing is sent and nothing is held.
+    QTest::mousePress(Viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(m_pView->GetMouseState(), CPlotvaneView::MOUSE_DETACHED);
+
+    m_pView->AttachDialog(&m_Receiver);
+    EXPECT_EQ(m_pView->GetMouseState(), CPlotvaneView::MOUSE_IDLE);
+    EXPECT_EQ(Viewport()->cursor().shape(), Qt::CrossCursor);
+    // A click beyond the picture reaches the dialog at its nearest edge pixel.
+    QTest::mousePress(Viewport(), Qt::LeftButton, Qt::ShiftModifier, QPoint(120, 5));
+    EXPECT_EQ(m_pView->GetMouseState(), CPlotvaneView::MOUSE_DRAGGING);
+    QTest::mouseMove(Viewport(), QPoint(20, 150));
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, QPoint(20, 30));
+    EXPECT_EQ(m_pView->GetMouseState(), CPlotvaneView::MOUSE_IDLE);
+    ASSERT_EQ(m_Receiver.Messages(),
+              (std::vector<GraphMessage>{WM_GRAPH_BUTTONDOWN, WM_GRAPH_DRAG, WM_GRAPH_BUTTONUP}));
+    EXPECT_EQ(m_Receiver.m_Sent[0].point, CPoint(49, 5));
+    EXPECT_EQ(m_Receiver.m_Sent[0].nFlags, MK_SHIFT);
+    EXPECT_EQ(m_Receiver.m_Sent[1].point, CPoint(20, 39));
+    EXPECT_EQ(m_Receiver.m_Sent[2].point, CPoint(20, 30));
+
+    // The right button ends a drag as a left release would.
+    m_Receiver.m_Sent.clear();
+    QTest::mousePress(Viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mousePress(Viewport(), Qt::RightButton, {}, QPoint(7, 8));
+    EXPECT_EQ(m_Receiver.Messages(), (std::vector<GraphMessage>{WM_GRAPH_BUTTONDOWN, WM_GRAPH_BUTTONUP}));
+    EXPECT_EQ(m_Receiver.m_Sent[1].point, CPoint(7, 8));
+    EXPECT_EQ(m_pView->GetMouseState(), CPlotvaneView::MOUSE_IDLE);
+
+    m_pView->DetachDialog();
+    EXPECT_FALSE(m_pView->IsConstructionActive());
+}
+
+TEST_F(PlotvaneViewTest, DraggingOutOfTheWindowScrollsUntilTheEnd)
+{
+    Open(300, 300);
+    m_pView->AttachDialog(&m_Receiver);
+    QTest::mousePress(Viewport(), Qt::LeftButton, {}, QPoint(150, 100));
+    QTest::mouseMove(Viewport(), QPoint(260, 100));
+    EXPECT_EQ(m_pView->GetMouseState(), CPlotvaneView::MOUSE_SCROLLING);
+    // 25 pixels every 50 ms up to the right end (100).
+    QTRY_COMPARE_WITH_TIMEOUT(HScroll(), 100, 2000);
+    EXPECT_EQ(m_pView->verticalScrollBar()->value(), 0);
+    // No room left: the next move stops the scrolling although the pointer is still out.
+    QTest::mouseMove(Viewport(), QPoint(261, 100));
+    EXPECT_EQ(m_pView->GetMouseState(), CPlotvaneView::MOUSE_DRAGGING);
+    QTest::mouseMove(Viewport(), QPoint(262, 100));
+    QTest::mouseMove(Viewport(), QPoint(-5, 100));
+    EXPECT_EQ(m_pView->GetMouseState(), CPlotvaneView::MOUSE_SCROLLING);
+    QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, QPoint(-5, 100));
+    EXPECT_EQ(m_pView->GetMouseState(), CPlotvaneView::MOUSE_IDLE);
+    const int nStopped = HScroll();
+    QTest::qWait(120);
+    EXPECT_EQ(HScroll(), nStopped);
+    EXPECT_EQ(m_Receiver.Messages(),
+              (std::vector<GraphMessage>{WM_GRAPH_BUTTONDOWN, WM_GRAPH_SCROLLDRAG, WM_GRAPH_SCROLLSTOP,
+                                         WM_GRAPH_DRAG, WM_GRAPH_SCROLLDRAG, WM_GRAPH_BUTTONUP}));
+}
+
+TEST_F(PlotvaneViewTest, ContextMenuFollowsTheSelection)
+{
+    EXPECT_EQ(CPlotvaneView(m_Doc, nullptr).ContextMenuIndex(), 0);
+    Open(600, 500);
+    EXPECT_EQ(m_pView->ContextMenuIndex(), 5);
+    CCoordSyst* pCoordSyst = m_Doc.AddCoordSyst(std::make_unique<CCoordSyst>(&m_Doc));
+    BuildIdentity(*pCoordSyst);
+    pCoordSyst->SetSelected(true);
+    EXPECT_EQ(m_pView->ContextMenuIndex(), 2);
+    CCurve* pCurve = pCoordSyst->AddCurve(std::make_unique<CDiscreteCurve>(pCoordSyst));
+    EXPECT_EQ(m_pView->ContextMenuIndex(), 3);
+    pCoordSyst->SetSelected(false);
+    EXPECT_EQ(m_pView->ContextMenuIndex(), 6);
+    pCurve->SetSelected(true);
+    EXPECT_EQ(m_pView->ContextMenuIndex(), 4);
+
+    // Delete asks before a coordinate system takes its curves with it.
+    pCurve->SetSelected(false);
+    pCoordSyst->SetSelected(true);
+    CRecordingMessageService messages(true);
+    messages.QueueAnswer(CMessageService::Answer::No);
+    m_pView->OnDeleteSelected();
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Messages()[0].buttons, CMessageService::Buttons::YesNo);
+    EXPECT_EQ(m_Doc.GetCoordSystList().size(), 1u);
+    m_pView->OnDeleteSelected();
+    EXPECT_TRUE(m_Doc.GetCoordSystList().empty());
+}
+
+TEST_F(PlotvaneViewTest, ZoomWindowKeepsDigitsAndShowsFit)
+{
+    Open(100, 100);
+    m_pView->OnZoom();
+    QComboBox* pCombo = m_pView->GetZoomDialog()->GetCombo();
+    EXPECT_EQ(pCombo->currentText(), "100");
+    pCombo->lineEdit()->clear();
+    QTest::keyClicks(pCombo->lineEdit(), "1a2");
+    EXPECT_EQ(pCombo->currentText(), "12");
+    QTest::keyClick(pCombo->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(m_pView->GetZoom(), 12);
+
+    const int nFit = pCombo->findText("Fit");
+    ASSERT_EQ(nFit, 4);
+    pCombo->setCurrentIndex(nFit);
+    emit pCombo->activated(nFit);
+    EXPECT_LE(m_pView->GetZoom(), 0);
+    pCombo->setCurrentIndex(0);
+    m_pView->OnZoom();
+    EXPECT_EQ(pCombo->currentText(), "Fit");
+    emit pCombo->activated(0);
+    EXPECT_EQ(m_pView->GetZoom(), 400);
+}
