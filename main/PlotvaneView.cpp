@@ -20,6 +20,7 @@
 #include "main/QtDrawContext.h"
 #include "main/ConstructionCommands.h"
 #include "main/Sequence.h"
+#include "main/ShrunkPicture.h"
 #include "main/ViewContextMenu.h"
 #include "main/ZoomDialog.h"
 #include "platform/MessageService.h"
@@ -223,8 +224,12 @@ void CPlotvaneView::paintEvent(QPaintEvent* pEvent)
         painter.setClipRect(exposed);
         painter.translate(-scroll);
         painter.scale(nZoom / 100.0, nZoom / 100.0);
-        CQtDrawContext dc(painter);
-        m_Doc.Draw(dc, CRect(visible.left(), visible.top(), visible.right() + 1, visible.bottom() + 1));
+        {
+            // Gone before the painter's state is restored: it draws what it still holds then.
+            CQtDrawContext dc(painter);
+            dc.SetShrunkPicture(&m_ShrunkPicture);
+            m_Doc.Draw(dc, CRect(visible.left(), visible.top(), visible.right() + 1, visible.bottom() + 1));
+        }
         painter.restore();
     }
     if (!m_InvertedLines.empty()) {
@@ -271,6 +276,7 @@ void CPlotvaneView::scrollContentsBy(int /*dx*/, int /*dy*/)
 
 void CPlotvaneView::OnReinitialize()
 {
+    m_ShrunkPicture.Clear();
     m_InvertedLines.clear();
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);

@@ -9,6 +9,7 @@
 
 #include "Dm/DocumentObserver.h"
 #include "main/GraphMouseReceiver.h"
+#include "main/ShrunkPicture.h"
 #include "main/ViewCommands.h"
 
 class CMainFrame;
@@ -142,4 +143,5 @@ private:
     int m_nZoom = 100;
     std::unique_ptr<CZoomDialog> m_pZoomDialog;
     std::vector<std::pair<CPoint, CPoint>> m_InvertedLines;
+    CShrunkPicture m_ShrunkPicture;
 };

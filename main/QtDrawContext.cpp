@@ -1,7 +1,9 @@
 #include "main/QtDrawContext.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <vector>
 
 #include <QColor>
 #include <QFontMetrics>
@@ -10,7 +12,9 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QString>
+#include <QTransform>
 
+#include "main/ShrunkPicture.h"
 #include "platform/TextEncoding.h"
 
 namespace {
@@ -75,6 +79,7 @@ CQtDrawContext::CQtDrawContext(QPainter& painter) : m_Painter(painter)
 
 void CQtDrawContext::SetPen(COLORREF color, int width)
 {
+    FlushLines();
     // Flat caps leave out the last pixel of a line, as GDI's LineTo does: successive
     // inverted segments then do not invert their shared pixel twice.
     QPen pen(ToQColor(color), std::max(width, 1), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
@@ -89,6 +94,7 @@ void CQtDrawContext::SetPen(COLORREF color, int width)
 
 void CQtDrawContext::SetBrush(bool filled, COLORREF color)
 {
+    FlushLines();
     m_Painter.setBrush(filled ? QBrush(ToQColor(color)) : QBrush(Qt::NoBrush));
 }
 
@@ -99,6 +105,7 @@ void CQtDrawContext::SetTextColor(COLORREF color)
 
 void CQtDrawContext::SetRasterOp(RasterOp op)
 {
+    FlushLines();
     m_Op = op;
     ApplyRasterOp(op);
 }
@@ -109,29 +116,93 @@ void CQtDrawContext::ApplyRasterOp(RasterOp op)
                                                         : QPainter::CompositionMode_SourceOver);
 }
 
+CQtDrawContext::~CQtDrawContext()
+{
+    FlushLines();
+}
+
 void CQtDrawContext::MoveTo(CPoint p)
 {
+    FlushLines();
     m_Current = p;
 }
 
 void CQtDrawContext::LineTo(CPoint p)
 {
-    m_Painter.drawLine(QPoint(m_Current.x, m_Current.y), QPoint(p.x, p.y));
+    // Joined lines are drawn together as one polyline when the next other drawing comes:
+    // a traced curve of thousands of columns is one call, not thousands.
+    if (m_Lines.isEmpty())
+        m_Lines << QPoint(m_Current.x, m_Current.y);
+    m_Lines << QPoint(p.x, p.y);
     m_Current = p;
+}
+
+void CQtDrawContext::FlushLines()
+{
+    if (m_Lines.size() < 2) {
+        m_Lines.clear();
+        return;
+    }
+    const QTransform transform = m_Painter.transform();
+    if (transform.type() <= QTransform::TxScale && transform.m11() < 1.0 && transform.m22() < 1.0) {
+        // Shrunk: points that fall on the device pixel of the point kept before them add
+        // nothing to the picture.
+        QPolygon kept;
+        kept.reserve(m_Lines.size());
+        QPoint last(INT_MIN, INT_MIN);
+        for (qsizetype i = 0; i < m_Lines.size(); ++i) {
+            const QPoint device(
+                static_cast<int>(std::floor(m_Lines[i].x() * transform.m11() + transform.dx())),
+                static_cast<int>(std::floor(m_Lines[i].y() * transform.m22() + transform.dy())));
+            if (device != last || i + 1 == m_Lines.size())
+                kept << m_Lines[i];
+            last = device;
+        }
+        m_Lines.swap(kept);
+    }
+    if (!m_Painter.hasClipping()) {
+        m_Painter.drawPolyline(m_Lines);
+        m_Lines.clear();
+        return;
+    }
+    // Only the runs of lines that reach the clip are drawn: a curve across a huge scan
+    // seen at a high zoom is mostly outside.
+    const int nMargin = static_cast<int>(std::ceil(m_Painter.pen().widthF())) + 2;
+    const QRect box =
+        m_Painter.clipBoundingRect().toAlignedRect().adjusted(-nMargin, -nMargin, nMargin, nMargin);
+    qsizetype nRunStart = -1;
+    for (qsizetype i = 1; i < m_Lines.size(); ++i) {
+        const QPoint& a = m_Lines[i - 1];
+        const QPoint& b = m_Lines[i];
+        const bool bVisible = std::max(a.x(), b.x()) >= box.left() && std::min(a.x(), b.x()) <= box.right() &&
+                              std::max(a.y(), b.y()) >= box.top() && std::min(a.y(), b.y()) <= box.bottom();
+        if (bVisible && nRunStart < 0)
+            nRunStart = i - 1;
+        if (!bVisible && nRunStart >= 0) {
+            m_Painter.drawPolyline(m_Lines.constData() + nRunStart, static_cast<int>(i - nRunStart));
+            nRunStart = -1;
+        }
+    }
+    if (nRunStart >= 0)
+        m_Painter.drawPolyline(m_Lines.constData() + nRunStart, static_cast<int>(m_Lines.size() - nRunStart));
+    m_Lines.clear();
 }
 
 void CQtDrawContext::Rectangle(const CRect& r)
 {
+    FlushLines();
     m_Painter.drawRect(OutlineRect(r));
 }
 
 void CQtDrawContext::Ellipse(const CRect& r)
 {
+    FlushLines();
     m_Painter.drawEllipse(OutlineRect(r));
 }
 
 void CQtDrawContext::PolyBezier(const CPoint* points, size_t count)
 {
+    FlushLines();
     if (points == nullptr || count < 4)
         return;
     QPainterPath path(QPointF(points[0].x, points[0].y));
@@ -147,6 +218,7 @@ void CQtDrawContext::PolyBezier(const CPoint* points, size_t count)
 
 void CQtDrawContext::TextOut(CPoint p, const std::string& text, HAlign h, VAlign v)
 {
+    FlushLines();
     const QString qText = QString::fromStdString(CTextEncoding::Cp1252ToUtf8(text));
     const QFontMetrics metrics(m_Painter.font());
     int x = p.x;
@@ -166,8 +238,20 @@ void CQtDrawContext::TextOut(CPoint p, const std::string& text, HAlign h, VAlign
     m_Painter.setPen(pen);
 }
 
+const QImage* CQtDrawContext::KeptShrunk(const CPixelBufferView& bitmap, const QTransform& transform) const
+{
+    // Kept only where the scan is read sparsely (a quarter or less) and the translation is
+    // whole device pixels, so that the kept pixels fall exactly on the device's.
+    if (m_pShrunk == nullptr || transform.m11() > 0.25 || transform.m22() > 0.25 ||
+        transform.dx() != std::floor(transform.dx()) || transform.dy() != std::floor(transform.dy()))
+        return nullptr;
+    const QImage& kept = m_pShrunk->Get(bitmap, transform.m11(), transform.m22());
+    return kept.isNull() ? nullptr : &kept;
+}
+
 void CQtDrawContext::Blit(const CPixelBufferView& bitmap, const CRect& clip, RasterOp op)
 {
+    FlushLines();
     const QImage image = WrapBuffer(bitmap);
     if (image.isNull())
         return;
@@ -175,6 +259,25 @@ void CQtDrawContext::Blit(const CPixelBufferView& bitmap, const CRect& clip, Ras
     if (area.isEmpty())
         return;
     ApplyRasterOp(op);
-    m_Painter.drawImage(area.topLeft(), image, area);
+    const QTransform transform = m_Painter.transform();
+    if (transform.type() <= QTransform::TxScale && transform.m11() < 1.0 && transform.m22() < 1.0) {
+        // Shrunk: sample only the pixels that reach the device.
+        QRectF shown = QRectF(area);
+        if (m_Painter.hasClipping())
+            shown = shown.intersected(m_Painter.clipBoundingRect());
+        const QRect device = transform.mapRect(shown).toAlignedRect();
+        const QImage* pKept = KeptShrunk(bitmap, transform);
+        m_Painter.save();
+        m_Painter.resetTransform();
+        if (pKept != nullptr) {
+            const QPoint offset(static_cast<int>(transform.dx()), static_cast<int>(transform.dy()));
+            m_Painter.drawImage(device.topLeft(), *pKept, device.translated(-offset));
+        } else if (!device.isEmpty()) {
+            m_Painter.drawImage(device.topLeft(), CShrunkPicture::Sample(bitmap, area, transform, device));
+        }
+        m_Painter.restore();
+    } else {
+        m_Painter.drawImage(area.topLeft(), image, area);
+    }
     ApplyRasterOp(m_Op);
 }

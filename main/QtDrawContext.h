@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QPolygon>
+
 #include "platform/DrawContext.h"
 
+class CShrunkPicture;
+class QImage;
 class QPainter;
+class QTransform;
 
 // The drawing surface of the shell and of the command line's PNG rendering: the model's
 // CDrawContext calls carried out with a QPainter, on a widget or on a QImage. Coordinates
@@ -17,6 +22,8 @@ class QPainter;
 class CQtDrawContext : public CDrawContext {
 public:
     explicit CQtDrawContext(QPainter& painter);
+    // Draws what is still held (joined lines).
+    ~CQtDrawContext() override;
     CQtDrawContext(const CQtDrawContext&) = delete;
     CQtDrawContext& operator=(const CQtDrawContext&) = delete;
 
@@ -34,11 +41,19 @@ public:
     // 1, 8, 24 and 32 bits per pixel; other depths draw nothing.
     void Blit(const CPixelBufferView& bitmap, const CRect& clip, RasterOp op) override;
 
+    // Where the picture shrunk for the painter's zoom is kept between paints (not owned);
+    // without one, a shrunk picture is sampled at every paint.
+    void SetShrunkPicture(CShrunkPicture* pShrunk) { m_pShrunk = pShrunk; }
+
 private:
     void ApplyRasterOp(RasterOp op);
+    void FlushLines();
+    const QImage* KeptShrunk(const CPixelBufferView& bitmap, const QTransform& transform) const;
 
     QPainter& m_Painter;
     CPoint m_Current;
+    QPolygon m_Lines;  // joined lines not drawn yet
     COLORREF m_TextColor = 0;
     RasterOp m_Op = RasterOp::Copy;
+    CShrunkPicture* m_pShrunk = nullptr;
 };
