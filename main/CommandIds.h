@@ -19,6 +19,7 @@ enum : unsigned {
     ID_NEW_SPLINE_CURVE = 32802,
 
     ID_FILE_OPEN = 57601,
+    ID_EDIT_PASTE = 57637,  // a picture from the clipboard as a new graphic
     ID_FILE_SAVE_AS = 57604,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,

@@ -11,6 +11,7 @@ bool CCommandState::IsEnabled(unsigned nId, const CPlotvaneDoc& doc, const CShel
     const bool bBitmap = doc.GetBmpManager()->IsLoaded();
     switch (nId) {
         case ID_FILE_OPEN_GRAPHIC:
+        case ID_EDIT_PASTE:
         case ID_FILE_OPEN:
             return doc.CanOpenGraphic(state.m_bConstructionActive, state.m_bScannerBusy);
         case ID_FILE_SAVE_AS:

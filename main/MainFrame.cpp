@@ -1,23 +1,31 @@
 #include "main/MainFrame.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <QWhatsThis>
 
 #include "Dm/BmpManager.h"
 #include "Dm/PlotvaneDoc.h"
 #include "Dm/SettingsManager.h"
 #include "main/AboutDlg.h"
+#include "main/ClipboardPicture.h"
 #include "main/CommandIds.h"
 #include "main/CommandState.h"
 #include "main/FrameStatusBar.h"
 #include "main/PlotvaneView.h"
 #include "main/QtDocumentUi.h"
 #include "main/QtText.h"
+#include "main/RecentDocuments.h"
 #include "main/ViewCommands.h"
 #include "platform/MessageService.h"
 #include "platform/StringIds.h"
@@ -36,6 +44,7 @@ struct CCommandEntry {
 // clang-format off
 const CCommandEntry kCommands[] = {
     {ID_FILE_OPEN_GRAPHIC, QT_TRANSLATE_NOOP("CMainFrame", "&Open Graphic"), Qt::CTRL | Qt::Key_O, "open-graphic"},
+    {ID_EDIT_PASTE, QT_TRANSLATE_NOOP("CMainFrame", "&Paste Picture"), Qt::CTRL | Qt::Key_V, nullptr},
     {ID_SCANNER_SELECT_SOURCE, QT_TRANSLATE_NOOP("CMainFrame", "&Select source..."), {}, nullptr},
     {ID_SCANNER_IMPORT, QT_TRANSLATE_NOOP("CMainFrame", "&Import..."), {}, nullptr},
     {ID_FILE_EXPORT, QT_TRANSLATE_NOOP("CMainFrame", "&Data export"), Qt::CTRL | Qt::Key_E, "data-export"},
@@ -49,7 +58,7 @@ const CCommandEntry kCommands[] = {
     {ID_CONSTRUCT_COORDSYST, QT_TRANSLATE_NOOP("CMainFrame", "New coordinates &system"), {}, "coordinates-system"},
     {ID_CONSTRUCT_BOTH, QT_TRANSLATE_NOOP("CMainFrame", "&Both"), {}, "system-and-curve"},
     {ID_MODIFY_SELECTED, QT_TRANSLATE_NOOP("CMainFrame", "&Modify selected object"), {}, nullptr},
-    {ID_DELETE_SELECTED, QT_TRANSLATE_NOOP("CMainFrame", "&Delete selected object"), {}, nullptr},
+    {ID_DELETE_SELECTED, QT_TRANSLATE_NOOP("CMainFrame", "&Delete selected object"), Qt::Key_Delete, nullptr},
     {ID_VIEW_ZOOM, QT_TRANSLATE_NOOP("CMainFrame", "&Zoom"), {}, nullptr},
     {ID_OPTIONS, QT_TRANSLATE_NOOP("CMainFrame", "&Options..."), {}, nullptr},
     {ID_HELP_FINDER, QT_TRANSLATE_NOOP("CMainFrame", "&Help Topics"), {}, nullptr},
@@ -69,6 +78,7 @@ CMainFrame::CMainFrame(CPlotvaneDoc& doc, QWidget* pParent)
     Q_INIT_RESOURCE(plotvane);
     setObjectName(QStringLiteral("MainFrame"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/plotvane.svg")));
+    setAcceptDrops(true);
 
     // The view registers first: it stands for the document's first view.
     m_pGraphView = new CPlotvaneView(m_Doc, this, this);
@@ -119,6 +129,7 @@ void CMainFrame::CreateActions()
     }
     const std::pair<unsigned, void (CMainFrame::*)()> frameCommands[] = {
         {ID_FILE_OPEN_GRAPHIC, &CMainFrame::OnOpenGraphic},
+        {ID_EDIT_PASTE, &CMainFrame::OnPastePicture},
         {ID_SCANNER_SELECT_SOURCE, &CMainFrame::OnScannerSelectSource},
         {ID_SCANNER_IMPORT, &CMainFrame::OnScannerImport},
         {ID_FILE_EXPORT, &CMainFrame::OnDataExport},
@@ -189,6 +200,7 @@ void CMainFrame::CreateMenus()
 {
     QMenu* pFile = menuBar()->addMenu(tr("&File"));
     pFile->addAction(m_Actions.at(ID_FILE_OPEN_GRAPHIC));
+    pFile->addAction(m_Actions.at(ID_EDIT_PASTE));
     QMenu* pScanner = pFile->addMenu(tr("Scanner"));
     pScanner->addAction(m_Actions.at(ID_SCANNER_SELECT_SOURCE));
     pScanner->addAction(m_Actions.at(ID_SCANNER_IMPORT));
@@ -198,6 +210,11 @@ void CMainFrame::CreateMenus()
     pFile->addAction(m_Actions.at(ID_FILE_SAVE_AS));
     pFile->addSeparator();
     pFile->addAction(m_Actions.at(ID_APP_EXIT));
+    m_pRecentDocuments = new CRecentDocuments(pFile, m_Actions.at(ID_APP_EXIT), this);
+    connect(m_pRecentDocuments, &CRecentDocuments::OpenRequested, this, [this](const QString& strPath) {
+        if (!OpenFile(strPath))
+            m_pRecentDocuments->Remove(strPath);
+    });
 
     QMenu* pConstruction = menuBar()->addMenu(tr("&Graph construction"));
     QMenu* pNewCurve = pConstruction->addMenu(tr("New &curve"));
@@ -310,6 +327,9 @@ void CMainFrame::OnDocumentChanged()
 void CMainFrame::OnTitleChanged()
 {
     UpdateTitle();
+    // A document was opened or saved under this name.
+    if (m_pRecentDocuments != nullptr && !m_Doc.GetPathName().empty())
+        m_pRecentDocuments->Add(CQtText::PathToQString(m_Doc.GetPathName()));
 }
 
 void CMainFrame::OnModifiedChanged(bool /*bModified*/)
@@ -330,6 +350,70 @@ void CMainFrame::closeEvent(QCloseEvent* pEvent)
 void CMainFrame::OnOpenGraphic()
 {
     m_Doc.OnOpenGraphic();
+}
+
+void CMainFrame::OnPastePicture()
+{
+    const QImage image = QGuiApplication::clipboard()->image();
+    if (image.isNull()) {
+        AfxMessageBox(IDS_NO_CLIPBOARD_PICTURE, CMessageService::Icon::Information);
+        return;
+    }
+    const std::vector<uint8_t> dib = CClipboardPicture::ToPackedDib(image);
+    if (dib.empty()) {
+        AfxMessageBox(IDS_PICTURE_TOO_LARGE, CMessageService::Icon::Stop);
+        return;
+    }
+    if (m_Doc.SaveModified())
+        m_Doc.AcceptScannedBitmap(dib);
+}
+
+bool CMainFrame::OpenFile(const QString& strPath)
+{
+    if (!m_Doc.SaveModified())
+        return false;
+    const std::string strFile = CQtText::PathFromQString(strPath);
+    if (strPath.endsWith(CQtText::Field(IDS_DOC_TEMPLATE, 4), Qt::CaseInsensitive)) {
+        if (m_Doc.OnOpenDocument(strFile))
+            return true;
+        AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
+        return false;
+    }
+    // The bitmap manager tells the user why a picture cannot be read.
+    return m_Doc.OpenBitmap(strFile);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* pEvent)
+{
+    if (!DroppedFile(pEvent->mimeData()).isEmpty() && IsEnabledCommand(ID_FILE_OPEN_GRAPHIC))
+        pEvent->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* pEvent)
+{
+    const QString strPath = DroppedFile(pEvent->mimeData());
+    if (strPath.isEmpty() || !IsEnabledCommand(ID_FILE_OPEN_GRAPHIC))
+        return;
+    pEvent->acceptProposedAction();
+    // Opened once the drop is over, so that the source of the drag is not kept waiting by
+    // the questions and the loading.
+    QTimer::singleShot(0, this, [this, strPath] {
+        OpenFile(strPath);
+        UpdateCommandStates();
+    });
+}
+
+QString CMainFrame::DroppedFile(const QMimeData* pData)
+{
+    if (pData == nullptr || !pData->hasUrls() || pData->urls().isEmpty())
+        return QString();
+    const QUrl url = pData->urls().constFirst();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+bool CMainFrame::IsEnabledCommand(unsigned nId) const
+{
+    return CCommandState::IsEnabled(nId, m_Doc, GetShellState());
 }
 
 void CMainFrame::OnScannerSelectSource()

@@ -12,6 +12,8 @@ class CFrameStatusBar;
 class CPlotvaneDoc;
 class CPlotvaneView;
 class CQtDocumentUi;
+class CRecentDocuments;
+class QMimeData;
 class CViewCommands;
 class QMenu;
 class QToolBar;
@@ -46,6 +48,11 @@ public:
     // Re-evaluates the enabled state of every command.
     void UpdateCommandStates();
 
+    // Opens a document (".pvd") or a picture, after the save prompt; false when cancelled
+    // or the file cannot be read (the user has been told why).
+    bool OpenFile(const QString& strPath);
+    CRecentDocuments* GetRecentDocuments() const { return m_pRecentDocuments; }
+
     // Writes the coordinate panes of the status bar.
     void SetCoordinateTexts(const QString& strX, const QString& strY);
     // What the "StartingJob" setting proposes when the program starts without a picture.
@@ -61,9 +68,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
+    // A file dropped on the window is opened as "Open Graphic" or "Open Document..." would.
+    void dragEnterEvent(QDragEnterEvent* pEvent) override;
+    void dropEvent(QDropEvent* pEvent) override;
 
 private slots:
     void OnOpenGraphic();
+    void OnPastePicture();
     void OnScannerSelectSource();
     void OnScannerImport();
     void OnDataExport();
@@ -80,6 +91,8 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void UpdateTitle();
+    bool IsEnabledCommand(unsigned nId) const;
+    static QString DroppedFile(const QMimeData* pData);
     QAction* AddCommand(unsigned nId, const QString& strText);
 
     CPlotvaneDoc& m_Doc;
@@ -87,6 +100,7 @@ private:
     CViewCommands* m_pView = nullptr;
     CPlotvaneView* m_pGraphView = nullptr;
     CFrameStatusBar* m_pStatusBar = nullptr;
+    CRecentDocuments* m_pRecentDocuments = nullptr;
     QToolBar* m_pToolBar = nullptr;
     std::map<unsigned, QAction*> m_Actions;
 };

@@ -23,20 +23,16 @@ QString KeyOf(const std::string& strSection, const std::string& strKey)
 
 }  // namespace
 
-namespace {
-
 // Where QSettings keeps the user's INI settings of the maker and product, under the ".conf"
 // name that the native store of Linux programs has ("Plotvane.conf" rather than
 // QSettings' "Plotvane.ini"): the file is the same whichever of the two a tool opens.
-QString StoreFileName()
+QString CQtSettingsBackend::StoreFileName()
 {
     const QSettings ini(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tessaline Software"),
                         QStringLiteral("Plotvane"));
     const QFileInfo file(ini.fileName());
     return file.dir().filePath(file.completeBaseName() + QStringLiteral(".conf"));
 }
-
-}  // namespace
 
 CQtSettingsBackend::CQtSettingsBackend() : m_Settings(StoreFileName(), QSettings::IniFormat) {}
 

@@ -28,6 +28,8 @@ public:
     bool Flush() override;
 
     QString GetFileName() const { return m_Settings.fileName(); }
+    // The user's settings file of the program.
+    static QString StoreFileName();
 
 private:
     bool ReadText(const std::string& strSection, const std::string& strKey, QString& strValue);

@@ -109,6 +109,7 @@ const CStringTableEntry kStrings[] = {
     {57345, "For Help, press F1"},
     {57601, "Open an existing document\nOpen"},
     {57604, "Save the document\nSave"},
+    {57637, "Paste a picture from the clipboard as a new graphic\nPaste picture"},
     {57664, "Display program information, version number and copyright\nAbout"},
     {57665, "Quit the application; prompts to save documents\nExit"},
     {57667, "List Help topics\nHelp Topics"},
@@ -212,6 +213,7 @@ const CStringTableEntry kStrings[] = {
     {61353, "%s is a folder or another object that is not a file."},
     {61354, "Cannot make a temporary file in the folder %s."},
     {61360, "Save changes to %1?"},
+    {61361, "The clipboard holds no picture."},
 
     // Texts of plotvane-cli: its refusals, failures and warnings.
     {62000, "An unexpected error ended the command: %s"},

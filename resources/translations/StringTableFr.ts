@@ -348,6 +348,13 @@ Open</source>
 Ouvrir</translation>
     </message>
     <message>
+        <source>Paste a picture from the clipboard as a new graphic
+Paste picture</source>
+        <comment>57637</comment>
+        <translation>Colle l&apos;image du presse-papiers comme nouveau graphique
+Coller l&apos;image</translation>
+    </message>
+    <message>
         <source>Save the document
 Save</source>
         <comment>57604</comment>
@@ -809,6 +816,11 @@ Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des a
         <source>Save changes to %1?</source>
         <comment>61360</comment>
         <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no picture.</source>
+        <comment>61361</comment>
+        <translation>Le presse-papiers ne contient aucune image.</translation>
     </message>
     <message>
         <source>An unexpected error ended the command: %s</source>

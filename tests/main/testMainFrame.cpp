@@ -54,7 +54,9 @@ void CollectItems(const CMainFrame& frame, QMenu* pMenu, std::vector<unsigned>& 
 {
     for (QAction* pAction : pMenu->actions()) {
         if (pAction->isSeparator()) {
-            items.push_back(0);
+            // The recent documents' separator shows only with the list.
+            if (pAction->isVisible())
+                items.push_back(0);
         } else if (pAction->menu() != nullptr) {
             CollectItems(frame, pAction->menu(), items);
         } else {
