@@ -12,7 +12,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
-#include <QWhatsThis>
 
 #include "Dm/BmpManager.h"
 #include "Dm/PlotvaneDoc.h"
@@ -22,6 +21,7 @@
 #include "main/CommandIds.h"
 #include "main/CommandState.h"
 #include "main/FrameStatusBar.h"
+#include "main/HelpWindow.h"
 #include "main/PlotvaneView.h"
 #include "main/QtDocumentUi.h"
 #include "main/QtText.h"
@@ -307,9 +307,9 @@ void CMainFrame::RunStartupPrompt()
     }
 }
 
-void CMainFrame::WinHelp(unsigned /*nContext*/)
+void CMainFrame::WinHelp(unsigned nContext)
 {
-    // The help window answers here once the help topics are part of the program.
+    CHelpWindow::ShowContext(nContext, *this);
 }
 
 // ---- document notifications
@@ -458,7 +458,9 @@ void CMainFrame::OnHelp()
 
 void CMainFrame::OnContextHelp()
 {
-    QWhatsThis::enterWhatsThisMode();
+    // A click on the main window in the help mode shows its topic; dialogs name their own.
+    CHelpWindow::SetHelpContext(*this, HID_MAIN_WINDOW);
+    CHelpWindow::EnterHelpMode();
 }
 
 void CMainFrame::OnAppAbout()

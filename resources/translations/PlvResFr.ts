@@ -18,6 +18,30 @@
     </message>
 </context>
 <context>
+    <name>CHelpWindow</name>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Plotvane Help</source>
+        <translation>Aide de Plotvane</translation>
+    </message>
+    <message>
+        <source>%1 - Plotvane Help</source>
+        <comment>%1: the title of the topic</comment>
+        <translation>%1 - Aide de Plotvane</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;Open Graphic</source>
