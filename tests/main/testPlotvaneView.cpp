@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -9,6 +10,8 @@
 #include "Dm/DiscreteCurve.h"
 #include "Dm/PlotvaneDoc.h"
 #include "ShellTestSupport.h"
+#include "main/FrameStatusBar.h"
+#include "main/MainFrame.h"
 #include "main/PlotvaneView.h"
 #include "main/ZoomDialog.h"
 #include "tests/doubles/RecordingMessageService.h"
@@ -201,4 +204,26 @@ TEST_F(PlotvaneViewTest, ZoomWindowKeepsDigitsAndShowsFit)
     EXPECT_EQ(pCombo->currentText(), "Fit");
     emit pCombo->activated(0);
     EXPECT_EQ(m_pView->GetZoom(), 400);
+}
+
+TEST(PlotvaneViewFrameTest, StatusBarShowsTheGraphCoordinatesOfTheSelectedSystem)
+{
+    CPlotvaneDoc doc;
+    ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("status.bmp", 600, 500)));
+    CMainFrame frame(doc);
+    frame.resize(800, 700);
+    frame.show();
+    CPlotvaneView* pView = frame.GetView();
+    pView->SetZoom(200);
+    CCoordSyst* pCoordSyst = doc.AddCoordSyst(std::make_unique<CCoordSyst>(&doc));
+    BuildIdentity(*pCoordSyst);
+    QLabel* pX = frame.GetStatusBar()->GetPane(2);
+    QLabel* pY = frame.GetStatusBar()->GetPane(4);
+    QTest::mouseMove(pView->viewport(), QPoint(300, 500));
+    EXPECT_EQ(pX->text(), "");
+    pCoordSyst->SetSelected(true);
+    // Client (300, 500) at 200 % is pixel (150, 250): X = 150, Y = 400 - 250.
+    QTest::mouseMove(pView->viewport(), QPoint(300, 501));
+    EXPECT_EQ(pX->text(), "150");
+    EXPECT_EQ(pY->text(), "150");
 }
