@@ -341,18 +341,10 @@ TEST_F(ContinuousCurveTest, RightPartStopsWhereItJumpsAcrossTheLeftOne)
     curve.SetDashMaxDist(3);
     ASSERT_EQ(curve.AddGenesisPoint(CPoint(2, 4)), Outcome::Added);
     ASSERT_EQ(curve.AddGenesisPoint(CPoint(7, 2)), Outcome::Added);
-    EXPECT_EQ(Points(curve), (std::vector<CPoint>{{0, 4},
-                                                  {1, 4},
-                                                  {2, 4},
-                                                  {3, 4},
-                                                  {4, 4},
-                                                  {5, 4},
-                                                  {6, 2},
-                                                  {7, 2},
-                                                  {8, 2},
-                                                  {9, 2},
-                                                  {10, 3},
-                                                  {11, 3}}));
+    std::vector<CPoint> expected = Row(0, 5, 4);
+    for (const std::vector<CPoint>& row : {Row(6, 9, 2), Row(10, 11, 3)})
+        expected.insert(expected.end(), row.begin(), row.end());
+    EXPECT_EQ(Points(curve), expected);
 }
 
 TEST_F(ContinuousCurveTest, InsertAndRemoveElements)

@@ -21,7 +21,6 @@
 
 namespace libtest {
 
-using owntest::GreyInk;
 using owntest::Picture;
 using owntest::Rgb;
 

@@ -121,13 +121,6 @@ inline Rgb TwoColors(int x, int y)
     return {v, v, v};
 }
 
-// Grey lines on white: two colours, neither of them black, which must stay apart as ink
-// and background.
-inline Rgb GreyInk(int x, int y)
-{
-    return (x + 2 * y) % 5 == 0 ? Rgb{128, 128, 128} : Rgb{255, 255, 255};
-}
-
 // 60 colours: more than a 4-bit palette holds.
 inline Rgb ManyColors(int x, int y)
 {

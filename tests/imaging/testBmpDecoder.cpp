@@ -97,7 +97,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BmpCase{"bmp24", "convert", "convert $S BMP3:$O", EightColors, 32, 40, 0},
         BmpCase{"bmp1", "ppmtobmp", "ppmtobmp -bpp 1 $S > $O", TwoColors, 1, 40, 0},
-        BmpCase{"bmp1_grey_ink", "ppmtobmp", "ppmtobmp -bpp 1 $S > $O", GreyInk, 8, 40, 0},
         BmpCase{"bmp4", "ppmtobmp", "ppmtobmp -bpp 4 $S > $O", EightColors, 8, 40, 0},
         BmpCase{"bmp8", "ppmtobmp", "ppmtobmp -bpp 8 $S > $O", ManyColors, 8, 40, 0},
         BmpCase{"bmpos2", "ppmtobmp", "ppmtobmp -os2 -bpp 8 $S > $O", ManyColors, 8, 12, 0},

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "imaging/JpegDecoder.h"
-#include "platform/StringIds.h"
-#include "platform/StringTable.h"
 #include "tests/imaging/LibraryDecoderSupport.h"
 
 using namespace libtest;
@@ -102,36 +100,6 @@ TEST(JpegDecoder, ReadsTheDensity)
     Decode(decoder, owntest::ReadFile(file), bmp);
     EXPECT_EQ(bmp.GetResolutionX(), 300);
     EXPECT_EQ(bmp.GetResolutionY(), 300);
-}
-
-// A progressive picture keeps every coefficient in memory until its last scan: one whose
-// header announces 32000 x 32000 pixels in full colour would need 6 GB, and is refused as too
-// large (not with the library's word about its backing store).
-TEST(JpegDecoder, RefusesAProgressivePictureTooLargeForItsMemory)
-{
-    LIB_REQUIRE_TOOLS("cjpeg");
-    const std::string source = WritePnm("jpeg_huge.ppm", Smooth, false);
-    const std::string file = Work("jpeg_huge.jpg");
-    ASSERT_TRUE(Make("cjpeg -progressive -sample 1x1 $S > $O", source, file));
-    std::vector<uint8_t> bytes = owntest::ReadFile(file);
-    size_t at = 2;
-    while (at + 9 < bytes.size() && !(bytes[at] == 0xFF && bytes[at + 1] == 0xC2))
-        at += 2 + (bytes[at + 2] << 8 | bytes[at + 3]);
-    ASSERT_LT(at + 9, bytes.size());
-    for (size_t field : {at + 5, at + 7}) {  // height, then width
-        bytes[field] = 32000 >> 8;
-        bytes[field + 1] = 32000 & 0xFF;
-    }
-
-    PLJpegDecoder decoder;
-    PLBmp bmp;
-    try {
-        Decode(decoder, bytes, bmp);
-        FAIL() << "decoded";
-    } catch (const PLTextException& e) {
-        EXPECT_EQ(std::string(e.what()), CStringTable::Get(IDS_PICTURE_TOO_LARGE));
-    }
-    EXPECT_TRUE(bmp.IsEmpty());
 }
 
 TEST(JpegDecoder, RefusesOtherData)

@@ -111,7 +111,6 @@ INSTANTIATE_TEST_SUITE_P(
     Pcx, OwnDecoderFromTools,
     ::testing::Values(
         ToolCase{"pcx1", Kind::Pcx, "ppmtopcx", "ppmtopcx $S > $O", TwoColors, 1, 65, 1},
-        ToolCase{"pcx1_grey_ink", Kind::Pcx, "ppmtopcx", "ppmtopcx $S > $O", GreyInk, 8, 65, 1},
         ToolCase{"pcx2planes", Kind::Pcx, "ppmtopcx", "ppmtopcx -planes 2 $S > $O", FourColors, 8, 65, 2},
         ToolCase{"pcx3planes", Kind::Pcx, "ppmtopcx", "ppmtopcx -planes 3 $S > $O", EightColors, 8, 65, 3},
         ToolCase{"pcx4planes", Kind::Pcx, "ppmtopcx", "ppmtopcx -planes 4 $S > $O", EightColors, 8, 65, 4},

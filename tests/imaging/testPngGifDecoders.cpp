@@ -80,7 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
         PngCase{"png_palette2", "pnmtopng", FewColors, false, 255, "pnmtopng $S > $O", 3, 2, 0, 8},
         // Two colours other than black and white get 8 bits, so that either can be ink.
         PngCase{"png_palette1", "pnmtopng", RedBlue, false, 255, "pnmtopng $S > $O", 3, 1, 0, 8},
-        PngCase{"png_palette1_grey_ink", "pnmtopng", GreyInk, false, 255, "pnmtopng $S > $O", 3, 1, 0, 8},
         PngCase{"png_palette_interlaced", "pnmtopng", TenColors, false, 255, "pnmtopng -interlace $S > $O", 3,
                 4, 1, 8},
         PngCase{"png_grey8", "pnmtopng", Greys, true, 255, "pnmtopng $S > $O", 0, 8, 0, 8},
@@ -183,9 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
         GifCase{"gif_netpbm", "ppmtogif", PaletteColors, "ppmtogif $S > $O", false, 8},
         GifCase{"gif_interlaced", "ppmtogif", PaletteColors, "ppmtogif -interlace $S > $O", true, 8},
         GifCase{"gif_interlaced_convert", "convert", TenColors, "convert $S -interlace Line $O", true, 8},
-        GifCase{"gif_two_colours", "ppmtogif", RedBlue, "ppmtogif $S > $O", false, 8},
-        GifCase{"gif_grey_ink", "ppmtogif", GreyInk, "ppmtogif $S > $O", false, 8},
-        GifCase{"gif_black_white", "ppmtogif", BlackWhite, "ppmtogif $S > $O", false, 1}),
+        GifCase{"gif_two_colours", "ppmtogif", RedBlue, "ppmtogif $S > $O", false, 8}),
     [](const ::testing::TestParamInfo<GifCase>& info) { return std::string(info.param.name); });
 
 // An image placed inside a larger logical screen lands at its position, the rest of the

@@ -12,11 +12,6 @@
 
 namespace {
 
-std::string WorkPath(const std::string& name)
-{
-    return std::string(PlotvaneTestWorkDir()) + "/" + name;
-}
-
 std::string RefusalOf(const std::string& path, uint64_t maxSize = CMappedFile::kMaxSize)
 {
     try {
@@ -31,19 +26,14 @@ std::string RefusalOf(const std::string& path, uint64_t maxSize = CMappedFile::k
 
 TEST(MappedFile, ReadsOnlyRegularFilesWithinTheBound)
 {
-    const std::string fifo = WorkPath("input.fifo");
-    std::remove(fifo.c_str());
+    const std::string fifo = std::string(PLOTVANE_TEST_WORK) + "/input.fifo";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::string& path : {std::string("/dev/zero"), fifo, std::string(PlotvaneTestWorkDir())}) {
+    for (const std::string& path : {std::string("/dev/zero"), fifo, std::string(PLOTVANE_TEST_WORK)})
         EXPECT_EQ(RefusalOf(path), "This is not a regular file.") << path;
-    }
-    EXPECT_EQ(RefusalOf(WorkPath("missing.png")), "Failed to open given file");
 
-    const std::string file = WorkPath("ten.bin");
+    const std::string file = std::string(PLOTVANE_TEST_WORK) + "/ten.bin";
     std::ofstream(file, std::ios::binary) << "0123456789";
-    EXPECT_EQ(RefusalOf(file, (uint64_t(10) << 20) - 1), "");
     EXPECT_EQ(RefusalOf(file, 9), "The file is larger than 0 MB.");
     const CMappedFile whole(file, 10);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(whole.GetData()), whole.GetSize()), "0123456789");
-    EXPECT_EQ(CMappedFile::kMaxSize, uint64_t(2) << 30);
 }

@@ -14,30 +14,20 @@
 #include "Dm/ModelClasses.h"
 #include "platform/Object.h"
 
-namespace {
-
-// Every class that the model's sources declare serializable.
-std::set<std::string> SerializableModelClasses()
+TEST(ModelClasses, EverySerializableClassIsKnownByName)
 {
+    RegisterModelClasses();
+    // Every class that the model's sources declare serializable.
     const std::regex declaration(R"(IMPLEMENT_SERIAL\(\s*(\w+))");
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(PLOTVANE_MODEL_SOURCES)) {
-        if (entry.path().extension() != ".cpp")
-            continue;
-        std::ifstream in(entry.path());
         std::ostringstream text;
-        text << in.rdbuf();
+        if (entry.path().extension() == ".cpp")
+            text << std::ifstream(entry.path()).rdbuf();
         const std::string source = text.str();
         for (std::sregex_iterator it(source.begin(), source.end(), declaration), end; it != end; ++it)
             names.insert((*it)[1]);
     }
-    return names;
-}
-
-TEST(ModelClasses, EverySerializableClassIsKnownByName)
-{
-    RegisterModelClasses();
-    const std::set<std::string> names = SerializableModelClasses();
     ASSERT_EQ(names.count("CBezierNode"), 1u) << "the sources were not found";
     for (const std::string& name : names) {
         const CRuntimeClass* pClass = CRuntimeClass::FromName(name);
@@ -47,5 +37,3 @@ TEST(ModelClasses, EverySerializableClassIsKnownByName)
         EXPECT_EQ(pObject->GetRuntimeClass(), pClass) << name;
     }
 }
-
-}  // namespace
