@@ -1,6 +1,7 @@
 #include "main/PlotvaneView.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include <QApplication>
@@ -555,15 +556,14 @@ void CPlotvaneView::wheelEvent(QWheelEvent* pEvent)
     // Ctrl + wheel zooms by steps of a quarter about the pointer: the bitmap pixel under it
     // stays under it.
     const QPoint client = pEvent->position().toPoint();
-    const CPoint anchor = ClientToBitmap(client);
     const int nOld = EffectiveZoom();
+    const QPointF anchor = QPointF(client + ScrollPosition()) * (100.0 / nOld);  // in bitmap pixels
     const int nNew = pEvent->angleDelta().y() > 0 ? std::min(3200, nOld + std::max(1, nOld / 4))
                                                   : std::max(1, nOld - std::max(1, nOld / 5));
     SetZoom(nNew);
-    horizontalScrollBar()->setValue(static_cast<int>(static_cast<long long>(anchor.x) * nNew / 100) -
-                                    client.x());
-    verticalScrollBar()->setValue(static_cast<int>(static_cast<long long>(anchor.y) * nNew / 100) -
-                                  client.y());
+    const QPointF scroll = anchor * (nNew / 100.0) - QPointF(client);
+    horizontalScrollBar()->setValue(static_cast<int>(std::lround(scroll.x())));
+    verticalScrollBar()->setValue(static_cast<int>(std::lround(scroll.y())));
     if (m_pZoomDialog != nullptr)
         m_pZoomDialog->SelectCurrentZoom();
     pEvent->accept();

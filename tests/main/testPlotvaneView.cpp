@@ -1,8 +1,10 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include "../Dm/IdentityCoordSyst.h"
@@ -89,6 +91,15 @@ TEST_F(PlotvaneViewTest, FitZoomAndScrollSizes)
     m_pView->horizontalScrollBar()->setValue(30);
     EXPECT_EQ(m_pView->ClientToBitmap(QPoint(0, 3)), CPoint(20, 2));
     EXPECT_EQ(m_pView->ClientToBitmap(QPoint(-31, 0)), CPoint(-1, 0));
+
+    // Ctrl + wheel zooms about the pointer: the pixel under it stays under it.
+    const QPoint pointer(250, 120);
+    const CPoint under = m_pView->ClientToBitmap(pointer);
+    QWheelEvent wheel(pointer, m_pView->viewport()->mapToGlobal(pointer), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(m_pView->viewport(), &wheel);
+    EXPECT_GT(m_pView->GetZoom(), 150);
+    EXPECT_EQ(m_pView->ClientToBitmap(pointer), under);
 }
 
 TEST_F(PlotvaneViewTest, ForwardsTheMouseToTheAttachedDialogInOrder)
