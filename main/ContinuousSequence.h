@@ -1,0 +1,23 @@
+#pragma once
+
+#include <memory>
+
+#include "main/Sequence.h"
+
+// The wizard of a continuous curve: its limits, its starting points, then the modifications by hand. Builds a
+// new curve on a coordinate system (added to it at once) or modifies one (kept as it was in a backup).
+class CContinuousSequence : public CSequence {
+public:
+    // pCurve: the curve of pCoordSyst to modify; null makes a new one.
+    CContinuousSequence(CPlotvaneView& view, CPlotvaneDoc& doc, CCoordSyst* pCoordSyst,
+                        CCurve* pCurve = nullptr);
+
+    // A new curve of this kind on the coordinate system, not yet added to it.
+    static std::unique_ptr<CCurve> MakeCurve(CCoordSyst& coordSyst);
+    // Whether the curve is of this kind.
+    static bool IsOfKind(const CCurve& curve);
+
+    bool Start() override;
+    void Cancel(CConstructionDialog* /*pDialog*/) override { CancelCurve(); }
+    void Finish() override { FinishCurve(); }
+};
