@@ -1,23 +1,19 @@
 #pragma once
 
-#include <memory>
+#include "main/CurveSequence.h"
 
-#include "main/Sequence.h"
-
-// The wizard of a continuous curve: its limits, its starting points, then the modifications by hand. Builds a
-// new curve on a coordinate system (added to it at once) or modifies one (kept as it was in a backup).
-class CContinuousSequence : public CSequence {
+// The wizard of a continuous curve: its limits, its starting points, then the changes made by hand.
+class CContinuousSequence : public CCurveSequence {
 public:
-    // pCurve: the curve of pCoordSyst to modify; null makes a new one.
-    CContinuousSequence(CPlotvaneView& view, CPlotvaneDoc& doc, CCoordSyst* pCoordSyst,
-                        CCurve* pCurve = nullptr);
+    using CCurveSequence::CCurveSequence;
 
-    // A new curve of this kind on the coordinate system, not yet added to it.
     static std::unique_ptr<CCurve> MakeCurve(CCoordSyst& coordSyst);
-    // Whether the curve is of this kind.
     static bool IsOfKind(const CCurve& curve);
 
-    bool Start() override;
-    void Cancel(CConstructionDialog* /*pDialog*/) override { CancelCurve(); }
-    void Finish() override { FinishCurve(); }
+protected:
+    std::unique_ptr<CCurve> NewCurve(CCoordSyst& coordSyst) const override { return MakeCurve(coordSyst); }
+    std::vector<STEP> Steps() const override
+    {
+        return {STEP_NONE, STEP_LIMITS, STEP_GENESIS, STEP_HAND_MODIFICATION, STEP_END};
+    }
 };

@@ -4,12 +4,6 @@
 #include "Dm/DensityCurve.h"
 #include "Dm/SettingsManager.h"
 
-CDensitoSequence::CDensitoSequence(CPlotvaneView& view, CPlotvaneDoc& doc, CCoordSyst* pCoordSyst,
-                                   CCurve* pCurve)
-    : CSequence(view, doc, pCoordSyst, pCurve)
-{
-}
-
 std::unique_ptr<CCurve> CDensitoSequence::MakeCurve(CCoordSyst& coordSyst)
 {
     // The colour scale of the density defaults of the settings (the built-in one without).
@@ -21,10 +15,4 @@ std::unique_ptr<CCurve> CDensitoSequence::MakeCurve(CCoordSyst& coordSyst)
 bool CDensitoSequence::IsOfKind(const CCurve& curve)
 {
     return dynamic_cast<const CDensityCurve*>(&curve) != nullptr;
-}
-
-bool CDensitoSequence::Start()
-{
-    return StartCurve(m_pCurve == nullptr && m_pCoordSyst != nullptr ? MakeCurve(*m_pCoordSyst) : nullptr,
-                      {STEP_NONE, STEP_DENSITOMETRY, STEP_END});
 }

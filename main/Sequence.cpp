@@ -68,39 +68,6 @@ void CSequence::End()
     m_View.EndSequence();
 }
 
-bool CSequence::StartCurve(std::unique_ptr<CCurve> pNewCurve, std::initializer_list<STEP> steps)
-{
-    if (m_pCoordSyst == nullptr)
-        return false;
-    if (m_pCurve == nullptr) {
-        if (pNewCurve == nullptr)
-            return false;
-        m_pCurve = m_pCoordSyst->AddCurve(std::move(pNewCurve));
-        m_bNewCurve = true;
-    } else {
-        m_pCurveBackup = m_pCurve->Clone();
-        m_bNewCurve = false;
-    }
-    SetSteps(steps);
-    m_nCurrentStep = 0;
-    Move(+1);
-    return true;
-}
-
-void CSequence::CancelCurve()
-{
-    if (m_pCurve != nullptr)
-        m_pCoordSyst->RemoveCurve(m_pCurve);
-    m_pCurve = nullptr;
-    if (m_pCurveBackup != nullptr) {
-        CCurve* pRestored = m_pCoordSyst->AddCurve(std::move(m_pCurveBackup));
-        pRestored->SetCoordSyst(m_pCoordSyst);
-    }
-    m_View.DetachDialog();
-    m_Doc.UpdateAllViews();
-    End();
-}
-
 void CSequence::FinishCurve()
 {
     m_pCurveBackup.reset();

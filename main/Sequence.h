@@ -75,12 +75,7 @@ protected:
     // together has it.
     virtual void ChooseCurveKind() {}
 
-    // ---- The common part of the curve sequences.
-    // Makes the new curve on the coordinate system (pNewCurve, when the sequence has no
-    // curve to modify) or the backup of the curve to modify; then starts with the steps.
-    bool StartCurve(std::unique_ptr<CCurve> pNewCurve, std::initializer_list<STEP> steps);
-    // Deletes the curve under construction and puts the backup back at the end of the list.
-    void CancelCurve();
+    // ---- The common ending of the curve sequences.
     // Forgets the backup, numbers a new curve, proposes its export, selects the coordinate
     // system.
     virtual void FinishCurve();

@@ -1,22 +1,18 @@
 #pragma once
 
-#include <memory>
+#include "main/CurveSequence.h"
 
-#include "main/Sequence.h"
-
-// The wizard of a spline curve: its nodes placed and shaped. Builds a new curve on a coordinate system (added
-// to it at once) or modifies one (kept as it was in a backup).
-class CSplineSequence : public CSequence {
+// The wizard of a spline curve, whose nodes are placed and shaped by hand.
+class CSplineSequence : public CCurveSequence {
 public:
-    // pCurve: the curve of pCoordSyst to modify; null makes a new one.
-    CSplineSequence(CPlotvaneView& view, CPlotvaneDoc& doc, CCoordSyst* pCoordSyst, CCurve* pCurve = nullptr);
+    using CCurveSequence::CCurveSequence;
 
-    // A new curve of this kind on the coordinate system, not yet added to it.
     static std::unique_ptr<CCurve> MakeCurve(CCoordSyst& coordSyst);
-    // Whether the curve is of this kind.
     static bool IsOfKind(const CCurve& curve);
-
+    // The copy of a modified curve gets its segments rebuilt from its nodes.
     bool Start() override;
-    void Cancel(CConstructionDialog* /*pDialog*/) override { CancelCurve(); }
-    void Finish() override { FinishCurve(); }
+
+protected:
+    std::unique_ptr<CCurve> NewCurve(CCoordSyst& coordSyst) const override { return MakeCurve(coordSyst); }
+    std::vector<STEP> Steps() const override { return {STEP_NONE, STEP_SPLINE, STEP_END}; }
 };
