@@ -115,25 +115,23 @@ void CConstructionDialog::StorePosition()
 
 void CConstructionDialog::OnNext()
 {
-    if (m_bEnded || !Validate())
-        return;
-    Commit();
-    StorePosition();
-    m_bEnded = true;
-    hide();
-    m_Sequence.Move(+1);
-    deleteLater();
+    if (!m_bEnded && Validate())
+        Leave(+1);
 }
 
 void CConstructionDialog::OnPrevious()
 {
-    if (m_bEnded)
-        return;
+    if (!m_bEnded)
+        Leave(-1);
+}
+
+void CConstructionDialog::Leave(int nDelta)
+{
     Commit();
     StorePosition();
     m_bEnded = true;
     hide();
-    m_Sequence.Move(-1);
+    m_Sequence.Move(nDelta);
     deleteLater();
 }
 

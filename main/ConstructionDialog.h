@@ -79,6 +79,8 @@ protected:
 
 private:
     void StorePosition();
+    // Stores the data (not checked), then moves the sequence by nDelta and goes.
+    void Leave(int nDelta);
     void OnHelp();
 
     unsigned m_nTemplateId;

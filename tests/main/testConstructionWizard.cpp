@@ -43,6 +43,18 @@ CCoordSyst* AddCoordSyst(CPlotvaneDoc& doc)
     return pCoordSyst;
 }
 
+// Answers the next curve kind dialog with nKind and "Next >>", noting the kind it showed.
+void ChooseKind(int nKind, int& nShown)
+{
+    WhenModal([nKind, &nShown](QWidget* pModal) {
+        auto* pKind = qobject_cast<CCurveKindDialog*>(pModal);
+        ASSERT_NE(pKind, nullptr);
+        nShown = pKind->GetKind();
+        pKind->SetKind(nKind);
+        pKind->OnNext();
+    });
+}
+
 QString Text(unsigned nId)
 {
     return QString::fromStdString(CStringTable::Get(nId));
@@ -169,13 +181,7 @@ TEST(ConstructionWizard, CurveKindChosenAgainAfterPrevious)
     EXPECT_EQ(bench.Dialog()->GetNextButton()->text(), Text(IDS_NEXT));
 
     int nKindShown = -1;
-    WhenModal([&](QWidget* pModal) {
-        auto* pKind = qobject_cast<CCurveKindDialog*>(pModal);
-        ASSERT_NE(pKind, nullptr);
-        nKindShown = pKind->GetKind();
-        pKind->SetKind(2);
-        pKind->OnNext();
-    });
+    ChooseKind(2, nKindShown);
     bench.Dialog()->OnNext();
     EXPECT_EQ(nKindShown, 0) << "continuous first";
     ASSERT_EQ(pCoordSyst->GetCurveList().size(), 1u);
@@ -185,13 +191,7 @@ TEST(ConstructionWizard, CurveKindChosenAgainAfterPrevious)
     EXPECT_EQ(bench.Dialog()->GetNextButton()->text(), Text(IDS_FINISH));
     EXPECT_FALSE(bench.Dialog()->GetPreviousButton()->isHidden());
 
-    WhenModal([&](QWidget* pModal) {
-        auto* pKind = qobject_cast<CCurveKindDialog*>(pModal);
-        ASSERT_NE(pKind, nullptr);
-        nKindShown = pKind->GetKind();
-        pKind->SetKind(0);
-        pKind->OnNext();
-    });
+    ChooseKind(0, nKindShown);
     bench.Dialog()->OnPrevious();
     EXPECT_EQ(nKindShown, 2) << "discrete, as chosen before";
     ASSERT_EQ(pCoordSyst->GetCurveList().size(), 1u);
