@@ -127,8 +127,14 @@ CPoint CCoordSyst::ComputeOrigin()
     if (denominator == 0.0)
         return CPoint();
     const double t = (fromS.x * dX.y - fromS.y * dX.x) / denominator;
-    m_Origin = CPoint(TruncateToPixel(s.x + t * dY.x), TruncateToPixel(s.y + t * dY.y));
+    const CPoint origin(TruncateToPixel(s.x + t * dY.x), TruncateToPixel(s.y + t * dY.y));
+    const bool bMoved = !m_bOriginComputed || origin != m_Origin;
+    m_Origin = origin;
     m_bOriginComputed = true;
+    // The transform is built from the origin: an origin that moves (one axis line drawn
+    // again) would otherwise leave the conversions of the old one in place.
+    if (bMoved)
+        ComputeTransform();
     return m_Origin;
 }
 

@@ -71,8 +71,8 @@ public:
     const CAxe& GetXAxe() const { return m_XAxe; }
     const CAxe& GetYAxe() const { return m_YAxe; }
 
-    // The intersection of the axis lines, truncated to a pixel. (0, 0) and nothing changed
-    // while either axis has no line.
+    // The intersection of the axis lines, truncated to a pixel; the transform is recomputed
+    // when the origin moves. (0, 0) and nothing changed while either axis has no line.
     CPoint ComputeOrigin();
     CPoint GetOrigin() const { return m_Origin; }
     bool IsOriginComputed() const { return m_bOriginComputed; }

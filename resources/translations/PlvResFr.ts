@@ -18,6 +18,115 @@
     </message>
 </context>
 <context>
+    <name>CAxeDialog</name>
+    <message>
+        <source>Draw axis</source>
+        <translation>Tracer l&apos;axe</translation>
+    </message>
+    <message>
+        <source>Axis name :</source>
+        <translation>Nom de l&apos;axe :</translation>
+    </message>
+    <message>
+        <source>Point 1</source>
+        <translation>Point 1</translation>
+    </message>
+    <message>
+        <source>Pick position</source>
+        <translation>Pointer la position</translation>
+    </message>
+    <message>
+        <source>Point 2</source>
+        <translation>Point 2</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>Logarithmic</source>
+        <translation>Logarithmique</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation>&lt;&lt; Précédent</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Suivant &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Y axis and scale</source>
+        <translation>Axe Y et échelle</translation>
+    </message>
+    <message>
+        <source>X axis and scale</source>
+        <translation>Axe X et échelle</translation>
+    </message>
+</context>
+<context>
+    <name>CCurveKindDialog</name>
+    <message>
+        <source>Graph construction - Kind of curve</source>
+        <translation>Construction du graphique - Type de courbe</translation>
+    </message>
+    <message>
+        <source>Continuous curve</source>
+        <translation>Courbe continue</translation>
+    </message>
+    <message>
+        <source>Spline curve</source>
+        <translation>Courbe spline</translation>
+    </message>
+    <message>
+        <source>Discrete curve (scattered points)</source>
+        <translation>Courbe discrète (points dispersés)</translation>
+    </message>
+    <message>
+        <source>Densitometry curve (color profile)</source>
+        <translation>Courbe densitométrique (profil de couleur)</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation>&lt;&lt; Précédent</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Suivant &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>CExportPromptDlg</name>
+    <message>
+        <source>Do you want to save this curve now ?</source>
+        <translation>Voulez-vous enregistrer cette courbe maintenant ?</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Plus tard</translation>
+    </message>
+</context>
+<context>
     <name>CHelpWindow</name>
     <message>
         <source>Contents</source>
@@ -158,6 +267,79 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Picture</source>
+        <translation>&amp;Coller une image</translation>
+    </message>
+</context>
+<context>
+    <name>CPendingStepDialog</name>
+    <message>
+        <source>Graph construction</source>
+        <translation>Construction du graphique</translation>
+    </message>
+    <message>
+        <source>This step of the construction comes with a later version of Plotvane.</source>
+        <translation>Cette étape de la construction viendra avec une version ultérieure de Plotvane.</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation>&lt;&lt; Précédent</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CViewContextMenu</name>
+    <message>
+        <source>&amp;Open Bitmap...	CTRL+O</source>
+        <translation>&amp;Ouvrir une image...	CTRL+O</translation>
+    </message>
+    <message>
+        <source>Import from scanner...</source>
+        <translation>Importer depuis le scanner...</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Modify selected coordinates system</source>
+        <translation>&amp;Modifier le repère sélectionné</translation>
+    </message>
+    <message>
+        <source>&amp;Data export	CTRL+E</source>
+        <translation>&amp;Exporter les données	CTRL+E</translation>
+    </message>
+    <message>
+        <source>&amp;Modify selected curve</source>
+        <translation>&amp;Modifier la courbe sélectionnée</translation>
+    </message>
+    <message>
+        <source>New coordinates system and curve</source>
+        <translation>Nouveau repère et nouvelle courbe</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>New &amp;curve</source>
+        <translation>Nouvelle &amp;courbe</translation>
+    </message>
+</context>
+<context>
+    <name>CZoomDialog</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>&amp;Zoom (%):</source>
+        <translation>&amp;Zoom (%) :</translation>
     </message>
 </context>
 </TS>

@@ -18,6 +18,115 @@
     </message>
 </context>
 <context>
+    <name>CAxeDialog</name>
+    <message>
+        <source>Draw axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Axis name :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logarithmic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y axis and scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X axis and scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CCurveKindDialog</name>
+    <message>
+        <source>Graph construction - Kind of curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continuous curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spline curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discrete curve (scattered points)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Densitometry curve (color profile)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CExportPromptDlg</name>
+    <message>
+        <source>Do you want to save this curve now ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CHelpWindow</name>
     <message>
         <source>Contents</source>
@@ -38,7 +147,7 @@
     <message>
         <source>%1 - Plotvane Help</source>
         <comment>%1: the title of the topic</comment>
-        <translation type="unfinished"></translation>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -157,6 +266,79 @@
     </message>
     <message>
         <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPendingStepDialog</name>
+    <message>
+        <source>Graph construction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This step of the construction comes with a later version of Plotvane.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CViewContextMenu</name>
+    <message>
+        <source>&amp;Open Bitmap...	CTRL+O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from scanner...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Modify selected coordinates system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Data export	CTRL+E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Modify selected curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New coordinates system and curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New &amp;curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CZoomDialog</name>
+    <message>
+        <source>Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom (%):</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

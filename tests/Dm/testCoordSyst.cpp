@@ -171,6 +171,26 @@ TEST(CoordSystTransform, TurnedLineConvertsAtOnceWithTheScalePointsOnIt)
     EXPECT_NEAR(cs.PixelToGraph(moved.x, moved.y).y, 0.0, 1e-9);
 }
 
+TEST(CoordSystTransform, RedrawnAxisOfAnObliqueSystemMovesTheOriginAndTheTransform)
+{
+    // X at 30 degrees, Y at 120 degrees; then the Y axis is drawn again elsewhere at another
+    // angle. The conversions must be those of a system built with the new line at once.
+    const AxisInput x{{300, 500}, {646, 300}, {300, 500}, 0, {646, 300}, 4};
+    const AxisInput yOld{{300, 500}, {100, 154}, {300, 500}, 0, {100, 154}, 10};
+    const AxisInput yNew{{400, 520}, {250, 150}, {300, 500}, 0, {100, 154}, 10};
+    CCoordSyst redrawn;
+    Build(redrawn, x, yOld);
+    redrawn.GetYAxe().SetLine(yNew.start, yNew.end);
+    redrawn.ComputeOrigin();
+    CCoordSyst fresh;
+    Build(fresh, x, yNew);
+    ASSERT_EQ(redrawn.GetOrigin(), fresh.GetOrigin());
+    for (const CPoint& p : {CPoint(350, 400), CPoint(500, 250), CPoint(120, 600)}) {
+        EXPECT_NEAR(redrawn.PixelToGraph(p).x, fresh.PixelToGraph(p).x, 1e-9);
+        EXPECT_NEAR(redrawn.PixelToGraph(p).y, fresh.PixelToGraph(p).y, 1e-9);
+    }
+}
+
 TEST(CoordSystAxes, LineWithAnEndAtOriginPixelIsAbsent)
 {
     CCoordSyst cs;

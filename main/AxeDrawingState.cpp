@@ -1,0 +1,147 @@
+#include "main/AxeDrawingState.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "Dm/Axe.h"
+#include "Dm/CoordSyst.h"
+#include "Dm/ScalePoint.h"
+#include "main/AxeDialog.h"
+#include "main/AxePointPickingState.h"
+#include "main/AxeWaitState.h"
+#include "main/GraphMessage.h"
+#include "main/QtText.h"
+#include "platform/MessageService.h"
+#include "platform/NumberFormat.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
+
+CAxeDrawingState::CAxeDrawingState(CAxeDialog& dialog) : CAxeAbstractState(dialog), m_Axe(dialog.GetAxe()) {}
+
+void CAxeDrawingState::Enter()
+{
+    m_Dialog.CheckDrawAxis(true);
+    m_Dialog.CheckPickPosition(1, false);
+    m_Dialog.CheckPickPosition(2, false);
+    m_Dialog.SetCursorKind(CURSOR_CROSS);
+    UpdatePrompt();
+}
+
+void CAxeDrawingState::UpdatePrompt()
+{
+    const std::string strAxis = CStringTable::Get(m_Dialog.IsXAxis() ? IDS_AXIS_X : IDS_AXIS_Y);
+    m_Dialog.SetPrompt(
+        CQtText::ToQString(FormatWithString(CStringTable::Get(IDS_DRAW_AXIS_PROMPT), strAxis)));
+}
+
+CPoint CAxeDrawingState::Constrain(unsigned nFlags, CPoint start, CPoint point)
+{
+    if (nFlags & MK_SHIFT) {
+        if (std::abs(point.y - start.y) < std::abs(point.x - start.x))
+            point.y = start.y;
+        else
+            point.x = start.x;
+    }
+    return point;
+}
+
+void CAxeDrawingState::EraseRubberLine()
+{
+    if (m_bShown)
+        m_Dialog.InvertLine(m_Start, m_End);
+    m_bShown = false;
+}
+
+void CAxeDrawingState::MoveRubberLine(CPoint end)
+{
+    EraseRubberLine();
+    m_End = end;
+    if (m_End != m_Start) {
+        m_Dialog.InvertLine(m_Start, m_End);
+        m_bShown = true;
+    }
+}
+
+CAxeAbstractState::StatePtr CAxeDrawingState::OnButtonDown(unsigned /*nFlags*/, CPoint point)
+{
+    EraseRubberLine();
+    m_Start = point;
+    m_End = point;
+    return nullptr;
+}
+
+CAxeAbstractState::StatePtr CAxeDrawingState::OnDrag(unsigned nFlags, CPoint point)
+{
+    MoveRubberLine(Constrain(nFlags, m_Start, point));
+    return nullptr;
+}
+
+CAxeAbstractState::StatePtr CAxeDrawingState::OnScrollStop(unsigned /*nFlags*/, CPoint point)
+{
+    // The view keeps the rubber line over its repaints while it scrolls: the line moves to
+    // the point the drag has reached.
+    MoveRubberLine(point);
+    return nullptr;
+}
+
+CAxeAbstractState::StatePtr CAxeDrawingState::OnButtonUp(unsigned nFlags, CPoint point)
+{
+    EraseRubberLine();
+    m_End = Constrain(nFlags, m_Start, point);
+    m_Dialog.activateWindow();
+    if (m_End == m_Start)
+        return nullptr;
+
+    const CAxe& other = m_Dialog.GetOtherAxe();
+    if (other.IsDefined()) {
+        const double dx1 = static_cast<double>(m_End.x) - m_Start.x;
+        const double dy1 = static_cast<double>(m_End.y) - m_Start.y;
+        const double dx2 = static_cast<double>(other.GetLineEnd().x) - other.GetLineStart().x;
+        const double dy2 = static_cast<double>(other.GetLineEnd().y) - other.GetLineStart().y;
+        if (std::fabs(dx1 * dy2 - dx2 * dy1) < 0.00001) {
+            AfxMessageBox(IDS_AXES_PARALLEL, CMessageService::Icon::Information);
+            return nullptr;
+        }
+    }
+    m_Axe.SetLine(m_Start, m_End);
+    if (CCoordSyst* pCoordSyst = m_Axe.GetCoordSyst())
+        pCoordSyst->ComputeOrigin();
+    m_Dialog.UpdateNextButton();
+    m_Dialog.UpdateAllViews();
+    return NextAfterLine();
+}
+
+CAxeAbstractState::StatePtr CAxeDrawingState::NextAfterLine()
+{
+    const CScalePoint& point1 = m_Axe.GetScalePoint1();
+    const CScalePoint& point2 = m_Axe.GetScalePoint2();
+    if (!point1.IsPositioned()) {
+        m_Dialog.EnablePoint(1, true);
+        m_Dialog.FocusValue(1);
+        return std::make_unique<CAxePointPickingState>(m_Dialog, 1);
+    }
+    if (point2.IsPositioned()) {
+        if (!point1.IsValued())
+            m_Dialog.FocusValue(1);
+        else if (!point2.IsValued())
+            m_Dialog.FocusValue(2);
+        return std::make_unique<CAxeWaitState>(m_Dialog);
+    }
+    m_Dialog.EnablePoint(2, true);
+    m_Dialog.FocusValue(2);
+    return std::make_unique<CAxePointPickingState>(m_Dialog, 2);
+}
+
+CAxeAbstractState::StatePtr CAxeDrawingState::OnDrawAxis()
+{
+    // The button toggles only once there is a line to keep.
+    if (m_Axe.IsDefined())
+        return std::make_unique<CAxeWaitState>(m_Dialog);
+    m_Dialog.CheckDrawAxis(true);
+    return nullptr;
+}
+
+CAxeAbstractState::StatePtr CAxeDrawingState::OnPickPosition(int nIndex)
+{
+    return std::make_unique<CAxePointPickingState>(m_Dialog, nIndex);
+}

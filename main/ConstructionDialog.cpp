@@ -1,0 +1,152 @@
+#include "main/ConstructionDialog.h"
+
+#include <QPushButton>
+
+#include "Dm/PlotvaneDoc.h"
+#include "main/ControlHelp.h"
+#include "main/MainFrame.h"
+#include "main/PlotvaneView.h"
+#include "main/QtText.h"
+#include "main/Sequence.h"
+#include "platform/StringIds.h"
+
+CConstructionDialog::CConstructionDialog(unsigned nTemplateId, CPlotvaneView& view, CSequence& sequence)
+    : QDialog(&view,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint),
+      m_nTemplateId(nTemplateId),
+      m_View(view),
+      m_Sequence(sequence)
+{
+    setModal(false);
+    move(sequence.GetDialogPos());
+    view.AttachDialog(this);
+}
+
+CConstructionDialog::~CConstructionDialog() = default;
+
+bool CConstructionDialog::Validate()
+{
+    return true;
+}
+
+bool CConstructionDialog::CanGoNext() const
+{
+    return true;
+}
+
+void CConstructionDialog::Commit() {}
+
+void CConstructionDialog::BindWizardButtons(QPushButton* pNext, QPushButton* pPrevious, QPushButton* pCancel,
+                                            QPushButton* pHelp)
+{
+    m_pNext = pNext;
+    m_pPrevious = pPrevious;
+    if (pNext != nullptr) {
+        pNext->setDefault(true);
+        connect(pNext, &QPushButton::clicked, this, &CConstructionDialog::OnNext);
+    }
+    if (pPrevious != nullptr)
+        connect(pPrevious, &QPushButton::clicked, this, &CConstructionDialog::OnPrevious);
+    if (pCancel != nullptr)
+        connect(pCancel, &QPushButton::clicked, this, &CConstructionDialog::reject);
+    if (pHelp != nullptr)
+        connect(pHelp, &QPushButton::clicked, this, &CConstructionDialog::OnHelp);
+    SetLastStep(false);
+    CControlHelp::Install(this);
+}
+
+void CConstructionDialog::UpdateNextButton()
+{
+    if (m_pNext != nullptr)
+        m_pNext->setEnabled(CanGoNext());
+}
+
+void CConstructionDialog::SetFirstStep(bool bFirst)
+{
+    if (m_pPrevious == nullptr)
+        return;
+    m_pPrevious->setEnabled(!bFirst);
+    m_pPrevious->setVisible(!bFirst);
+}
+
+void CConstructionDialog::SetLastStep(bool bLast)
+{
+    if (m_pNext != nullptr)
+        m_pNext->setText(CQtText::String(bLast ? IDS_FINISH : IDS_NEXT));
+}
+
+void CConstructionDialog::SetCursorKind(int nKind)
+{
+    m_nCursorKind = nKind;
+    if (m_View.GetAttachedDialog() == this)
+        m_View.UpdateCursor();
+}
+
+bool CConstructionDialog::CheckCurveName(const CCurve* pCurve, const QString& strName) const
+{
+    return m_View.GetDocument().CheckCurveName(pCurve, CQtText::FromQString(strName));
+}
+
+void CConstructionDialog::OnGraphMessage(GraphMessage message, unsigned nFlags, CPoint point)
+{
+    switch (message) {
+        case WM_GRAPH_BUTTONDOWN:
+            OnGraphButtonDown(nFlags, point);
+            break;
+        case WM_GRAPH_DRAG:
+            OnGraphDrag(nFlags, point);
+            break;
+        case WM_GRAPH_BUTTONUP:
+            OnGraphButtonUp(nFlags, point);
+            break;
+        case WM_GRAPH_SCROLLDRAG:
+            OnGraphScrollDrag(nFlags, point);
+            break;
+        case WM_GRAPH_SCROLLSTOP:
+            OnGraphScrollStop(nFlags, point);
+            break;
+    }
+}
+
+void CConstructionDialog::StorePosition()
+{
+    m_Sequence.SetDialogPos(pos().x(), pos().y());
+}
+
+void CConstructionDialog::OnNext()
+{
+    if (!m_bEnded && Validate())
+        Leave(+1);
+}
+
+void CConstructionDialog::OnPrevious()
+{
+    if (!m_bEnded)
+        Leave(-1);
+}
+
+void CConstructionDialog::Leave(int nDelta)
+{
+    Commit();
+    StorePosition();
+    m_bEnded = true;
+    hide();
+    m_Sequence.Move(nDelta);
+    deleteLater();
+}
+
+void CConstructionDialog::reject()
+{
+    if (m_bEnded)
+        return;
+    m_bEnded = true;
+    m_Sequence.Cancel(this);
+    QDialog::reject();
+    deleteLater();
+}
+
+void CConstructionDialog::OnHelp()
+{
+    if (auto* pFrame = qobject_cast<CMainFrame*>(m_View.window()))
+        pFrame->WinHelp(kHelpContextBase + m_nTemplateId);
+}

@@ -1,0 +1,46 @@
+#include "main/CurveSequence.h"
+
+#include "Dm/CoordSyst.h"
+#include "Dm/Curve.h"
+#include "Dm/PlotvaneDoc.h"
+#include "main/PlotvaneView.h"
+
+CCurveSequence::CCurveSequence(CPlotvaneView& view, CPlotvaneDoc& doc, CCoordSyst* pCoordSyst, CCurve* pCurve)
+    : CSequence(view, doc, pCoordSyst, pCurve)
+{
+}
+
+bool CCurveSequence::Start()
+{
+    if (m_pCoordSyst == nullptr)
+        return false;
+    if (m_pCurve == nullptr) {
+        m_pCurve = m_pCoordSyst->AddCurve(NewCurve(*m_pCoordSyst));
+        if (m_pCurve == nullptr)
+            return false;
+        m_bNewCurve = true;
+    } else {
+        m_pCurveBackup = m_pCurve->Clone();
+        m_bNewCurve = false;
+    }
+    const std::vector<STEP> steps = Steps();
+    for (size_t i = 0; i < steps.size(); ++i)
+        SetStep(static_cast<int>(i), steps[i]);
+    m_nCurrentStep = 0;
+    Move(+1);
+    return true;
+}
+
+void CCurveSequence::Cancel(CConstructionDialog* /*pDialog*/)
+{
+    if (m_pCurve != nullptr)
+        m_pCoordSyst->RemoveCurve(m_pCurve);
+    m_pCurve = nullptr;
+    if (m_pCurveBackup != nullptr) {
+        CCurve* pRestored = m_pCoordSyst->AddCurve(std::move(m_pCurveBackup));
+        pRestored->SetCoordSyst(m_pCoordSyst);
+    }
+    m_View.DetachDialog();
+    m_Doc.UpdateAllViews();
+    End();
+}

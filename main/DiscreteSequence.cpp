@@ -1,0 +1,13 @@
+#include "main/DiscreteSequence.h"
+
+#include "Dm/DiscreteCurve.h"
+
+std::unique_ptr<CCurve> CDiscreteSequence::MakeCurve(CCoordSyst& coordSyst)
+{
+    return std::make_unique<CDiscreteCurve>(&coordSyst);
+}
+
+bool CDiscreteSequence::IsOfKind(const CCurve& curve)
+{
+    return dynamic_cast<const CDiscreteCurve*>(&curve) != nullptr;
+}

@@ -1,0 +1,37 @@
+#include "main/StepDialogFactory.h"
+
+#include "Dm/CoordSyst.h"
+#include "main/AxeDialog.h"
+#include "main/PendingStepDialog.h"
+
+bool CStepDialogFactory::IsDialogStep(STEP step)
+{
+    switch (step) {
+        case STEP_X_AXIS:
+        case STEP_Y_AXIS:
+        case STEP_LIMITS:
+        case STEP_GENESIS:
+        case STEP_HAND_MODIFICATION:
+        case STEP_DISCRETE_POINTS:
+        case STEP_DENSITOMETRY:
+        case STEP_SPLINE:
+            return true;
+        default:
+            return false;
+    }
+}
+
+CConstructionDialog* CStepDialogFactory::Create(STEP step, CPlotvaneView& view, CSequence& sequence)
+{
+    CCoordSyst& coordSyst = *sequence.GetCoordSyst();
+    switch (step) {
+        case STEP_X_AXIS:
+            return new CAxeDialog(CAxeDialog::IDD_X_AXIS, view, sequence, coordSyst.GetXAxe(),
+                                  coordSyst.GetYAxe());
+        case STEP_Y_AXIS:
+            return new CAxeDialog(CAxeDialog::IDD_Y_AXIS, view, sequence, coordSyst.GetYAxe(),
+                                  coordSyst.GetXAxe());
+        default:
+            return new CPendingStepDialog(step, view, sequence);
+    }
+}

@@ -1,0 +1,71 @@
+#include "main/ValueEdit.h"
+
+#include <QKeyEvent>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include "platform/NumberFormat.h"
+
+CValueEdit::CValueEdit(QWidget* pParent) : QLineEdit(pParent) {}
+
+bool CValueEdit::IsAccepted(QChar c)
+{
+    return c.isDigit() || c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('.') ||
+           c == QLatin1Char('E') || c == QLatin1Char('e') || c == QChar(0x08) || c == QChar(0x7F);
+}
+
+double CValueEdit::ParseValue(const QString& strText)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
+    const QRegularExpressionMatch match = number.match(strText);
+    if (!match.hasMatch())
+        return 0.0;
+    bool bOk = false;
+    const double dValue = QLocale::c().toDouble(match.captured(0).trimmed(), &bOk);
+    return bOk ? dValue : 0.0;
+}
+
+double CValueEdit::GetValue() const
+{
+    return ParseValue(text());
+}
+
+void CValueEdit::SetValue(double dValue)
+{
+    setText(QString::fromStdString(FormatG(dValue)));
+}
+
+double CValueEdit::TakeValue()
+{
+    const double dValue = GetValue();
+    clear();
+    return dValue;
+}
+
+void CValueEdit::keyPressEvent(QKeyEvent* pEvent)
+{
+    // Keys without a character (arrows, Home, shortcuts) go through; of the characters only
+    // those of a number do.
+    const QString strText = pEvent->text();
+    const bool bCharacter =
+        !strText.isEmpty() && strText.at(0).isPrint() &&
+        !(pEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (bCharacter && !IsAccepted(strText.at(0))) {
+        pEvent->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(pEvent);
+}
+
+void CValueEdit::focusInEvent(QFocusEvent* pEvent)
+{
+    QLineEdit::focusInEvent(pEvent);
+    emit FocusChanged(true);
+}
+
+void CValueEdit::focusOutEvent(QFocusEvent* pEvent)
+{
+    QLineEdit::focusOutEvent(pEvent);
+    emit FocusChanged(false);
+}

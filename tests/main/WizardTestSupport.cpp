@@ -1,0 +1,74 @@
+#include "WizardTestSupport.h"
+
+#include <memory>
+
+#include <QApplication>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include "main/AxeDialog.h"
+#include "main/ConstructionDialog.h"
+#include "main/ValueEdit.h"
+
+CWizardBench::CWizardBench() : m_View(m_Doc, nullptr), m_Messages(true)
+{
+    m_View.resize(400, 300);
+    m_View.show();
+    Settle();
+}
+
+CWizardBench::~CWizardBench()
+{
+    Settle();
+}
+
+CConstructionDialog* CWizardBench::Dialog() const
+{
+    return dynamic_cast<CConstructionDialog*>(m_View.GetAttachedDialog());
+}
+
+CAxeDialog* CWizardBench::AxeDialog() const
+{
+    return dynamic_cast<CAxeDialog*>(m_View.GetAttachedDialog());
+}
+
+void CWizardBench::Settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void CWizardBench::DefineAxis(CPoint from, CPoint to, CPoint pick1, const char* pszValue1, CPoint pick2,
+                              const char* pszValue2) const
+{
+    CAxeDialog* pDialog = AxeDialog();
+    ASSERT_NE(pDialog, nullptr);
+    pDialog->OnGraphMessage(WM_GRAPH_BUTTONDOWN, 0, from);
+    pDialog->OnGraphMessage(WM_GRAPH_DRAG, 0, to);
+    pDialog->OnGraphMessage(WM_GRAPH_BUTTONUP, 0, to);
+    pDialog->OnGraphMessage(WM_GRAPH_BUTTONUP, 0, pick1);
+    QTest::keyClicks(pDialog->GetValueEdit(1), QString::fromLatin1(pszValue1));
+    pDialog->OnGraphMessage(WM_GRAPH_BUTTONUP, 0, pick2);
+    QTest::keyClicks(pDialog->GetValueEdit(2), QString::fromLatin1(pszValue2));
+}
+
+QTimer* WhenModal(std::function<void(QWidget*)> action, bool bExpected)
+{
+    auto* pTimer = new QTimer(QCoreApplication::instance());
+    auto nTries = std::make_shared<int>(500);
+    QObject::connect(pTimer, &QTimer::timeout, [pTimer, nTries, action, bExpected] {
+        QWidget* pModal = QApplication::activeModalWidget();
+        if (pModal == nullptr && --*nTries > 0)
+            return;
+        pTimer->stop();
+        pTimer->deleteLater();
+        if (pModal != nullptr)
+            action(pModal);
+        else
+            EXPECT_FALSE(bExpected) << "no modal dialog came";
+    });
+    pTimer->start(10);
+    return pTimer;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+
+#include <QTimer>
+#include <QWidget>
+
+#include "Dm/PlotvaneDoc.h"
+#include "main/PlotvaneView.h"
+#include "platform/Point.h"
+#include "tests/doubles/RecordingMessageService.h"
+
+class CAxeDialog;
+class CConstructionDialog;
+
+// A document and its graph view, shown offscreen, with message boxes recorded (and
+// answered from a queue): what the construction wizards run on.
+class CWizardBench {
+public:
+    CWizardBench();
+    ~CWizardBench();
+
+    // The step dialog attached to the view now, or null.
+    CConstructionDialog* Dialog() const;
+    CAxeDialog* AxeDialog() const;
+    // Lets queued events run, deferred deletions included.
+    static void Settle();
+    // Draws the axis line of the open axis dialog from one pixel to another, then places
+    // and values both scale points (the values typed as the user types them).
+    void DefineAxis(CPoint from, CPoint to, CPoint pick1, const char* pszValue1, CPoint pick2,
+                    const char* pszValue2) const;
+
+    CPlotvaneDoc m_Doc;
+    CPlotvaneView m_View;
+    CRecordingMessageService m_Messages;
+};
+
+// Runs action on the next modal dialog once it is open (looked for every 10 ms, for 5 s at
+// most; a failure when bExpected and none came). The looking stops when the returned timer
+// is deleted.
+QTimer* WhenModal(std::function<void(QWidget*)> action, bool bExpected = true);

@@ -1,0 +1,303 @@
+#include <memory>
+
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include "Dm/ContinuousCurve.h"
+#include "Dm/CoordSyst.h"
+#include "Dm/DiscreteCurve.h"
+#include "ShellTestSupport.h"
+#include "WizardTestSupport.h"
+#include "main/AxeDialog.h"
+#include "main/AxeWaitState.h"
+#include "main/ConstructionCommands.h"
+#include "main/CurveKindDialog.h"
+#include "main/ExportPromptDlg.h"
+#include "main/PendingStepDialog.h"
+#include "main/Sequence.h"
+#include "main/ValueEdit.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
+
+namespace {
+
+using Answer = CMessageService::Answer;
+
+// A complete upright coordinate system: X 0 … 10 over pixels 100 … 300, Y 0 … 100 over
+// pixels 250 … 50.
+CCoordSyst* AddCoordSyst(CPlotvaneDoc& doc)
+{
+    CCoordSyst* pCoordSyst = doc.AddCoordSyst(std::make_unique<CCoordSyst>(&doc));
+    pCoordSyst->GetXAxe().SetLine({100, 250}, {300, 250});
+    pCoordSyst->GetYAxe().SetLine({100, 250}, {100, 50});
+    pCoordSyst->ComputeOrigin();
+    pCoordSyst->GetXAxe().GetScalePoint1().SetPosition({100, 250});
+    pCoordSyst->GetXAxe().GetScalePoint1().SetValue(0);
+    pCoordSyst->GetXAxe().GetScalePoint2().SetPosition({300, 250});
+    pCoordSyst->GetXAxe().GetScalePoint2().SetValue(10);
+    pCoordSyst->GetYAxe().GetScalePoint1().SetPosition({100, 250});
+    pCoordSyst->GetYAxe().GetScalePoint1().SetValue(0);
+    pCoordSyst->GetYAxe().GetScalePoint2().SetPosition({100, 50});
+    pCoordSyst->GetYAxe().GetScalePoint2().SetValue(100);
+    return pCoordSyst;
+}
+
+// Answers the next curve kind dialog with nKind and "Next >>", noting the kind it showed.
+void ChooseKind(int nKind, int& nShown)
+{
+    WhenModal([nKind, &nShown](QWidget* pModal) {
+        auto* pKind = qobject_cast<CCurveKindDialog*>(pModal);
+        ASSERT_NE(pKind, nullptr);
+        nShown = pKind->GetKind();
+        pKind->SetKind(nKind);
+        pKind->OnNext();
+    });
+}
+
+QString Text(unsigned nId)
+{
+    return QString::fromStdString(CStringTable::Get(nId));
+}
+
+}  // namespace
+
+TEST(ConstructionWizard, CoordinateSystemStepsFromFirstToFinish)
+{
+    CWizardBench bench;
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCoordSyst();
+    ASSERT_EQ(bench.m_Doc.GetCoordSystList().size(), 1u);
+    CCoordSyst* pCoordSyst = bench.m_Doc.GetCoordSystList().front().get();
+
+    CAxeDialog* pX = bench.AxeDialog();
+    ASSERT_NE(pX, nullptr);
+    EXPECT_EQ(pX->GetTemplateId(), CAxeDialog::IDD_X_AXIS);
+    EXPECT_TRUE(pX->GetPreviousButton()->isHidden());
+    EXPECT_EQ(pX->GetNextButton()->text(), Text(IDS_NEXT));
+    EXPECT_FALSE(pX->GetNextButton()->isEnabled());
+    bench.DefineAxis({100, 250}, {300, 250}, {100, 250}, "0", {300, 250}, "10");
+    EXPECT_TRUE(pX->GetNextButton()->isEnabled());
+    pX->OnNext();
+
+    CAxeDialog* pY = bench.AxeDialog();
+    ASSERT_NE(pY, nullptr);
+    EXPECT_EQ(pY->GetTemplateId(), CAxeDialog::IDD_Y_AXIS);
+    EXPECT_FALSE(pY->GetPreviousButton()->isHidden());
+    EXPECT_EQ(pY->GetNextButton()->text(), Text(IDS_FINISH));
+
+    // Back to X: the values are shown, nothing is missing.
+    pY->OnPrevious();
+    pX = bench.AxeDialog();
+    ASSERT_NE(pX, nullptr);
+    EXPECT_EQ(pX->GetValueEdit(2)->text(), QStringLiteral("10"));
+    EXPECT_NE(dynamic_cast<CAxeWaitState*>(pX->GetState()), nullptr);
+    EXPECT_TRUE(pX->GetNextButton()->isEnabled());
+    pX->OnNext();
+
+    bench.DefineAxis({100, 250}, {100, 50}, {100, 250}, "0", {100, 50}, "100");
+    bench.AxeDialog()->OnNext();
+    EXPECT_EQ(bench.m_View.GetAttachedDialog(), nullptr);
+    CWizardBench::Settle();
+    EXPECT_EQ(bench.m_View.GetSequence(), nullptr);
+    EXPECT_TRUE(pCoordSyst->IsSelected());
+    EXPECT_EQ(bench.m_Doc.CoordSystCounter(), 2);
+    EXPECT_NEAR(pCoordSyst->PixelToGraph(200, 150).x, 5.0, 1e-9);
+    EXPECT_NEAR(pCoordSyst->PixelToGraph(200, 150).y, 50.0, 1e-9);
+}
+
+TEST(ConstructionWizard, NextKeepsAMovedDialogsPlaceCancelDoesNot)
+{
+    CWizardBench bench;
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCoordSyst();
+    CSequence* pSequence = bench.m_View.GetSequence();
+    const QPoint start = pSequence->GetDialogPos();
+    EXPECT_EQ(start, bench.m_View.mapToGlobal(QPoint(10, 10)));
+    EXPECT_EQ(bench.Dialog()->pos(), start);
+
+    bench.DefineAxis({100, 250}, {300, 250}, {100, 250}, "0", {300, 250}, "10");
+    bench.Dialog()->move(start + QPoint(70, 40));
+    bench.Dialog()->OnNext();
+    EXPECT_EQ(bench.Dialog()->pos(), start + QPoint(70, 40));
+
+    bench.Dialog()->move(start + QPoint(5, 5));
+    bench.Dialog()->reject();
+    EXPECT_EQ(pSequence->GetDialogPos(), start + QPoint(70, 40));
+    EXPECT_TRUE(bench.m_Doc.GetCoordSystList().empty()) << "the new coordinate system goes with Cancel";
+    CWizardBench::Settle();
+    EXPECT_EQ(bench.m_View.GetSequence(), nullptr);
+}
+
+TEST(ConstructionWizard, CancelPutsTheModifiedObjectBackAsItWasAtTheEndOfItsList)
+{
+    CWizardBench bench;
+    CCoordSyst* pFirst = AddCoordSyst(bench.m_Doc);
+    AddCoordSyst(bench.m_Doc);
+    auto* pCurve = pFirst->AddCurve(std::make_unique<CDiscreteCurve>(pFirst));
+    pCurve->SetName("Measured");
+    pCurve->GetPoints().push_back({150, 200});
+    pFirst->AddCurve(std::make_unique<CDiscreteCurve>(pFirst));
+
+    // A curve changed in its wizard, then cancelled.
+    pCurve->SetSelected(true);
+    CConstructionCommands(bench.m_View, bench.m_Doc).ModifySelected();
+    ASSERT_NE(dynamic_cast<CPendingStepDialog*>(bench.Dialog()), nullptr);
+    EXPECT_EQ(bench.Dialog()->GetTemplateId(), 138u);
+    pCurve->SetName("Changed");
+    pCurve->GetPoints().clear();
+    bench.Dialog()->reject();
+    ASSERT_EQ(pFirst->GetCurveList().size(), 2u);
+    const CCurve& restored = *pFirst->GetCurveList().back();
+    EXPECT_EQ(restored.GetName(), "Measured");
+    EXPECT_EQ(restored.GetPointCount(), 1u);
+    EXPECT_EQ(restored.GetCoordSyst(), pFirst);
+    CWizardBench::Settle();
+
+    // A coordinate system whose X axis was drawn again, then cancelled.
+    pFirst->SetSelected(true);
+    CConstructionCommands(bench.m_View, bench.m_Doc).ModifySelected();
+    CAxeDialog* pX = bench.AxeDialog();
+    ASSERT_NE(pX, nullptr);
+    pX->OnDrawAxis();
+    pX->OnGraphMessage(WM_GRAPH_BUTTONDOWN, 0, {100, 260});
+    pX->OnGraphMessage(WM_GRAPH_BUTTONUP, 0, {300, 240});
+    ASSERT_EQ(pFirst->GetXAxe().GetLineEnd(), CPoint(300, 240));
+    pX->reject();
+    ASSERT_EQ(bench.m_Doc.GetCoordSystList().size(), 2u);
+    const CCoordSyst& back = *bench.m_Doc.GetCoordSystList().back();
+    EXPECT_NE(&back, pFirst);
+    EXPECT_EQ(back.GetXAxe().GetLineEnd(), CPoint(300, 250));
+    EXPECT_EQ(back.GetCurveList().size(), 2u);
+    EXPECT_NEAR(back.PixelToGraph(200, 150).x, 5.0, 1e-9);
+}
+
+TEST(ConstructionWizard, CurveKindChosenAgainAfterPrevious)
+{
+    CWizardBench bench;
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCoordSystAndCurve();
+    CCoordSyst* pCoordSyst = bench.m_Doc.GetCoordSystList().front().get();
+    bench.DefineAxis({100, 250}, {300, 250}, {100, 250}, "0", {300, 250}, "10");
+    bench.Dialog()->OnNext();
+    bench.DefineAxis({100, 250}, {100, 50}, {100, 250}, "0", {100, 50}, "100");
+    EXPECT_EQ(bench.Dialog()->GetNextButton()->text(), Text(IDS_NEXT));
+
+    int nKindShown = -1;
+    ChooseKind(2, nKindShown);
+    bench.Dialog()->OnNext();
+    EXPECT_EQ(nKindShown, 0) << "continuous first";
+    ASSERT_EQ(pCoordSyst->GetCurveList().size(), 1u);
+    EXPECT_NE(dynamic_cast<CDiscreteCurve*>(pCoordSyst->GetCurveList().front().get()), nullptr);
+    ASSERT_NE(bench.Dialog(), nullptr);
+    EXPECT_EQ(bench.Dialog()->GetTemplateId(), 138u);
+    EXPECT_EQ(bench.Dialog()->GetNextButton()->text(), Text(IDS_FINISH));
+    EXPECT_FALSE(bench.Dialog()->GetPreviousButton()->isHidden());
+
+    ChooseKind(0, nKindShown);
+    bench.Dialog()->OnPrevious();
+    EXPECT_EQ(nKindShown, 2) << "discrete, as chosen before";
+    ASSERT_EQ(pCoordSyst->GetCurveList().size(), 1u);
+    EXPECT_NE(dynamic_cast<CContinuousCurve*>(pCoordSyst->GetCurveList().front().get()), nullptr);
+    ASSERT_NE(bench.Dialog(), nullptr);
+    EXPECT_EQ(bench.Dialog()->GetTemplateId(), 136u);
+
+    // The limits, the genesis and the hand modifications; Finish numbers both objects.
+    bench.Dialog()->OnNext();
+    bench.Dialog()->OnNext();
+    EXPECT_EQ(bench.Dialog()->GetNextButton()->text(), Text(IDS_FINISH));
+    bench.Dialog()->OnNext();
+    CWizardBench::Settle();
+    EXPECT_EQ(bench.m_View.GetSequence(), nullptr);
+    EXPECT_EQ(bench.m_Doc.CurveCounter(), 2);
+    EXPECT_EQ(bench.m_Doc.CoordSystCounter(), 2);
+    EXPECT_TRUE(pCoordSyst->IsSelected());
+}
+
+TEST(ConstructionWizard, CancelInTheKindStepRemovesBoth)
+{
+    CWizardBench bench;
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCoordSystAndCurve();
+    bench.DefineAxis({100, 250}, {300, 250}, {100, 250}, "0", {300, 250}, "10");
+    bench.Dialog()->OnNext();
+    bench.DefineAxis({100, 250}, {100, 50}, {100, 250}, "0", {100, 50}, "100");
+    WhenModal([](QWidget* pModal) { static_cast<QDialog*>(pModal)->reject(); });
+    bench.Dialog()->OnNext();
+    EXPECT_TRUE(bench.m_Doc.GetCoordSystList().empty());
+    EXPECT_EQ(bench.m_View.GetAttachedDialog(), nullptr);
+}
+
+TEST(ConstructionWizard, FinishedCurveWithChangesProposesItsExport)
+{
+    CWizardBench bench;
+    CCoordSyst* pCoordSyst = AddCoordSyst(bench.m_Doc);
+    for (bool bChanged : {false, true}) {
+        pCoordSyst->SetSelected(true);
+        CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::SPLINE);
+        ASSERT_NE(bench.Dialog(), nullptr);
+        EXPECT_EQ(bench.Dialog()->GetTemplateId(), 187u);
+        if (bChanged)
+            bench.m_View.GetSequence()->GetCurve()->SetName("Profile");
+        bool bAsked = false;
+        QTimer* pWatch = WhenModal(
+            [&](QWidget* pModal) {
+                bAsked = qobject_cast<CExportPromptDlg*>(pModal) != nullptr;
+                static_cast<QDialog*>(pModal)->reject();  // "Later"
+            },
+            bChanged);
+        bench.Dialog()->OnNext();
+        EXPECT_EQ(bAsked, bChanged);
+        if (!bChanged)
+            delete pWatch;
+        CWizardBench::Settle();
+    }
+    EXPECT_EQ(pCoordSyst->GetCurveList().size(), 2u);
+    EXPECT_EQ(bench.m_Doc.CurveCounter(), 3);
+}
+
+TEST(ConstructionCommands, CurvesNeedASelectedCoordinateSystem)
+{
+    CWizardBench bench;
+    AddCoordSyst(bench.m_Doc);
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DISCRETE);
+    ASSERT_EQ(bench.m_Messages.Count(), 1u);
+    EXPECT_EQ(bench.m_Messages.LastText(), CStringTable::Get(IDS_SELECT_COORDSYST_FIRST));
+    EXPECT_EQ(bench.m_Messages.Messages().back().icon, CMessageService::Icon::Information);
+    EXPECT_EQ(bench.m_View.GetSequence(), nullptr);
+    EXPECT_TRUE(bench.m_Doc.GetCoordSystList().front()->GetCurveList().empty());
+}
+
+TEST(ConstructionDialog, DuplicateCurveNameIsOnlyAWarning)
+{
+    CWizardBench bench;
+    CCoordSyst* pCoordSyst = AddCoordSyst(bench.m_Doc);
+    CCoordSyst* pOther = AddCoordSyst(bench.m_Doc);
+    pOther->AddCurve(std::make_unique<CDiscreteCurve>(pOther))->SetName("Pressure");
+    pCoordSyst->SetSelected(true);
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DENSITOMETRY);
+    CConstructionDialog* pDialog = bench.Dialog();
+    ASSERT_NE(pDialog, nullptr);
+    const CCurve* pCurve = bench.m_View.GetSequence()->GetCurve();
+
+    EXPECT_TRUE(pDialog->CheckCurveName(pCurve, QStringLiteral("Temperature")));
+    EXPECT_EQ(bench.m_Messages.Count(), 0u);
+    bench.m_Messages.QueueAnswer(Answer::No);
+    EXPECT_FALSE(pDialog->CheckCurveName(pCurve, QStringLiteral("Pressure")));
+    bench.m_Messages.QueueAnswer(Answer::Yes);
+    EXPECT_TRUE(pDialog->CheckCurveName(pCurve, QStringLiteral("Pressure")));
+    ASSERT_EQ(bench.m_Messages.Count(), 2u);
+    EXPECT_EQ(bench.m_Messages.LastText(), CStringTable::Get(IDS_SAME_CURVE_NAME));
+    EXPECT_EQ(bench.m_Messages.Messages().back().buttons, CMessageService::Buttons::YesNo);
+    pDialog->reject();
+}
+
+TEST(ValueEdit, KeepsOnlyTheCharactersOfANumber)
+{
+    CValueEdit edit;
+    QTest::keyClicks(&edit, QStringLiteral("-1a,5e+2x"));
+    EXPECT_EQ(edit.text(), QStringLiteral("-15e+2"));
+    EXPECT_DOUBLE_EQ(edit.GetValue(), -1500.0);
+    EXPECT_DOUBLE_EQ(CValueEdit::ParseValue(QStringLiteral("2.5kg")), 2.5);
+    EXPECT_DOUBLE_EQ(CValueEdit::ParseValue(QStringLiteral("e5")), 0.0);
+    edit.SetValue(0.000015);
+    EXPECT_EQ(edit.text(), QStringLiteral("1.5e-005"));
+    EXPECT_DOUBLE_EQ(edit.TakeValue(), 0.000015);
+    EXPECT_TRUE(edit.IsEmpty());
+}
