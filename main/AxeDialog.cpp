@@ -226,6 +226,8 @@ bool CAxeDialog::IsPointEnabled(int nIndex) const
 void CAxeDialog::FocusValue(int nIndex)
 {
     CValueEdit* pEdit = GetValueEdit(nIndex);
+    // The click that placed the point went to the main window: typing goes here now.
+    activateWindow();
     pEdit->setFocus();
     pEdit->selectAll();
 }

@@ -18,11 +18,19 @@ CConstructionDialog::CConstructionDialog(unsigned nTemplateId, CPlotvaneView& vi
       m_Sequence(sequence)
 {
     setModal(false);
-    move(sequence.GetDialogPos());
     view.AttachDialog(this);
 }
 
 CConstructionDialog::~CConstructionDialog() = default;
+
+void CConstructionDialog::showEvent(QShowEvent* pEvent)
+{
+    if (!m_bPlaced) {
+        m_bPlaced = true;
+        setGeometry(QRect(m_Sequence.GetDialogPos(), size()));
+    }
+    QDialog::showEvent(pEvent);
+}
 
 bool CConstructionDialog::Validate()
 {
@@ -110,7 +118,9 @@ void CConstructionDialog::OnGraphMessage(GraphMessage message, unsigned nFlags, 
 
 void CConstructionDialog::StorePosition()
 {
-    m_Sequence.SetDialogPos(pos().x(), pos().y());
+    // The client area's corner, as showEvent places it: the frame the window manager adds
+    // does not make the next dialog creep.
+    m_Sequence.SetDialogPos(geometry().x(), geometry().y());
 }
 
 void CConstructionDialog::OnNext()

@@ -67,6 +67,9 @@ public:
     void reject() override;
 
 protected:
+    // Opens where the sequence says, with the size its form needs.
+    void showEvent(QShowEvent* pEvent) override;
+
     // Binds the wizard buttons of the dialog's form; any may be null.
     void BindWizardButtons(QPushButton* pNext, QPushButton* pPrevious, QPushButton* pCancel,
                            QPushButton* pHelp);
@@ -84,6 +87,7 @@ private:
     void OnHelp();
 
     unsigned m_nTemplateId;
+    bool m_bPlaced = false;  // put at the sequence's position on first showing
     CPlotvaneView& m_View;
     CSequence& m_Sequence;
     int m_nCursorKind = 0;

@@ -37,7 +37,8 @@ CCurveKindDialog::CCurveKindDialog(CSequence& sequence, int nKind, QWidget* pPar
     });
     CControlHelp::Install(this);
     SetKind(nKind);
-    move(sequence.GetDialogPos());
+    adjustSize();
+    setGeometry(QRect(sequence.GetDialogPos(), size()));
 }
 
 CCurveKindDialog::~CCurveKindDialog() = default;
@@ -73,6 +74,6 @@ void CCurveKindDialog::SetKind(int nKind)
 void CCurveKindDialog::Leave(int nDirection)
 {
     m_nDirection = nDirection;
-    m_Sequence.SetDialogPos(pos().x(), pos().y());
+    m_Sequence.SetDialogPos(geometry().x(), geometry().y());
     accept();
 }

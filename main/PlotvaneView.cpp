@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWindow>
 
 #include "Dm/BmpManager.h"
 #include "Dm/CoordSyst.h"
@@ -300,8 +301,21 @@ void CPlotvaneView::OnRedraw(const CRect& clip)
 
 void CPlotvaneView::OnStartConstruction()
 {
-    // After the picture is on the screen, as the document has finished loading it.
-    QTimer::singleShot(0, this, [this] { StartCompleteConstruction(); });
+    StartConstructionWhenShown(kStartTries);
+}
+
+void CPlotvaneView::StartConstructionWhenShown(int nTries)
+{
+    // Once the document has finished loading and the window is on the screen where it stays
+    // (the window manager may still be maximising it at start-up), so that the first step
+    // opens at the view's corner. A view that is never shown starts nothing.
+    QTimer::singleShot(kStartRetryMs, this, [this, nTries] {
+        const QWindow* pWindow = window()->windowHandle();
+        if (isVisible() && pWindow != nullptr && pWindow->isExposed())
+            StartCompleteConstruction();
+        else if (nTries > 0)
+            StartConstructionWhenShown(nTries - 1);
+    });
 }
 
 void CPlotvaneView::StartCompleteConstruction()

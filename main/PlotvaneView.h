@@ -34,6 +34,8 @@ public:
     enum MouseState { MOUSE_DETACHED = 0, MOUSE_IDLE = 1, MOUSE_DRAGGING = 2, MOUSE_SCROLLING = 3 };
     static constexpr int AUTOSCROLL_PERIOD_MS = 50;
     static constexpr int AUTOSCROLL_STEP = 25;
+    static constexpr int kStartTries = 40;
+    static constexpr int kStartRetryMs = 50;
 
     // pFrame receives the status-bar coordinates; it may be null.
     CPlotvaneView(CPlotvaneDoc& doc, CMainFrame* pFrame, QWidget* pParent = nullptr);
@@ -128,6 +130,7 @@ private:
     void SendToDialog(GraphMessage message, unsigned nFlags, CPoint point);
     void UpdateStatusCoordinates(QPoint client);
     void RunSequence(std::unique_ptr<CSequence> pSequence);
+    void StartConstructionWhenShown(int nTries);
     QRect ClientRectOf(CPoint from, CPoint to) const;
     static unsigned KeyFlags(Qt::KeyboardModifiers modifiers);
 

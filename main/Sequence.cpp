@@ -1,5 +1,7 @@
 #include "main/Sequence.h"
 
+#include <QWidget>
+
 #include "Dm/CoordSyst.h"
 #include "Dm/Curve.h"
 #include "Dm/PlotvaneDoc.h"
@@ -12,8 +14,11 @@
 CSequence::CSequence(CPlotvaneView& view, CPlotvaneDoc& doc, CCoordSyst* pCoordSyst, CCurve* pCurve)
     : m_pCurve(pCurve), m_pCoordSyst(pCoordSyst), m_Steps(kMaxSteps, STEP_NONE), m_View(view), m_Doc(doc)
 {
-    const QPoint origin = view.mapToGlobal(QPoint(0, 0));
-    m_DialogPos = origin + QPoint(10, 10);
+    // The dialog's frame at the view's corner plus (10, 10); positions are of client areas,
+    // and the dialogs get the frame the main window has.
+    const QWidget* pWindow = view.window();
+    const QPoint frame = pWindow->geometry().topLeft() - pWindow->frameGeometry().topLeft();
+    m_DialogPos = view.mapToGlobal(QPoint(0, 0)) + QPoint(10, 10) + frame;
     m_Doc.ClearSelection();
     m_View.OnDocumentChanged();
 }

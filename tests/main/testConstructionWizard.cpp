@@ -111,15 +111,18 @@ TEST(ConstructionWizard, NextKeepsAMovedDialogsPlaceCancelDoesNot)
     CConstructionCommands(bench.m_View, bench.m_Doc).NewCoordSyst();
     CSequence* pSequence = bench.m_View.GetSequence();
     const QPoint start = pSequence->GetDialogPos();
-    EXPECT_EQ(start, bench.m_View.mapToGlobal(QPoint(10, 10)));
-    EXPECT_EQ(bench.Dialog()->pos(), start);
+    // The frame at the view's corner + (10, 10): the client area that much further in.
+    const QWidget* pWindow = bench.m_View.window();
+    EXPECT_EQ(start, bench.m_View.mapToGlobal(QPoint(10, 10)) + pWindow->geometry().topLeft() -
+                         pWindow->frameGeometry().topLeft());
+    EXPECT_EQ(bench.Dialog()->geometry().topLeft(), start);
 
     bench.DefineAxis({100, 250}, {300, 250}, {100, 250}, "0", {300, 250}, "10");
-    bench.Dialog()->move(start + QPoint(70, 40));
+    bench.Dialog()->setGeometry(QRect(start + QPoint(70, 40), bench.Dialog()->size()));
     bench.Dialog()->OnNext();
-    EXPECT_EQ(bench.Dialog()->pos(), start + QPoint(70, 40));
+    EXPECT_EQ(bench.Dialog()->geometry().topLeft(), start + QPoint(70, 40));
 
-    bench.Dialog()->move(start + QPoint(5, 5));
+    bench.Dialog()->setGeometry(QRect(start + QPoint(5, 5), bench.Dialog()->size()));
     bench.Dialog()->reject();
     EXPECT_EQ(pSequence->GetDialogPos(), start + QPoint(70, 40));
     EXPECT_TRUE(bench.m_Doc.GetCoordSystList().empty()) << "the new coordinate system goes with Cancel";
