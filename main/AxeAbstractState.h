@@ -35,6 +35,9 @@ public:
     virtual StatePtr OnButtonDown(unsigned /*nFlags*/, CPoint /*point*/) { return nullptr; }
     virtual StatePtr OnDrawAxis() = 0;
     virtual StatePtr OnPickPosition(int nIndex) = 0;
+    // The dialog goes (a button pressed in the middle of a drag): what the state drew over
+    // the view is taken away.
+    virtual void OnDialogHidden() {}
 
 protected:
     // A numbered text with "%d" (or "%d" twice) filled in.

@@ -165,6 +165,14 @@ void CAxeDialog::OnGraphScrollStop(unsigned nFlags, CPoint point)
     Transition(m_pState->OnScrollStop(nFlags, point));
 }
 
+void CAxeDialog::hideEvent(QHideEvent* pEvent)
+{
+    // Not reached from the destructors: the view may be going then.
+    if (m_pState != nullptr)
+        m_pState->OnDialogHidden();
+    CConstructionDialog::hideEvent(pEvent);
+}
+
 // ---- For the states
 
 bool CAxeDialog::IsXAxis() const

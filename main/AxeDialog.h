@@ -74,6 +74,7 @@ protected:
     void OnGraphDrag(unsigned nFlags, CPoint point) override;
     void OnGraphButtonUp(unsigned nFlags, CPoint point) override;
     void OnGraphScrollStop(unsigned nFlags, CPoint point) override;
+    void hideEvent(QHideEvent* pEvent) override;
 
 private:
     // Makes pNext the current state, the previous one deleted; nothing for null.

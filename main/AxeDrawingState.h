@@ -19,6 +19,7 @@ public:
     StatePtr OnButtonDown(unsigned nFlags, CPoint point) override;
     StatePtr OnDrawAxis() override;
     StatePtr OnPickPosition(int nIndex) override;
+    void OnDialogHidden() override { EraseRubberLine(); }
 
     // With Shift held, the end of a line from start becomes horizontal or vertical,
     // whichever it is closer to (vertical at exactly 45 degrees).
