@@ -102,7 +102,7 @@ enum : unsigned {
     IDS_TEMP_FOLDER_UNUSABLE = 61354,  // "Cannot make a temporary file in the folder %s."
 
     // The save prompt, which the design takes from the windowing framework.
-    IDS_ASK_TO_SAVE = 61360,        // "Save changes to %1?"
+    IDS_ASK_TO_SAVE = 61360,           // "Save changes to %1?"
     IDS_NO_CLIPBOARD_PICTURE = 61361,  // "The clipboard holds no picture."
     // Texts of plotvane-cli: its refusals, failures and warnings ("%s" is a value put in).
     IDS_CLI_UNEXPECTED = 62000,
