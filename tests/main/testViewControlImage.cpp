@@ -3,6 +3,8 @@
 // puts it, shrunk pictures included (the view keeps its shrunk picture between paints,
 // render samples it each time).
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -31,7 +33,18 @@ int CountDifferent(const QImage& a, const QImage& b)
 
 TEST(ViewControlImage, ViewPaintsWhatRenderDraws)
 {
-    const std::string strDoc = PLOTVANE_EXAMPLES "/sample.pvd";
+    // The sample document, made from the sample job in the test's own folder.
+    const QDir work(QString::fromUtf8(PLOTVANE_TEST_WORK));
+    for (const char* pszName : {"sample-job.json", "sample-graph.png"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PLOTVANE_EXAMPLES "/") + QLatin1String(pszName),
+                                work.filePath(QLatin1String(pszName))));
+    QProcess job;
+    job.setWorkingDirectory(work.path());
+    job.start(QStringLiteral(PLOTVANE_CLI), {QStringLiteral("run"), QStringLiteral("sample-job.json")});
+    ASSERT_TRUE(job.waitForFinished(60000));
+    ASSERT_EQ(job.exitCode(), 0) << job.readAllStandardError().toStdString();
+    const std::string strDoc = work.filePath(QStringLiteral("sample.pvd")).toStdString();
+
     CPlotvaneDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(strDoc));
     CPlotvaneView view(doc, nullptr);
