@@ -212,7 +212,7 @@ void CMainFrame::CreateMenus()
     pFile->addAction(m_Actions.at(ID_APP_EXIT));
     m_pRecentDocuments = new CRecentDocuments(pFile, m_Actions.at(ID_APP_EXIT), this);
     connect(m_pRecentDocuments, &CRecentDocuments::OpenRequested, this, [this](const QString& strPath) {
-        if (!OpenFile(strPath))
+        if (!m_pDocumentUi->OpenFile(strPath))
             m_pRecentDocuments->Remove(strPath);
     });
 
@@ -368,21 +368,6 @@ void CMainFrame::OnPastePicture()
         m_Doc.AcceptScannedBitmap(dib);
 }
 
-bool CMainFrame::OpenFile(const QString& strPath)
-{
-    if (!m_Doc.SaveModified())
-        return false;
-    const std::string strFile = CQtText::PathFromQString(strPath);
-    if (strPath.endsWith(CQtText::Field(IDS_DOC_TEMPLATE, 4), Qt::CaseInsensitive)) {
-        if (m_Doc.OnOpenDocument(strFile))
-            return true;
-        AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
-        return false;
-    }
-    // The bitmap manager tells the user why a picture cannot be read.
-    return m_Doc.OpenBitmap(strFile);
-}
-
 void CMainFrame::dragEnterEvent(QDragEnterEvent* pEvent)
 {
     if (!DroppedFile(pEvent->mimeData()).isEmpty() && IsEnabledCommand(ID_FILE_OPEN_GRAPHIC))
@@ -398,7 +383,7 @@ void CMainFrame::dropEvent(QDropEvent* pEvent)
     // Opened once the drop is over, so that the source of the drag is not kept waiting by
     // the questions and the loading.
     QTimer::singleShot(0, this, [this, strPath] {
-        OpenFile(strPath);
+        m_pDocumentUi->OpenFile(strPath);
         UpdateCommandStates();
     });
 }

@@ -48,9 +48,6 @@ public:
     // Re-evaluates the enabled state of every command.
     void UpdateCommandStates();
 
-    // Opens a document (".pvd") or a picture, after the save prompt; false when cancelled
-    // or the file cannot be read (the user has been told why).
-    bool OpenFile(const QString& strPath);
     CRecentDocuments* GetRecentDocuments() const { return m_pRecentDocuments; }
 
     // Writes the coordinate panes of the status bar.

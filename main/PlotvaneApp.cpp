@@ -7,6 +7,7 @@
 #include "Dm/SettingsManager.h"
 #include "main/AboutDlg.h"
 #include "main/MainFrame.h"
+#include "main/QtDocumentUi.h"
 #include "main/QtSettingsBackend.h"
 #include "main/QtText.h"
 #include "platform/MessageService.h"
@@ -67,16 +68,7 @@ bool CPlotvaneApp::ProcessCommandLine(const QStringList& arguments)
     if (strFile.isEmpty())
         return m_pDoc->OnNewDocument();
 
-    const std::string strPath = CQtText::PathFromQString(strFile);
-    const QString strDocumentExtension = CQtText::Field(IDS_DOC_TEMPLATE, 4);
-    if (strFile.endsWith(strDocumentExtension, Qt::CaseInsensitive)) {
-        if (m_pDoc->OnOpenDocument(strPath))
-            return true;
-        AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
-        return false;
-    }
-    // The bitmap manager tells the user why a picture cannot be read.
-    return m_pDoc->OpenBitmap(strPath);
+    return m_pMainFrame->GetDocumentUi().OpenFile(strFile);
 }
 
 int CPlotvaneApp::ExitInstance()

@@ -99,13 +99,25 @@ bool CQtDocumentUi::OpenDocument()
     if (!m_Doc.SaveModified())
         return false;
     const QString strChosen = QFileDialog::getOpenFileName(m_pParent, QString(), QString(), DocumentFilter());
-    if (strChosen.isEmpty())
+    return !strChosen.isEmpty() && ReadDocument(strChosen);
+}
+
+bool CQtDocumentUi::ReadDocument(const QString& strPath)
+{
+    if (m_Doc.OnOpenDocument(CQtText::PathFromQString(strPath)))
+        return true;
+    AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
+    return false;
+}
+
+bool CQtDocumentUi::OpenFile(const QString& strPath)
+{
+    if (!m_Doc.SaveModified())
         return false;
-    if (!m_Doc.OnOpenDocument(CQtText::PathFromQString(strChosen))) {
-        AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
-        return false;
-    }
-    return true;
+    if (strPath.endsWith(CQtText::Field(IDS_DOC_TEMPLATE, kExtensionField), Qt::CaseInsensitive))
+        return ReadDocument(strPath);
+    // The bitmap manager tells the user why a picture cannot be read.
+    return m_Doc.OpenBitmap(CQtText::PathFromQString(strPath));
 }
 
 bool CQtDocumentUi::SaveDocumentAs()

@@ -29,6 +29,10 @@ public:
     // "Open Document...": the save prompt, the file dialog filtered on documents, then
     // reading the file. False when cancelled or the file cannot be read.
     bool OpenDocument();
+    // Opens a document (".pvd") or a picture after the save prompt, as the command line,
+    // a dropped file and the recent documents do. False when cancelled or unreadable (the
+    // user has been told why).
+    bool OpenFile(const QString& strPath);
     // "Save Document...": the save dialog, then writing the file.
     bool SaveDocumentAs();
 
@@ -40,6 +44,8 @@ public:
 
 private:
     bool SaveTo(const QString& strPath);
+    // Reads a document, telling the user when it cannot be read.
+    bool ReadDocument(const QString& strPath);
 
     CPlotvaneDoc& m_Doc;
     QPointer<QWidget> m_pParent;

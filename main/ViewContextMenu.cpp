@@ -7,6 +7,8 @@
 
 CViewContextMenu::CViewContextMenu(CMainFrame& frame, int nPopup) : QMenu(&frame), m_Frame(frame)
 {
+    // Each item is enabled as its command is now.
+    m_Frame.UpdateCommandStates();
     switch (nPopup) {
         case 0:
             AddItem(this, ID_FILE_OPEN_GRAPHIC, tr("&Open Bitmap...\tCTRL+O"));
@@ -54,7 +56,6 @@ void CViewContextMenu::AddItem(QMenu* pMenu, unsigned nId, const QString& strTex
         pItem->setEnabled(false);
         return;
     }
-    m_Frame.UpdateCommandStates();
     pItem->setEnabled(pCommand->isEnabled());
     connect(pItem, &QAction::triggered, pCommand, &QAction::trigger);
 }
