@@ -17,7 +17,6 @@
 #include "Dm/Geometry.h"
 #include "Dm/MonochromaticBmpReader.h"
 #include "Dm/RealColorBmpReader.h"
-#include "imaging/AnyPicDecoder.h"
 #include "imaging/BmpEncoder.h"
 #include "imaging/TextException.h"
 #include "platform/Archive.h"
@@ -168,22 +167,27 @@ bool CBmpManager::CreateReader()
     return true;
 }
 
-bool CBmpManager::DecodeFromMemory(const std::string& strFileName, const uint8_t* data, size_t size)
+bool CBmpManager::DecodeFromMemory(const std::string& strFileName, const uint8_t* data, size_t size,
+                                   PLAnyPicDecoder& decoder)
 {
     m_pBitmap = std::make_unique<CWinBmpEx>();
     try {
-        PLAnyPicDecoder decoder;
         decoder.MakeBmpFromMemory(strFileName, data, size, *m_pBitmap);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         // PLTextException, or the allocation of a picture too large for this machine.
         m_pBitmap.reset();
-        AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
+        std::string strMessage = CStringTable::Get(IDS_FAILED_TO_OPEN);
+        // A PDF file can be sound and still give no page: the user learns which rule refused it.
+        if (decoder.GetLastFormat() == PLAnyPicDecoder::Format::PDF &&
+            dynamic_cast<const PLTextException*>(&e))
+            strMessage += "\n" + std::string(e.what());
+        AfxMessageBox(strMessage, CMessageService::Icon::Stop);
         return false;
     }
     return CreateReader();
 }
 
-bool CBmpManager::Load(const std::string& path)
+bool CBmpManager::Load(const std::string& path, int nPdfPage, int nPdfDpi)
 {
     DropBitmap();
     // The file is read once: the bitmap and the embedded copy come from the same bytes.
@@ -195,8 +199,18 @@ bool CBmpManager::Load(const std::string& path)
         AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
         return false;
     }
-    if (!DecodeFromMemory(path, pFile->GetData(), pFile->GetSize()))
+    PLAnyPicDecoder decoder;
+    decoder.SetPdfPage(nPdfPage, nPdfDpi);
+    if (!DecodeFromMemory(path, pFile->GetData(), pFile->GetSize(), decoder))
         return false;
+    if (decoder.GetLastFormat() == PLAnyPicDecoder::Format::PDF) {
+        // The page drawn stands alone in the document: no private copy of the PDF file, so
+        // that saving writes the bitmap as a BMP file, as for a scanned picture.
+        m_strFileName =
+            FormatWithStrings(CStringTable::Get(IDS_PDF_PAGE_NAME),
+                              {std::filesystem::path(path).filename().string(), std::to_string(nPdfPage)});
+        return true;
+    }
     m_strFileName = path;
     KeepTempCopy(pFile->GetData(), pFile->GetSize());
     return true;
@@ -278,7 +292,8 @@ void CBmpManager::LoadEmbedded(const std::string& strFileName, const uint8_t* da
         throw CArchiveException(CArchiveException::generic, "The document holds no picture.");
     // Decoded from memory with the original name, so that a metafile, recognised by its
     // name, reads back as well as any other format.
-    if (!DecodeFromMemory(strFileName, data, size)) {
+    PLAnyPicDecoder decoder;
+    if (!DecodeFromMemory(strFileName, data, size, decoder)) {
         DropBitmap();
         throw CArchiveException(CArchiveException::generic, "The picture in the document cannot be read.");
     }

@@ -7,6 +7,7 @@
 
 #include "Dm/AbstractBmpReader.h"
 #include "Dm/WinBmpEx.h"
+#include "imaging/AnyPicDecoder.h"
 #include "platform/Object.h"
 #include "platform/Point.h"
 
@@ -35,8 +36,12 @@ public:
 
     // Decodes an image file at its native depth and keeps a copy of it. On failure the
     // user is told ("Failed to Open this file !" or the unsupported depth) and the manager
-    // is empty.
-    bool Load(const std::string& path);
+    // is empty. A PDF file gives its page nPdfPage (from 1) drawn at nPdfDpi, named after
+    // the file and the page ("figure.pdf, page 2") and kept without a copy of the file:
+    // saving embeds the bitmap as a BMP file, as for a scanned picture. Why a PDF page
+    // cannot be had is told with the failure.
+    bool Load(const std::string& path, int nPdfPage = PLPdfDecoder::kDefaultPage,
+              int nPdfDpi = PLPdfDecoder::kDefaultDpi);
     // Takes a packed device-independent bitmap handed over by a scanner; 24-bit pictures
     // become 32-bit. A damaged bitmap fails silently; an unsupported depth is reported.
     bool SetFromScannedDib(const uint8_t* data, size_t size);
@@ -110,8 +115,10 @@ public:
 private:
     // Deletes the bitmap, the reader and the private copy of the image file.
     void DropBitmap();
-    // Decodes into a new bitmap and makes its reader; reports failures to the user.
-    bool DecodeFromMemory(const std::string& strFileName, const uint8_t* data, size_t size);
+    // Decodes into a new bitmap with decoder and makes its reader; reports failures to the
+    // user.
+    bool DecodeFromMemory(const std::string& strFileName, const uint8_t* data, size_t size,
+                          PLAnyPicDecoder& decoder);
     // Makes a private copy holding the given bytes; no copy when that fails, and the
     // message naming the temporary folder and the reason in pstrError (if given).
     bool KeepTempCopy(const uint8_t* data, size_t size, std::string* pstrError = nullptr);

@@ -324,13 +324,13 @@ bool CPlotvaneDoc::OnOpenGraphic()
     return OpenBitmap(strPath);
 }
 
-bool CPlotvaneDoc::OpenBitmap(const std::string& strPath)
+bool CPlotvaneDoc::OpenBitmap(const std::string& strPath, int nPdfPage, int nPdfDpi)
 {
     DeleteContents();
     bool bLoaded = false;
     {
         CWaitCursor wait;
-        bLoaded = m_pBmpManager->Load(strPath);
+        bLoaded = m_pBmpManager->Load(strPath, nPdfPage, nPdfDpi);
         SetTitle(bLoaded ? FileNamePart(strPath) : std::string());
     }
     ReinitializeViews();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Dm/DocumentLink.h"
+#include "imaging/PdfDecoder.h"
 #include "platform/Object.h"
 #include "platform/Point.h"
 
@@ -101,7 +102,9 @@ public:
     // Replaces everything by the picture of an image file. The title becomes the file name,
     // or empty when the picture cannot be read (the bitmap manager tells the user why). The
     // views are reinitialised and, on success, asked to start the construction at once.
-    bool OpenBitmap(const std::string& strPath);
+    // A PDF file gives its page nPdfPage (from 1) drawn at nPdfDpi dots per inch.
+    bool OpenBitmap(const std::string& strPath, int nPdfPage = PLPdfDecoder::kDefaultPage,
+                    int nPdfDpi = PLPdfDecoder::kDefaultDpi);
     // Makes a scanned picture (a packed device-independent bitmap) the working bitmap. The
     // document is titled "Untitled" and has no path name whatever the outcome; the views
     // are reinitialised and, when a bitmap is loaded, asked to start the construction.

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <ostream>
 #include <system_error>
+#include <vector>
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -16,7 +17,11 @@
 #include "cli/StderrMessageService.h"
 #include "imaging/AnyPicDecoder.h"
 #include "imaging/Bmp.h"
+#include "imaging/PdfDecoder.h"
 #include "imaging/TextException.h"
+#include "platform/InputFileError.h"
+#include "platform/MappedFile.h"
+#include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
 
 namespace {
@@ -42,6 +47,8 @@ CInfoCommand::CInfoCommand(CLI::App& parent)
 
 void CInfoCommand::Execute(std::ostream& out, CStderrMessageService& messages)
 {
+    if (DescribePdf(out))
+        return;
     PLAnyPicDecoder decoder;
     PLBmp bmp;
     std::string strImageError;
@@ -99,5 +106,35 @@ bool CInfoCommand::DescribeDocument(std::ostream& out, std::string& strError) co
             << '\n';
     else
         description.WriteText(out);
+    return true;
+}
+
+bool CInfoCommand::DescribePdf(std::ostream& out) const
+{
+    std::vector<PLPdfDecoder::PageSize> sizes;
+    try {
+        const CMappedFile file(m_strPath);
+        if (PLAnyPicDecoder::Detect(m_strPath, file.GetData(), file.GetSize()) !=
+            PLAnyPicDecoder::Format::PDF)
+            return false;
+        sizes = PLPdfDecoder::ReadPageSizes(file.GetData(), file.GetSize());
+    } catch (const CInputFileError&) {
+        return false;  // the picture's way tells why
+    } catch (const PLTextException& e) {
+        throw CCliError(kExitUnreadable, m_strPath + ": " + e.what());
+    }
+    const char* format = PLAnyPicDecoder::FormatName(PLAnyPicDecoder::Format::PDF);
+    if (m_bJson) {
+        nlohmann::json pages = nlohmann::json::array();
+        for (size_t i = 0; i < sizes.size(); ++i)
+            pages.push_back({{"page", i + 1}, {"width", sizes[i].width}, {"height", sizes[i].height}});
+        nlohmann::json j = {{"file", m_strPath}, {"format", format}, {"pages", pages}};
+        out << j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+        return true;
+    }
+    out << "file: " << m_strPath << '\n' << "format: " << format << '\n' << "pages: " << sizes.size() << '\n';
+    for (size_t i = 0; i < sizes.size(); ++i)
+        out << "page " << i + 1 << ": " << FormatG(sizes[i].width) << " x " << FormatG(sizes[i].height)
+            << " points\n";
     return true;
 }

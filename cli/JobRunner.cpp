@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <system_error>
@@ -23,6 +24,7 @@
 #include "cli/StderrMessageService.h"
 #include "imaging/AnyPicDecoder.h"
 #include "imaging/Bmp.h"
+#include "imaging/PdfDecoder.h"
 #include "imaging/TextException.h"
 #include "platform/InputFileError.h"
 #include "platform/MappedFile.h"
@@ -52,7 +54,7 @@ std::string CJobRunner::GetImagePath() const
 void CJobRunner::Build(CPlotvaneDoc& doc)
 {
     const CJobValue root = m_Job.Root();
-    root.CheckObject({"image", "coordinate_systems", "save", "export"});
+    root.CheckObject({"image", "page", "dpi", "coordinate_systems", "save", "export"});
     doc.DeleteContents();
     OpenImage(doc);
     if (const std::optional<CJobValue> coordSysts = root.Find("coordinate_systems")) {
@@ -66,27 +68,63 @@ void CJobRunner::OpenImage(CPlotvaneDoc& doc)
     const CJobValue image = m_Job.Root().Get("image");
     const std::string strPath = GetImagePath();
     // The picture passes the input files' gate here for a message that says why.
+    std::unique_ptr<CMappedFile> pProbe;
     try {
-        const CMappedFile probe(strPath);
+        pProbe = std::make_unique<CMappedFile>(strPath);
     } catch (const CInputFileError& e) {
         const std::string strReason = CCliText::ReasonOf(e);
         throw CCliError(
             kExitUnreadable,
             image.Where() + ": " + CCliText::Format(IDS_CLI_CANNOT_READ_PICTURE, {strPath, strReason}));
     }
-    if (!doc.OpenBitmap(strPath)) {
+    const bool bPdf = PLAnyPicDecoder::Detect(strPath, pProbe->GetData(), pProbe->GetSize()) ==
+                      PLAnyPicDecoder::Format::PDF;
+    int nPage = PLPdfDecoder::kDefaultPage;
+    int nDpi = PLPdfDecoder::kDefaultDpi;
+    if (bPdf)
+        ReadPdfChoice(pProbe->GetData(), pProbe->GetSize(), nPage, nDpi);
+    else
+        for (const char* key : {"page", "dpi"})
+            if (const std::optional<CJobValue> value = m_Job.Root().Find(key))
+                value->Refuse(CCliText::Get(IDS_CLI_ONLY_FOR_PDF));
+    pProbe.reset();
+
+    if (!doc.OpenBitmap(strPath, nPage, nDpi)) {
         std::string strReason = m_Messages.TakeLastText();
-        // The bitmap manager's message is a general one; the decoder knows what went wrong.
-        try {
-            PLAnyPicDecoder decoder;
-            PLBmp bmp;
-            decoder.MakeBmpFromFile(strPath, bmp);
-        } catch (const PLTextException& e) {
-            strReason = CCliText::Join(strReason, std::string("(") + e.what() + ")");
+        // The bitmap manager's message is a general one; the decoder knows what went wrong
+        // (the manager tells it already for a PDF file).
+        if (!bPdf) {
+            try {
+                PLAnyPicDecoder decoder;
+                PLBmp bmp;
+                decoder.MakeBmpFromFile(strPath, bmp);
+            } catch (const PLTextException& e) {
+                strReason = CCliText::Join(strReason, std::string("(") + e.what() + ")");
+            }
         }
         throw CCliError(kExitUnreadable, image.Where() + ": " + strPath + ": " + strReason);
     }
     m_Messages.PrintWarnings(image.Where());
+}
+
+void CJobRunner::ReadPdfChoice(const uint8_t* data, size_t size, int& nPage, int& nDpi) const
+{
+    const CJobValue root = m_Job.Root();
+    if (const std::optional<CJobValue> dpi = root.Find("dpi"))
+        nDpi = dpi->AsInt(PLPdfDecoder::kMinDpi, PLPdfDecoder::kMaxDpi);
+    const std::optional<CJobValue> page = root.Find("page");
+    if (!page)
+        return;
+    nPage = page->AsInt(1, std::numeric_limits<int>::max());
+    size_t nPages = 0;
+    try {
+        nPages = PLPdfDecoder::ReadPageSizes(data, size).size();
+    } catch (const PLTextException& e) {
+        const CJobValue image = root.Get("image");
+        throw CCliError(kExitUnreadable, image.Where() + ": " + GetImagePath() + ": " + e.what());
+    }
+    if (static_cast<size_t>(nPage) > nPages)
+        page->Refuse(CCliText::Format(IDS_CLI_PDF_PAGE_RANGE, {std::to_string(nPages)}));
 }
 
 void CJobRunner::BuildCoordSyst(CPlotvaneDoc& doc, const CJobValue& item)

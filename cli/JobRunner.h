@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "cli/JobWorkBudget.h"
@@ -34,6 +36,9 @@ public:
 
 private:
     void OpenImage(CPlotvaneDoc& doc);
+    // The job's "page" and "dpi" for a PDF picture held in data; a page beyond the file's
+    // last is refused.
+    void ReadPdfChoice(const uint8_t* data, size_t size, int& nPage, int& nDpi) const;
     void BuildCoordSyst(CPlotvaneDoc& doc, const CJobValue& item);
     void BuildAxis(CCoordSyst& coordSyst, bool bXAxis, const CJobValue& item);
     void BuildCurve(CPlotvaneDoc& doc, CCoordSyst& coordSyst, const CJobValue& item);

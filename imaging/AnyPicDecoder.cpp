@@ -87,7 +87,7 @@ std::string UpperExtension(const std::string& path)
     return extension;
 }
 
-std::unique_ptr<PLPicDecoder> MakeDecoder(PLAnyPicDecoder::Format format)
+std::unique_ptr<PLPicDecoder> MakeDecoder(PLAnyPicDecoder::Format format, int pdfPage, int pdfDpi)
 {
     using Format = PLAnyPicDecoder::Format;
     switch (format) {
@@ -119,6 +119,8 @@ std::unique_ptr<PLPicDecoder> MakeDecoder(PLAnyPicDecoder::Format format)
             return std::make_unique<PLPpmDecoder>();
         case Format::PSD:
             return std::make_unique<PLPsdDecoder>();
+        case Format::PDF:
+            return std::make_unique<PLPdfDecoder>(pdfPage, pdfDpi);
         case Format::Unknown:
             break;
     }
@@ -176,6 +178,9 @@ PLAnyPicDecoder::Format PLAnyPicDecoder::Detect(const std::string& fileName, con
     if (h.Starts("8BPS")) {
         return Format::PSD;
     }
+    if (h.Starts("%PDF-")) {
+        return Format::PDF;
+    }
     return Format::Unknown;
 }
 
@@ -210,6 +215,8 @@ const char* PLAnyPicDecoder::FormatName(Format format)
             return "PPM";
         case Format::PSD:
             return "PSD";
+        case Format::PDF:
+            return "PDF";
         case Format::Unknown:
             break;
     }
@@ -239,7 +246,7 @@ void PLAnyPicDecoder::MakeBmpFromMemory(const std::string& fileName, const uint8
                                         PLBmp& bmp)
 {
     m_LastFormat = Detect(fileName, data, size);
-    std::unique_ptr<PLPicDecoder> decoder = MakeDecoder(m_LastFormat);
+    std::unique_ptr<PLPicDecoder> decoder = MakeDecoder(m_LastFormat, m_nPdfPage, m_nPdfDpi);
     if (!decoder) {
         throw PLTextException(PL_ERRFORMAT_UNKNOWN, "Unknown file type.");
     }

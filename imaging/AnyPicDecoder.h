@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "imaging/PdfDecoder.h"
+
 class PLBmp;
 
 // Detects the format of an image file and decodes it with the matching decoder.
@@ -27,7 +29,8 @@ public:
         PCX,
         PGM,
         PPM,
-        PSD
+        PSD,
+        PDF
     };
 
     // Detection by the rules in their order; Unknown when nothing matches.
@@ -42,6 +45,16 @@ public:
 
     Format GetLastFormat() const { return m_LastFormat; }
 
+    // The page (from 1) and the resolution at which a PDF file is drawn; other formats
+    // ignore them.
+    void SetPdfPage(int page, int dpi)
+    {
+        m_nPdfPage = page;
+        m_nPdfDpi = dpi;
+    }
+
 private:
     Format m_LastFormat = Format::Unknown;
+    int m_nPdfPage = PLPdfDecoder::kDefaultPage;
+    int m_nPdfDpi = PLPdfDecoder::kDefaultDpi;
 };

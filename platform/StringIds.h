@@ -94,6 +94,11 @@ enum : unsigned {
     IDS_FILE_TOO_LARGE = 61341,       // "The file is larger than %d MB."
     IDS_PICTURE_TOO_LARGE = 61342,    // "The picture is too large."
     IDS_DRAWING_TOO_COMPLEX = 61343,  // "The drawing has too many lines and points."
+    IDS_PDF_DAMAGED = 61344,          // "The PDF file is damaged."
+    IDS_PDF_LOCKED = 61345,           // "The PDF file is protected by a password."
+    IDS_PDF_NO_PAGE = 61346,          // "There is no page %d: the PDF file has %d pages."
+    IDS_PDF_PAGE_TOO_LARGE = 61347,   // "The page is too large at this resolution."
+    IDS_PDF_PAGE_NAME = 61348,        // "%s, page %s"
     // Writing files: the file named, then the system's reason.
     IDS_CANNOT_WRITE_FILE = 61350,     // "Cannot write the file %s."
     IDS_SYSTEM_REASON = 61351,         // "Reason: %s."
@@ -192,4 +197,6 @@ enum : unsigned {
     IDS_CLI_HINT_JOB_PERIOD = 62097,
     IDS_CLI_HINT_OPTION_PERIOD = 62098,
     IDS_CLI_EXPORT_WHERE = 62099,
+    IDS_CLI_ONLY_FOR_PDF = 62100,
+    IDS_CLI_PDF_PAGE_RANGE = 62101,
 };

@@ -206,6 +206,11 @@ const CStringTableEntry kStrings[] = {
     {61341, "The file is larger than %d MB."},
     {61342, "The picture is too large."},
     {61343, "The drawing has too many lines and points."},
+    {61344, "The PDF file is damaged."},
+    {61345, "The PDF file is protected by a password."},
+    {61346, "There is no page %d: the PDF file has %d pages."},
+    {61347, "The page is too large at this resolution."},
+    {61348, "%s, page %s"},
 
     {61350, "Cannot write the file %s."},
     {61351, "Reason: %s."},
@@ -303,6 +308,8 @@ const CStringTableEntry kStrings[] = {
     {62097, "give it a \"period\" or a \"frequency\" in the job"},
     {62098, "give --period or --frequency"},
     {62099, "%s: export"},
+    {62100, "only a PDF picture has pages and a resolution"},
+    {62101, "expected a page from 1 to %s"},
 };
 // clang-format on
 

@@ -788,6 +788,31 @@ Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des a
         <translation>Le dessin contient trop de lignes et de points.</translation>
     </message>
     <message>
+        <source>The PDF file is damaged.</source>
+        <comment>61344</comment>
+        <translation>Le fichier PDF est endommagé.</translation>
+    </message>
+    <message>
+        <source>The PDF file is protected by a password.</source>
+        <comment>61345</comment>
+        <translation>Le fichier PDF est protégé par un mot de passe.</translation>
+    </message>
+    <message>
+        <source>There is no page %d: the PDF file has %d pages.</source>
+        <comment>61346</comment>
+        <translation>Il n&apos;y a pas de page %d : le fichier PDF a %d pages.</translation>
+    </message>
+    <message>
+        <source>The page is too large at this resolution.</source>
+        <comment>61347</comment>
+        <translation>La page est trop grande à cette résolution.</translation>
+    </message>
+    <message>
+        <source>%s, page %s</source>
+        <comment>61348</comment>
+        <translation>%s, page n° %s</translation>
+    </message>
+    <message>
         <source>Cannot write the file %s.</source>
         <comment>61350</comment>
         <translation>Impossible d&apos;écrire le fichier %s.</translation>
@@ -1256,6 +1281,16 @@ Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des a
         <source>%s: export</source>
         <comment>62099</comment>
         <translation>%s : export</translation>
+    </message>
+    <message>
+        <source>only a PDF picture has pages and a resolution</source>
+        <comment>62100</comment>
+        <translation>seule une image PDF a des pages et une résolution</translation>
+    </message>
+    <message>
+        <source>expected a page from 1 to %s</source>
+        <comment>62101</comment>
+        <translation>une page de 1 à %s est attendue</translation>
     </message>
 </context>
 </TS>
