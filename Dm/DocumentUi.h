@@ -22,6 +22,10 @@ public:
     // "label|patterns|...||" form. False when the user cancels; otherwise strPath is the
     // chosen file.
     virtual bool ChooseGraphicFile(const std::string& strFilter, std::string& strPath) = 0;
+    // Asks which page of the PDF file strPath to open and at what resolution; nPage (from 1)
+    // and nDpi come in with the defaults and go out with the choice. False when the user
+    // cancels.
+    virtual bool ChoosePdfPage(const std::string& strPath, int& nPage, int& nDpi) = 0;
     // The save prompt: strQuestion asks whether to save the changes of the named document.
     virtual SavePromptResult AskToSave(const std::string& strQuestion) = 0;
     // Saves the document as the framework's "Save" does: to its path name, or through the

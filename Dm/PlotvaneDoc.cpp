@@ -17,6 +17,7 @@
 #include "Dm/DocumentObserver.h"
 #include "Dm/DocumentUi.h"
 #include "Dm/ModelClasses.h"
+#include "imaging/AnyPicDecoder.h"
 #include "platform/WaitCursor.h"
 #include "platform/Archive.h"
 #include "platform/FileReplacer.h"
@@ -41,6 +42,19 @@ std::string CannotWriteMessage(const CFileReplacer& file)
 {
     return FormatWithString(CStringTable::Get(IDS_CANNOT_WRITE_FILE), file.GetTarget()) + "\n" +
            file.GetReason();
+}
+
+// Whether a file is a PDF file, by its content as the decoders see it. A file that cannot be
+// read is not: opening it tells the user why.
+bool IsPdfFile(const std::string& strPath)
+{
+    try {
+        const CMappedFile file(strPath);
+        return PLAnyPicDecoder::Detect(strPath, file.GetData(), file.GetSize()) ==
+               PLAnyPicDecoder::Format::PDF;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 }  // namespace
@@ -310,7 +324,8 @@ void CPlotvaneDoc::Redraw(const CRect& clip)
 
 std::string CPlotvaneDoc::GetGraphicFileFilter()
 {
-    return CStringTable::Get(IDS_GRAPHIC_FILES) + "|*.bmp; *.jpg; *.jpe; *.tif; *.gif; *.pic; *.pcx; *.png|" +
+    return CStringTable::Get(IDS_GRAPHIC_FILES) +
+           "|*.bmp; *.jpg; *.jpe; *.tif; *.gif; *.pic; *.pcx; *.png; *.pdf|" +
            CStringTable::Get(IDS_ALL_FILES) + " (*.*)|*.*||";
 }
 
@@ -321,7 +336,16 @@ bool CPlotvaneDoc::OnOpenGraphic()
     std::string strPath;
     if (!m_pUi->ChooseGraphicFile(GetGraphicFileFilter(), strPath))
         return false;
-    return OpenBitmap(strPath);
+    return OpenGraphicFile(strPath);
+}
+
+bool CPlotvaneDoc::OpenGraphicFile(const std::string& strPath)
+{
+    int nPage = PLPdfDecoder::kDefaultPage;
+    int nDpi = PLPdfDecoder::kDefaultDpi;
+    if (m_pUi != nullptr && IsPdfFile(strPath) && !m_pUi->ChoosePdfPage(strPath, nPage, nDpi))
+        return false;
+    return OpenBitmap(strPath, nPage, nDpi);
 }
 
 bool CPlotvaneDoc::OpenBitmap(const std::string& strPath, int nPdfPage, int nPdfDpi)

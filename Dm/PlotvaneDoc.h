@@ -96,9 +96,12 @@ public:
     void Redraw(const CRect& clip);
 
     // ---- commands
-    // "&Open Graphic": the save prompt, the file dialog, then OpenBitmap. False when
+    // "&Open Graphic": the save prompt, the file dialog, then OpenGraphicFile. False when
     // refused, cancelled or the file cannot be read.
     bool OnOpenGraphic();
+    // Opens a picture file the user named: a PDF file after asking for its page and
+    // resolution (false when the user cancels), then OpenBitmap.
+    bool OpenGraphicFile(const std::string& strPath);
     // Replaces everything by the picture of an image file. The title becomes the file name,
     // or empty when the picture cannot be read (the bitmap manager tells the user why). The
     // views are reinitialised and, on success, asked to start the construction at once.

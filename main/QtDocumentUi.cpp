@@ -1,5 +1,10 @@
 #include "main/QtDocumentUi.h"
 
+#include <exception>
+#include <memory>
+#include <utility>
+#include <vector>
+
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -8,7 +13,10 @@
 
 #include "Dm/BmpManager.h"
 #include "Dm/PlotvaneDoc.h"
+#include "imaging/PdfDecoder.h"
+#include "main/PdfPageDialog.h"
 #include "main/QtText.h"
+#include "platform/MappedFile.h"
 #include "platform/MessageService.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
@@ -117,7 +125,28 @@ bool CQtDocumentUi::OpenFile(const QString& strPath)
     if (strPath.endsWith(CQtText::Field(IDS_DOC_TEMPLATE, kExtensionField), Qt::CaseInsensitive))
         return ReadDocument(strPath);
     // The bitmap manager tells the user why a picture cannot be read.
-    return m_Doc.OpenBitmap(CQtText::PathFromQString(strPath));
+    return m_Doc.OpenGraphicFile(CQtText::PathFromQString(strPath));
+}
+
+bool CQtDocumentUi::ChoosePdfPage(const std::string& strPath, int& nPage, int& nDpi)
+{
+    std::unique_ptr<CMappedFile> pFile;
+    std::vector<PLPdfDecoder::PageSize> pageSizes;
+    try {
+        pFile = std::make_unique<CMappedFile>(strPath);
+        pageSizes = PLPdfDecoder::ReadPageSizes(pFile->GetData(), pFile->GetSize());
+    } catch (const std::exception&) {
+        // Opening the file tells the user why it cannot be read.
+        return true;
+    }
+    if (pageSizes.empty())
+        return true;
+    CPdfPageDialog dialog(pFile->GetData(), pFile->GetSize(), std::move(pageSizes), m_pParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    nPage = dialog.GetPage();
+    nDpi = dialog.GetDpi();
+    return true;
 }
 
 bool CQtDocumentUi::SaveDocumentAs()

@@ -21,6 +21,7 @@ public:
     CQtDocumentUi& operator=(const CQtDocumentUi&) = delete;
 
     bool ChooseGraphicFile(const std::string& strFilter, std::string& strPath) override;
+    bool ChoosePdfPage(const std::string& strPath, int& nPage, int& nDpi) override;
     SavePromptResult AskToSave(const std::string& strQuestion) override;
     bool DoFileSave() override;
     // The export dialogs plug in here; without them nothing is exported.

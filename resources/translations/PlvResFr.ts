@@ -274,6 +274,41 @@
     </message>
 </context>
 <context>
+    <name>CPdfPageDialog</name>
+    <message>
+        <source>Open a PDF Page</source>
+        <translation>Ouvrir une page PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Page:</source>
+        <translation>&amp;Page :</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation>&amp;Résolution :</translation>
+    </message>
+    <message>
+        <source> dpi</source>
+        <translation> ppp</translation>
+    </message>
+    <message numerus="yes">
+        <source>of %n</source>
+        <comment>the number of pages of the file</comment>
+        <translation>
+            <numerusform>sur %n</numerusform>
+            <numerusform>sur %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too large at this resolution</source>
+        <translation>Trop grande à cette résolution</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 pixels</translation>
+    </message>
+</context>
+<context>
     <name>CPendingStepDialog</name>
     <message>
         <source>Graph construction</source>

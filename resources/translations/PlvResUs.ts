@@ -274,6 +274,41 @@
     </message>
 </context>
 <context>
+    <name>CPdfPageDialog</name>
+    <message>
+        <source>Open a PDF Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Page:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> dpi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>of %n</source>
+        <comment>the number of pages of the file</comment>
+        <translation>
+            <numerusform>of %n</numerusform>
+            <numerusform>of %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too large at this resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPendingStepDialog</name>
     <message>
         <source>Graph construction</source>

@@ -26,6 +26,7 @@
 #include "platform/Archive.h"
 #include "tests/doubles/RecordingDrawContext.h"
 #include "tests/doubles/RecordingMessageService.h"
+#include "tests/support/PdfFigures.h"
 #include "tests/support/TempVariable.h"
 
 namespace fs = std::filesystem;
@@ -77,6 +78,13 @@ public:
         strPath = m_strChosen;
         return !m_strChosen.empty();
     }
+    bool ChoosePdfPage(const std::string& strPath, int& nPage, int& nDpi) override
+    {
+        m_pdfAsked.push_back(strPath + " " + std::to_string(nPage) + " " + std::to_string(nDpi));
+        nPage = m_nPdfPage;
+        nDpi = m_nPdfDpi;
+        return m_nPdfPage > 0;
+    }
     SavePromptResult AskToSave(const std::string& strQuestion) override
     {
         m_questions.push_back(strQuestion);
@@ -100,6 +108,10 @@ public:
     bool m_bExportSucceeds = true;
     std::string m_strFilter;
     std::vector<std::string> m_questions;
+    // The PDF page chosen (0: cancelled) and the questions asked, "path page dpi".
+    int m_nPdfPage = 0;
+    int m_nPdfDpi = 0;
+    std::vector<std::string> m_pdfAsked;
     int m_nChooseCalls = 0;
     int m_nSaveCalls = 0;
     int m_nExportCalls = 0;
@@ -431,8 +443,9 @@ TEST_F(PlotvaneDocTest, OpeningAnUndecodableGraphicLeavesAnEmptyUntitledDocument
     ui.m_strChosen = junk.string();
     EXPECT_FALSE(doc.OnOpenGraphic());
     EXPECT_EQ(ui.m_nChooseCalls, 1);
-    EXPECT_EQ(ui.m_strFilter,
-              "Graphic files|*.bmp; *.jpg; *.jpe; *.tif; *.gif; *.pic; *.pcx; *.png|All files (*.*)|*.*||");
+    EXPECT_EQ(
+        ui.m_strFilter,
+        "Graphic files|*.bmp; *.jpg; *.jpe; *.tif; *.gif; *.pic; *.pcx; *.png; *.pdf|All files (*.*)|*.*||");
     EXPECT_EQ(doc.GetTitle(), "");
     EXPECT_TRUE(doc.GetCoordSystList().empty());
     EXPECT_FALSE(doc.GetBmpManager()->IsLoaded());
@@ -480,6 +493,40 @@ TEST_F(PlotvaneDocTest, OpeningAGraphicTitlesTheDocumentAndStartsTheConstruction
     EXPECT_EQ(observer.m_events.back(), "construction");
     EXPECT_TRUE(doc.CanSaveDocument(false));
     EXPECT_FALSE(doc.CanSaveDocument(true));
+}
+
+TEST_F(PlotvaneDocTest, OpeningAPdfFileAsksForThePageAndTheResolution)
+{
+    // Page 1 is 72 x 36 points, page 2 36 x 72.
+    const fs::path pdf = m_dir / "pages.pdf";
+    std::ofstream(pdf, std::ios::binary) << pdftest::HandMadePdf({{72, 36, ""}, {36, 72, ""}});
+    const fs::path png = m_dir / "graph.png";
+    const std::string command = "convert -size 20x10 xc:white PNG24:'" + png.string() + "' 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+    CPlotvaneDoc doc;
+    FakeUi ui(doc);
+    doc.SetUi(&ui);
+    ui.m_answer = {CDocumentUi::SaveAnswer::No, CDocumentUi::SaveChoice::Document};
+    ui.m_strChosen = png.string();
+    ASSERT_TRUE(doc.OnOpenGraphic());
+    EXPECT_TRUE(ui.m_pdfAsked.empty());
+
+    // Cancelling the page question keeps the picture open.
+    ui.m_strChosen = pdf.string();
+    EXPECT_FALSE(doc.OnOpenGraphic());
+    ASSERT_EQ(ui.m_pdfAsked.size(), 1u);
+    EXPECT_EQ(ui.m_pdfAsked[0], pdf.string() + " 1 300");
+    EXPECT_EQ(doc.GetTitle(), "graph.png");
+    EXPECT_EQ(doc.GetBitmapFileName(), png.string());
+
+    ui.m_nPdfPage = 2;
+    ui.m_nPdfDpi = 144;
+    ASSERT_TRUE(doc.OnOpenGraphic());
+    const PLBmp& bmp = *doc.GetBmpManager()->GetBitmap();
+    EXPECT_EQ(bmp.GetWidth(), 72);
+    EXPECT_EQ(bmp.GetHeight(), 144);
+    EXPECT_EQ(doc.GetBitmapFileName(), "pages.pdf, page 2");
 }
 
 TEST_F(PlotvaneDocTest, ADocumentOnAMetafileReopens)

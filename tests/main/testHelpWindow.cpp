@@ -20,8 +20,9 @@ namespace {
 using Language = CHelpTopics::Language;
 
 // The contents, the main window and every dialog with a Help button, by resource number.
-const unsigned kHelpResources[] = {0,   100, 128, 129, 130, 131, 132, 133, 134, 135, 136, 137, 138, 139, 140,
-                                   141, 142, 143, 144, 155, 164, 167, 171, 172, 173, 177, 180, 181, 187, 193};
+const unsigned kHelpResources[] = {0,   100, 128, 129, 130, 131, 132, 133, 134, 135, 136,
+                                   137, 138, 139, 140, 141, 142, 143, 144, 155, 164, 167,
+                                   171, 172, 173, 177, 180, 181, 187, 193, 195};
 
 QString PageText(const QUrl& page)
 {

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "tests/Dm/PlotScript.h"
 
@@ -60,6 +61,45 @@ inline const char* const kEnormous =
     "3 0 obj << /Type /Page /Parent 2 0 R /MediaBox [0 0 10000000 10000000] >> endobj\n"
     "trailer << /Root 1 0 R >>\n"
     "%%EOF\n";
+
+// A page of a PDF file written by hand: its size in points and its drawing operators.
+struct HandPage {
+    int width;
+    int height;
+    std::string content;
+};
+
+// A PDF file of these pages with a correct cross-reference table.
+inline std::string HandMadePdf(const std::vector<HandPage>& pages)
+{
+    std::vector<std::string> objects{"<< /Type /Catalog /Pages 2 0 R >>", ""};
+    std::string kids;
+    for (const HandPage& page : pages) {
+        const size_t nPage = objects.size() + 1;
+        kids += std::to_string(nPage) + " 0 R ";
+        objects.push_back("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + std::to_string(page.width) + " " +
+                          std::to_string(page.height) + "] /Contents " + std::to_string(nPage + 1) +
+                          " 0 R >>");
+        objects.push_back("<< /Length " + std::to_string(page.content.size()) + " >>\nstream\n" +
+                          page.content + "\nendstream");
+    }
+    objects[1] = "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages.size()) + " >>";
+    std::string pdf = "%PDF-1.4\n";
+    std::vector<size_t> offsets;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        offsets.push_back(pdf.size());
+        pdf += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const size_t xref = pdf.size();
+    pdf += "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (size_t offset : offsets) {
+        const std::string number = std::to_string(offset);
+        pdf += std::string(10 - number.size(), '0') + number + " 00000 n \n";
+    }
+    pdf += "trailer\n<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
+           std::to_string(xref) + "\n%%EOF\n";
+    return pdf;
+}
 
 // Draws the files into dir; false when matplotlib is missing or fails.
 inline bool MakePdfFigures(const std::filesystem::path& dir)
