@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -18,6 +20,7 @@
 #include "Dm/Curve.h"
 #include "Dm/PlotvaneDoc.h"
 #include "main/GraphCursors.h"
+#include "main/Loupe.h"
 #include "main/MainFrame.h"
 #include "main/QtDrawContext.h"
 #include "main/ConstructionCommands.h"
@@ -54,6 +57,14 @@ CPlotvaneView::CPlotvaneView(CPlotvaneDoc& doc, CMainFrame* pFrame, QWidget* pPa
     viewport()->setAutoFillBackground(true);
     viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    m_pLoupe = new CLoupe(
+        [this](CPoint pixel) {
+            const QSize bitmap = BitmapSize();
+            if (pixel.x < 0 || pixel.y < 0 || pixel.x >= bitmap.width() || pixel.y >= bitmap.height())
+                return CLoupe::kOutside;
+            return m_Doc.GetBmpManager()->GetPixelColor(pixel.x, pixel.y) & 0xFFFFFFu;
+        },
+        viewport());
     m_Doc.AddObserver(this);
     UpdateScrollSizes();
 }
@@ -272,6 +283,9 @@ void CPlotvaneView::resizeEvent(QResizeEvent* pEvent)
 void CPlotvaneView::scrollContentsBy(int /*dx*/, int /*dy*/)
 {
     viewport()->update();
+    // The pixel under the pointer is another one now.
+    m_bKeyPixel = false;
+    UpdateLoupe();
 }
 
 // ---- Document notifications
@@ -365,6 +379,7 @@ void CPlotvaneView::mousePressEvent(QMouseEvent* pEvent)
             m_bCaptured = true;
             m_MouseState = MOUSE_DRAGGING;
             SendToDialog(WM_GRAPH_BUTTONDOWN, KeyFlags(pEvent->modifiers()), ClientToBitmapClamped(client));
+            UpdateLoupe();
         }
     } else if (pEvent->button() == Qt::RightButton && m_bCaptured) {
         EndDrag(client);
@@ -377,6 +392,11 @@ void CPlotvaneView::mouseMoveEvent(QMouseEvent* pEvent)
     pEvent->accept();
     const QPoint client = pEvent->position().toPoint();
     UpdateStatusCoordinates(client);
+    // The move the arrow keys made keeps their pixel; any other forgets it.
+    if (m_bKeyPixel && client != m_KeyClient)
+        m_bKeyPixel = false;
+    m_PointerClient = client;
+    UpdateLoupe();
     if (!m_bCaptured)
         return;
     const std::pair<int, int> step = AutoScrollStep(client);
@@ -420,6 +440,7 @@ void CPlotvaneView::EndDrag(QPoint client)
     m_bCaptured = false;
     SendToDialog(WM_GRAPH_BUTTONUP, KeyFlags(QApplication::keyboardModifiers()),
                  ClientToBitmapClamped(client));
+    UpdateLoupe();
 }
 
 void CPlotvaneView::timerEvent(QTimerEvent* pEvent)
@@ -473,6 +494,119 @@ void CPlotvaneView::UpdateCursor()
         viewport()->unsetCursor();
     else
         viewport()->setCursor(CGraphCursors::Cursor(m_pDialog->GetCursorKind()));
+    UpdateLoupe();
+}
+
+// ---- Placing points exactly
+
+bool CPlotvaneView::IsWaitingForClick() const
+{
+    if (m_pDialog == nullptr || m_MouseState != MOUSE_IDLE || BitmapSize().isEmpty())
+        return false;
+    const int nKind = m_pDialog->GetCursorKind();
+    return nKind == CURSOR_CROSS || nKind == CURSOR_PIPETTE;
+}
+
+CPoint CPlotvaneView::GetPointedPixel() const
+{
+    return m_bKeyPixel ? m_KeyPixel : ClientToBitmapClamped(m_PointerClient);
+}
+
+QPoint CPlotvaneView::PixelCentre(CPoint pixel) const
+{
+    const int nHalf = EffectiveZoom() / 200;
+    return BitmapToClient(pixel) + QPoint(nHalf, nHalf);
+}
+
+void CPlotvaneView::UpdateLoupe()
+{
+    if (m_pLoupe == nullptr)
+        return;
+    if (!IsWaitingForClick() || !viewport()->rect().contains(m_PointerClient)) {
+        m_pLoupe->hide();
+        return;
+    }
+    m_pLoupe->ShowAt(m_PointerClient, GetPointedPixel());
+}
+
+void CPlotvaneView::MovePointedPixel(int dx, int dy)
+{
+    const QSize bitmap = BitmapSize();
+    const CPoint from = GetPointedPixel();
+    const CPoint to(std::clamp(from.x + dx, 0, bitmap.width() - 1),
+                    std::clamp(from.y + dy, 0, bitmap.height() - 1));
+    // Scrolled so that the pixel stays a little inside the window.
+    const QPoint wanted = PixelCentre(to);
+    const int nMargin = std::min({16, viewport()->width() / 4, viewport()->height() / 4});
+    const QRect inside = viewport()->rect().adjusted(nMargin, nMargin, -nMargin, -nMargin);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + wanted.x() -
+                                    std::clamp(wanted.x(), inside.left(), inside.right()));
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + wanted.y() -
+                                  std::clamp(wanted.y(), inside.top(), inside.bottom()));
+    m_bKeyPixel = true;
+    m_KeyPixel = to;
+    m_KeyClient = PixelCentre(to);
+    m_PointerClient = m_KeyClient;
+    QCursor::setPos(viewport()->mapToGlobal(m_KeyClient));
+    UpdateStatusCoordinates(m_KeyClient);
+    UpdateLoupe();
+}
+
+void CPlotvaneView::ClickPointedPixel(unsigned nFlags)
+{
+    // A press and a release at the pixel, as the mouse sends them.
+    const CPoint pixel = GetPointedPixel();
+    m_MouseState = MOUSE_DRAGGING;
+    SendToDialog(WM_GRAPH_BUTTONDOWN, nFlags, pixel);
+    if (m_MouseState == MOUSE_DRAGGING)
+        m_MouseState = MOUSE_IDLE;
+    SendToDialog(WM_GRAPH_BUTTONUP, nFlags, pixel);
+    UpdateLoupe();
+}
+
+void CPlotvaneView::keyPressEvent(QKeyEvent* pEvent)
+{
+    if (!IsWaitingForClick()) {
+        QAbstractScrollArea::keyPressEvent(pEvent);
+        return;
+    }
+    switch (pEvent->key()) {
+        case Qt::Key_Left:
+            MovePointedPixel(-1, 0);
+            break;
+        case Qt::Key_Right:
+            MovePointedPixel(1, 0);
+            break;
+        case Qt::Key_Up:
+            MovePointedPixel(0, -1);
+            break;
+        case Qt::Key_Down:
+            MovePointedPixel(0, 1);
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            ClickPointedPixel(KeyFlags(pEvent->modifiers()));
+            break;
+        default:
+            QAbstractScrollArea::keyPressEvent(pEvent);
+            return;
+    }
+    pEvent->accept();
+}
+
+bool CPlotvaneView::viewportEvent(QEvent* pEvent)
+{
+    if (pEvent->type() == QEvent::Enter && IsWaitingForClick()) {
+        // The keys go where the pointer is: away from the step dialog, a window of its own.
+        activateWindow();
+        setFocus(Qt::MouseFocusReason);
+    } else if (pEvent->type() == QEvent::Leave) {
+        m_PointerClient = QPoint(-1, -1);
+        m_bKeyPixel = false;
+        UpdateLoupe();
+    }
+    return QAbstractScrollArea::viewportEvent(pEvent);
 }
 
 // ---- Commands

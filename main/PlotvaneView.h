@@ -12,6 +12,7 @@
 #include "main/ShrunkPicture.h"
 #include "main/ViewCommands.h"
 
+class CLoupe;
 class CMainFrame;
 class CPlotvaneDoc;
 class CSequence;
@@ -84,6 +85,16 @@ public:
     // Shows the cursor the attached dialog asks for (the toolkit's own without one).
     void UpdateCursor();
 
+    // ---- Placing points exactly.
+    // Whether the attached dialog waits for a click on the picture (it shows a pointing
+    // cursor and no drag is running). Then the loupe follows the pointer over the picture,
+    // the view takes the keyboard when the pointer comes in, the arrow keys move the pointer
+    // by one bitmap pixel (scrolling as needed) and Space or Enter clicks there.
+    bool IsWaitingForClick() const;
+    CLoupe* GetLoupe() const { return m_pLoupe; }
+    // The bitmap pixel the keyboard or the pointer points at.
+    CPoint GetPointedPixel() const;
+
     // The command "New coordinates system and curve", started by the document whenever it
     // has loaded a new bitmap.
     void StartCompleteConstruction();
@@ -120,6 +131,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
     void wheelEvent(QWheelEvent* pEvent) override;
     void timerEvent(QTimerEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    bool viewportEvent(QEvent* pEvent) override;
 
 private:
     QSize BitmapSize() const;
@@ -133,6 +146,10 @@ private:
     void StartConstructionWhenShown(int nTries);
     QRect ClientRectOf(CPoint from, CPoint to) const;
     static unsigned KeyFlags(Qt::KeyboardModifiers modifiers);
+    void UpdateLoupe();
+    QPoint PixelCentre(CPoint pixel) const;
+    void MovePointedPixel(int dx, int dy);
+    void ClickPointedPixel(unsigned nFlags);
 
     CPlotvaneDoc& m_Doc;
     CMainFrame* m_pFrame;
@@ -147,4 +164,12 @@ private:
     std::unique_ptr<CZoomDialog> m_pZoomDialog;
     std::vector<std::pair<CPoint, CPoint>> m_InvertedLines;
     CShrunkPicture m_ShrunkPicture;
+    // A child of the viewport, which deletes it.
+    CLoupe* m_pLoupe = nullptr;
+    // The pixel the arrow keys moved to, while the pointer stays where they put it.
+    bool m_bKeyPixel = false;
+    CPoint m_KeyPixel;
+    QPoint m_KeyClient;
+    // Where the pointer was last seen over the viewport; outside it after it left.
+    QPoint m_PointerClient{-1, -1};
 };

@@ -14,6 +14,7 @@
 #include "Dm/PlotvaneDoc.h"
 #include "ShellTestSupport.h"
 #include "main/FrameStatusBar.h"
+#include "main/Loupe.h"
 #include "main/MainFrame.h"
 #include "main/PlotvaneView.h"
 #include "main/ZoomDialog.h"
@@ -34,7 +35,7 @@ public:
     {
         m_Sent.push_back({message, nFlags, point});
     }
-    int GetCursorKind() const override { return CURSOR_CROSS; }
+    int GetCursorKind() const override { return m_nKind; }
 
     std::vector<GraphMessage> Messages() const
     {
@@ -45,6 +46,7 @@ public:
     }
 
     std::vector<CSent> m_Sent;
+    int m_nKind = CURSOR_CROSS;
 };
 
 class PlotvaneViewTest : public ::testing::Test {
@@ -137,6 +139,84 @@ TEST_F(PlotvaneViewTest, ForwardsTheMouseToTheAttachedDialogInOrder)
 
     m_pView->DetachDialog();
     EXPECT_FALSE(m_pView->IsConstructionActive());
+}
+
+TEST_F(PlotvaneViewTest, TheLoupeAndTheArrowKeysPlacePointsPixelByPixel)
+{
+    Open(200, 150);
+    m_pView->SetZoom(400);
+    m_pView->AttachDialog(&m_Receiver);
+    CLoupe& loupe = *m_pView->GetLoupe();
+    EXPECT_FALSE(loupe.isVisible());
+
+    // Over pixel (20, 10), the loupe shows it, beside the pointer.
+    QTest::mouseMove(Viewport(), QPoint(81, 42));
+    ASSERT_TRUE(loupe.isVisible());
+    EXPECT_EQ(loupe.GetPixel(), CPoint(20, 10));
+    EXPECT_FALSE(loupe.geometry().contains(QPoint(81, 42)));
+    // The white picture shows white, not as the paper beyond it.
+    const int nCentre = 1 + CLoupe::kRadius * CLoupe::kScale + CLoupe::kScale / 2;
+    EXPECT_EQ(loupe.grab().toImage().pixelColor(nCentre, nCentre), QColor(Qt::white));
+
+    // The arrow keys move by one bitmap pixel; Space clicks there with the keys held.
+    m_pView->setFocus();
+    QTest::keyClick(m_pView.get(), Qt::Key_Right);
+    QTest::keyClick(m_pView.get(), Qt::Key_Right);
+    QTest::keyClick(m_pView.get(), Qt::Key_Down);
+    EXPECT_EQ(m_pView->GetPointedPixel(), CPoint(22, 11));
+    EXPECT_EQ(loupe.GetPixel(), CPoint(22, 11));
+    QTest::keyClick(m_pView.get(), Qt::Key_Space, Qt::ShiftModifier);
+    ASSERT_EQ(m_Receiver.Messages(), (std::vector<GraphMessage>{WM_GRAPH_BUTTONDOWN, WM_GRAPH_BUTTONUP}));
+    for (const CSent& sent : m_Receiver.m_Sent) {
+        EXPECT_EQ(sent.point, CPoint(22, 11));
+        EXPECT_EQ(sent.nFlags, MK_SHIFT);
+    }
+    EXPECT_EQ(m_pView->GetMouseState(), CPlotvaneView::MOUSE_IDLE);
+
+    // Past the window's right edge (50 pixels at 400 %) the view scrolls to keep it inside.
+    for (int i = 0; i < 40; ++i)
+        QTest::keyClick(m_pView.get(), Qt::Key_Right);
+    EXPECT_EQ(m_pView->GetPointedPixel(), CPoint(62, 11));
+    EXPECT_GT(HScroll(), 0);
+    EXPECT_TRUE(Viewport()->rect().contains(m_pView->BitmapToClient(CPoint(62, 11))));
+    EXPECT_EQ(loupe.GetPixel(), CPoint(62, 11));
+
+    // A dialog that waits for no click (a drawing tool) has no loupe and leaves the keys alone.
+    m_Receiver.m_nKind = CURSOR_PEN;
+    m_pView->UpdateCursor();
+    EXPECT_FALSE(loupe.isVisible());
+    m_Receiver.m_Sent.clear();
+    QTest::keyClick(m_pView.get(), Qt::Key_Space);
+    EXPECT_TRUE(m_Receiver.m_Sent.empty());
+}
+
+TEST(LoupeTest, ShowsThePixelsAroundThePointedOneMagnified)
+{
+    // Red at (5, 5), the paper beyond the picture's top edge.
+    CLoupe loupe(
+        [](CPoint p) {
+            if (p.y < 0)
+                return CLoupe::kOutside;
+            return p == CPoint(5, 5) ? 0xFF0000u : 0x00FF00u;
+        },
+        nullptr);
+    loupe.ShowAt(QPoint(0, 0), CPoint(6, 0));
+    const QImage image = loupe.grab().toImage();
+    const auto colourOf = [&](int dx, int dy) {
+        const int half = CLoupe::kScale / 2;
+        return image.pixelColor(1 + (dx + CLoupe::kRadius) * CLoupe::kScale + half,
+                                1 + (dy + CLoupe::kRadius) * CLoupe::kScale + half);
+    };
+    EXPECT_EQ(colourOf(-1, 5), QColor(255, 0, 0));
+    EXPECT_EQ(colourOf(0, 0), QColor(0, 255, 0));
+    EXPECT_NE(colourOf(0, -1), QColor(0, 255, 0));
+    // Placed below right of the pointer, or above left where there is no room; never over it.
+    const QSize size = loupe.size();
+    EXPECT_EQ(CLoupe::PlaceBeside(QPoint(10, 10), size, QSize(800, 600)), QPoint(34, 34));
+    EXPECT_EQ(CLoupe::PlaceBeside(QPoint(790, 590), size, QSize(800, 600)),
+              QPoint(790 - 24 - size.width(), 590 - 24 - size.height()));
+    EXPECT_EQ(CLoupe::PlaceBeside(QPoint(50, 120), size, QSize(160, 160)),
+              QPoint(74, 120 - 24 - size.height()));
 }
 
 TEST_F(PlotvaneViewTest, DraggingOutOfTheWindowScrollsUntilTheEnd)
