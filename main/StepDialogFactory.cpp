@@ -1,7 +1,9 @@
 #include "main/StepDialogFactory.h"
 
 #include "Dm/CoordSyst.h"
+#include "Dm/DiscreteCurve.h"
 #include "main/AxeDialog.h"
+#include "main/DiscreteDialog.h"
 #include "main/PendingStepDialog.h"
 
 bool CStepDialogFactory::IsDialogStep(STEP step)
@@ -31,7 +33,12 @@ CConstructionDialog* CStepDialogFactory::Create(STEP step, CPlotvaneView& view, 
         case STEP_Y_AXIS:
             return new CAxeDialog(CAxeDialog::IDD_Y_AXIS, view, sequence, coordSyst.GetYAxe(),
                                   coordSyst.GetXAxe());
+        case STEP_DISCRETE_POINTS:
+            if (auto* pCurve = dynamic_cast<CDiscreteCurve*>(sequence.GetCurve()))
+                return new CDiscreteDialog(view, sequence, *pCurve);
+            break;
         default:
-            return new CPendingStepDialog(step, view, sequence);
+            break;
     }
+    return new CPendingStepDialog(step, view, sequence);
 }
