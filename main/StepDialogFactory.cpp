@@ -2,9 +2,11 @@
 
 #include "Dm/CoordSyst.h"
 #include "Dm/DiscreteCurve.h"
+#include "Dm/SplineCurve.h"
 #include "main/AxeDialog.h"
 #include "main/DiscreteDialog.h"
 #include "main/PendingStepDialog.h"
+#include "main/SplineDialog.h"
 
 bool CStepDialogFactory::IsDialogStep(STEP step)
 {
@@ -36,6 +38,10 @@ CConstructionDialog* CStepDialogFactory::Create(STEP step, CPlotvaneView& view, 
         case STEP_DISCRETE_POINTS:
             if (auto* pCurve = dynamic_cast<CDiscreteCurve*>(sequence.GetCurve()))
                 return new CDiscreteDialog(view, sequence, *pCurve);
+            break;
+        case STEP_SPLINE:
+            if (auto* pCurve = dynamic_cast<CSplineCurve*>(sequence.GetCurve()))
+                return new CSplineDialog(view, sequence, *pCurve);
             break;
         default:
             break;
