@@ -1,10 +1,12 @@
 #include "main/StepDialogFactory.h"
 
+#include "Dm/ContinuousCurve.h"
 #include "Dm/CoordSyst.h"
 #include "Dm/DiscreteCurve.h"
 #include "Dm/SplineCurve.h"
 #include "main/AxeDialog.h"
 #include "main/DiscreteDialog.h"
+#include "main/HandModificationDialog.h"
 #include "main/PendingStepDialog.h"
 #include "main/SplineDialog.h"
 
@@ -42,6 +44,10 @@ CConstructionDialog* CStepDialogFactory::Create(STEP step, CPlotvaneView& view, 
         case STEP_SPLINE:
             if (auto* pCurve = dynamic_cast<CSplineCurve*>(sequence.GetCurve()))
                 return new CSplineDialog(view, sequence, *pCurve);
+            break;
+        case STEP_HAND_MODIFICATION:
+            if (auto* pCurve = dynamic_cast<CContinuousCurve*>(sequence.GetCurve()))
+                return new CHandModificationDialog(view, sequence, *pCurve);
             break;
         default:
             break;
