@@ -154,13 +154,3 @@ void BM_SplineDragMove(benchmark::State& state)
 
 BENCHMARK(BM_FullRepaintReference)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SplineDragMove)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
