@@ -176,11 +176,7 @@ void CSplineDialog::OnGraphButtonUp(unsigned nFlags, CPoint point)
 
 void CSplineDialog::hideEvent(QHideEvent* pEvent)
 {
-    // A drag cut short by the end of the step leaves no node active and no preview behind.
-    if (m_Curve.GetActiveNode() != nullptr) {
-        m_Curve.EndMove();
-        m_Curve.ReleaseQuickDraw();
-    }
+    // Cancel may have taken the curve away already: only the view's preview is cleared here.
     GetView().ClearInverted();
     CConstructionDialog::hideEvent(pEvent);
 }
@@ -199,5 +195,10 @@ bool CSplineDialog::Validate()
 
 void CSplineDialog::Commit()
 {
+    // A drag cut short by leaving the step leaves no node active and no preview behind.
+    if (m_Curve.GetActiveNode() != nullptr) {
+        m_Curve.EndMove();
+        m_Curve.ReleaseQuickDraw();
+    }
     m_Curve.SetName(CQtText::FromQString(m_pUi->nameEdit->text()));
 }
