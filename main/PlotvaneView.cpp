@@ -242,6 +242,7 @@ void CPlotvaneView::paintEvent(QPaintEvent* pEvent)
             CQtDrawContext dc(painter);
             dc.SetShrunkPicture(&m_ShrunkPicture);
             m_Doc.Draw(dc, CRect(visible.left(), visible.top(), visible.right() + 1, visible.bottom() + 1));
+            m_InvertedOverlay.Replay(dc);
         }
         painter.restore();
     }
@@ -272,6 +273,27 @@ void CPlotvaneView::InvertLine(CPoint from, CPoint to)
     viewport()->update(ClientRectOf(from, to));
 }
 
+void CPlotvaneView::DrawInverted(const std::function<void(CDrawContext&)>& draw)
+{
+    draw(m_InvertedOverlay);
+    UpdateInvertedArea();
+}
+
+void CPlotvaneView::ClearInverted()
+{
+    m_InvertedOverlay.Clear();
+    UpdateInvertedArea();
+}
+
+void CPlotvaneView::UpdateInvertedArea()
+{
+    const CRect changed = m_InvertedOverlay.TakeChangedArea();
+    if (!changed.IsEmpty())
+        viewport()->update(
+            ClientRectOf(CPoint(changed.left, changed.top), CPoint(changed.right, changed.bottom))
+                .intersected(viewport()->rect()));
+}
+
 void CPlotvaneView::resizeEvent(QResizeEvent* pEvent)
 {
     QAbstractScrollArea::resizeEvent(pEvent);
@@ -294,6 +316,8 @@ void CPlotvaneView::OnReinitialize()
 {
     m_ShrunkPicture.Clear();
     m_InvertedLines.clear();
+    m_InvertedOverlay.Clear();
+    m_InvertedOverlay.TakeChangedArea();
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
     UpdateScrollSizes();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -9,6 +10,7 @@
 
 #include "Dm/DocumentObserver.h"
 #include "main/GraphMouseReceiver.h"
+#include "main/InvertedOverlay.h"
 #include "main/ShrunkPicture.h"
 #include "main/ViewCommands.h"
 
@@ -81,6 +83,13 @@ public:
     // everything else the view shows; drawing the same line again takes it away. The
     // rubber lines of the construction dialogs.
     void InvertLine(CPoint from, CPoint to);
+    // Lets draw put shapes in inverted ink on the view, over the picture and the curves: the
+    // drag previews of the construction dialogs, which erase themselves by drawing the same
+    // shapes again. Only the area that changed is repainted.
+    void DrawInverted(const std::function<void(CDrawContext&)>& draw);
+    // Takes every shape drawn by DrawInverted away.
+    void ClearInverted();
+    const CInvertedOverlay& GetInvertedOverlay() const { return m_InvertedOverlay; }
 
     // Shows the cursor the attached dialog asks for (the toolkit's own without one).
     void UpdateCursor();
@@ -145,6 +154,8 @@ private:
     void RunSequence(std::unique_ptr<CSequence> pSequence);
     void StartConstructionWhenShown(int nTries);
     QRect ClientRectOf(CPoint from, CPoint to) const;
+    // Repaints the area of the inverted overlay that changed.
+    void UpdateInvertedArea();
     static unsigned KeyFlags(Qt::KeyboardModifiers modifiers);
     void UpdateLoupe();
     QPoint PixelCentre(CPoint pixel) const;
@@ -163,6 +174,7 @@ private:
     int m_nZoom = 100;
     std::unique_ptr<CZoomDialog> m_pZoomDialog;
     std::vector<std::pair<CPoint, CPoint>> m_InvertedLines;
+    CInvertedOverlay m_InvertedOverlay;
     CShrunkPicture m_ShrunkPicture;
     // A child of the viewport, which deletes it.
     CLoupe* m_pLoupe = nullptr;

@@ -1,8 +1,14 @@
 #include "main/StepDialogFactory.h"
 
+#include "Dm/ContinuousCurve.h"
 #include "Dm/CoordSyst.h"
+#include "Dm/DiscreteCurve.h"
+#include "Dm/SplineCurve.h"
 #include "main/AxeDialog.h"
+#include "main/DiscreteDialog.h"
+#include "main/HandModificationDialog.h"
 #include "main/PendingStepDialog.h"
+#include "main/SplineDialog.h"
 
 bool CStepDialogFactory::IsDialogStep(STEP step)
 {
@@ -31,7 +37,20 @@ CConstructionDialog* CStepDialogFactory::Create(STEP step, CPlotvaneView& view, 
         case STEP_Y_AXIS:
             return new CAxeDialog(CAxeDialog::IDD_Y_AXIS, view, sequence, coordSyst.GetYAxe(),
                                   coordSyst.GetXAxe());
+        case STEP_DISCRETE_POINTS:
+            if (auto* pCurve = dynamic_cast<CDiscreteCurve*>(sequence.GetCurve()))
+                return new CDiscreteDialog(view, sequence, *pCurve);
+            break;
+        case STEP_SPLINE:
+            if (auto* pCurve = dynamic_cast<CSplineCurve*>(sequence.GetCurve()))
+                return new CSplineDialog(view, sequence, *pCurve);
+            break;
+        case STEP_HAND_MODIFICATION:
+            if (auto* pCurve = dynamic_cast<CContinuousCurve*>(sequence.GetCurve()))
+                return new CHandModificationDialog(view, sequence, *pCurve);
+            break;
         default:
-            return new CPendingStepDialog(step, view, sequence);
+            break;
     }
+    return new CPendingStepDialog(step, view, sequence);
 }

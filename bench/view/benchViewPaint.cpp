@@ -117,13 +117,3 @@ void BM_ScrollOneStep(benchmark::State& state)
 BENCHMARK(BM_FillWindowReference)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintView)->Arg(100)->Arg(400)->Arg(-1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScrollOneStep)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

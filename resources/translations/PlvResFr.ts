@@ -112,6 +112,57 @@
     </message>
 </context>
 <context>
+    <name>CDiscreteDialog</name>
+    <message>
+        <source>Points picking</source>
+        <translation>Saisie des points</translation>
+    </message>
+    <message>
+        <source>Click on each point of the curve</source>
+        <translation>Cliquez sur chaque point de la courbe</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Trier</translation>
+    </message>
+    <message>
+        <source>Curve name</source>
+        <translation>Nom de la courbe</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation>&lt;&lt; Précédent</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Terminer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Graph construction - Points picking</source>
+        <translation>Construction du graphe - Saisie des points</translation>
+    </message>
+</context>
+<context>
     <name>CExportPromptDlg</name>
     <message>
         <source>Do you want to save this curve now ?</source>
@@ -124,6 +175,57 @@
     <message>
         <source>&amp;Later</source>
         <translation>&amp;Plus tard</translation>
+    </message>
+</context>
+<context>
+    <name>CHandModificationDialog</name>
+    <message>
+        <source>Draw on the curve with the pen, or erase parts of it with the rubber.</source>
+        <translation>Dessinez sur la courbe avec le crayon, ou effacez-en des parties avec la gomme.</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Crayon</translation>
+    </message>
+    <message>
+        <source>Rubber</source>
+        <translation>Gomme</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Défaire</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refaire</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation>&lt;&lt; Précédent</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Terminer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Graph construction - Manual modifications</source>
+        <translation>Construction du graphe - Modifications à la main</translation>
     </message>
 </context>
 <context>
@@ -325,6 +427,61 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CSplineDialog</name>
+    <message>
+        <source>Spline construction</source>
+        <translation>Construction de la spline</translation>
+    </message>
+    <message>
+        <source>Add at the end</source>
+        <translation>Ajouter à la fin</translation>
+    </message>
+    <message>
+        <source>Add at the beginning</source>
+        <translation>Ajouter au début</translation>
+    </message>
+    <message>
+        <source>Add in the middle</source>
+        <translation>Ajouter au milieu</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Clean All</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Curve name</source>
+        <translation>Nom de la courbe</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation>&lt;&lt; Précédent</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Suivant &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Graphe construction - Spline curve</source>
+        <translation>Construction du graphe - Courbe spline</translation>
     </message>
 </context>
 <context>

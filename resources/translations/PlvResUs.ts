@@ -112,6 +112,57 @@
     </message>
 </context>
 <context>
+    <name>CDiscreteDialog</name>
+    <message>
+        <source>Points picking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click on each point of the curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curve name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graph construction - Points picking</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CExportPromptDlg</name>
     <message>
         <source>Do you want to save this curve now ?</source>
@@ -123,6 +174,57 @@
     </message>
     <message>
         <source>&amp;Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CHandModificationDialog</name>
+    <message>
+        <source>Draw on the curve with the pen, or erase parts of it with the rubber.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rubber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graph construction - Manual modifications</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -324,6 +426,61 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSplineDialog</name>
+    <message>
+        <source>Spline construction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add at the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add at the beginning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add in the middle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curve name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graphe construction - Spline curve</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

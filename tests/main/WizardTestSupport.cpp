@@ -3,10 +3,13 @@
 #include <memory>
 
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include "Dm/CoordSyst.h"
 #include "main/AxeDialog.h"
 #include "main/ConstructionDialog.h"
 #include "main/ValueEdit.h"
@@ -71,4 +74,32 @@ QTimer* WhenModal(std::function<void(QWidget*)> action, bool bExpected)
     });
     pTimer->start(10);
     return pTimer;
+}
+
+CCoordSyst* AddUprightCoordSyst(CPlotvaneDoc& doc)
+{
+    CCoordSyst* pCoordSyst = doc.AddCoordSyst(std::make_unique<CCoordSyst>(&doc));
+    pCoordSyst->GetXAxe().SetLine({100, 250}, {300, 250});
+    pCoordSyst->GetYAxe().SetLine({100, 250}, {100, 50});
+    pCoordSyst->ComputeOrigin();
+    pCoordSyst->GetXAxe().GetScalePoint1().SetPosition({100, 250});
+    pCoordSyst->GetXAxe().GetScalePoint1().SetValue(0);
+    pCoordSyst->GetXAxe().GetScalePoint2().SetPosition({300, 250});
+    pCoordSyst->GetXAxe().GetScalePoint2().SetValue(10);
+    pCoordSyst->GetYAxe().GetScalePoint1().SetPosition({100, 250});
+    pCoordSyst->GetYAxe().GetScalePoint1().SetValue(0);
+    pCoordSyst->GetYAxe().GetScalePoint2().SetPosition({100, 50});
+    pCoordSyst->GetYAxe().GetScalePoint2().SetValue(100);
+    pCoordSyst->ComputeTransform();
+    return pCoordSyst;
+}
+
+void FinishWithoutExport(CConstructionDialog& dialog)
+{
+    // Gone by itself once it has answered.
+    const QPointer<QTimer> pWatch =
+        WhenModal([](QWidget* pModal) { static_cast<QDialog*>(pModal)->reject(); }, false);
+    dialog.OnNext();
+    delete pWatch.data();
+    CWizardBench::Settle();
 }

@@ -12,6 +12,11 @@
 
 class CAxeDialog;
 class CConstructionDialog;
+class CCoordSyst;
+
+// A complete upright coordinate system added to doc: X 0 … 10 over pixels 100 … 300, Y 0 …
+// 100 over pixels 250 … 50.
+CCoordSyst* AddUprightCoordSyst(CPlotvaneDoc& doc);
 
 // A document and its graph view, shown offscreen, with message boxes recorded (and
 // answered from a queue): what the construction wizards run on.
@@ -34,6 +39,10 @@ public:
     CPlotvaneView m_View;
     CRecordingMessageService m_Messages;
 };
+
+// Presses "Finish" on the last step of a curve's wizard and answers the export proposal that
+// comes for a changed curve with "Later".
+void FinishWithoutExport(CConstructionDialog& dialog);
 
 // Runs action on the next modal dialog once it is open (looked for every 10 ms, for 5 s at
 // most; a failure when bExpected and none came). The looking stops when the returned timer

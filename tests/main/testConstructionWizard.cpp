@@ -13,8 +13,8 @@
 #include "main/AxeWaitState.h"
 #include "main/ConstructionCommands.h"
 #include "main/CurveKindDialog.h"
+#include "main/DiscreteDialog.h"
 #include "main/ExportPromptDlg.h"
-#include "main/PendingStepDialog.h"
 #include "main/Sequence.h"
 #include "main/ValueEdit.h"
 #include "platform/StringIds.h"
@@ -23,25 +23,6 @@
 namespace {
 
 using Answer = CMessageService::Answer;
-
-// A complete upright coordinate system: X 0 … 10 over pixels 100 … 300, Y 0 … 100 over
-// pixels 250 … 50.
-CCoordSyst* AddCoordSyst(CPlotvaneDoc& doc)
-{
-    CCoordSyst* pCoordSyst = doc.AddCoordSyst(std::make_unique<CCoordSyst>(&doc));
-    pCoordSyst->GetXAxe().SetLine({100, 250}, {300, 250});
-    pCoordSyst->GetYAxe().SetLine({100, 250}, {100, 50});
-    pCoordSyst->ComputeOrigin();
-    pCoordSyst->GetXAxe().GetScalePoint1().SetPosition({100, 250});
-    pCoordSyst->GetXAxe().GetScalePoint1().SetValue(0);
-    pCoordSyst->GetXAxe().GetScalePoint2().SetPosition({300, 250});
-    pCoordSyst->GetXAxe().GetScalePoint2().SetValue(10);
-    pCoordSyst->GetYAxe().GetScalePoint1().SetPosition({100, 250});
-    pCoordSyst->GetYAxe().GetScalePoint1().SetValue(0);
-    pCoordSyst->GetYAxe().GetScalePoint2().SetPosition({100, 50});
-    pCoordSyst->GetYAxe().GetScalePoint2().SetValue(100);
-    return pCoordSyst;
-}
 
 // Answers the next curve kind dialog with nKind and "Next >>", noting the kind it showed.
 void ChooseKind(int nKind, int& nShown)
@@ -133,8 +114,8 @@ TEST(ConstructionWizard, NextKeepsAMovedDialogsPlaceCancelDoesNot)
 TEST(ConstructionWizard, CancelPutsTheModifiedObjectBackAsItWasAtTheEndOfItsList)
 {
     CWizardBench bench;
-    CCoordSyst* pFirst = AddCoordSyst(bench.m_Doc);
-    AddCoordSyst(bench.m_Doc);
+    CCoordSyst* pFirst = AddUprightCoordSyst(bench.m_Doc);
+    AddUprightCoordSyst(bench.m_Doc);
     auto* pCurve = pFirst->AddCurve(std::make_unique<CDiscreteCurve>(pFirst));
     pCurve->SetName("Measured");
     pCurve->GetPoints().push_back({150, 200});
@@ -143,7 +124,7 @@ TEST(ConstructionWizard, CancelPutsTheModifiedObjectBackAsItWasAtTheEndOfItsList
     // A curve changed in its wizard, then cancelled.
     pCurve->SetSelected(true);
     CConstructionCommands(bench.m_View, bench.m_Doc).ModifySelected();
-    ASSERT_NE(dynamic_cast<CPendingStepDialog*>(bench.Dialog()), nullptr);
+    ASSERT_NE(dynamic_cast<CDiscreteDialog*>(bench.Dialog()), nullptr);
     EXPECT_EQ(bench.Dialog()->GetTemplateId(), 138u);
     pCurve->SetName("Changed");
     pCurve->GetPoints().clear();
@@ -230,12 +211,12 @@ TEST(ConstructionWizard, CancelInTheKindStepRemovesBoth)
 TEST(ConstructionWizard, FinishedCurveWithChangesProposesItsExport)
 {
     CWizardBench bench;
-    CCoordSyst* pCoordSyst = AddCoordSyst(bench.m_Doc);
+    CCoordSyst* pCoordSyst = AddUprightCoordSyst(bench.m_Doc);
     for (bool bChanged : {false, true}) {
         pCoordSyst->SetSelected(true);
-        CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::SPLINE);
+        CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DISCRETE);
         ASSERT_NE(bench.Dialog(), nullptr);
-        EXPECT_EQ(bench.Dialog()->GetTemplateId(), 187u);
+        EXPECT_EQ(bench.Dialog()->GetTemplateId(), 138u);
         if (bChanged)
             bench.m_View.GetSequence()->GetCurve()->SetName("Profile");
         bool bAsked = false;
@@ -258,7 +239,7 @@ TEST(ConstructionWizard, FinishedCurveWithChangesProposesItsExport)
 TEST(ConstructionCommands, CurvesNeedASelectedCoordinateSystem)
 {
     CWizardBench bench;
-    AddCoordSyst(bench.m_Doc);
+    AddUprightCoordSyst(bench.m_Doc);
     CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DISCRETE);
     ASSERT_EQ(bench.m_Messages.Count(), 1u);
     EXPECT_EQ(bench.m_Messages.LastText(), CStringTable::Get(IDS_SELECT_COORDSYST_FIRST));
@@ -270,8 +251,8 @@ TEST(ConstructionCommands, CurvesNeedASelectedCoordinateSystem)
 TEST(ConstructionDialog, DuplicateCurveNameIsOnlyAWarning)
 {
     CWizardBench bench;
-    CCoordSyst* pCoordSyst = AddCoordSyst(bench.m_Doc);
-    CCoordSyst* pOther = AddCoordSyst(bench.m_Doc);
+    CCoordSyst* pCoordSyst = AddUprightCoordSyst(bench.m_Doc);
+    CCoordSyst* pOther = AddUprightCoordSyst(bench.m_Doc);
     pOther->AddCurve(std::make_unique<CDiscreteCurve>(pOther))->SetName("Pressure");
     pCoordSyst->SetSelected(true);
     CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DENSITOMETRY);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "main/SplineDlgAbstractTool.h"
+
+// The spline tool that grabs an anchor or a handle and drags it: Ctrl makes a corner, Shift
+// smooths the node and mirrors its handles.
+class CSplineDlgModifyTool : public CSplineDlgAbstractTool {
+public:
+    static constexpr int kIndex = 4;
+
+    using CSplineDlgAbstractTool::CSplineDlgAbstractTool;
+
+    std::string GetComment() const override;
+    int GetToolIndex() const override { return kIndex; }
+    void OnButtonDown(const CPoint& point, bool bShift, bool bCtrl) override;
+};
