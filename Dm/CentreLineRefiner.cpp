@@ -14,6 +14,13 @@ constexpr double kCoreCoverage = 0.3;
 constexpr double kClearCoverage = 0.2;
 // Pixels of a run found without knowing the thickness are covered at least this much.
 constexpr double kRunCoverage = 0.15;
+// How much heavier than the stroke a column may be (ragged edges of a picture drawn without
+// anti-aliasing).
+constexpr double kWeightTolerance = 1.5;
+// A stretch of fewer measured columns than this between crowded columns is checked against the stroke around
+// it, and its columns further than kStretchAgreement rows from it are not believed.
+constexpr size_t kTrustedStretch = 11;
+constexpr double kStretchAgreement = 0.5;
 // Passes of the window that follows the centre.
 constexpr int kCentringPasses = 3;
 // Measured columns that bridge a column that cannot be measured, on each side.
@@ -102,21 +109,22 @@ double CCentreLineRefiner::Coverage(int64_t x, int64_t y) const
 
 double CCentreLineRefiner::Slope(size_t i) const
 {
-    // The chords over two columns on each side; the flatter one, so that a spike of the
-    // traced points (where they ran onto something touching the stroke) does not widen the
-    // columns next to it.
+    // From the chords over two columns on each side.
     const size_t n = m_Points.size();
     auto chord = [this](size_t a, size_t b) {
         const double dx = static_cast<double>(int64_t{m_Points[b].x} - m_Points[a].x);
         return dx == 0.0 ? 0.0 : static_cast<double>(int64_t{m_Points[b].y} - m_Points[a].y) / dx;
     };
-    const double left = chord(i >= 2 ? i - 2 : 0, i);
-    const double right = chord(i, std::min(i + 2, n - 1));
+    const double left = std::abs(chord(i >= 2 ? i - 2 : 0, i));
+    const double right = std::abs(chord(i, std::min(i + 2, n - 1)));
     if (i == 0)
         return right;
     if (i + 1 == n)
         return left;
-    return std::abs(left) < std::abs(right) ? left : right;
+    // The steeper one on a bend, so that the window holds the whole stroke, but no more than
+    // two rows a column steeper than the flatter one: a spike of the traced points, where they
+    // ran onto something touching the stroke, must not widen the columns next to it.
+    return std::min(std::max(left, right), std::min(left, right) + 2.0);
 }
 
 CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickness) const
@@ -124,25 +132,29 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
     Column column;
     const int64_t x = m_Points[i].x;
     const int64_t y0 = m_Points[i].y;
-    // The point lies in the stroke, or beside it by a row.
+    // The point lies in the stroke, or beside it by less than half the thickness it was
+    // compensated with (and a row): the nearest row well covered.
     int64_t start = y0;
-    double best = Coverage(x, y0);
-    for (const int64_t y : {y0 - 1, y0 + 1}) {
-        const double w = Coverage(x, y);
-        if (w > best) {
-            best = w;
-            start = y;
+    const int64_t nSearch = m_nThickness / 2 + 1;
+    for (int64_t k = 0;; ++k) {
+        if (k > nSearch)
+            return column;
+        if (Coverage(x, y0 - k) >= kCoreCoverage) {
+            start = y0 - k;
+            break;
+        }
+        if (Coverage(x, y0 + k) >= kCoreCoverage) {
+            start = y0 + k;
+            break;
         }
     }
-    if (best < kCoreCoverage)
-        return column;
 
     // The stroke covers dThickness / cos(angle) rows of the column, spread over |slope| more
     // rows by the width of the column, with one row to spare on each side for the
     // anti-aliased edges. The window follows the centre it finds.
-    const double m = std::abs(m_Slopes[i]);
+    const double m = m_Slopes[i];
     const double dExpected = dThickness * std::sqrt(1.0 + m * m);
-    const double dHalf = (dExpected + m) / 2.0 + 1.0;
+    const double dHalf = (dExpected + m) / 2.0 + 1.5;
     double dCentre = static_cast<double>(start);
     int64_t top = 0;
     int64_t bottom = 0;
@@ -163,14 +175,42 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
     }
     // A run heavier than the stroke, or ink going on past the window, is the stroke and
     // something else; a much lighter one is the end of a dash or of the line.
-    if (Coverage(x, top - 1) > kClearCoverage || Coverage(x, bottom + 1) > kClearCoverage)
-        return column;
-    if (dWeight < 0.5 * dExpected || dWeight > dExpected + 1.5)
+    column.bCrowded = Coverage(x, top - 1) > kClearCoverage || Coverage(x, bottom + 1) > kClearCoverage ||
+                      dWeight > dExpected + kWeightTolerance;
+    if (column.bCrowded || dWeight < 0.5 * dExpected)
         return column;
     column.bMeasured = true;
     column.dCentre = dCentre;
     column.dWeight = dWeight;
     return column;
+}
+
+void CCentreLineRefiner::CheckStretch(size_t first, size_t end)
+{
+    for (size_t j = first; j < end; ++j)
+        m_Columns[j].bMeasured = false;
+    m_Samples.clear();
+    for (size_t j = first; j < end; ++j) {
+        double dAround = 0.0;
+        const bool bAgrees = Fit(j, dAround) && std::abs(dAround - m_Columns[j].dCentre) <= kStretchAgreement;
+        m_Samples.push_back(bAgrees ? 1.0 : 0.0);
+    }
+    for (size_t j = first; j < end; ++j)
+        m_Columns[j].bMeasured = m_Samples[j - first] != 0.0;
+}
+
+int64_t CCentreLineRefiner::FitReach(size_t i) const
+{
+    const size_t n = m_Points.size();
+    int64_t reach = kFitReach;
+    if (!m_bQuantised)
+        return reach;
+    for (;; reach += 3) {
+        const size_t first = i >= static_cast<size_t>(reach) ? i - static_cast<size_t>(reach) : 0;
+        const size_t last = std::min(i + static_cast<size_t>(reach), n - 1);
+        if (reach >= kMaxFitReach || m_LevelChanges[last] - m_LevelChanges[first] >= 2)
+            return std::min<int64_t>(reach, kMaxFitReach);
+    }
 }
 
 bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
@@ -181,7 +221,7 @@ bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
     // measured (a crossing, a mark, a gap between dashes) is bridged from further away, with
     // measured columns on both sides.
     const bool bBridge = !m_Columns[i].bMeasured;
-    const int64_t reach = bBridge ? kBridgeReach : kFitReach;
+    const int64_t reach = bBridge ? kBridgeReach : FitReach(i);
     const size_t n = m_Points.size();
     const int64_t x0 = m_Points[i].x;
     const double y0 = static_cast<double>(m_Points[i].y);
@@ -211,8 +251,12 @@ bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
         nLeft += d < 0;
         nRight += d > 0;
     }
+    // Both sides, but for the ends of the curve, which have one only.
     const int nMinSide = bBridge ? kMinBridgeSide : 1;
-    if (nCount < kMinFitColumns || nLeft < nMinSide || nRight < nMinSide)
+    const bool bAtEnd = int64_t{m_Points.front().x} > x0 - reach || int64_t{m_Points.back().x} < x0 + reach;
+    const bool bSides =
+        (nLeft >= nMinSide && nRight >= nMinSide) || (bAtEnd && nLeft + nRight >= 2 * kMinFitColumns);
+    if (nCount < kMinFitColumns || !bSides)
         return false;
     // Cramer's rule on the normal equations [s0 s1 s2; s1 s2 s3; s2 s3 s4] (a b c) = t.
     auto det3 = [](double a11, double a12, double a13, double a21, double a22, double a23, double a31,
@@ -248,12 +292,14 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
     // where something else touches the stroke are few: the median passes over them.
     m_Samples.clear();
     const int64_t nBound = 4 * std::max(m_nThickness, 2) + 3;
+    int64_t nPartial = 0;
+    int64_t nPixels = 0;
     for (size_t i = 0; i < n; ++i) {
         const int64_t x = m_Points[i].x;
         const int64_t y0 = m_Points[i].y;
         if (Coverage(x, y0) < kCoreCoverage)
             continue;
-        const double m = std::abs(m_Slopes[i]);
+        const double m = m_Slopes[i];
         const double dCosine = 1.0 / std::sqrt(1.0 + m * m);
         const int64_t nMaxRows = static_cast<int64_t>(static_cast<double>(nBound) / dCosine + m);
         double dWeight = Coverage(x, y0);
@@ -264,17 +310,40 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
                 if (w < kRunCoverage)
                     break;
                 dWeight += w;
+                nPartial += w < 1.0 - kRunCoverage ? 1 : 0;
+                ++nPixels;
             }
         }
         if (nRows <= nMaxRows)
             m_Samples.push_back(dWeight * dCosine);
     }
+    // A picture drawn without anti-aliasing has hardly any pixel between ink and background.
+    m_bQuantised = nPartial * 10 < nPixels;
     const double dThickness =
         m_Samples.size() >= kMinThicknessSamples ? Median(m_Samples) : static_cast<double>(m_nThickness);
 
     m_Columns.resize(n);
     for (size_t i = 0; i < n; ++i)
         m_Columns[i] = Measure(i, dThickness);
+    // A short stretch of measured columns between columns where something else touches the
+    // stroke must agree with the stroke on both sides of it: where two strokes cross at their
+    // middles, the two look like one.
+    for (size_t i = 0; i < n;) {
+        size_t end = i;
+        while (end < n && m_Columns[end].bMeasured)
+            ++end;
+        if (end > i && end - i < kTrustedStretch && i > 0 && end < n && m_Columns[i - 1].bCrowded &&
+            m_Columns[end].bCrowded)
+            CheckStretch(i, end);
+        i = end + 1;
+    }
+    // A change of level: a quarter of a row at least between measured neighbours.
+    m_LevelChanges.assign(n, 0);
+    for (size_t i = 1; i < n; ++i) {
+        const bool bChange = m_Columns[i].bMeasured && m_Columns[i - 1].bMeasured &&
+                             std::abs(m_Columns[i].dCentre - m_Columns[i - 1].dCentre) >= 0.25;
+        m_LevelChanges[i] = m_LevelChanges[i - 1] + (bChange ? 1 : 0);
+    }
     for (size_t i = 0; i < n; ++i) {
         double dCentre = 0.0;
         if (Fit(i, dCentre))

@@ -49,13 +49,19 @@ public:
 
     // Columns on each side of a point that the smoothing fit reaches, and that the fit
     // bridging a column that cannot be measured reaches.
+    // On a picture drawn without anti-aliasing, where the measured centres stay level (a
+    // flat stretch, which the picture quantises to whole rows) the fit reaches further, up to
+    // kMaxFitReach, until it holds two changes of level.
     static constexpr int kFitReach = 5;
-    static constexpr int kBridgeReach = 15;
+    static constexpr int kMaxFitReach = 20;
+    static constexpr int kBridgeReach = 20;
 
 private:
-    // A column's measurement: the weighted centre and the total weight of its run.
+    // A column's measurement: the weighted centre and the total weight of its run; crowded
+    // when something else touches the stroke there.
     struct Column {
         bool bMeasured = false;
+        bool bCrowded = false;
         double dCentre = 0.0;
         double dWeight = 0.0;
     };
@@ -65,11 +71,15 @@ private:
     bool LearnColours();
     // The share of pixel (x, y) covered by ink, 0 to 1; 0 outside the bitmap.
     double Coverage(int64_t x, int64_t y) const;
-    // The slope dy/dx of the traced points around index i.
+    // The steepness |dy/dx| of the traced points around index i.
     double Slope(size_t i) const;
     // Measures the run through the point of index i; nMaxRows bounds the run's length.
     Column Measure(size_t i, double dMaxRows) const;
-    // The smoothed centre at index i from the measured columns within kFitReach; false when
+    // Checks the measured columns first to end (excluded) against the bridge over them.
+    void CheckStretch(size_t first, size_t end);
+    // How far the fit around the measured column of index i reaches (see kMaxFitReach).
+    int64_t FitReach(size_t i) const;
+    // The smoothed centre at index i from the measured columns within reach; false when
     // they are too few to fit.
     bool Fit(size_t i, double& dCentre) const;
 
@@ -85,4 +95,7 @@ private:
     std::vector<double> m_Slopes;
     std::vector<Column> m_Columns;
     std::vector<double> m_Samples;
+    // Changes of level between measured neighbours, counted from the first point.
+    std::vector<int> m_LevelChanges;
+    bool m_bQuantised = false;
 };

@@ -29,6 +29,8 @@ import matplotlib
 
 matplotlib.use("Agg")
 matplotlib.rcParams["lines.scale_dashes"] = False
+# The line as drawn must be the function: no merging of nearly straight segments.
+matplotlib.rcParams["path.simplify"] = False
 import matplotlib.pyplot as plt  # noqa: E402
 import numpy as np  # noqa: E402
 from PIL import Image  # noqa: E402
@@ -191,7 +193,7 @@ def make_job(folder, name, path, f, xr, yr, width, extra, to_pixel, to_data, ref
     curve = {"kind": "continuous", "name": "c", "left": left, "right": right, "genesis": [genesis],
              # Without anti-aliasing the rasteriser inks every pixel the stroke touches.
              "thickness": width if extra.get("smooth") else width + 1,
-             "pick_thickness": genesis, "refine": refine, "first": left if xr[0] < xr[1] else right, "period": period}
+             "refine": refine, "first": left if xr[0] < xr[1] else right, "period": period}
     if "dashes" in extra:
         curve["dashed"] = True
         curve["dash_max_dist"] = 10
