@@ -22,7 +22,7 @@ constexpr double kWeightTolerance = 1.5;
 constexpr size_t kTrustedStretch = 11;
 constexpr double kStretchAgreement = 0.5;
 // Passes of the window that follows the centre.
-constexpr int kCentringPasses = 3;
+constexpr int kCentringPasses = 2;
 // Measured columns that bridge a column that cannot be measured, on each side.
 constexpr int kMinBridgeSide = 3;
 // Fewer measured columns than this do not make a fit.
@@ -31,6 +31,13 @@ constexpr int kMinFitColumns = 5;
 constexpr size_t kMinThicknessSamples = 5;
 // Ink and background closer than this (in colour levels) cannot tell coverage.
 constexpr double kMinContrast = 32.0;
+
+// Every how many points the colours and the thickness are sampled.
+size_t SampleStride(size_t nPoints)
+{
+    constexpr size_t kSamples = 1024;
+    return nPoints / kSamples + 1;
+}
 
 double Median(std::vector<double>& values)
 {
@@ -49,6 +56,26 @@ double Channel(uint32_t color, int k)
 CCentreLineRefiner::CCentreLineRefiner(const CBmpManager& bmpManager, uint32_t threshold, int nThickness)
     : m_BmpManager(bmpManager), m_Threshold(threshold), m_nThickness(std::clamp(nThickness, 1, 1000))
 {
+    // The weighted quadratic fit over a full window of reach K, at its middle: by symmetry
+    // the odd powers drop out, and a = sum of w_d (S4 - S2 d^2) / (S0 S4 - S2^2) y_d, with
+    // S_k the sums of w_d d^k.
+    m_FitWeights.resize(kMaxFitReach + 1);
+    for (int k = kFitReach; k <= kMaxFitReach; ++k) {
+        double s0 = 0.0;
+        double s2 = 0.0;
+        double s4 = 0.0;
+        for (int d = -k; d <= k; ++d) {
+            const double w = static_cast<double>(k + 1 - std::abs(d));
+            s0 += w;
+            s2 += w * d * d;
+            s4 += w * d * d * d * d;
+        }
+        std::vector<double>& weights = m_FitWeights[static_cast<size_t>(k)];
+        for (int d = -k; d <= k; ++d) {
+            const double w = static_cast<double>(k + 1 - std::abs(d));
+            weights.push_back(w * (s4 - s2 * d * d) / (s0 * s4 - s2 * s2));
+        }
+    }
 }
 
 bool CCentreLineRefiner::LearnColours()
@@ -62,7 +89,10 @@ bool CCentreLineRefiner::LearnColours()
     };
     std::vector<uint32_t> ink;
     std::vector<uint32_t> background;
-    for (const CPoint& p : m_Points) {
+    // The colours and the thickness are the same all along: a thousand points tell them.
+    const size_t nStride = SampleStride(m_Points.size());
+    for (size_t i = 0; i < m_Points.size(); i += nStride) {
+        const CPoint& p = m_Points[i];
         if (!isInk(p.x, p.y))
             continue;
         ink.push_back(m_BmpManager.GetPixelColor(p.x, p.y));
@@ -93,18 +123,25 @@ bool CCentreLineRefiner::LearnColours()
     m_dContrast2 = 0.0;
     for (int k = 0; k < 3; ++k)
         m_dContrast2 += (m_Background[k] - m_Ink[k]) * (m_Background[k] - m_Ink[k]);
-    return m_dContrast2 >= kMinContrast * kMinContrast;
+    if (m_dContrast2 < kMinContrast * kMinContrast)
+        return false;
+    // The coverage of a colour is the projection of its distance from the background onto
+    // the ink's, summed channel by channel: one table a channel.
+    for (int k = 0; k < 3; ++k) {
+        for (int v = 0; v < 256; ++v)
+            m_Shares[k][static_cast<size_t>(v)] =
+                (m_Background[k] - v) * (m_Background[k] - m_Ink[k]) / m_dContrast2;
+    }
+    return true;
 }
 
 double CCentreLineRefiner::Coverage(int64_t x, int64_t y) const
 {
     if (x < 0 || y < 0 || x >= m_BmpManager.GetWidth() || y >= m_BmpManager.GetHeight())
         return 0.0;
-    const uint32_t c = m_BmpManager.GetPixelColor(static_cast<int>(x), static_cast<int>(y));
-    double dot = 0.0;
-    for (int k = 0; k < 3; ++k)
-        dot += (m_Background[k] - Channel(c, k)) * (m_Background[k] - m_Ink[k]);
-    return std::clamp(dot / m_dContrast2, 0.0, 1.0);
+    const uint32_t c = m_BmpManager.GetReader()->GetColor(static_cast<int>(x), static_cast<int>(y));
+    const double dot = m_Shares[0][(c >> 16) & 0xFF] + m_Shares[1][(c >> 8) & 0xFF] + m_Shares[2][c & 0xFF];
+    return std::clamp(dot, 0.0, 1.0);
 }
 
 double CCentreLineRefiner::Slope(size_t i) const
@@ -127,7 +164,7 @@ double CCentreLineRefiner::Slope(size_t i) const
     return std::min(std::max(left, right), std::min(left, right) + 2.0);
 }
 
-CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickness) const
+CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickness)
 {
     Column column;
     const int64_t x = m_Points[i].x;
@@ -155,6 +192,19 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
     const double m = m_Slopes[i];
     const double dExpected = dThickness * std::sqrt(1.0 + m * m);
     const double dHalf = (dExpected + m) / 2.0 + 1.5;
+    // The coverages of the rows the window can reach, each read once when first needed: the
+    // window moves by a few rows at most while it follows the centre.
+    const int64_t nSpan = static_cast<int64_t>(std::ceil(dHalf)) + 2;
+    m_Coverages.assign(static_cast<size_t>(2 * nSpan + 1), -1.0);
+    auto coverage = [&](int64_t y) {
+        const int64_t k = y - start;
+        if (k < -nSpan || k > nSpan)
+            return Coverage(x, y);
+        double& w = m_Coverages[static_cast<size_t>(k + nSpan)];
+        if (w < 0.0)
+            w = Coverage(x, y);
+        return w;
+    };
     double dCentre = static_cast<double>(start);
     int64_t top = 0;
     int64_t bottom = 0;
@@ -165,7 +215,7 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
         double dSum = 0.0;
         dWeight = 0.0;
         for (int64_t y = top; y <= bottom; ++y) {
-            const double w = Coverage(x, y);
+            const double w = coverage(y);
             dWeight += w;
             dSum += w * static_cast<double>(y);
         }
@@ -175,7 +225,7 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
     }
     // A run heavier than the stroke, or ink going on past the window, is the stroke and
     // something else; a much lighter one is the end of a dash or of the line.
-    column.bCrowded = Coverage(x, top - 1) > kClearCoverage || Coverage(x, bottom + 1) > kClearCoverage ||
+    column.bCrowded = coverage(top - 1) > kClearCoverage || coverage(bottom + 1) > kClearCoverage ||
                       dWeight > dExpected + kWeightTolerance;
     if (column.bCrowded || dWeight < 0.5 * dExpected)
         return column;
@@ -225,6 +275,19 @@ bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
     const size_t n = m_Points.size();
     const int64_t x0 = m_Points[i].x;
     const double y0 = static_cast<double>(m_Points[i].y);
+    const size_t nReach = static_cast<size_t>(reach);
+    if (!bBridge && i >= nReach && i + nReach < n &&
+        int64_t{m_Points[i + nReach].x} - m_Points[i - nReach].x == 2 * reach &&
+        m_MeasuredBefore[i + nReach + 1] - m_MeasuredBefore[i - nReach] == 2 * nReach + 1) {
+        // Every column of the window is there and measured: the fit's value is a fixed
+        // weighting of the centres.
+        const std::vector<double>& weights = m_FitWeights[nReach];
+        double a = 0.0;
+        for (size_t j = i - nReach, k = 0; k < weights.size(); ++j, ++k)
+            a += weights[k] * m_Columns[j].dCentre;
+        dCentre = a;
+        return true;
+    }
     double s[5] = {0, 0, 0, 0, 0};
     double t[3] = {0, 0, 0};
     int nCount = 0;
@@ -294,7 +357,7 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
     const int64_t nBound = 4 * std::max(m_nThickness, 2) + 3;
     int64_t nPartial = 0;
     int64_t nPixels = 0;
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = 0; i < n; i += SampleStride(n)) {
         const int64_t x = m_Points[i].x;
         const int64_t y0 = m_Points[i].y;
         if (Coverage(x, y0) < kCoreCoverage)
@@ -337,6 +400,9 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
             CheckStretch(i, end);
         i = end + 1;
     }
+    m_MeasuredBefore.assign(n + 1, 0);
+    for (size_t i = 0; i < n; ++i)
+        m_MeasuredBefore[i + 1] = m_MeasuredBefore[i] + (m_Columns[i].bMeasured ? 1 : 0);
     // A change of level: a quarter of a row at least between measured neighbours.
     m_LevelChanges.assign(n, 0);
     for (size_t i = 1; i < n; ++i) {

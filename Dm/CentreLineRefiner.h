@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <list>
@@ -73,8 +74,8 @@ private:
     double Coverage(int64_t x, int64_t y) const;
     // The steepness |dy/dx| of the traced points around index i.
     double Slope(size_t i) const;
-    // Measures the run through the point of index i; nMaxRows bounds the run's length.
-    Column Measure(size_t i, double dMaxRows) const;
+    // Measures the run through the point of index i of a stroke dThickness thick.
+    Column Measure(size_t i, double dThickness);
     // Checks the measured columns first to end (excluded) against the bridge over them.
     void CheckStretch(size_t first, size_t end);
     // How far the fit around the measured column of index i reaches (see kMaxFitReach).
@@ -90,11 +91,18 @@ private:
     double m_Ink[3] = {0, 0, 0};
     double m_Background[3] = {255, 255, 255};
     double m_dContrast2 = 0.0;
+    // Each channel's share of the coverage, by level.
+    std::array<std::array<double, 256>, 3> m_Shares{};
 
     std::vector<CPoint> m_Points;
     std::vector<double> m_Slopes;
     std::vector<Column> m_Columns;
     std::vector<double> m_Samples;
+    std::vector<double> m_Coverages;
+    // Measured columns before each index.
+    std::vector<size_t> m_MeasuredBefore;
+    // The weights of the centres in a fit over a full window, by reach.
+    std::vector<std::vector<double>> m_FitWeights;
     // Changes of level between measured neighbours, counted from the first point.
     std::vector<int> m_LevelChanges;
     bool m_bQuantised = false;
