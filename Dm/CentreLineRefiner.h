@@ -29,7 +29,10 @@ struct CSubpixelPoint {
 // nearby, which cancels the staircase of lines drawn without anti-aliasing. A column that
 // cannot be measured takes the fit of the measured columns around it when there are enough
 // on both sides within kBridgeReach (across a crossing, a mark or the gap between dashes);
-// otherwise its point keeps its position.
+// otherwise its point keeps its position. A short stretch measured between crowded columns
+// (where two strokes cross at their middles they look like one) must agree with that fit.
+// The ink and background colours are the medians of the curve's own pixels and of those
+// just beside its stroke.
 //
 // The thickness bound is the stroke's own, measured as the median over the curve of the
 // weight of a column times the cosine of the slope; the thickness of the curve's corrector
