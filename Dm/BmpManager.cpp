@@ -412,6 +412,26 @@ bool Step(const InkProbe& probe, CPoint& p, bool bLeftwards, bool bFollowTop)
     return true;
 }
 
+// The step of a line whose pixels touch only at corners: Step climbs against the followed
+// edge only, so a corner towards the followed edge stops it. The diagonal neighbours of p in
+// the next column, towards the followed edge first.
+bool StepAcrossCorner(const InkProbe& probe, CPoint& p, bool bLeftwards, bool bFollowTop)
+{
+    const int s = bLeftwards ? -1 : 1;
+    const int d = bFollowTop ? -1 : 1;
+    const int64_t x = static_cast<int64_t>(p.x) + s;
+    for (const int dy : {d, -d}) {
+        const int64_t y = static_cast<int64_t>(p.y) + dy;
+        if (probe.IsInk(x, y)) {
+            CPoint c(static_cast<int32_t>(x), static_cast<int32_t>(y));
+            Snap(probe, c, d);
+            p = c;
+            return true;
+        }
+    }
+    return false;
+}
+
 // One candidate of a search arc of radius i: R(i sin theta) and R(i cos theta) for theta =
 // j * pi / e, where e is the number of angle steps in a half turn that keeps the arc step
 // near one pixel.
@@ -466,12 +486,15 @@ bool CBmpManager::SnapToEdge(CPoint& point, bool bFollowTop, uint32_t threshold)
     return Snap(probe, point, bFollowTop ? -1 : 1);
 }
 
-bool CBmpManager::StepToNextColumn(CPoint& point, bool bLeftwards, bool bFollowTop, uint32_t threshold) const
+bool CBmpManager::StepToNextColumn(CPoint& point, bool bLeftwards, bool bFollowTop, uint32_t threshold,
+                                   bool bCornerJoins) const
 {
     if (m_pReader == nullptr)
         return false;
     const InkProbe probe{m_pReader.get(), m_nWidth, m_nHeight, threshold};
-    return Step(probe, point, bLeftwards, bFollowTop);
+    if (Step(probe, point, bLeftwards, bFollowTop))
+        return true;
+    return bCornerJoins && StepAcrossCorner(probe, point, bLeftwards, bFollowTop);
 }
 
 bool CBmpManager::ClimbEdge(int depth, CPoint& point, int s, int d, uint32_t threshold) const

@@ -77,8 +77,11 @@ public:
     bool SnapToEdge(CPoint& point, bool bFollowTop, uint32_t threshold) const;
     // Moves point to the followed edge of the line in the next column (x - 1 when leftwards,
     // x + 1 otherwise). False, point unchanged, when the line cannot be reached there or the
-    // next column is outside the bitmap.
-    bool StepToNextColumn(CPoint& point, bool bLeftwards, bool bFollowTop, uint32_t threshold) const;
+    // next column is outside the bitmap. With bCornerJoins, where that fails, an ink pixel of
+    // the next column that touches point only at a corner (one row towards the followed edge
+    // first, then one row away from it) continues the line, snapped to its followed edge.
+    bool StepToNextColumn(CPoint& point, bool bLeftwards, bool bFollowTop, uint32_t threshold,
+                          bool bCornerJoins = false) const;
     // From a blank pixel of the new column, walks against the followed edge (direction -d)
     // along the ink of the column behind (x - s) until the new column has ink; recursive,
     // depth 0 to 4. s is the column step (-1 leftwards, +1 rightwards), d the edge direction

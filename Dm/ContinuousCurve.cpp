@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Dm/BmpManager.h"
+#include "Dm/CentreLineRefiner.h"
 #include "Dm/ContinuousResults.h"
 #include "Dm/CoordSyst.h"
 #include "Dm/DashedSnail.h"
@@ -17,6 +18,7 @@
 #include "Dm/SettingsManager.h"
 #include "Dm/SimpleSnail.h"
 #include "Dm/SmartThicknessCorrector.h"
+#include "Dm/SubpixelCentreLine.h"
 #include "platform/WaitCursor.h"
 #include "platform/Archive.h"
 #include "platform/DrawContext.h"
@@ -122,7 +124,8 @@ CContinuousCurve::CContinuousCurve(const CContinuousCurve& other)
       m_pThicknessCorrector(other.m_pThicknessCorrector->Clone(this)),
       m_Threshold(other.m_Threshold),
       m_bFollowTop(other.m_bFollowTop),
-      m_bHandModified(other.m_bHandModified)
+      m_bHandModified(other.m_bHandModified),
+      m_pCentreLine(other.m_pCentreLine != nullptr ? std::make_unique<CSubpixelCentreLine>() : nullptr)
 {
     for (const auto& pElement : other.m_Elements)
         m_Elements.push_back(pElement->Clone(this));
@@ -222,6 +225,24 @@ int CContinuousCurve::SetDashMaxDist(int nDashMaxDist)
     return std::exchange(m_nDashMaxDist, nDashMaxDist);
 }
 
+void CContinuousCurve::SetCentreRefined(bool bRefined)
+{
+    if (IsCentreRefined() == bRefined)
+        return;
+    m_pCentreLine = bRefined ? std::make_unique<CSubpixelCentreLine>() : nullptr;
+    SetModified(true);
+}
+
+bool CContinuousCurve::RefineCentreLine(std::vector<CSubpixelPoint>& out) const
+{
+    const CBmpManager* pBmpManager = GetBmpManager();
+    if (!IsCentreRefined() || pBmpManager == nullptr)
+        return false;
+    CCentreLineRefiner refiner(*pBmpManager, m_Threshold, m_pThicknessCorrector->GetThickness());
+    refiner.Refine(m_CurvePoints, out);
+    return true;
+}
+
 CBmpManager* CContinuousCurve::GetBmpManager() const
 {
     const CDocumentLink* pDoc = GetDocument();
@@ -243,6 +264,7 @@ CSnailAlgorithm* CContinuousCurve::CreateSnail()
     } else {
         m_pSnail = std::make_unique<CSimpleSnail>(*pBmpManager, m_Threshold, m_bFollowTop);
     }
+    m_pSnail->SetCornerJoins(IsCentreRefined());
     return m_pSnail.get();
 }
 
@@ -562,6 +584,9 @@ void CContinuousCurve::Serialize(CArchive& ar)
     ar.WriteByte(static_cast<uint8_t>(m_Threshold >> 16));
     ar.WriteByte(static_cast<uint8_t>(m_Threshold >> 8));
     ar.WriteByte(static_cast<uint8_t>(m_Threshold));
+    // Only a curve that refines writes the record: other documents stay as they always were.
+    if (m_pCentreLine != nullptr)
+        ar.WriteObject(m_pCentreLine.get());
     ar.WriteObject(m_pThicknessCorrector.get());
     ar.WriteDword(static_cast<uint32_t>(m_Elements.size()));
     for (const auto& pElement : m_Elements)
@@ -581,6 +606,11 @@ void CContinuousCurve::LoadContinuousPart(CArchive& ar)
     const uint8_t blue = ar.ReadByte();
 
     std::unique_ptr<CObject> pCorrectorObject = ar.ReadObject(nullptr);
+    std::unique_ptr<CSubpixelCentreLine> pCentreLine;
+    if (pCorrectorObject != nullptr && pCorrectorObject->IsKindOf(RUNTIME_CLASS(CSubpixelCentreLine))) {
+        pCentreLine = StaticDowncast<CSubpixelCentreLine>(std::move(pCorrectorObject));
+        pCorrectorObject = ar.ReadObject(nullptr);
+    }
     std::unique_ptr<CAbstractThicknessCorrector> pCorrector;
     if (pCorrectorObject != nullptr && pCorrectorObject->IsKindOf(RUNTIME_CLASS(CAbstractThicknessCorrector)))
         pCorrector = StaticDowncast<CAbstractThicknessCorrector>(std::move(pCorrectorObject));
@@ -613,6 +643,7 @@ void CContinuousCurve::LoadContinuousPart(CArchive& ar)
     m_bFollowTop = bFollowTop;
     m_bHandModified = bHandModified;
     m_bDashed = bDashed;
+    m_pCentreLine = std::move(pCentreLine);
     m_nDashMaxDist = nDashMaxDist;
     m_Threshold = 0xFF000000u | (uint32_t{red} << 16) | (uint32_t{green} << 8) | blue;
     m_pSnail.reset();

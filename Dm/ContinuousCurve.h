@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <list>
 #include <memory>
+#include <vector>
 
 #include "Dm/Curve.h"
 
@@ -13,17 +14,23 @@ class CCurveElement;
 class CLimit;
 class CPartialCurve;
 class CSnailAlgorithm;
+class CSubpixelCentreLine;
+struct CSubpixelPoint;
 
 // A line of the graph recognised automatically. The user gives a left and a right limit
 // (graph X values) and clicks genesis points on the line; from each genesis point the line is
 // followed leftwards and rightwards on the document's bitmap until a limit or the part traced
 // from a neighbouring genesis point is reached. The parts are joined into the base curve's
 // point list (bitmap pixels, y down, ascending x, at most one point per column), corrected for
-// the thickness of the drawn line, and can then be edited by hand.
+// the thickness of the drawn line, and can then be edited by hand. Optionally (off by
+// default) the results use the sub-pixel centre line of the stroke instead of the points
+// (CCentreLineRefiner); the point list stays as it is, and the followers then also step
+// across lines whose pixels touch only at their corners.
 //
 // Owns its elements (the left limit first, the partial curves in ascending genesis x, the
-// right limit last: that order always holds), its thickness corrector (always one), the line
-// follower of the last build, and its results. The bitmap is reached through the coordinate
+// right limit last: that order always holds), its thickness corrector (always one), the
+// centre line refinement's record while it refines, the line follower of the last build, and
+// its results. The bitmap is reached through the coordinate
 // system's document and is not owned.
 class CContinuousCurve : public CCurve {
     DECLARE_SERIAL(CContinuousCurve)
@@ -104,6 +111,14 @@ public:
     int SetDashMaxDist(int nDashMaxDist);
     bool IsFollowTop() const { return m_bFollowTop; }
     void SetFollowTop(bool bFollowTop) { m_bFollowTop = bFollowTop; }
+    bool IsCentreRefined() const { return m_pCentreLine != nullptr; }
+    // Whether results use the sub-pixel centre line; the next rebuild traces with the
+    // followers of that choice. The curve becomes modified when the choice changes.
+    void SetCentreRefined(bool bRefined);
+    // The centre line for results, one point for each point of the list in its order (see
+    // CCentreLineRefiner). False, out untouched, when the curve does not refine or has no
+    // bitmap.
+    bool RefineCentreLine(std::vector<CSubpixelPoint>& out) const;
     bool IsHandModified() const { return m_bHandModified; }
     void SetHandModified(bool bHandModified) { m_bHandModified = bHandModified; }
 
@@ -147,5 +162,7 @@ private:
     uint32_t m_Threshold = kDefaultThreshold;
     bool m_bFollowTop = true;
     bool m_bHandModified = false;
+    // The refinement's record while the curve refines, null otherwise.
+    std::unique_ptr<CSubpixelCentreLine> m_pCentreLine;
     ElementList m_Elements;
 };

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <list>
+#include <vector>
 
+#include "Dm/CentreLineRefiner.h"
 #include "Dm/ContinuousCurve.h"
 #include "Dm/CoordSyst.h"
 #include "Dm/Limit.h"
@@ -20,13 +22,28 @@ double LimitValue(const CLimit* pLimit)
     return pLimit != nullptr && pLimit->IsValued() ? pLimit->GetValue() : 0.0;
 }
 
-// Walks the traced points in the direction of growing graph X (from the tail of the list when
-// the X axis is reversed) and hands out the successive pairs of points that lie in adjacent
-// columns, converted to graph units. Vertical runs and gaps are skipped: for a run, the pair
-// is its last point with the first point of the next column.
+// The graph position of a point of either list the walker reads.
+CLogicPoint ToGraph(const CCoordSyst& coordSyst, const CPoint& p)
+{
+    return coordSyst.PixelToGraph(p);
+}
+
+CLogicPoint ToGraph(const CCoordSyst& coordSyst, const CSubpixelPoint& p)
+{
+    return coordSyst.PixelToGraphAt(p.x, p.y);
+}
+
+// Walks the traced points (or their refined centre line, one point a column as well) in the
+// direction of growing graph X (from the tail of the list when the X axis is reversed) and
+// hands out the successive pairs of points that lie in adjacent columns, converted to graph
+// units. Vertical runs and gaps are skipped: for a run, the pair is its last point with the
+// first point of the next column.
+template <class Points>
 class CPairWalker {
 public:
-    CPairWalker(const CCurve::PointList& points, const CCoordSyst& coordSyst)
+    using Point = typename Points::value_type;
+
+    CPairWalker(const Points& points, const CCoordSyst& coordSyst)
         : m_CoordSyst(coordSyst), m_bReversed(coordSyst.IsXReversed()), m_nStep(m_bReversed ? -1 : 1)
     {
         if (points.empty()) {
@@ -49,14 +66,14 @@ public:
     bool NextPair(CLogicPoint& a, CLogicPoint& b)
     {
         while (!m_bExhausted) {
-            const CPoint current = *m_Next;
+            const Point current = *m_Next;
             m_bExhausted = !Advance();
             const bool bQualifies = current.x - m_Previous.x == m_nStep;
-            const CPoint previous = m_Previous;
+            const Point previous = m_Previous;
             m_Previous = current;
             if (bQualifies) {
-                a = m_CoordSyst.PixelToGraph(previous);
-                b = m_CoordSyst.PixelToGraph(current);
+                a = ToGraph(m_CoordSyst, previous);
+                b = ToGraph(m_CoordSyst, current);
                 return true;
             }
         }
@@ -80,10 +97,10 @@ private:
     const CCoordSyst& m_CoordSyst;
     const bool m_bReversed;
     const int m_nStep;
-    CCurve::PointList::const_iterator m_Next;
+    typename Points::const_iterator m_Next;
     // Walking forwards: one past the tail; walking backwards: the head (read, then stop).
-    CCurve::PointList::const_iterator m_End;
-    CPoint m_Previous;
+    typename Points::const_iterator m_End;
+    Point m_Previous;
     bool m_bExhausted = true;
 };
 
@@ -218,9 +235,17 @@ void CContinuousResults::Compute()
     if (!m_bPeriodDefined || !(m_Period > 0.0) || !std::isfinite(m_Period) || !std::isfinite(m_FirstValue) ||
         (bLogX && !(m_FirstValue > 0.0)))
         return;
-    const double dFactor = bLogX ? std::pow(10.0, m_Period) : 0.0;
+    std::vector<CSubpixelPoint> centreLine;
+    if (pCurve->RefineCentreLine(centreLine))
+        ComputeRows(CPairWalker<std::vector<CSubpixelPoint>>(centreLine, *pCoordSyst), bLogX, bLogY);
+    else
+        ComputeRows(CPairWalker<CCurve::PointList>(pCurve->GetPoints(), *pCoordSyst), bLogX, bLogY);
+}
 
-    CPairWalker walker(pCurve->GetPoints(), *pCoordSyst);
+template <class Walker>
+void CContinuousResults::ComputeRows(Walker&& walker, bool bLogX, bool bLogY)
+{
+    const double dFactor = bLogX ? std::pow(10.0, m_Period) : 0.0;
     CLogicPoint a;
     CLogicPoint b;
     if (!walker.NextPair(a, b))

@@ -12,7 +12,8 @@ class CCoordSyst;
 // on a logarithmic one), Y interpolated along the traced curve in the axes' own scale
 // (logarithms on logarithmic axes). Each abscissa is the previous one plus the period (or
 // times 10 to the period), so the grid accumulates rounding as the dialogs always did.
-// Abscissae before the traced curve or in a gap of it give rows whose Y is undefined.
+// Abscissae before the traced curve or in a gap of it give rows whose Y is undefined. A curve
+// that refines its centre line is sampled along that line instead of its points.
 //
 // Holds the sampling settings, which documents store; the bound curve is not owned.
 class CContinuousResults : public CResults {
@@ -73,6 +74,9 @@ private:
     const CCoordSyst* GetCoordSyst() const;
     bool IsLogX() const;
     double ComputeLastValue() const;
+    // The rows from the pairs of points the walker hands out (see Compute).
+    template <class Walker>
+    void ComputeRows(Walker&& walker, bool bLogX, bool bLogY);
     // q of GetExpectedRowCount; NaN when the settings cannot give rows.
     double ComputeRowQuotient() const;
 

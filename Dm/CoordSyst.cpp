@@ -196,7 +196,7 @@ bool CCoordSyst::ComputeTransform()
     return true;
 }
 
-CLogicPoint CCoordSyst::PixelToGraph(int px, int py) const
+CLogicPoint CCoordSyst::PixelToGraphAt(double px, double py) const
 {
     const double x = m_PixelToGraph.ax * px + m_PixelToGraph.bx * py + m_Offset.x;
     const double y = m_PixelToGraph.ay * px + m_PixelToGraph.by * py + m_Offset.y;

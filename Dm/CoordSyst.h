@@ -84,8 +84,10 @@ public:
     // (parallel axes, coincident scale points, equal values, a logarithm of a value <= 0).
     bool ComputeTransform();
 
-    CLogicPoint PixelToGraph(int px, int py) const;
+    CLogicPoint PixelToGraph(int px, int py) const { return PixelToGraphAt(px, py); }
     CLogicPoint PixelToGraph(const CPoint& p) const { return PixelToGraph(p.x, p.y); }
+    // The same for a position between pixel centres (pixel (x, y)'s middle is at x, y).
+    CLogicPoint PixelToGraphAt(double px, double py) const;
     // The pixel position as doubles, not rounded (x = pixel x, y = pixel y).
     CLogicPoint GraphToPixel(const CLogicPoint& graph) const;
 

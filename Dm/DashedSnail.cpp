@@ -42,7 +42,7 @@ void CDashedSnail::Fill()
     const CBmpManager& bmp = *m_pBmpManager;
     while (!m_bFinished && !m_Queue.empty() && m_Queue.size() <= static_cast<size_t>(m_nQueueLimit)) {
         CPoint last = m_Queue.back();
-        if (bmp.StepToNextColumn(last, m_bLeftwards, m_bFollowTop, m_Threshold)) {
+        if (bmp.StepToNextColumn(last, m_bLeftwards, m_bFollowTop, m_Threshold, m_bCornerJoins)) {
             m_Queue.push_back(last);
             continue;
         }

@@ -18,6 +18,7 @@
 #include "Dm/ScalePoint.h"
 #include "Dm/SmartThicknessCorrector.h"
 #include "Dm/SplineResults.h"
+#include "Dm/SubpixelCentreLine.h"
 #include "platform/Object.h"
 
 void RegisterModelClasses()
@@ -39,6 +40,7 @@ void RegisterModelClasses()
         RUNTIME_CLASS(CPartialCurve),
         RUNTIME_CLASS(CSmartThicknessCorrector),
         RUNTIME_CLASS(CFlatThicknessCorrector),
+        RUNTIME_CLASS(CSubpixelCentreLine),
         RUNTIME_CLASS(CBezierCurve),
         RUNTIME_CLASS(CBezierNode),
         RUNTIME_CLASS(CSplineResults),

@@ -19,7 +19,7 @@ bool CSimpleSnail::Start(CPoint& point, bool bLeftwards)
 
 bool CSimpleSnail::Next(CPoint& point)
 {
-    if (!m_pBmpManager->StepToNextColumn(m_Current, m_bLeftwards, m_bFollowTop, m_Threshold))
+    if (!m_pBmpManager->StepToNextColumn(m_Current, m_bLeftwards, m_bFollowTop, m_Threshold, m_bCornerJoins))
         return false;
     point = m_Current;
     return true;

@@ -31,6 +31,11 @@ public:
     // answers false.
     virtual bool Start(CPoint& point, bool bLeftwards);
 
+    // Whether a step also crosses to a pixel of the next column that touches the current one
+    // only at a corner, as lines drawn pixel by pixel one pixel thick join; off at
+    // construction, and then the walks are exactly those of the edge primitives alone.
+    void SetCornerJoins(bool bCornerJoins) { m_bCornerJoins = bCornerJoins; }
+    bool IsCornerJoins() const { return m_bCornerJoins; }
     bool IsLeftwards() const { return m_bLeftwards; }
     bool IsFollowTop() const { return m_bFollowTop; }
     uint32_t GetThreshold() const { return m_Threshold; }
@@ -39,6 +44,7 @@ public:
 protected:
     bool m_bLeftwards = true;
     bool m_bFollowTop = true;
+    bool m_bCornerJoins = false;
     uint32_t m_Threshold = 0;
     const CBmpManager* m_pBmpManager = nullptr;
 };

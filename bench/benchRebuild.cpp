@@ -1,11 +1,13 @@
 // Rebuild of a continuous curve traced along a 3-pixel-thick line across a 20,000-pixel-wide
 // picture from one genesis point, with smart thickness compensation: a solid line with the
 // solid follower and a dashed line with the dashed follower. Against a plain scan reading the
-// same three rows once through the bitmap manager's ink test. Items are pixel columns, so
+// same three rows once through the bitmap manager's ink test, and the sub-pixel centre line of
+// the solid line's curve against its rebuild. Items are pixel columns, so
 // items per second is columns per second. Also the sorting of a curve's points by graph X.
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -16,6 +18,7 @@
 #include "bench/LinePicture.h"
 #include "Dm/AbstractThicknessCorrector.h"
 #include "Dm/BmpManager.h"
+#include "Dm/CentreLineRefiner.h"
 #include "Dm/ContinuousCurve.h"
 #include "Dm/CoordSyst.h"
 #include "Dm/DocumentLink.h"
@@ -59,10 +62,10 @@ void BuildPixelCoordSyst(CCoordSyst& cs)
     cs.GetYAxe().GetScalePoint2().SetValue(1001);
 }
 
-void Rebuild(benchmark::State& state, bool bDashed)
+// A curve over the document's line traced from one genesis point in the middle; null, with
+// the benchmark skipped, when the trace does not cross the picture.
+CContinuousCurve* TraceAcross(benchmark::State& state, CCoordSyst& cs, bool bDashed)
 {
-    CBenchDocument doc(bDashed);
-    CCoordSyst cs(&doc);
     BuildPixelCoordSyst(cs);
     auto* pCurve = cs.AddCurve(std::make_unique<CContinuousCurve>(&cs));
     pCurve->SetFollowTop(true);
@@ -75,8 +78,18 @@ void Rebuild(benchmark::State& state, bool bDashed)
     if (pCurve->AddGenesisPoint(CPoint(x, Middle(x))) != CContinuousCurve::GenesisOutcome::Added ||
         pCurve->GetPointCount() < static_cast<size_t>(kWidth) - 2) {
         state.SkipWithError("the curve does not cross the picture");
-        return;
+        return nullptr;
     }
+    return pCurve;
+}
+
+void Rebuild(benchmark::State& state, bool bDashed)
+{
+    CBenchDocument doc(bDashed);
+    CCoordSyst cs(&doc);
+    CContinuousCurve* pCurve = TraceAcross(state, cs, bDashed);
+    if (pCurve == nullptr)
+        return;
     for (auto _ : state) {
         pCurve->Rebuild();
         benchmark::DoNotOptimize(pCurve->GetPoints().back());
@@ -95,6 +108,35 @@ void BM_RebuildDashedLine(benchmark::State& state)
     Rebuild(state, true);
 }
 BENCHMARK(BM_RebuildDashedLine)->Unit(benchmark::kMicrosecond);
+
+// The sub-pixel centre line of the solid line's curve against the rebuild of the same curve,
+// both timed in each iteration: the counter "refine_per_rebuild" is the ratio of their
+// times, which the machine's speed does not change.
+void BM_RefineCentreLineAgainstRebuild(benchmark::State& state)
+{
+    CBenchDocument doc(false);
+    CCoordSyst cs(&doc);
+    CContinuousCurve* pCurve = TraceAcross(state, cs, false);
+    if (pCurve == nullptr)
+        return;
+    pCurve->SetCentreRefined(true);
+    std::vector<CSubpixelPoint> centreLine;
+    double dRebuild = 0;
+    double dRefine = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        pCurve->Rebuild();
+        const auto rebuilt = std::chrono::steady_clock::now();
+        pCurve->RefineCentreLine(centreLine);
+        const auto refined = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(centreLine.back());
+        dRebuild += std::chrono::duration<double>(rebuilt - start).count();
+        dRefine += std::chrono::duration<double>(refined - rebuilt).count();
+    }
+    state.counters["refine_per_rebuild"] = dRefine / dRebuild;
+    state.SetItemsProcessed(state.iterations() * int64_t{kWidth});
+}
+BENCHMARK(BM_RefineCentreLineAgainstRebuild)->Unit(benchmark::kMicrosecond);
 
 // The floor: each pixel of the three rows of the line read once through the bitmap manager's
 // ink test, as line following reads them.

@@ -39,8 +39,8 @@ constexpr int kRowsAsked = 1000;
 void CContinuousCurveBuilder::Build(const CJobValue& item)
 {
     item.CheckObject({"kind", "name", "left", "right", "genesis", "follow", "thickness", "pick_thickness",
-                      "compensation", "range", "threshold", "dashed", "dash_max_dist", "edits", "first",
-                      "period", "frequency"});
+                      "compensation", "range", "threshold", "dashed", "dash_max_dist", "refine", "edits",
+                      "first", "period", "frequency"});
     CContinuousCurve& curve = *m_CoordSyst.AddCurve(std::make_unique<CContinuousCurve>(&m_CoordSyst));
 
     ApplyLimits(curve, item);
@@ -84,6 +84,8 @@ void CContinuousCurveBuilder::ApplyRecognitionSettings(CContinuousCurve& curve, 
         curve.SetDashMaxDist(dist->AsInt(0, 1000, RangeMessage(0, 1000)));
     if (const std::optional<CJobValue> threshold = item.Find("threshold"))
         curve.SetThreshold(PixelColor(*threshold));
+    if (const std::optional<CJobValue> refine = item.Find("refine"))
+        curve.SetCentreRefined(refine->AsChoice({"none", "centre"}) == 1);
 
     // The advanced options dialog makes a new corrector whenever its choices are confirmed,
     // handing over the thickness of the present one.

@@ -5,11 +5,11 @@
 class CContinuousCurve;
 
 // A continuous curve of a job, in the order of its dialogs: the limits with the limits
-// dialog's validation; the follow side, dashes, threshold and thickness compensation; the
-// genesis points, each through AddGenesisPoint (its refusals end the job, a redundant point
-// removed is a warning); the thickness measured at a pixel as the "Pick" button does; the
-// name; the pen and rubber strokes; then the results parameters through the checks of the
-// period dialog.
+// dialog's validation; the follow side, dashes, threshold, centre line refinement (it
+// changes how lines are followed) and thickness compensation; the genesis points, each
+// through AddGenesisPoint (its refusals end the job, a redundant point removed is a warning); the thickness
+// measured at a pixel as the "Pick" button does; the name; the pen and rubber strokes; then the results
+// parameters through the checks of the period dialog.
 class CContinuousCurveBuilder : public CJobCurveBuilder {
 public:
     using CJobCurveBuilder::CJobCurveBuilder;

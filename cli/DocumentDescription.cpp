@@ -76,6 +76,7 @@ void DescribeContinuous(CContinuousCurve& curve, json& j)
     j["threshold"] = Color(curve.GetThreshold());
     j["dashed"] = curve.IsDashed();
     j["dash_max_dist"] = curve.GetDashMaxDist();
+    j["refine"] = curve.IsCentreRefined() ? "centre" : "none";
     j["hand_modified"] = curve.IsHandModified();
     const CContinuousResults* pResults = curve.GetContinuousResults();
     j["results"] = {{"first", pResults->GetFirstValue()},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -30,6 +31,12 @@ public:
     {
         if (x >= 0 && y >= 0 && x < m_nWidth && y < m_nHeight)
             m_Levels[size_t(y) * m_nWidth + x] = level;
+    }
+    // Makes the pixel at least as dark as level.
+    void Darken(int x, int y, uint8_t level)
+    {
+        if (x >= 0 && y >= 0 && x < m_nWidth && y < m_nHeight)
+            m_Levels[size_t(y) * m_nWidth + x] = std::min(m_Levels[size_t(y) * m_nWidth + x], level);
     }
     // Rows y0 to y1 (both included) of columns x0 to x1.
     void Fill(int x0, int x1, int y0, int y1, uint8_t level = 0)

@@ -11,6 +11,7 @@
 
 #include "CliTestSupport.h"
 #include "cli/ExitCode.h"
+#include "cli/InfoCommand.h"
 #include "tests/support/RequiredTool.h"
 
 using namespace clitest;
@@ -306,6 +307,8 @@ const RefusalCase kRefusals[] = {
      "coordinate_systems[0].curves[0].thickness: Please enter an integer between 1 and 32."},
     {"DashDistance", [](json& j) { Curve(j, 0)["dash_max_dist"] = 1001; },
      "coordinate_systems[0].curves[0].dash_max_dist: Please enter an integer between 0 and 1000."},
+    {"RefineChoice", [](json& j) { Curve(j, 0)["refine"] = "subpixel"; },
+     "coordinate_systems[0].curves[0].refine: expected one of \"none\", \"centre\""},
     {"PickedThicknessOffTheLine",
      [](json& j) {
          Curve(j, 0)["pick_thickness"] = {472, 100};
@@ -575,4 +578,39 @@ TEST(RunCommand, CurvesTooLargeToBeExportedTogetherAreRefused)
                   ": export: Nb of points to export is too high! (the curves chosen are too large to "
                   "be exported together)\n");
     EXPECT_FALSE(fs::exists(dir / "out.pvd"));
+}
+
+TEST(RunCommand, TheCentreLineRefinementIsKeptAndMovesTheRowsBetweenPixels)
+{
+    // The oscillation without hand edits, traced once plainly and once refined.
+    const fs::path dir = FreshDir();
+    std::vector<std::string> rows[2];
+    for (const char* refine : {"none", "centre"}) {
+        json job = SampleJob();
+        json& curve = job["coordinate_systems"][0]["curves"][0];
+        curve.erase("edits");
+        curve["refine"] = refine;
+        job["coordinate_systems"][0]["curves"] = json::array({curve});
+        job["save"] = std::string(refine) + ".pvd";
+        job["export"]["path"] = std::string(refine) + ".txt";
+        ASSERT_EQ(RunJob(WriteJob(dir, job)).code, kExitOk);
+        const Outcome info =
+            RunCli<CInfoCommand>("info", {(dir / job["save"].get<std::string>()).string(), "--json"});
+        ASSERT_EQ(info.code, kExitOk) << info.err;
+        EXPECT_EQ(json::parse(info.out)["coordinate_systems"][0]["curves"][0]["refine"], refine);
+        rows[std::string(refine) == "centre"] =
+            Lines(ReadFile(dir / job["export"]["path"].get<std::string>()));
+    }
+    // Same rows, each within about a pixel (0.22 Y units) of today's, and on the line.
+    ASSERT_EQ(rows[0].size(), rows[1].size());
+    ASSERT_GT(rows[0].size(), 7u + 10u);
+    int nMoved = 0;
+    for (size_t i = 7; i < rows[0].size(); ++i) {
+        const double plain = std::stod(Cells(rows[0][i])[1]);
+        const double refined = std::stod(Cells(rows[1][i])[1]);
+        EXPECT_NEAR(refined, plain, 0.25) << rows[1][i];
+        EXPECT_NEAR(refined, Oscillation(std::stod(Cells(rows[1][i])[0])), 1.0) << rows[1][i];
+        nMoved += refined != plain;
+    }
+    EXPECT_GT(nMoved, 5);
 }

@@ -1,0 +1,420 @@
+#include "Dm/CentreLineRefiner.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "Dm/BmpManager.h"
+
+namespace {
+
+// A pixel at least this much covered can hold the stroke's middle.
+constexpr double kCoreCoverage = 0.3;
+// Beyond the stroke, the picture must be background up to this coverage (the ringing of a
+// compressed picture stays below it); more means something else touches the stroke.
+constexpr double kClearCoverage = 0.2;
+// Pixels of a run found without knowing the thickness are covered at least this much.
+constexpr double kRunCoverage = 0.15;
+// How much heavier than the stroke a column may be (ragged edges of a picture drawn without
+// anti-aliasing).
+constexpr double kWeightTolerance = 1.5;
+// A stretch of fewer measured columns than this between crowded columns is checked against the stroke around
+// it, and its columns further than kStretchAgreement rows from it are not believed.
+constexpr size_t kTrustedStretch = 11;
+constexpr double kStretchAgreement = 0.5;
+// Passes of the window that follows the centre.
+constexpr int kCentringPasses = 2;
+// Measured columns that bridge a column that cannot be measured, on each side.
+constexpr int kMinBridgeSide = 3;
+// Fewer measured columns than this do not make a fit.
+constexpr int kMinFitColumns = 5;
+// The median thickness needs this many measured columns; with fewer the corrector's serves.
+constexpr size_t kMinThicknessSamples = 5;
+// Ink and background closer than this (in colour levels) cannot tell coverage.
+constexpr double kMinContrast = 32.0;
+
+// Every how many points the colours and the thickness are sampled.
+size_t SampleStride(size_t nPoints)
+{
+    constexpr size_t kSamples = 1024;
+    return nPoints / kSamples + 1;
+}
+
+double Median(std::vector<double>& values)
+{
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+double Channel(uint32_t color, int k)
+{
+    return static_cast<double>((color >> (16 - 8 * k)) & 0xFF);
+}
+
+}  // namespace
+
+CCentreLineRefiner::CCentreLineRefiner(const CBmpManager& bmpManager, uint32_t threshold, int nThickness)
+    : m_BmpManager(bmpManager), m_Threshold(threshold), m_nThickness(std::clamp(nThickness, 1, 1000))
+{
+    // The weighted quadratic fit over a full window of reach K, at its middle: by symmetry
+    // the odd powers drop out, and a = sum of w_d (S4 - S2 d^2) / (S0 S4 - S2^2) y_d, with
+    // S_k the sums of w_d d^k.
+    m_FitWeights.resize(kMaxFitReach + 1);
+    for (int k = kFitReach; k <= kMaxFitReach; ++k) {
+        double s0 = 0.0;
+        double s2 = 0.0;
+        double s4 = 0.0;
+        for (int d = -k; d <= k; ++d) {
+            const double w = static_cast<double>(k + 1 - std::abs(d));
+            s0 += w;
+            s2 += w * d * d;
+            s4 += w * d * d * d * d;
+        }
+        std::vector<double>& weights = m_FitWeights[static_cast<size_t>(k)];
+        for (int d = -k; d <= k; ++d) {
+            const double w = static_cast<double>(k + 1 - std::abs(d));
+            weights.push_back(w * (s4 - s2 * d * d) / (s0 * s4 - s2 * s2));
+        }
+    }
+}
+
+bool CCentreLineRefiner::LearnColours()
+{
+    const int64_t nWidth = m_BmpManager.GetWidth();
+    const int64_t nHeight = m_BmpManager.GetHeight();
+    auto inside = [&](int64_t x, int64_t y) { return x >= 0 && y >= 0 && x < nWidth && y < nHeight; };
+    auto isInk = [&](int64_t x, int64_t y) {
+        return inside(x, y) &&
+               m_BmpManager.IsInk(CPoint(static_cast<int32_t>(x), static_cast<int32_t>(y)), m_Threshold);
+    };
+    std::vector<uint32_t> ink;
+    std::vector<uint32_t> background;
+    // The colours and the thickness are the same all along: a thousand points tell them.
+    const size_t nStride = SampleStride(m_Points.size());
+    for (size_t i = 0; i < m_Points.size(); i += nStride) {
+        const CPoint& p = m_Points[i];
+        if (!isInk(p.x, p.y))
+            continue;
+        ink.push_back(m_BmpManager.GetPixelColor(p.x, p.y));
+        // Two rows clear of the ink above and below: past the anti-aliased edge.
+        for (const int d : {-1, 1}) {
+            int64_t y = p.y;
+            for (int nRows = 0; isInk(p.x, y) && nRows <= 4 * m_nThickness + 64; ++nRows)
+                y += d;
+            y += 2 * d;
+            if (inside(p.x, y) && !isInk(p.x, y))
+                background.push_back(m_BmpManager.GetPixelColor(p.x, static_cast<int>(y)));
+        }
+    }
+    if (ink.empty())
+        return false;
+    for (int k = 0; k < 3; ++k) {
+        m_Samples.clear();
+        for (const uint32_t c : ink)
+            m_Samples.push_back(Channel(c, k));
+        m_Ink[k] = Median(m_Samples);
+        if (!background.empty()) {
+            m_Samples.clear();
+            for (const uint32_t c : background)
+                m_Samples.push_back(Channel(c, k));
+            m_Background[k] = Median(m_Samples);
+        }
+    }
+    m_dContrast2 = 0.0;
+    for (int k = 0; k < 3; ++k)
+        m_dContrast2 += (m_Background[k] - m_Ink[k]) * (m_Background[k] - m_Ink[k]);
+    if (m_dContrast2 < kMinContrast * kMinContrast)
+        return false;
+    // The coverage of a colour is the projection of its distance from the background onto
+    // the ink's, summed channel by channel: one table a channel.
+    for (int k = 0; k < 3; ++k) {
+        for (int v = 0; v < 256; ++v)
+            m_Shares[k][static_cast<size_t>(v)] =
+                (m_Background[k] - v) * (m_Background[k] - m_Ink[k]) / m_dContrast2;
+    }
+    return true;
+}
+
+double CCentreLineRefiner::Coverage(int64_t x, int64_t y) const
+{
+    if (x < 0 || y < 0 || x >= m_BmpManager.GetWidth() || y >= m_BmpManager.GetHeight())
+        return 0.0;
+    const uint32_t c = m_BmpManager.GetReader()->GetColor(static_cast<int>(x), static_cast<int>(y));
+    const double dot = m_Shares[0][(c >> 16) & 0xFF] + m_Shares[1][(c >> 8) & 0xFF] + m_Shares[2][c & 0xFF];
+    return std::clamp(dot, 0.0, 1.0);
+}
+
+double CCentreLineRefiner::Slope(size_t i) const
+{
+    // From the chords over two columns on each side.
+    const size_t n = m_Points.size();
+    auto chord = [this](size_t a, size_t b) {
+        const double dx = static_cast<double>(int64_t{m_Points[b].x} - m_Points[a].x);
+        return dx == 0.0 ? 0.0 : static_cast<double>(int64_t{m_Points[b].y} - m_Points[a].y) / dx;
+    };
+    const double left = std::abs(chord(i >= 2 ? i - 2 : 0, i));
+    const double right = std::abs(chord(i, std::min(i + 2, n - 1)));
+    if (i == 0)
+        return right;
+    if (i + 1 == n)
+        return left;
+    // The steeper one on a bend, so that the window holds the whole stroke, but no more than
+    // two rows a column steeper than the flatter one: a spike of the traced points, where they
+    // ran onto something touching the stroke, must not widen the columns next to it.
+    return std::min(std::max(left, right), std::min(left, right) + 2.0);
+}
+
+CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickness)
+{
+    Column column;
+    const int64_t x = m_Points[i].x;
+    const int64_t y0 = m_Points[i].y;
+    // The point lies in the stroke, or beside it by less than half the thickness it was
+    // compensated with (and a row): the nearest row well covered.
+    int64_t start = y0;
+    const int64_t nSearch = m_nThickness / 2 + 1;
+    for (int64_t k = 0;; ++k) {
+        if (k > nSearch)
+            return column;
+        if (Coverage(x, y0 - k) >= kCoreCoverage) {
+            start = y0 - k;
+            break;
+        }
+        if (Coverage(x, y0 + k) >= kCoreCoverage) {
+            start = y0 + k;
+            break;
+        }
+    }
+
+    // The stroke covers dThickness / cos(angle) rows of the column, spread over |slope| more
+    // rows by the width of the column, with one row to spare on each side for the
+    // anti-aliased edges. The window follows the centre it finds.
+    const double m = m_Slopes[i];
+    const double dExpected = dThickness * std::sqrt(1.0 + m * m);
+    const double dHalf = (dExpected + m) / 2.0 + 1.5;
+    // The coverages of the rows the window can reach, each read once when first needed: the
+    // window moves by a few rows at most while it follows the centre.
+    const int64_t nSpan = static_cast<int64_t>(std::ceil(dHalf)) + 2;
+    m_Coverages.assign(static_cast<size_t>(2 * nSpan + 1), -1.0);
+    auto coverage = [&](int64_t y) {
+        const int64_t k = y - start;
+        if (k < -nSpan || k > nSpan)
+            return Coverage(x, y);
+        double& w = m_Coverages[static_cast<size_t>(k + nSpan)];
+        if (w < 0.0)
+            w = Coverage(x, y);
+        return w;
+    };
+    double dCentre = static_cast<double>(start);
+    int64_t top = 0;
+    int64_t bottom = 0;
+    double dWeight = 0.0;
+    for (int pass = 0; pass < kCentringPasses; ++pass) {
+        top = static_cast<int64_t>(std::ceil(dCentre - dHalf));
+        bottom = static_cast<int64_t>(std::floor(dCentre + dHalf));
+        double dSum = 0.0;
+        dWeight = 0.0;
+        for (int64_t y = top; y <= bottom; ++y) {
+            const double w = coverage(y);
+            dWeight += w;
+            dSum += w * static_cast<double>(y);
+        }
+        if (dWeight <= 0.0)
+            return column;
+        dCentre = dSum / dWeight;
+    }
+    // A run heavier than the stroke, or ink going on past the window, is the stroke and
+    // something else; a much lighter one is the end of a dash or of the line.
+    column.bCrowded = coverage(top - 1) > kClearCoverage || coverage(bottom + 1) > kClearCoverage ||
+                      dWeight > dExpected + kWeightTolerance;
+    if (column.bCrowded || dWeight < 0.5 * dExpected)
+        return column;
+    column.bMeasured = true;
+    column.dCentre = dCentre;
+    column.dWeight = dWeight;
+    return column;
+}
+
+void CCentreLineRefiner::CheckStretch(size_t first, size_t end)
+{
+    for (size_t j = first; j < end; ++j)
+        m_Columns[j].bMeasured = false;
+    m_Samples.clear();
+    for (size_t j = first; j < end; ++j) {
+        double dAround = 0.0;
+        const bool bAgrees = Fit(j, dAround) && std::abs(dAround - m_Columns[j].dCentre) <= kStretchAgreement;
+        m_Samples.push_back(bAgrees ? 1.0 : 0.0);
+    }
+    for (size_t j = first; j < end; ++j)
+        m_Columns[j].bMeasured = m_Samples[j - first] != 0.0;
+}
+
+int64_t CCentreLineRefiner::FitReach(size_t i) const
+{
+    const size_t n = m_Points.size();
+    int64_t reach = kFitReach;
+    if (!m_bQuantised)
+        return reach;
+    for (;; reach += 3) {
+        const size_t first = i >= static_cast<size_t>(reach) ? i - static_cast<size_t>(reach) : 0;
+        const size_t last = std::min(i + static_cast<size_t>(reach), n - 1);
+        if (reach >= kMaxFitReach || m_LevelChanges[last] - m_LevelChanges[first] >= 2)
+            return std::min<int64_t>(reach, kMaxFitReach);
+    }
+}
+
+bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
+{
+    // Weighted least squares of y = a + b d + c d^2 over the measured columns at d columns
+    // from this one, the nearer weighing more; the fit's value at d = 0 is a. Rows are taken
+    // relative to the point's own row to keep the sums small. A column that could not be
+    // measured (a crossing, a mark, a gap between dashes) is bridged from further away, with
+    // measured columns on both sides.
+    const bool bBridge = !m_Columns[i].bMeasured;
+    const int64_t reach = bBridge ? kBridgeReach : FitReach(i);
+    const size_t n = m_Points.size();
+    const int64_t x0 = m_Points[i].x;
+    const double y0 = static_cast<double>(m_Points[i].y);
+    const size_t nReach = static_cast<size_t>(reach);
+    if (!bBridge && i >= nReach && i + nReach < n &&
+        int64_t{m_Points[i + nReach].x} - m_Points[i - nReach].x == 2 * reach &&
+        m_MeasuredBefore[i + nReach + 1] - m_MeasuredBefore[i - nReach] == 2 * nReach + 1) {
+        // Every column of the window is there and measured: the fit's value is a fixed
+        // weighting of the centres.
+        const std::vector<double>& weights = m_FitWeights[nReach];
+        double a = 0.0;
+        for (size_t j = i - nReach, k = 0; k < weights.size(); ++j, ++k)
+            a += weights[k] * m_Columns[j].dCentre;
+        dCentre = a;
+        return true;
+    }
+    double s[5] = {0, 0, 0, 0, 0};
+    double t[3] = {0, 0, 0};
+    int nCount = 0;
+    int nLeft = 0;
+    int nRight = 0;
+    const size_t first = i >= static_cast<size_t>(reach) ? i - static_cast<size_t>(reach) : 0;
+    const size_t last = std::min(i + static_cast<size_t>(reach), n - 1);
+    for (size_t j = first; j <= last; ++j) {
+        const int64_t d = int64_t{m_Points[j].x} - x0;
+        if (!m_Columns[j].bMeasured || d < -reach || d > reach)
+            continue;
+        const double w = static_cast<double>(reach + 1 - (d < 0 ? -d : d));
+        const double dd = static_cast<double>(d);
+        const double y = m_Columns[j].dCentre - y0;
+        double power = w;
+        for (double& sk : s) {
+            sk += power;
+            power *= dd;
+        }
+        t[0] += w * y;
+        t[1] += w * y * dd;
+        t[2] += w * y * dd * dd;
+        ++nCount;
+        nLeft += d < 0;
+        nRight += d > 0;
+    }
+    // Both sides, but for the ends of the curve, which have one only.
+    const int nMinSide = bBridge ? kMinBridgeSide : 1;
+    const bool bAtEnd = int64_t{m_Points.front().x} > x0 - reach || int64_t{m_Points.back().x} < x0 + reach;
+    const bool bSides =
+        (nLeft >= nMinSide && nRight >= nMinSide) || (bAtEnd && nLeft + nRight >= 2 * kMinFitColumns);
+    if (nCount < kMinFitColumns || !bSides)
+        return false;
+    // Cramer's rule on the normal equations [s0 s1 s2; s1 s2 s3; s2 s3 s4] (a b c) = t.
+    auto det3 = [](double a11, double a12, double a13, double a21, double a22, double a23, double a31,
+                   double a32, double a33) {
+        return a11 * (a22 * a33 - a23 * a32) - a12 * (a21 * a33 - a23 * a31) + a13 * (a21 * a32 - a22 * a31);
+    };
+    const double det = det3(s[0], s[1], s[2], s[1], s[2], s[3], s[2], s[3], s[4]);
+    if (!(std::abs(det) > 1e-9))
+        return false;
+    const double a = det3(t[0], s[1], s[2], t[1], s[2], s[3], t[2], s[3], s[4]) / det;
+    if (!std::isfinite(a))
+        return false;
+    dCentre = y0 + a;
+    return true;
+}
+
+void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPoint>& out)
+{
+    m_Points.assign(points.begin(), points.end());
+    const size_t n = m_Points.size();
+    out.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        out[i] = CSubpixelPoint{m_Points[i].x, static_cast<double>(m_Points[i].y)};
+    if (n == 0 || !LearnColours())
+        return;
+
+    m_Slopes.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        m_Slopes[i] = Slope(i);
+
+    // The stroke's thickness: in each column, the weight of the run through the point (taken
+    // as far as it goes, within a generous bound) times the cosine of the slope. Columns
+    // where something else touches the stroke are few: the median passes over them.
+    m_Samples.clear();
+    const int64_t nBound = 4 * std::max(m_nThickness, 2) + 3;
+    int64_t nPartial = 0;
+    int64_t nPixels = 0;
+    for (size_t i = 0; i < n; i += SampleStride(n)) {
+        const int64_t x = m_Points[i].x;
+        const int64_t y0 = m_Points[i].y;
+        if (Coverage(x, y0) < kCoreCoverage)
+            continue;
+        const double m = m_Slopes[i];
+        const double dCosine = 1.0 / std::sqrt(1.0 + m * m);
+        const int64_t nMaxRows = static_cast<int64_t>(static_cast<double>(nBound) / dCosine + m);
+        double dWeight = Coverage(x, y0);
+        int64_t nRows = 1;
+        for (const int d : {-1, 1}) {
+            for (int64_t y = y0 + d; nRows <= nMaxRows; y += d, ++nRows) {
+                const double w = Coverage(x, y);
+                if (w < kRunCoverage)
+                    break;
+                dWeight += w;
+                nPartial += w < 1.0 - kRunCoverage ? 1 : 0;
+                ++nPixels;
+            }
+        }
+        if (nRows <= nMaxRows)
+            m_Samples.push_back(dWeight * dCosine);
+    }
+    // A picture drawn without anti-aliasing has hardly any pixel between ink and background.
+    m_bQuantised = nPartial * 10 < nPixels;
+    const double dThickness =
+        m_Samples.size() >= kMinThicknessSamples ? Median(m_Samples) : static_cast<double>(m_nThickness);
+
+    m_Columns.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        m_Columns[i] = Measure(i, dThickness);
+    // A short stretch of measured columns between columns where something else touches the
+    // stroke must agree with the stroke on both sides of it: where two strokes cross at their
+    // middles, the two look like one.
+    for (size_t i = 0; i < n;) {
+        size_t end = i;
+        while (end < n && m_Columns[end].bMeasured)
+            ++end;
+        if (end > i && end - i < kTrustedStretch && i > 0 && end < n && m_Columns[i - 1].bCrowded &&
+            m_Columns[end].bCrowded)
+            CheckStretch(i, end);
+        i = end + 1;
+    }
+    m_MeasuredBefore.assign(n + 1, 0);
+    for (size_t i = 0; i < n; ++i)
+        m_MeasuredBefore[i + 1] = m_MeasuredBefore[i] + (m_Columns[i].bMeasured ? 1 : 0);
+    // A change of level: a quarter of a row at least between measured neighbours.
+    m_LevelChanges.assign(n, 0);
+    for (size_t i = 1; i < n; ++i) {
+        const bool bChange = m_Columns[i].bMeasured && m_Columns[i - 1].bMeasured &&
+                             std::abs(m_Columns[i].dCentre - m_Columns[i - 1].dCentre) >= 0.25;
+        m_LevelChanges[i] = m_LevelChanges[i - 1] + (bChange ? 1 : 0);
+    }
+    for (size_t i = 0; i < n; ++i) {
+        double dCentre = 0.0;
+        if (Fit(i, dCentre))
+            out[i].y = dCentre;
+        else if (m_Columns[i].bMeasured)
+            out[i].y = m_Columns[i].dCentre;
+    }
+}
