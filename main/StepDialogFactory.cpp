@@ -1,8 +1,24 @@
 #include "main/StepDialogFactory.h"
 
 #include "Dm/CoordSyst.h"
+#include "Dm/DensityCurve.h"
 #include "main/AxeDialog.h"
+#include "main/DensitometryDialog.h"
 #include "main/PendingStepDialog.h"
+
+namespace {
+
+// The dialog of a curve step, on the sequence's curve when it is of the kind the dialog
+// builds (the stand-in otherwise).
+template <typename Dialog, typename Curve>
+CConstructionDialog* CurveDialog(STEP step, CPlotvaneView& view, CSequence& sequence)
+{
+    if (auto* pCurve = dynamic_cast<Curve*>(sequence.GetCurve()))
+        return new Dialog(view, sequence, *pCurve);
+    return new CPendingStepDialog(step, view, sequence);
+}
+
+}  // namespace
 
 bool CStepDialogFactory::IsDialogStep(STEP step)
 {
@@ -31,6 +47,8 @@ CConstructionDialog* CStepDialogFactory::Create(STEP step, CPlotvaneView& view, 
         case STEP_Y_AXIS:
             return new CAxeDialog(CAxeDialog::IDD_Y_AXIS, view, sequence, coordSyst.GetYAxe(),
                                   coordSyst.GetXAxe());
+        case STEP_DENSITOMETRY:
+            return CurveDialog<CDensitometryDialog, CDensityCurve>(step, view, sequence);
         default:
             return new CPendingStepDialog(step, view, sequence);
     }

@@ -7,7 +7,10 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include "Dm/BmpManager.h"
+#include "Dm/CoordSyst.h"
 #include "main/AxeDialog.h"
+#include "main/ClipboardPicture.h"
 #include "main/ConstructionDialog.h"
 #include "main/ValueEdit.h"
 
@@ -52,6 +55,37 @@ void CWizardBench::DefineAxis(CPoint from, CPoint to, CPoint pick1, const char* 
     QTest::keyClicks(pDialog->GetValueEdit(1), QString::fromLatin1(pszValue1));
     pDialog->OnGraphMessage(WM_GRAPH_BUTTONUP, 0, pick2);
     QTest::keyClicks(pDialog->GetValueEdit(2), QString::fromLatin1(pszValue2));
+}
+
+void CWizardBench::SetPicture(const QImage& picture)
+{
+    const std::vector<uint8_t> dib = CClipboardPicture::ToPackedDib(picture);
+    ASSERT_TRUE(m_Doc.GetBmpManager()->SetFromScannedDib(dib.data(), dib.size()));
+    m_Doc.ReinitializeViews();
+}
+
+void CWizardBench::Send(GraphMessage message, CPoint point, unsigned nFlags) const
+{
+    CConstructionDialog* pDialog = Dialog();
+    ASSERT_NE(pDialog, nullptr);
+    pDialog->OnGraphMessage(message, nFlags, point);
+}
+
+CCoordSyst* AddCoordSyst(CPlotvaneDoc& doc)
+{
+    CCoordSyst* pCoordSyst = doc.AddCoordSyst(std::make_unique<CCoordSyst>(&doc));
+    pCoordSyst->GetXAxe().SetLine({100, 250}, {300, 250});
+    pCoordSyst->GetYAxe().SetLine({100, 250}, {100, 50});
+    pCoordSyst->ComputeOrigin();
+    pCoordSyst->GetXAxe().GetScalePoint1().SetPosition({100, 250});
+    pCoordSyst->GetXAxe().GetScalePoint1().SetValue(0);
+    pCoordSyst->GetXAxe().GetScalePoint2().SetPosition({300, 250});
+    pCoordSyst->GetXAxe().GetScalePoint2().SetValue(10);
+    pCoordSyst->GetYAxe().GetScalePoint1().SetPosition({100, 250});
+    pCoordSyst->GetYAxe().GetScalePoint1().SetValue(0);
+    pCoordSyst->GetYAxe().GetScalePoint2().SetPosition({100, 50});
+    pCoordSyst->GetYAxe().GetScalePoint2().SetValue(100);
+    return pCoordSyst;
 }
 
 QTimer* WhenModal(std::function<void(QWidget*)> action, bool bExpected)

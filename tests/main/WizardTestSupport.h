@@ -12,6 +12,8 @@
 
 class CAxeDialog;
 class CConstructionDialog;
+class CCoordSyst;
+class QImage;
 
 // A document and its graph view, shown offscreen, with message boxes recorded (and
 // answered from a queue): what the construction wizards run on.
@@ -29,11 +31,20 @@ public:
     // and values both scale points (the values typed as the user types them).
     void DefineAxis(CPoint from, CPoint to, CPoint pick1, const char* pszValue1, CPoint pick2,
                     const char* pszValue2) const;
+    // Makes picture the document's bitmap, without starting the construction a new
+    // picture starts.
+    void SetPicture(const QImage& picture);
+    // Sends the attached dialog a mouse message.
+    void Send(GraphMessage message, CPoint point, unsigned nFlags = 0) const;
 
     CPlotvaneDoc m_Doc;
     CPlotvaneView m_View;
     CRecordingMessageService m_Messages;
 };
+
+// A complete upright coordinate system: X 0 … 10 over pixels 100 … 300, Y 0 … 100 over
+// pixels 250 … 50.
+CCoordSyst* AddCoordSyst(CPlotvaneDoc& doc);
 
 // Runs action on the next modal dialog once it is open (looked for every 10 ms, for 5 s at
 // most; a failure when bExpected and none came). The looking stops when the returned timer
