@@ -1,9 +1,12 @@
 #include "main/StepDialogFactory.h"
 
 #include "Dm/CoordSyst.h"
+#include "Dm/ContinuousCurve.h"
 #include "Dm/DensityCurve.h"
 #include "main/AxeDialog.h"
 #include "main/DensitometryDialog.h"
+#include "main/GenesisDialog.h"
+#include "main/LimitDialog.h"
 #include "main/PendingStepDialog.h"
 
 namespace {
@@ -47,6 +50,10 @@ CConstructionDialog* CStepDialogFactory::Create(STEP step, CPlotvaneView& view, 
         case STEP_Y_AXIS:
             return new CAxeDialog(CAxeDialog::IDD_Y_AXIS, view, sequence, coordSyst.GetYAxe(),
                                   coordSyst.GetXAxe());
+        case STEP_LIMITS:
+            return CurveDialog<CLimitDialog, CContinuousCurve>(step, view, sequence);
+        case STEP_GENESIS:
+            return CurveDialog<CGenesisDialog, CContinuousCurve>(step, view, sequence);
         case STEP_DENSITOMETRY:
             return CurveDialog<CDensitometryDialog, CDensityCurve>(step, view, sequence);
         default:

@@ -7,6 +7,7 @@
 #include "Dm/ContinuousCurve.h"
 #include "Dm/CoordSyst.h"
 #include "Dm/DiscreteCurve.h"
+#include "Dm/Limit.h"
 #include "ShellTestSupport.h"
 #include "WizardTestSupport.h"
 #include "main/AxeDialog.h"
@@ -23,25 +24,6 @@
 namespace {
 
 using Answer = CMessageService::Answer;
-
-// A complete upright coordinate system: X 0 … 10 over pixels 100 … 300, Y 0 … 100 over
-// pixels 250 … 50.
-CCoordSyst* AddCoordSyst(CPlotvaneDoc& doc)
-{
-    CCoordSyst* pCoordSyst = doc.AddCoordSyst(std::make_unique<CCoordSyst>(&doc));
-    pCoordSyst->GetXAxe().SetLine({100, 250}, {300, 250});
-    pCoordSyst->GetYAxe().SetLine({100, 250}, {100, 50});
-    pCoordSyst->ComputeOrigin();
-    pCoordSyst->GetXAxe().GetScalePoint1().SetPosition({100, 250});
-    pCoordSyst->GetXAxe().GetScalePoint1().SetValue(0);
-    pCoordSyst->GetXAxe().GetScalePoint2().SetPosition({300, 250});
-    pCoordSyst->GetXAxe().GetScalePoint2().SetValue(10);
-    pCoordSyst->GetYAxe().GetScalePoint1().SetPosition({100, 250});
-    pCoordSyst->GetYAxe().GetScalePoint1().SetValue(0);
-    pCoordSyst->GetYAxe().GetScalePoint2().SetPosition({100, 50});
-    pCoordSyst->GetYAxe().GetScalePoint2().SetValue(100);
-    return pCoordSyst;
-}
 
 // Answers the next curve kind dialog with nKind and "Next >>", noting the kind it showed.
 void ChooseKind(int nKind, int& nShown)
@@ -203,6 +185,10 @@ TEST(ConstructionWizard, CurveKindChosenAgainAfterPrevious)
     EXPECT_EQ(bench.Dialog()->GetTemplateId(), 136u);
 
     // The limits, the genesis and the hand modifications; Finish numbers both objects.
+    auto& curve = static_cast<CContinuousCurve&>(*pCoordSyst->GetCurveList().front());
+    curve.GetLeftLimit()->SetValue(1);
+    curve.GetRightLimit()->SetValue(9);
+    curve.SetModified(false);
     bench.Dialog()->OnNext();
     bench.Dialog()->OnNext();
     EXPECT_EQ(bench.Dialog()->GetNextButton()->text(), Text(IDS_FINISH));
