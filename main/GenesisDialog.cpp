@@ -149,6 +149,16 @@ void CGenesisDialog::Repaint()
     GetView().GetDocument().UpdateAllViews();
 }
 
+void CGenesisDialog::RebuildCurve()
+{
+    m_Curve.Rebuild();
+    // A rebuild may drop genesis points that another part now covers: the list holds the
+    // partial curves, and must not keep one that is gone.
+    FillGenesisList();
+    UpdateNextButton();
+    Repaint();
+}
+
 QListWidget* CGenesisDialog::GetGenesisList() const
 {
     return m_pUi->genesisList;
@@ -220,10 +230,7 @@ void CGenesisDialog::OnDelete()
     auto* pPart = static_cast<CCurveElement*>(pItem->data(kGenesisRole).value<void*>());
     m_Curve.RemoveElement(pPart);
     delete pItem;
-    m_pUi->deleteButton->setEnabled(!m_pUi->genesisList->selectedItems().isEmpty());
-    UpdateNextButton();
-    m_Curve.Rebuild();
-    Repaint();
+    RebuildCurve();
 }
 
 void CGenesisDialog::OnThicknessTyped()
@@ -238,8 +245,7 @@ void CGenesisDialog::OnThicknessTyped()
         return;
     m_Curve.SetModified(true);
     pCorrector->SetThickness(nThickness);
-    m_Curve.Rebuild();
-    Repaint();
+    RebuildCurve();
 }
 
 void CGenesisDialog::OnFollowChosen()
@@ -250,9 +256,7 @@ void CGenesisDialog::OnFollowChosen()
     }
     m_Curve.SetFollowTop(m_pUi->topRadio->isChecked());
     m_Curve.SetModified(true);
-    m_Curve.Rebuild();
-    FillGenesisList();
-    Repaint();
+    RebuildCurve();
 }
 
 void CGenesisDialog::OnDashedChosen()
@@ -263,10 +267,8 @@ void CGenesisDialog::OnDashedChosen()
     }
     CWaitCursor wait;
     const bool bDashed = m_pUi->dashedYesRadio->isChecked();
-    if (m_Curve.SetDashed(bDashed) != bDashed) {
-        m_Curve.Rebuild();
-        Repaint();
-    }
+    if (m_Curve.SetDashed(bDashed) != bDashed)
+        RebuildCurve();
     UpdateControls();
 }
 
@@ -296,7 +298,10 @@ void CGenesisDialog::OnSubDialogClosed()
     m_pDashDialog = nullptr;
     EnableInput(true);
     UpdateCursor();
+    // The advanced options may have rebuilt the curve.
+    FillGenesisList();
     UpdateControls();
+    UpdateNextButton();
     activateWindow();
     setFocus();
 }
@@ -306,8 +311,7 @@ void CGenesisDialog::OnDashDistance(int nDistance)
     CWaitCursor wait;
     m_pUi->dashDistEdit->setText(QString::number(nDistance));
     m_Curve.SetDashMaxDist(nDistance);
-    m_Curve.Rebuild();
-    Repaint();
+    RebuildCurve();
     UpdateControls();
 }
 

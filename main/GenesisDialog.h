@@ -79,6 +79,8 @@ private:
     void UpdateControls();
     void UpdateCursor();
     void Repaint();
+    // Traces the curve again, then the list, Next and the views follow.
+    void RebuildCurve();
     void PickThicknessAt(CPoint point);
     void EnableInput(bool bEnable);
 

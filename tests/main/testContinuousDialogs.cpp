@@ -350,3 +350,30 @@ TEST_F(ContinuousDialogsTest, AdvancedOptionsRefusalsAndUnchangedOk)
     EXPECT_EQ(Curve().GetThreshold(), threshold);
     EXPECT_TRUE(Genesis().IsInputEnabled());
 }
+
+TEST_F(ContinuousDialogsTest, ARebuildThatDropsAGenesisPointUpdatesTheList)
+{
+    // Two dashes of one line, 9 columns apart.
+    QImage picture(400, 300, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int x : {110, 200})
+        for (int dx = 0; dx <= 80 - (x == 200 ? 20 : 0); ++dx)
+            for (int y = 149; y <= 151; ++y)
+                picture.setPixel(x + dx, y, qRgb(0, 0, 0));
+    m_Bench.SetPicture(picture);
+    GoToGenesis();
+    m_Bench.Send(WM_GRAPH_BUTTONUP, {150, 150});
+    m_Bench.Send(WM_GRAPH_BUTTONUP, {230, 150});
+    ASSERT_EQ(Genesis().GetGenesisList()->count(), 2);
+
+    // Followed as a dashed line, the first part reaches the second genesis point.
+    Child<QRadioButton>("dashedYesRadio")->click();
+    EXPECT_EQ(m_Bench.m_Messages.Count(), 1u) << m_Bench.m_Messages.LastText();
+    EXPECT_EQ(GenesisCount(), 1u);
+    ASSERT_EQ(Genesis().GetGenesisList()->count(), 1);
+    Genesis().GetGenesisList()->setCurrentRow(0);
+    Genesis().OnDelete();
+    EXPECT_EQ(GenesisCount(), 0u);
+    EXPECT_EQ(Genesis().GetGenesisList()->count(), 0);
+    EXPECT_FALSE(Genesis().GetNextButton()->isEnabled());
+}
