@@ -1,7 +1,6 @@
 #include "main/AxeDrawingState.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "Dm/Axe.h"
 #include "Dm/CoordSyst.h"
@@ -16,7 +15,10 @@
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 
-CAxeDrawingState::CAxeDrawingState(CAxeDialog& dialog) : CAxeAbstractState(dialog), m_Axe(dialog.GetAxe()) {}
+CAxeDrawingState::CAxeDrawingState(CAxeDialog& dialog)
+    : CAxeAbstractState(dialog), m_Line(dialog.GetView()), m_Axe(dialog.GetAxe())
+{
+}
 
 void CAxeDrawingState::Enter()
 {
@@ -34,45 +36,15 @@ void CAxeDrawingState::UpdatePrompt()
         CQtText::ToQString(FormatWithString(CStringTable::Get(IDS_DRAW_AXIS_PROMPT), strAxis)));
 }
 
-CPoint CAxeDrawingState::Constrain(unsigned nFlags, CPoint start, CPoint point)
-{
-    if (nFlags & MK_SHIFT) {
-        if (std::abs(point.y - start.y) < std::abs(point.x - start.x))
-            point.y = start.y;
-        else
-            point.x = start.x;
-    }
-    return point;
-}
-
-void CAxeDrawingState::EraseRubberLine()
-{
-    if (m_bShown)
-        m_Dialog.InvertLine(m_Start, m_End);
-    m_bShown = false;
-}
-
-void CAxeDrawingState::MoveRubberLine(CPoint end)
-{
-    EraseRubberLine();
-    m_End = end;
-    if (m_End != m_Start) {
-        m_Dialog.InvertLine(m_Start, m_End);
-        m_bShown = true;
-    }
-}
-
 CAxeAbstractState::StatePtr CAxeDrawingState::OnButtonDown(unsigned /*nFlags*/, CPoint point)
 {
-    EraseRubberLine();
-    m_Start = point;
-    m_End = point;
+    m_Line.Start(point);
     return nullptr;
 }
 
 CAxeAbstractState::StatePtr CAxeDrawingState::OnDrag(unsigned nFlags, CPoint point)
 {
-    MoveRubberLine(Constrain(nFlags, m_Start, point));
+    m_Line.MoveTo(Constrain(nFlags, m_Line.GetStart(), point));
     return nullptr;
 }
 
@@ -80,22 +52,24 @@ CAxeAbstractState::StatePtr CAxeDrawingState::OnScrollStop(unsigned /*nFlags*/, 
 {
     // The view keeps the rubber line over its repaints while it scrolls: the line moves to
     // the point the drag has reached.
-    MoveRubberLine(point);
+    m_Line.MoveTo(point);
     return nullptr;
 }
 
 CAxeAbstractState::StatePtr CAxeDrawingState::OnButtonUp(unsigned nFlags, CPoint point)
 {
-    EraseRubberLine();
-    m_End = Constrain(nFlags, m_Start, point);
+    m_Line.Erase();
+    const CPoint start = m_Line.GetStart();
+    const CPoint end = Constrain(nFlags, start, point);
+    m_Line.SetEnd(end);
     m_Dialog.activateWindow();
-    if (m_End == m_Start)
+    if (end == start)
         return nullptr;
 
     const CAxe& other = m_Dialog.GetOtherAxe();
     if (other.IsDefined()) {
-        const double dx1 = static_cast<double>(m_End.x) - m_Start.x;
-        const double dy1 = static_cast<double>(m_End.y) - m_Start.y;
+        const double dx1 = static_cast<double>(end.x) - start.x;
+        const double dy1 = static_cast<double>(end.y) - start.y;
         const double dx2 = static_cast<double>(other.GetLineEnd().x) - other.GetLineStart().x;
         const double dy2 = static_cast<double>(other.GetLineEnd().y) - other.GetLineStart().y;
         if (std::fabs(dx1 * dy2 - dx2 * dy1) < 0.00001) {
@@ -103,7 +77,7 @@ CAxeAbstractState::StatePtr CAxeDrawingState::OnButtonUp(unsigned nFlags, CPoint
             return nullptr;
         }
     }
-    m_Axe.SetLine(m_Start, m_End);
+    m_Axe.SetLine(start, end);
     if (CCoordSyst* pCoordSyst = m_Axe.GetCoordSyst())
         pCoordSyst->ComputeOrigin();
     m_Dialog.UpdateNextButton();

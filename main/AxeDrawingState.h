@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main/AxeAbstractState.h"
+#include "main/RubberLine.h"
 
 class CAxe;
 
@@ -19,22 +20,17 @@ public:
     StatePtr OnButtonDown(unsigned nFlags, CPoint point) override;
     StatePtr OnDrawAxis() override;
     StatePtr OnPickPosition(int nIndex) override;
-    void OnDialogHidden() override { EraseRubberLine(); }
+    void OnDialogHidden() override { m_Line.Erase(); }
 
-    // With Shift held, the end of a line from start becomes horizontal or vertical,
-    // whichever it is closer to (vertical at exactly 45 degrees).
-    static CPoint Constrain(unsigned nFlags, CPoint start, CPoint point);
+    static CPoint Constrain(unsigned nFlags, CPoint start, CPoint point)
+    {
+        return CRubberLine::Constrain(nFlags, start, point);
+    }
 
 private:
-    // Moves the end of the rubber line, taking the previous one away.
-    void MoveRubberLine(CPoint end);
-    void EraseRubberLine();
     // Where the dialog goes once the line is set: to the first scale point still to place.
     StatePtr NextAfterLine();
 
-    CPoint m_Start;
-    CPoint m_End;
-    // The rubber line from m_Start to m_End is on the view.
-    bool m_bShown = false;
+    CRubberLine m_Line;
     CAxe& m_Axe;
 };

@@ -2,13 +2,31 @@
 
 #include "Dm/ContinuousCurve.h"
 #include "Dm/CoordSyst.h"
+#include "Dm/DensityCurve.h"
 #include "Dm/DiscreteCurve.h"
 #include "Dm/SplineCurve.h"
 #include "main/AxeDialog.h"
+#include "main/DensitometryDialog.h"
 #include "main/DiscreteDialog.h"
+#include "main/GenesisDialog.h"
 #include "main/HandModificationDialog.h"
+#include "main/LimitDialog.h"
 #include "main/PendingStepDialog.h"
 #include "main/SplineDialog.h"
+
+namespace {
+
+// The dialog of a curve step, on the sequence's curve when it is of the kind the dialog
+// builds (the stand-in otherwise).
+template <typename Dialog, typename Curve>
+CConstructionDialog* CurveDialog(STEP step, CPlotvaneView& view, CSequence& sequence)
+{
+    if (auto* pCurve = dynamic_cast<Curve*>(sequence.GetCurve()))
+        return new Dialog(view, sequence, *pCurve);
+    return new CPendingStepDialog(step, view, sequence);
+}
+
+}  // namespace
 
 bool CStepDialogFactory::IsDialogStep(STEP step)
 {
@@ -37,20 +55,19 @@ CConstructionDialog* CStepDialogFactory::Create(STEP step, CPlotvaneView& view, 
         case STEP_Y_AXIS:
             return new CAxeDialog(CAxeDialog::IDD_Y_AXIS, view, sequence, coordSyst.GetYAxe(),
                                   coordSyst.GetXAxe());
-        case STEP_DISCRETE_POINTS:
-            if (auto* pCurve = dynamic_cast<CDiscreteCurve*>(sequence.GetCurve()))
-                return new CDiscreteDialog(view, sequence, *pCurve);
-            break;
-        case STEP_SPLINE:
-            if (auto* pCurve = dynamic_cast<CSplineCurve*>(sequence.GetCurve()))
-                return new CSplineDialog(view, sequence, *pCurve);
-            break;
+        case STEP_LIMITS:
+            return CurveDialog<CLimitDialog, CContinuousCurve>(step, view, sequence);
+        case STEP_GENESIS:
+            return CurveDialog<CGenesisDialog, CContinuousCurve>(step, view, sequence);
         case STEP_HAND_MODIFICATION:
-            if (auto* pCurve = dynamic_cast<CContinuousCurve*>(sequence.GetCurve()))
-                return new CHandModificationDialog(view, sequence, *pCurve);
-            break;
+            return CurveDialog<CHandModificationDialog, CContinuousCurve>(step, view, sequence);
+        case STEP_DENSITOMETRY:
+            return CurveDialog<CDensitometryDialog, CDensityCurve>(step, view, sequence);
+        case STEP_DISCRETE_POINTS:
+            return CurveDialog<CDiscreteDialog, CDiscreteCurve>(step, view, sequence);
+        case STEP_SPLINE:
+            return CurveDialog<CSplineDialog, CSplineCurve>(step, view, sequence);
         default:
-            break;
+            return new CPendingStepDialog(step, view, sequence);
     }
-    return new CPendingStepDialog(step, view, sequence);
 }

@@ -109,6 +109,11 @@ enum : unsigned {
     // The save prompt, which the design takes from the windowing framework.
     IDS_ASK_TO_SAVE = 61360,           // "Save changes to %1?"
     IDS_NO_CLIPBOARD_PICTURE = 61361,  // "The clipboard holds no picture."
+
+    // The densitometry dialog: an empty scale value, and the ends of its preview.
+    IDS_GIVE_A_VALUE = 61370,           // "You must give a value !"
+    IDS_DENSITY_PREVIEW_POINT = 61371,  // "x = %g ; y = %g"
+
     // Texts of plotvane-cli: its refusals, failures and warnings ("%s" is a value put in).
     IDS_CLI_UNEXPECTED = 62000,
     IDS_CLI_UNEXPECTED_UNKNOWN = 62001,
@@ -181,6 +186,9 @@ enum : unsigned {
     IDS_CLI_EDITS_TOO_COSTLY = 62071,
     IDS_CLI_DENSITY_SCALE_VALUES_EQUAL = 62073,
     IDS_CLI_DENSITY_SCALE_COLORS_EQUAL = 62074,
+    // The densitometry dialog and options refuse a scale with the same texts.
+    IDS_DENSITY_SCALE_VALUES_EQUAL = IDS_CLI_DENSITY_SCALE_VALUES_EQUAL,
+    IDS_DENSITY_SCALE_COLORS_EQUAL = IDS_CLI_DENSITY_SCALE_COLORS_EQUAL,
     IDS_CLI_PARALLEL_TO_Y = 62075,
     IDS_CLI_PARALLEL_TO_X = 62076,
     IDS_CLI_SEGMENT_ENDS_EQUAL = 62077,

@@ -219,6 +219,8 @@ const CStringTableEntry kStrings[] = {
     {61354, "Cannot make a temporary file in the folder %s."},
     {61360, "Save changes to %1?"},
     {61361, "The clipboard holds no picture."},
+    {61370, "You must give a value !"},
+    {61371, "x = %g ; y = %g"},
 
     // Texts of plotvane-cli: its refusals, failures and warnings.
     {62000, "An unexpected error ended the command: %s"},

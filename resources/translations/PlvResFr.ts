@@ -73,6 +73,84 @@
     </message>
 </context>
 <context>
+    <name>CColorChooseDialog</name>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+</context>
+<context>
+    <name>CContinuousAdvOptDlg</name>
+    <message>
+        <source>Continuous curve : advanced options</source>
+        <translation>Courbe continue : options avancées</translation>
+    </message>
+    <message>
+        <source>Threshold color</source>
+        <translation>Couleur de seuil</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Pick from bitmap</source>
+        <translation>Prendre dans l&apos;image</translation>
+    </message>
+    <message>
+        <source>Thickness compensation</source>
+        <translation>Compensation de l&apos;épaisseur</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Plate</translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation>Intelligente</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Portée</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>CCurveKindDialog</name>
     <message>
         <source>Graph construction - Kind of curve</source>
@@ -93,6 +171,158 @@
     <message>
         <source>Densitometry curve (color profile)</source>
         <translation>Courbe densitométrique (profil de couleur)</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation>&lt;&lt; Précédent</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Suivant &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>CDashMaxDistDialog</name>
+    <message>
+        <source>Distance between dashes</source>
+        <translation>Distance entre les tirets</translation>
+    </message>
+    <message>
+        <source>Enter the max distance between</source>
+        <translation>Entrez la distance maximale entre</translation>
+    </message>
+    <message>
+        <source>two dashes</source>
+        <translation>deux tirets</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>CDensitoPeriodDialog</name>
+    <message>
+        <source>Densitometry curve : First point and frequency</source>
+        <translation>Courbe de densitométrie : premier point et fréquence</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>X coordinates</source>
+        <translation>Coordonnées X</translation>
+    </message>
+    <message>
+        <source>Y coordinates</source>
+        <translation>Coordonnées Y</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Les deux</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>First point</source>
+        <translation>Premier point</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Unit (period)</source>
+        <translation>Unité (période)</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Nb of saved points : </source>
+        <translation>Nombre de points enregistrés : </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CDensitoPreviewWnd</name>
+    <message>
+        <source>Densitometry preview</source>
+        <translation>Aperçu de la densitométrie</translation>
+    </message>
+</context>
+<context>
+    <name>CDensitometryDialog</name>
+    <message>
+        <source>Graph construction - Densitometry</source>
+        <translation>Construction du graphe - Densitométrie</translation>
+    </message>
+    <message>
+        <source>Curve name</source>
+        <translation>Nom de la courbe</translation>
+    </message>
+    <message>
+        <source>Color scale</source>
+        <translation>Échelle de couleurs</translation>
+    </message>
+    <message>
+        <source>Related value</source>
+        <translation>Valeur associée</translation>
+    </message>
+    <message>
+        <source>Draw segment </source>
+        <translation>Tracer le segment </translation>
+    </message>
+    <message>
+        <source>Use as default</source>
+        <translation>Utiliser par défaut</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>&lt;&lt; Previous</source>
@@ -178,6 +408,109 @@
     </message>
 </context>
 <context>
+    <name>CGenesisDialog</name>
+    <message>
+        <source>Continuous curve- Curve identification</source>
+        <translation>Courbe continue - Identification de la courbe</translation>
+    </message>
+    <message>
+        <source>Initial points</source>
+        <translation>Points de départ</translation>
+    </message>
+    <message>
+        <source>Click on each part of the curve</source>
+        <translation>Cliquez sur chaque partie de la courbe</translation>
+    </message>
+    <message>
+        <source>Pick curve</source>
+        <translation>Pointer la courbe</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Suivre</translation>
+    </message>
+    <message>
+        <source>The top</source>
+        <translation>Le haut</translation>
+    </message>
+    <message>
+        <source>The bottom</source>
+        <translation>Le bas</translation>
+    </message>
+    <message>
+        <source>of the curve</source>
+        <translation>de la courbe</translation>
+    </message>
+    <message>
+        <source>Thickness (pixels)</source>
+        <translation>Épaisseur (pixels)</translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation>Pointer</translation>
+    </message>
+    <message>
+        <source>Dashed curve</source>
+        <translation>Courbe en pointillés</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Max. dist.</source>
+        <translation>Dist. max.</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>between dashes</source>
+        <translation>entre les tirets</translation>
+    </message>
+    <message>
+        <source>Curve name</source>
+        <translation>Nom de la courbe</translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation>Options avancées</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation>&lt;&lt; Précédent</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Suivant &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
     <name>CHandModificationDialog</name>
     <message>
         <source>Draw on the curve with the pen, or erase parts of it with the rubber.</source>
@@ -250,6 +583,61 @@
         <source>%1 - Plotvane Help</source>
         <comment>%1: the title of the topic</comment>
         <translation>%1 - Aide de Plotvane</translation>
+    </message>
+</context>
+<context>
+    <name>CLimitDialog</name>
+    <message>
+        <source>Graph construction - Curve limits</source>
+        <translation>Construction du graphe - Limites de la courbe</translation>
+    </message>
+    <message>
+        <source>You must now specify the limits of the curve you want to analyse.</source>
+        <translation>Vous devez maintenant indiquer les limites de la courbe à analyser.</translation>
+    </message>
+    <message>
+        <source>You can specify this limits either by entering the abscissa value (in units) or by </source>
+        <translation>Vous pouvez donner ces limites soit en entrant la valeur de l&apos;abscisse (en unités), soit en </translation>
+    </message>
+    <message>
+        <source>Curve Limits</source>
+        <translation>Limites de la courbe</translation>
+    </message>
+    <message>
+        <source>Left limit</source>
+        <translation>Limite gauche</translation>
+    </message>
+    <message>
+        <source>Pick position</source>
+        <translation>Pointer la position</translation>
+    </message>
+    <message>
+        <source>Right limit</source>
+        <translation>Limite droite</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation>&lt;&lt; Précédent</translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation>Suivant &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>clicking on the graph (</source>
+        <translation>cliquant sur le graphe (</translation>
+    </message>
+    <message>
+        <source>).</source>
+        <translation>).</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,84 @@
     </message>
 </context>
 <context>
+    <name>CColorChooseDialog</name>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CContinuousAdvOptDlg</name>
+    <message>
+        <source>Continuous curve : advanced options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Threshold color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick from bitmap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thickness compensation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CCurveKindDialog</name>
     <message>
         <source>Graph construction - Kind of curve</source>
@@ -92,6 +170,158 @@
     </message>
     <message>
         <source>Densitometry curve (color profile)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDashMaxDistDialog</name>
+    <message>
+        <source>Distance between dashes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the max distance between</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>two dashes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDensitoPeriodDialog</name>
+    <message>
+        <source>Densitometry curve : First point and frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X coordinates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y coordinates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First point</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit (period)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nb of saved points : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDensitoPreviewWnd</name>
+    <message>
+        <source>Densitometry preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDensitometryDialog</name>
+    <message>
+        <source>Graph construction - Densitometry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curve name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Related value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw segment </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use as default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -178,6 +408,109 @@
     </message>
 </context>
 <context>
+    <name>CGenesisDialog</name>
+    <message>
+        <source>Continuous curve- Curve identification</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click on each part of the curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of the curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thickness (pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dashed curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. dist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>between dashes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curve name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CHandModificationDialog</name>
     <message>
         <source>Draw on the curve with the pen, or erase parts of it with the rubber.</source>
@@ -250,6 +583,61 @@
         <source>%1 - Plotvane Help</source>
         <comment>%1: the title of the topic</comment>
         <translation></translation>
+    </message>
+</context>
+<context>
+    <name>CLimitDialog</name>
+    <message>
+        <source>Graph construction - Curve limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must now specify the limits of the curve you want to analyse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can specify this limits either by entering the abscissa value (in units) or by </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Curve Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next &gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clicking on the graph (</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -848,6 +848,16 @@ Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des a
         <translation>Le presse-papiers ne contient aucune image.</translation>
     </message>
     <message>
+        <source>You must give a value !</source>
+        <comment>61370</comment>
+        <translation>Vous devez donner une valeur !</translation>
+    </message>
+    <message>
+        <source>x = %g ; y = %g</source>
+        <comment>61371</comment>
+        <translation>x = %g ; y = %g</translation>
+    </message>
+    <message>
         <source>An unexpected error ended the command: %s</source>
         <comment>62000</comment>
         <translation>Une erreur inattendue a interrompu la commande : %s</translation>

@@ -9,8 +9,10 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include "Dm/BmpManager.h"
 #include "Dm/CoordSyst.h"
 #include "main/AxeDialog.h"
+#include "main/ClipboardPicture.h"
 #include "main/ConstructionDialog.h"
 #include "main/ValueEdit.h"
 
@@ -55,6 +57,20 @@ void CWizardBench::DefineAxis(CPoint from, CPoint to, CPoint pick1, const char* 
     QTest::keyClicks(pDialog->GetValueEdit(1), QString::fromLatin1(pszValue1));
     pDialog->OnGraphMessage(WM_GRAPH_BUTTONUP, 0, pick2);
     QTest::keyClicks(pDialog->GetValueEdit(2), QString::fromLatin1(pszValue2));
+}
+
+void CWizardBench::SetPicture(const QImage& picture)
+{
+    const std::vector<uint8_t> dib = CClipboardPicture::ToPackedDib(picture);
+    ASSERT_TRUE(m_Doc.GetBmpManager()->SetFromScannedDib(dib.data(), dib.size()));
+    m_Doc.ReinitializeViews();
+}
+
+void CWizardBench::Send(GraphMessage message, CPoint point, unsigned nFlags) const
+{
+    CConstructionDialog* pDialog = Dialog();
+    ASSERT_NE(pDialog, nullptr);
+    pDialog->OnGraphMessage(message, nFlags, point);
 }
 
 QTimer* WhenModal(std::function<void(QWidget*)> action, bool bExpected)

@@ -13,6 +13,7 @@
 class CAxeDialog;
 class CConstructionDialog;
 class CCoordSyst;
+class QImage;
 
 // A complete upright coordinate system added to doc: X 0 … 10 over pixels 100 … 300, Y 0 …
 // 100 over pixels 250 … 50.
@@ -34,6 +35,11 @@ public:
     // and values both scale points (the values typed as the user types them).
     void DefineAxis(CPoint from, CPoint to, CPoint pick1, const char* pszValue1, CPoint pick2,
                     const char* pszValue2) const;
+    // Makes picture the document's bitmap, without starting the construction a new
+    // picture starts.
+    void SetPicture(const QImage& picture);
+    // Sends the attached dialog a mouse message.
+    void Send(GraphMessage message, CPoint point, unsigned nFlags = 0) const;
 
     CPlotvaneDoc m_Doc;
     CPlotvaneView m_View;

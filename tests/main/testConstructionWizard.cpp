@@ -7,6 +7,7 @@
 #include "Dm/ContinuousCurve.h"
 #include "Dm/CoordSyst.h"
 #include "Dm/DiscreteCurve.h"
+#include "Dm/Limit.h"
 #include "ShellTestSupport.h"
 #include "WizardTestSupport.h"
 #include "main/AxeDialog.h"
@@ -184,6 +185,10 @@ TEST(ConstructionWizard, CurveKindChosenAgainAfterPrevious)
     EXPECT_EQ(bench.Dialog()->GetTemplateId(), 136u);
 
     // The limits, the genesis and the hand modifications; Finish numbers both objects.
+    auto& curve = static_cast<CContinuousCurve&>(*pCoordSyst->GetCurveList().front());
+    curve.GetLeftLimit()->SetValue(1);
+    curve.GetRightLimit()->SetValue(9);
+    curve.SetModified(false);
     bench.Dialog()->OnNext();
     bench.Dialog()->OnNext();
     EXPECT_EQ(bench.Dialog()->GetNextButton()->text(), Text(IDS_FINISH));

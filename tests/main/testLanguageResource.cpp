@@ -77,8 +77,10 @@ TEST(LanguageResourceTest, FrenchTranslatesEveryNumberedString)
 {
     CLanguageResource language;
     ASSERT_TRUE(language.Load(CLanguageResource::FileFor("PlvResFr.dll", kResourceDir)));
-    // The same in both languages: the program's name, the axis letters and the pane labels.
-    const std::set<unsigned> same = {IDS_APP_NAME, IDS_INDICATOR_X, IDS_INDICATOR_Y, IDS_AXIS_X, IDS_AXIS_Y};
+    // The same in both languages: the program's name, the axis letters, the pane labels and
+    // the coordinates under the density preview.
+    const std::set<unsigned> same = {IDS_APP_NAME, IDS_INDICATOR_X, IDS_INDICATOR_Y,
+                                     IDS_AXIS_X,   IDS_AXIS_Y,      IDS_DENSITY_PREVIEW_POINT};
     size_t nCount = 0;
     const CStringTableEntry* pEntries = BuiltInStrings(nCount);
     std::vector<unsigned> untranslated;

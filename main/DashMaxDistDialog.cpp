@@ -1,0 +1,96 @@
+#include "main/DashMaxDistDialog.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "main/ConstructionDialog.h"
+#include "main/ControlHelp.h"
+#include "main/GenesisDialog.h"
+#include "main/MainFrame.h"
+#include "main/PlotvaneView.h"
+#include "ui_DashMaxDistDialog.h"
+
+CDashMaxDistDialog::CDashMaxDistDialog(CGenesisDialog& parent, int nDistance)
+    : QDialog(&parent),
+      m_Parent(parent),
+      m_nOpening(nDistance),
+      m_nTaken(nDistance),
+      m_pUi(std::make_unique<Ui::CDashMaxDistDialog>())
+{
+    m_pUi->setupUi(this);
+    CControlHelp::Install(this);
+    m_pUi->distanceSpin->setRange(0, 1000);
+    m_pUi->distanceSpin->setValue(nDistance);
+    m_pUi->applyButton->setEnabled(false);
+    connect(m_pUi->distanceSpin, qOverload<int>(&QSpinBox::valueChanged), this,
+            &CDashMaxDistDialog::OnDistanceEdited);
+    connect(m_pUi->okButton, &QPushButton::clicked, this, &CDashMaxDistDialog::accept);
+    connect(m_pUi->cancelButton, &QPushButton::clicked, this, &CDashMaxDistDialog::reject);
+    connect(m_pUi->applyButton, &QPushButton::clicked, this, &CDashMaxDistDialog::OnApply);
+    connect(m_pUi->helpButton, &QPushButton::clicked, this, [this] {
+        if (auto* pFrame = qobject_cast<CMainFrame*>(m_Parent.GetView().window()))
+            pFrame->WinHelp(CConstructionDialog::kHelpContextBase + IDD_DASH_DISTANCE);
+    });
+}
+
+CDashMaxDistDialog::~CDashMaxDistDialog() = default;
+
+bool CDashMaxDistDialog::IsApplyEnabled() const
+{
+    return m_pUi->applyButton->isEnabled();
+}
+
+void CDashMaxDistDialog::SetDistanceText(const QString& strText)
+{
+    if (auto* pEdit = m_pUi->distanceSpin->findChild<QLineEdit*>())
+        pEdit->setText(strText);
+}
+
+bool CDashMaxDistDialog::ReadDistance(int& nDistance) const
+{
+    // The spin box keeps its value within its range and refuses what is typed beyond.
+    if (!m_pUi->distanceSpin->hasAcceptableInput())
+        return false;
+    nDistance = m_pUi->distanceSpin->value();
+    return nDistance >= 0 && nDistance <= 1000;
+}
+
+void CDashMaxDistDialog::OnDistanceEdited()
+{
+    m_pUi->applyButton->setEnabled(true);
+    m_bDirty = true;
+}
+
+void CDashMaxDistDialog::OnApply()
+{
+    int nDistance = 0;
+    if (!ReadDistance(nDistance))
+        return;
+    m_nTaken = nDistance;
+    m_Parent.OnDashDistance(nDistance);
+    m_bDirty = false;
+}
+
+void CDashMaxDistDialog::accept()
+{
+    int nDistance = 0;
+    if (!ReadDistance(nDistance))
+        return;
+    if (m_bDirty)
+        m_Parent.OnDashDistance(nDistance);
+    Close();
+}
+
+void CDashMaxDistDialog::reject()
+{
+    if (m_nTaken != m_nOpening)
+        m_Parent.OnDashDistance(m_nOpening);
+    Close();
+}
+
+void CDashMaxDistDialog::Close()
+{
+    m_Parent.OnSubDialogClosed();
+    QDialog::done(QDialog::Rejected);
+    deleteLater();
+}

@@ -1,0 +1,24 @@
+#include "main/DensitoDlgAbstractState.h"
+
+#include "Dm/DensityCurve.h"
+#include "main/DensitoDlgDrawState.h"
+#include "main/DensitoDlgPickState.h"
+#include "main/DensitoDlgWaitState.h"
+#include "main/DensitometryDialog.h"
+
+CDensitoDlgAbstractState::StatePtr CDensitoDlgAbstractState::OnPickButton(bool bTop)
+{
+    return std::make_unique<CDensitoDlgPickState>(m_Dialog, bTop);
+}
+
+CDensitoDlgAbstractState::StatePtr CDensitoDlgAbstractState::OnDrawButton()
+{
+    return std::make_unique<CDensitoDlgDrawState>(m_Dialog);
+}
+
+CDensitoDlgAbstractState::StatePtr CDensitoDlgAbstractState::Resting() const
+{
+    if (m_Dialog.GetCurve().HasSegment())
+        return std::make_unique<CDensitoDlgWaitState>(m_Dialog);
+    return std::make_unique<CDensitoDlgDrawState>(m_Dialog);
+}
