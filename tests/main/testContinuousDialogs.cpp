@@ -19,6 +19,7 @@
 #include "main/ContinuousAdvOptDlg.h"
 #include "main/DashMaxDistDialog.h"
 #include "main/GenesisDialog.h"
+#include "main/HandModificationDialog.h"
 #include "main/LimitDialog.h"
 #include "main/Sequence.h"
 #include "main/ValueEdit.h"
@@ -212,6 +213,29 @@ TEST_F(ContinuousDialogsTest, FromLimitsThroughIdentificationToHandModification)
     EXPECT_EQ(Curve().GetName(), "Trace");
     EXPECT_TRUE(Curve().IsDashed());
     EXPECT_FALSE(Curve().IsFollowTop());
+
+    // ---- Hand modification: a pen stroke above the first stroke, undone, redone, then Finish.
+    auto* pHand = dynamic_cast<CHandModificationDialog*>(m_Bench.Dialog());
+    ASSERT_NE(pHand, nullptr);
+    const CCurve::PointList traced = Curve().GetPoints();
+    pHand->OnChooseTool(CHandModificationDialog::TOOL_PEN);
+    m_Bench.Send(WM_GRAPH_BUTTONDOWN, {140, 120});
+    m_Bench.Send(WM_GRAPH_DRAG, {150, 120});
+    m_Bench.Send(WM_GRAPH_BUTTONUP, {150, 120});
+    const CCurve::PointList penned = Curve().GetPoints();
+    EXPECT_NE(penned, traced);
+    EXPECT_TRUE(Curve().IsHandModified());
+    pHand->OnUndo();
+    EXPECT_EQ(Curve().GetPoints(), traced);
+    pHand->OnRedo();
+    EXPECT_EQ(Curve().GetPoints(), penned);
+    FinishWithoutExport(*pHand);
+    CWizardBench::Settle();
+    EXPECT_EQ(m_Bench.Dialog(), nullptr);
+    ASSERT_EQ(m_pCoordSyst->GetCurveList().size(), 1u);
+    const CCurve& kept = *m_pCoordSyst->GetCurveList().front();
+    EXPECT_EQ(kept.GetName(), "Trace");
+    EXPECT_EQ(kept.GetPoints(), penned);
 }
 
 TEST_F(ContinuousDialogsTest, LimitRefusalsAndTheHandModificationQuestion)
