@@ -6,9 +6,10 @@
 #include <QPainter>
 
 CLoupe::CLoupe(std::function<unsigned(CPoint)> pixelColor, QWidget* pParent)
-    : QWidget(pParent), m_PixelColor(std::move(pixelColor))
+    : QWidget(pParent, Qt::ToolTip | Qt::FramelessWindowHint), m_PixelColor(std::move(pixelColor))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     const int nSide = (2 * kRadius + 1) * kScale + 2;
     setFixedSize(nSide, nSide);
     hide();
@@ -30,11 +31,10 @@ QPoint CLoupe::PlaceBeside(QPoint client, QSize loupe, QSize parent)
                   place(client.y(), loupe.height(), parent.height()));
 }
 
-void CLoupe::ShowAt(QPoint client, CPoint pixel)
+void CLoupe::ShowAt(const QWidget& area, QPoint client, CPoint pixel)
 {
     m_Pixel = pixel;
-    if (parentWidget() != nullptr)
-        move(PlaceBeside(client, size(), parentWidget()->size()));
+    move(area.mapToGlobal(PlaceBeside(client, size(), area.size())));
     show();
     raise();
     update();

@@ -8,8 +8,9 @@
 
 // The magnifier that follows the pointer while a construction waits for a click on the
 // picture: the bitmap pixels around the one under the pointer, each drawn as a square of
-// kScale screen pixels with a thin grid, the pointed pixel outlined. It sits beside the
-// pointer, on the side where it fits in its parent, and lets every mouse event through.
+// kScale screen pixels with a thin grid, the pointed pixel outlined. A small window of its
+// own, above the step dialogs, that takes neither the focus nor the mouse; it sits beside
+// the pointer, on the side where it fits in the area it belongs to.
 class CLoupe : public QWidget {
     Q_OBJECT
 public:
@@ -25,8 +26,9 @@ public:
     // pixelColor: the colour (0x00RRGGBB) of a bitmap pixel, kOutside beyond the bitmap.
     CLoupe(std::function<unsigned(CPoint)> pixelColor, QWidget* pParent);
 
-    // Shows the pixels around pixel beside client (a position in the parent).
-    void ShowAt(QPoint client, CPoint pixel);
+    // Shows the pixels around pixel beside client, a position in area (the widget whose
+    // part of the screen the loupe stays in).
+    void ShowAt(const QWidget& area, QPoint client, CPoint pixel);
     CPoint GetPixel() const { return m_Pixel; }
 
     // The loupe's place beside client in a parent of the given size.

@@ -64,7 +64,7 @@ CPlotvaneView::CPlotvaneView(CPlotvaneDoc& doc, CMainFrame* pFrame, QWidget* pPa
                 return CLoupe::kOutside;
             return m_Doc.GetBmpManager()->GetPixelColor(pixel.x, pixel.y) & 0xFFFFFFu;
         },
-        viewport());
+        this);
     m_Doc.AddObserver(this);
     UpdateScrollSizes();
 }
@@ -550,7 +550,7 @@ void CPlotvaneView::UpdateLoupe()
         m_pLoupe->hide();
         return;
     }
-    m_pLoupe->ShowAt(m_PointerClient, GetPointedPixel());
+    m_pLoupe->ShowAt(*viewport(), m_PointerClient, GetPointedPixel());
 }
 
 void CPlotvaneView::MovePointedPixel(int dx, int dy)

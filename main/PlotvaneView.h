@@ -176,7 +176,7 @@ private:
     std::vector<std::pair<CPoint, CPoint>> m_InvertedLines;
     CInvertedOverlay m_InvertedOverlay;
     CShrunkPicture m_ShrunkPicture;
-    // A child of the viewport, which deletes it.
+    // A window of the view's, which deletes it.
     CLoupe* m_pLoupe = nullptr;
     // The pixel the arrow keys moved to, while the pointer stays where they put it.
     bool m_bKeyPixel = false;

@@ -153,7 +153,7 @@ TEST_F(PlotvaneViewTest, TheLoupeAndTheArrowKeysPlacePointsPixelByPixel)
     QTest::mouseMove(Viewport(), QPoint(81, 42));
     ASSERT_TRUE(loupe.isVisible());
     EXPECT_EQ(loupe.GetPixel(), CPoint(20, 10));
-    EXPECT_FALSE(loupe.geometry().contains(QPoint(81, 42)));
+    EXPECT_FALSE(loupe.geometry().contains(Viewport()->mapToGlobal(QPoint(81, 42))));
     // The white picture shows white, not as the paper beyond it.
     const int nCentre = 1 + CLoupe::kRadius * CLoupe::kScale + CLoupe::kScale / 2;
     EXPECT_EQ(loupe.grab().toImage().pixelColor(nCentre, nCentre), QColor(Qt::white));
@@ -200,7 +200,9 @@ TEST(LoupeTest, ShowsThePixelsAroundThePointedOneMagnified)
             return p == CPoint(5, 5) ? 0xFF0000u : 0x00FF00u;
         },
         nullptr);
-    loupe.ShowAt(QPoint(0, 0), CPoint(6, 0));
+    QWidget area;
+    area.resize(300, 300);
+    loupe.ShowAt(area, QPoint(0, 0), CPoint(6, 0));
     const QImage image = loupe.grab().toImage();
     const auto colourOf = [&](int dx, int dy) {
         const int half = CLoupe::kScale / 2;
