@@ -53,6 +53,8 @@ CContinuousAdvOptDlg::CContinuousAdvOptDlg(CContinuousCurve& curve, CGenesisDial
             m_bDirty = true;
     });
     connect(m_pUi->pickCheck, &QCheckBox::clicked, this, &CContinuousAdvOptDlg::OnPickFromBitmap);
+    m_pUi->centreLineCheck->setChecked(m_Curve.IsCentreRefined());
+    connect(m_pUi->centreLineCheck, &QCheckBox::clicked, this, [this] { m_bDirty = true; });
     m_Parent.SetCursorKind(CURSOR_ARROW);
 }
 
@@ -188,6 +190,7 @@ void CContinuousAdvOptDlg::accept()
     if (const CAbstractThicknessCorrector* pPresent = m_Curve.GetThicknessCorrector())
         pCorrector->SetThickness(pPresent->GetThickness());
     m_Curve.SetThicknessCorrector(std::move(pCorrector));
+    m_Curve.SetCentreRefined(m_pUi->centreLineCheck->isChecked());
     m_Curve.Rebuild();
     m_Parent.GetView().GetDocument().UpdateAllViews();
     Close();

@@ -17,7 +17,8 @@ class QSlider;
 // "Continuous curve : advanced options", opened from the curve-identification dialog
 // (which it disables while open): the threshold colour that tells the line's ink from the
 // background (slid, typed or picked on the picture) and the thickness compensation, flat
-// or smart with its range. OK applies them and rebuilds the curve when something changed.
+// or smart with its range, and whether results follow the sub-pixel centre of the line. OK
+// applies them and rebuilds the curve when something changed.
 class CContinuousAdvOptDlg : public QDialog {
     Q_OBJECT
 public:

@@ -83,6 +83,10 @@ const CStringTableEntry kStrings[] = {
      "The smart thickness compensation algorithm uses the curve derivative to compensate the thickness. "
      "This value gives the number of points arround the current point used to calculate this derivative. "
      "This value must be between 1 and 32."},
+    {1090,
+     "Check this box to take the results from the centre of the drawn line, measured to a fraction of a "
+     "pixel, instead of from the traced pixels. The traced pixels stay as they are; a 1-pixel line whose "
+     "pixels touch only at their corners is then followed across the corners."},
     {1098,
      "In order to define the axis, click on this button then draw a line on the graphic. If the Shift key "
      "is pressed, the line is drawn parallel to the window border."},

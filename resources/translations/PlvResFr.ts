@@ -149,6 +149,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Sub-pixel centre line</source>
+        <translation>Ligne centrale au sous-pixel</translation>
+    </message>
 </context>
 <context>
     <name>CCurveKindDialog</name>

@@ -149,6 +149,10 @@
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sub-pixel centre line</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CCurveKindDialog</name>

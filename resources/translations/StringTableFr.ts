@@ -231,6 +231,11 @@ est corrigée de la moitié de cette valeur.</translation>
         <translation>L&apos;algorithme de compensation intelligent utilise la dérivée de la courbe pour compenser l&apos;épaisseur. Cette valeur donne le nombre de points autour du point courant servant au calcul de la dérivée. Elle doit être comprise entre 1 et 32.</translation>
     </message>
     <message>
+        <source>Check this box to take the results from the centre of the drawn line, measured to a fraction of a pixel, instead of from the traced pixels. The traced pixels stay as they are; a 1-pixel line whose pixels touch only at their corners is then followed across the corners.</source>
+        <comment>1090</comment>
+        <translation>Cochez cette case pour prendre les résultats au centre du trait dessiné, mesuré à une fraction de pixel près, au lieu des pixels suivis. Les pixels suivis restent tels quels ; un trait d&apos;un pixel dont les pixels ne se touchent que par les coins est alors suivi par-dessus les coins.</translation>
+    </message>
+    <message>
         <source>In order to define the axis, click on this button then draw a line on the graphic. If the Shift key is pressed, the line is drawn parallel to the window border.</source>
         <comment>1098</comment>
         <translation>Pour définir l&apos;axe, cliquez sur ce bouton puis tracez une ligne sur le graphique. Si la touche Maj est enfoncée, la ligne est tracée parallèlement au bord de la fenêtre.</translation>

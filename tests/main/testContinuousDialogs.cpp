@@ -196,8 +196,11 @@ TEST_F(ContinuousDialogsTest, FromLimitsThroughIdentificationToHandModification)
     pOptions->ValueEdit(0)->setText(QStringLiteral("100"));
     pOptions->ValueEdit(1)->setText(QStringLiteral("100"));
     pOptions->ValueEdit(2)->setText(QStringLiteral("100"));
+    EXPECT_FALSE(pOptions->findChild<QCheckBox*>(QStringLiteral("centreLineCheck"))->isChecked());
+    pOptions->findChild<QCheckBox*>(QStringLiteral("centreLineCheck"))->click();
     pOptions->accept();
     CWizardBench::Settle();
+    EXPECT_TRUE(Curve().IsCentreRefined());
     EXPECT_EQ(Curve().GetThreshold(), 0xFF646464u);
     ASSERT_NE(dynamic_cast<CFlatThicknessCorrector*>(Curve().GetThicknessCorrector()), nullptr);
     EXPECT_EQ(Curve().GetThicknessCorrector()->GetThickness(), 2) << "the thickness kept";
