@@ -33,11 +33,17 @@ QPoint CLoupe::PlaceBeside(QPoint client, QSize loupe, QSize parent)
 
 void CLoupe::ShowAt(const QWidget& area, QPoint client, CPoint pixel)
 {
-    m_Pixel = pixel;
+    // Called on every move of the pointer: the window is raised only when it appears, and
+    // painted again only when it shows other pixels.
     move(area.mapToGlobal(PlaceBeside(client, size(), area.size())));
-    show();
-    raise();
-    update();
+    if (!isVisible()) {
+        show();
+        raise();
+    }
+    if (pixel != m_Pixel) {
+        m_Pixel = pixel;
+        update();
+    }
 }
 
 void CLoupe::paintEvent(QPaintEvent* /*pEvent*/)

@@ -246,12 +246,6 @@ void CPlotvaneView::paintEvent(QPaintEvent* pEvent)
         }
         painter.restore();
     }
-    if (!m_InvertedLines.empty()) {
-        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-        painter.setPen(QPen(Qt::black, 1));
-        for (const auto& line : m_InvertedLines)
-            painter.drawLine(BitmapToClient(line.first), BitmapToClient(line.second));
-    }
 }
 
 QRect CPlotvaneView::ClientRectOf(CPoint from, CPoint to) const
@@ -264,13 +258,12 @@ QRect CPlotvaneView::ClientRectOf(CPoint from, CPoint to) const
 
 void CPlotvaneView::InvertLine(CPoint from, CPoint to)
 {
-    const auto line = std::make_pair(from, to);
-    const auto found = std::find(m_InvertedLines.begin(), m_InvertedLines.end(), line);
-    if (found != m_InvertedLines.end())
-        m_InvertedLines.erase(found);
-    else
-        m_InvertedLines.push_back(line);
-    viewport()->update(ClientRectOf(from, to));
+    DrawInverted([from, to](CDrawContext& dc) {
+        dc.SetRasterOp(CDrawContext::RasterOp::Invert);
+        dc.SetPen(0, 1);
+        dc.MoveTo(from);
+        dc.LineTo(to);
+    });
 }
 
 void CPlotvaneView::DrawInverted(const std::function<void(CDrawContext&)>& draw)
@@ -315,7 +308,6 @@ void CPlotvaneView::scrollContentsBy(int /*dx*/, int /*dy*/)
 void CPlotvaneView::OnReinitialize()
 {
     m_ShrunkPicture.Clear();
-    m_InvertedLines.clear();
     m_InvertedOverlay.Clear();
     m_InvertedOverlay.TakeChangedArea();
     horizontalScrollBar()->setValue(0);

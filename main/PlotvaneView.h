@@ -79,9 +79,9 @@ public:
     CPoint ClientToBitmapClamped(QPoint client) const;
     QPoint BitmapToClient(CPoint point) const;
 
-    // Draws the line between two bitmap pixels by inverting the screen under it, over
-    // everything else the view shows; drawing the same line again takes it away. The
-    // rubber lines of the construction dialogs.
+    // Draws the line between two bitmap pixels in inverted ink (through DrawInverted), over
+    // the picture and the curves; drawing the same line again takes it away. The rubber
+    // lines of the construction dialogs.
     void InvertLine(CPoint from, CPoint to);
     // Lets draw put shapes in inverted ink on the view, over the picture and the curves: the
     // drag previews of the construction dialogs, which erase themselves by drawing the same
@@ -173,7 +173,6 @@ private:
     CGraphMouseReceiver* m_pDialog = nullptr;
     int m_nZoom = 100;
     std::unique_ptr<CZoomDialog> m_pZoomDialog;
-    std::vector<std::pair<CPoint, CPoint>> m_InvertedLines;
     CInvertedOverlay m_InvertedOverlay;
     CShrunkPicture m_ShrunkPicture;
     // A window of the view's, which deletes it.
