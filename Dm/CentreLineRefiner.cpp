@@ -132,6 +132,10 @@ bool CCentreLineRefiner::LearnColours()
             m_Shares[k][static_cast<size_t>(v)] =
                 (m_Background[k] - v) * (m_Background[k] - m_Ink[k]) / m_dContrast2;
     }
+    for (int k = 0; k < 2; ++k) {
+        m_RecentColors[k] = 0xFFFFFFFFu - static_cast<uint32_t>(k);
+        m_dRecentCoverages[k] = CoverageOf(m_RecentColors[k]);
+    }
     return true;
 }
 
@@ -139,9 +143,45 @@ double CCentreLineRefiner::Coverage(int64_t x, int64_t y) const
 {
     if (x < 0 || y < 0 || x >= m_BmpManager.GetWidth() || y >= m_BmpManager.GetHeight())
         return 0.0;
-    const uint32_t c = m_BmpManager.GetReader()->GetColor(static_cast<int>(x), static_cast<int>(y));
-    const double dot = m_Shares[0][(c >> 16) & 0xFF] + m_Shares[1][(c >> 8) & 0xFF] + m_Shares[2][c & 0xFF];
+    return CoverageOf(m_BmpManager.GetReader()->GetColor(static_cast<int>(x), static_cast<int>(y)));
+}
+
+double CCentreLineRefiner::CoverageOf(uint32_t color) const
+{
+    const double dot =
+        m_Shares[0][(color >> 16) & 0xFF] + m_Shares[1][(color >> 8) & 0xFF] + m_Shares[2][color & 0xFF];
     return std::clamp(dot, 0.0, 1.0);
+}
+
+void CCentreLineRefiner::ReadColumn(int64_t x, int64_t yFirst, int64_t nRows)
+{
+    m_Coverages.resize(static_cast<size_t>(nRows));
+    const int64_t yBegin = std::max<int64_t>(yFirst, 0);
+    const int64_t yEnd = std::min<int64_t>(yFirst + nRows, m_BmpManager.GetHeight());
+    if (x < 0 || x >= m_BmpManager.GetWidth() || yBegin >= yEnd) {
+        std::fill(m_Coverages.begin(), m_Coverages.end(), 0.0);
+        return;
+    }
+    // Outside the bitmap nothing is covered.
+    std::fill(m_Coverages.begin(), m_Coverages.begin() + (yBegin - yFirst), 0.0);
+    std::fill(m_Coverages.begin() + (yEnd - yFirst), m_Coverages.end(), 0.0);
+    m_Colors.resize(static_cast<size_t>(yEnd - yBegin));
+    m_BmpManager.GetReader()->GetColumn(static_cast<int>(x), static_cast<int>(yBegin),
+                                        static_cast<int>(yEnd - yBegin), m_Colors.data());
+    // Most pixels have the colour of the background or of solid ink: the last two colours
+    // met are remembered with their coverage.
+    double* pOut = m_Coverages.data() + (yBegin - yFirst);
+    for (const uint32_t c : m_Colors) {
+        if (c != m_RecentColors[0]) {
+            std::swap(m_RecentColors[0], m_RecentColors[1]);
+            std::swap(m_dRecentCoverages[0], m_dRecentCoverages[1]);
+            if (c != m_RecentColors[0]) {
+                m_RecentColors[0] = c;
+                m_dRecentCoverages[0] = CoverageOf(c);
+            }
+        }
+        *pOut++ = m_dRecentCoverages[0];
+    }
 }
 
 double CCentreLineRefiner::Slope(size_t i) const
@@ -192,36 +232,36 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
     const double m = m_Slopes[i];
     const double dExpected = dThickness * std::sqrt(1.0 + m * m);
     const double dHalf = (dExpected + m) / 2.0 + 1.5;
-    // The coverages of the rows the window can reach, each read once when first needed: the
-    // window moves by a few rows at most while it follows the centre.
+    // The coverages of the rows the window can reach read at once: it moves by a row or two
+    // at most while it follows the centre, and a row further is read on its own.
     const int64_t nSpan = static_cast<int64_t>(std::ceil(dHalf)) + 2;
-    m_Coverages.assign(static_cast<size_t>(2 * nSpan + 1), -1.0);
+    ReadColumn(x, start - nSpan, 2 * nSpan + 1);
     auto coverage = [&](int64_t y) {
-        const int64_t k = y - start;
-        if (k < -nSpan || k > nSpan)
-            return Coverage(x, y);
-        double& w = m_Coverages[static_cast<size_t>(k + nSpan)];
-        if (w < 0.0)
-            w = Coverage(x, y);
-        return w;
+        const int64_t k = y - start + nSpan;
+        return k >= 0 && k <= 2 * nSpan ? m_Coverages[static_cast<size_t>(k)] : Coverage(x, y);
     };
     double dCentre = static_cast<double>(start);
     int64_t top = 0;
-    int64_t bottom = 0;
+    int64_t bottom = -1;
     double dWeight = 0.0;
     for (int pass = 0; pass < kCentringPasses; ++pass) {
-        top = static_cast<int64_t>(std::ceil(dCentre - dHalf));
-        bottom = static_cast<int64_t>(std::floor(dCentre + dHalf));
+        const int64_t nTop = static_cast<int64_t>(std::ceil(dCentre - dHalf));
+        const int64_t nBottom = static_cast<int64_t>(std::floor(dCentre + dHalf));
+        // The same rows give the same centre.
+        if (nTop == top && nBottom == bottom)
+            break;
+        top = nTop;
+        bottom = nBottom;
         double dSum = 0.0;
         dWeight = 0.0;
         for (int64_t y = top; y <= bottom; ++y) {
             const double w = coverage(y);
             dWeight += w;
-            dSum += w * static_cast<double>(y);
+            dSum += w * static_cast<double>(y - start);
         }
         if (dWeight <= 0.0)
             return column;
-        dCentre = dSum / dWeight;
+        dCentre = static_cast<double>(start) + dSum / dWeight;
     }
     // A run heavier than the stroke, or ink going on past the window, is the stroke and
     // something else; a much lighter one is the end of a dash or of the line.
@@ -281,11 +321,26 @@ bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
         m_MeasuredBefore[i + nReach + 1] - m_MeasuredBefore[i - nReach] == 2 * nReach + 1) {
         // Every column of the window is there and measured: the fit's value is a fixed
         // weighting of the centres.
-        const std::vector<double>& weights = m_FitWeights[nReach];
-        double a = 0.0;
-        for (size_t j = i - nReach, k = 0; k < weights.size(); ++j, ++k)
-            a += weights[k] * m_Columns[j].dCentre;
-        dCentre = a;
+        // The weights are symmetric: the columns at d and -d share one. Four sums that do
+        // not wait on each other keep the processor busy.
+        const double* pWeights = m_FitWeights[nReach].data() + nReach;
+        auto term = [&](size_t d) {
+            return pWeights[d] * (m_Columns[i - d].dCentre + m_Columns[i + d].dCentre);
+        };
+        double a0 = pWeights[0] * m_Columns[i].dCentre;
+        double a1 = 0.0;
+        double a2 = 0.0;
+        double a3 = 0.0;
+        size_t d = 1;
+        for (; d + 3 <= nReach; d += 4) {
+            a0 += term(d);
+            a1 += term(d + 1);
+            a2 += term(d + 2);
+            a3 += term(d + 3);
+        }
+        for (; d <= nReach; ++d)
+            a0 += term(d);
+        dCentre = (a0 + a1) + (a2 + a3);
         return true;
     }
     double s[5] = {0, 0, 0, 0, 0};

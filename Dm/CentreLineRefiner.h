@@ -75,6 +75,9 @@ private:
     bool LearnColours();
     // The share of pixel (x, y) covered by ink, 0 to 1; 0 outside the bitmap.
     double Coverage(int64_t x, int64_t y) const;
+    double CoverageOf(uint32_t color) const;
+    // Reads the coverages of nRows pixels of column x from row yFirst down into m_Coverages.
+    void ReadColumn(int64_t x, int64_t yFirst, int64_t nRows);
     // The steepness |dy/dx| of the traced points around index i.
     double Slope(size_t i) const;
     // Measures the run through the point of index i of a stroke dThickness thick.
@@ -101,6 +104,10 @@ private:
     std::vector<double> m_Slopes;
     std::vector<Column> m_Columns;
     std::vector<double> m_Samples;
+    std::vector<uint32_t> m_Colors;
+    // The last two colours read by ReadColumn and their coverages.
+    uint32_t m_RecentColors[2] = {0, 0};
+    double m_dRecentCoverages[2] = {0.0, 0.0};
     std::vector<double> m_Coverages;
     // Measured columns before each index.
     std::vector<size_t> m_MeasuredBefore;
