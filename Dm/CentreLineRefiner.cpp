@@ -46,6 +46,19 @@ double Median(std::vector<double>& values)
     return *middle;
 }
 
+// std::floor and std::ceil for rows, which the compiler otherwise leaves to a library call.
+int64_t FloorRow(double v)
+{
+    const auto t = static_cast<int64_t>(v);
+    return t - (v < static_cast<double>(t) ? 1 : 0);
+}
+
+int64_t CeilRow(double v)
+{
+    const auto t = static_cast<int64_t>(v);
+    return t + (v > static_cast<double>(t) ? 1 : 0);
+}
+
 double Channel(uint32_t color, int k)
 {
     return static_cast<double>((color >> (16 - 8 * k)) & 0xFF);
@@ -170,18 +183,26 @@ void CCentreLineRefiner::ReadColumn(int64_t x, int64_t yFirst, int64_t nRows)
                                         static_cast<int>(yEnd - yBegin), m_Colors.data());
     // Most pixels have the colour of the background or of solid ink: the last two colours
     // met are remembered with their coverage.
+    uint32_t c0 = m_RecentColors[0];
+    uint32_t c1 = m_RecentColors[1];
+    double w0 = m_dRecentCoverages[0];
+    double w1 = m_dRecentCoverages[1];
     double* pOut = m_Coverages.data() + (yBegin - yFirst);
     for (const uint32_t c : m_Colors) {
-        if (c != m_RecentColors[0]) {
-            std::swap(m_RecentColors[0], m_RecentColors[1]);
-            std::swap(m_dRecentCoverages[0], m_dRecentCoverages[1]);
-            if (c != m_RecentColors[0]) {
-                m_RecentColors[0] = c;
-                m_dRecentCoverages[0] = CoverageOf(c);
+        if (c != c0) {
+            std::swap(c0, c1);
+            std::swap(w0, w1);
+            if (c != c0) {
+                c0 = c;
+                w0 = CoverageOf(c);
             }
         }
-        *pOut++ = m_dRecentCoverages[0];
+        *pOut++ = w0;
     }
+    m_RecentColors[0] = c0;
+    m_RecentColors[1] = c1;
+    m_dRecentCoverages[0] = w0;
+    m_dRecentCoverages[1] = w1;
 }
 
 double CCentreLineRefiner::Slope(size_t i) const
@@ -190,7 +211,9 @@ double CCentreLineRefiner::Slope(size_t i) const
     const size_t n = m_Points.size();
     auto chord = [this](size_t a, size_t b) {
         const double dx = static_cast<double>(int64_t{m_Points[b].x} - m_Points[a].x);
-        return dx == 0.0 ? 0.0 : static_cast<double>(int64_t{m_Points[b].y} - m_Points[a].y) / dx;
+        const auto dy = static_cast<double>(int64_t{m_Points[b].y} - m_Points[a].y);
+        // Mostly two columns apart: a division spared.
+        return dx == 2.0 ? dy * 0.5 : dx == 0.0 ? 0.0 : dy / dx;
     };
     const double left = std::abs(chord(i >= 2 ? i - 2 : 0, i));
     const double right = std::abs(chord(i, std::min(i + 2, n - 1)));
@@ -209,44 +232,44 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
     Column column;
     const int64_t x = m_Points[i].x;
     const int64_t y0 = m_Points[i].y;
-    // The point lies in the stroke, or beside it by less than half the thickness it was
-    // compensated with (and a row): the nearest row well covered.
-    int64_t start = y0;
-    const int64_t nSearch = m_nThickness / 2 + 1;
-    for (int64_t k = 0;; ++k) {
-        if (k > nSearch)
-            return column;
-        if (Coverage(x, y0 - k) >= kCoreCoverage) {
-            start = y0 - k;
-            break;
-        }
-        if (Coverage(x, y0 + k) >= kCoreCoverage) {
-            start = y0 + k;
-            break;
-        }
-    }
-
     // The stroke covers dThickness / cos(angle) rows of the column, spread over |slope| more
     // rows by the width of the column, with one row to spare on each side for the
     // anti-aliased edges. The window follows the centre it finds.
     const double m = m_Slopes[i];
     const double dExpected = dThickness * std::sqrt(1.0 + m * m);
     const double dHalf = (dExpected + m) / 2.0 + 1.5;
-    // The coverages of the rows the window can reach read at once: it moves by a row or two
-    // at most while it follows the centre, and a row further is read on its own.
-    const int64_t nSpan = static_cast<int64_t>(std::ceil(dHalf)) + 2;
-    ReadColumn(x, start - nSpan, 2 * nSpan + 1);
+    // The point lies in the stroke, or beside it by less than half the thickness it was
+    // compensated with (and a row): the window starts on the nearest row well covered.
+    // The coverages of the rows the search and the window can reach are read at once: the
+    // window moves by a row or two at most while it follows the centre, and a row further
+    // is read on its own.
+    const int64_t nSearch = m_nThickness / 2 + 1;
+    const int64_t nSpan = nSearch + CeilRow(dHalf) + 2;
+    ReadColumn(x, y0 - nSpan, 2 * nSpan + 1);
     auto coverage = [&](int64_t y) {
-        const int64_t k = y - start + nSpan;
+        const int64_t k = y - y0 + nSpan;
         return k >= 0 && k <= 2 * nSpan ? m_Coverages[static_cast<size_t>(k)] : Coverage(x, y);
     };
+    int64_t start = y0;
+    for (int64_t k = 0;; ++k) {
+        if (k > nSearch)
+            return column;
+        if (coverage(y0 - k) >= kCoreCoverage) {
+            start = y0 - k;
+            break;
+        }
+        if (coverage(y0 + k) >= kCoreCoverage) {
+            start = y0 + k;
+            break;
+        }
+    }
     double dCentre = static_cast<double>(start);
     int64_t top = 0;
     int64_t bottom = -1;
     double dWeight = 0.0;
     for (int pass = 0; pass < kCentringPasses; ++pass) {
-        const int64_t nTop = static_cast<int64_t>(std::ceil(dCentre - dHalf));
-        const int64_t nBottom = static_cast<int64_t>(std::floor(dCentre + dHalf));
+        const int64_t nTop = CeilRow(dCentre - dHalf);
+        const int64_t nBottom = FloorRow(dCentre + dHalf);
         // The same rows give the same centre.
         if (nTop == top && nBottom == bottom)
             break;
@@ -324,10 +347,9 @@ bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
         // The weights are symmetric: the columns at d and -d share one. Four sums that do
         // not wait on each other keep the processor busy.
         const double* pWeights = m_FitWeights[nReach].data() + nReach;
-        auto term = [&](size_t d) {
-            return pWeights[d] * (m_Columns[i - d].dCentre + m_Columns[i + d].dCentre);
-        };
-        double a0 = pWeights[0] * m_Columns[i].dCentre;
+        const double* pCentres = m_Centres.data() + i;
+        auto term = [&](size_t d) { return pWeights[d] * (*(pCentres - d) + pCentres[d]); };
+        double a0 = pWeights[0] * pCentres[0];
         double a1 = 0.0;
         double a2 = 0.0;
         double a3 = 0.0;
@@ -456,8 +478,11 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
         i = end + 1;
     }
     m_MeasuredBefore.assign(n + 1, 0);
-    for (size_t i = 0; i < n; ++i)
+    m_Centres.resize(n);
+    for (size_t i = 0; i < n; ++i) {
         m_MeasuredBefore[i + 1] = m_MeasuredBefore[i] + (m_Columns[i].bMeasured ? 1 : 0);
+        m_Centres[i] = m_Columns[i].dCentre;
+    }
     // A change of level: a quarter of a row at least between measured neighbours.
     m_LevelChanges.assign(n, 0);
     for (size_t i = 1; i < n; ++i) {

@@ -109,6 +109,8 @@ private:
     uint32_t m_RecentColors[2] = {0, 0};
     double m_dRecentCoverages[2] = {0.0, 0.0};
     std::vector<double> m_Coverages;
+    // The centres of the columns, side by side for the fit.
+    std::vector<double> m_Centres;
     // Measured columns before each index.
     std::vector<size_t> m_MeasuredBefore;
     // The weights of the centres in a fit over a full window, by reach.
