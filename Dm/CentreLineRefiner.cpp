@@ -21,6 +21,10 @@ constexpr double kWeightTolerance = 1.5;
 // it, and its columns further than kStretchAgreement rows from it are not believed.
 constexpr size_t kTrustedStretch = 11;
 constexpr double kStretchAgreement = 0.5;
+// Columns on each side from which the slope and the bend of the centre line are read, and
+// the largest shift (in rows) their correction makes.
+constexpr size_t kBendReach = 5;
+constexpr double kMaxBendShift = 0.75;
 // Passes of the window that follows the centre.
 constexpr int kCentringPasses = 2;
 // Measured columns that bridge a column that cannot be measured, on each side.
@@ -490,11 +494,40 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
                              std::abs(m_Columns[i].dCentre - m_Columns[i - 1].dCentre) >= 0.25;
         m_LevelChanges[i] = m_LevelChanges[i - 1] + (bChange ? 1 : 0);
     }
+    m_Refined.assign(n, 0);
     for (size_t i = 0; i < n; ++i) {
         double dCentre = 0.0;
         if (Fit(i, dCentre))
             out[i].y = dCentre;
-        else if (m_Columns[i].bMeasured)
+        else if (!m_Columns[i].bMeasured)
+            continue;
+        else
             out[i].y = m_Columns[i].dCentre;
+        m_Refined[i] = 1;
     }
+    CorrectBends(dThickness / 2.0, out);
+}
+
+void CCentreLineRefiner::CorrectBends(double dRadius, std::vector<CSubpixelPoint>& out)
+{
+    // A column cuts a stroke of radius r whose centre line y(x) slopes and bends through the
+    // points at distance r from the line: the middle of that cut lies below the line by
+    // r^2 / 2 * y'' * y'^2 / (1 + y'^2), to second order. The slope and the bend are read
+    // from the refined centres kBendReach columns on each side, which the fit has smoothed.
+    const size_t n = out.size();
+    const size_t h = kBendReach;
+    const double dScale = dRadius * dRadius / 2.0;
+    const double dMax = std::min(kMaxBendShift, dRadius / 2.0);
+    m_Samples.assign(n, 0.0);
+    for (size_t i = h; i + h < n; ++i) {
+        if (!m_Refined[i] || !m_Refined[i - h] || !m_Refined[i + h] ||
+            int64_t{out[i + h].x} - out[i - h].x != static_cast<int64_t>(2 * h))
+            continue;
+        const double dH = static_cast<double>(h);
+        const double d1 = (out[i + h].y - out[i - h].y) / (2.0 * dH);
+        const double d2 = (out[i + h].y - 2.0 * out[i].y + out[i - h].y) / (dH * dH);
+        m_Samples[i] = std::clamp(dScale * d2 * d1 * d1 / (1.0 + d1 * d1), -dMax, dMax);
+    }
+    for (size_t i = 0; i < n; ++i)
+        out[i].y -= m_Samples[i];
 }

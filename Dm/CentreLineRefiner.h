@@ -89,6 +89,9 @@ private:
     // The smoothed centre at index i from the measured columns within reach; false when
     // they are too few to fit.
     bool Fit(size_t i, double& dCentre) const;
+    // Moves the refined centres in out from the middle of the column's cut through a stroke
+    // of radius dRadius onto its centre line, where the line slopes and bends.
+    void CorrectBends(double dRadius, std::vector<CSubpixelPoint>& out);
 
     const CBmpManager& m_BmpManager;
     uint32_t m_Threshold;
@@ -118,4 +121,6 @@ private:
     // Changes of level between measured neighbours, counted from the first point.
     std::vector<int> m_LevelChanges;
     bool m_bQuantised = false;
+    // Whether each point was refined.
+    std::vector<char> m_Refined;
 };
