@@ -514,15 +514,20 @@ void CCentreLineRefiner::CorrectBends(double dRadius, std::vector<CSubpixelPoint
     // points at distance r from the line: the middle of that cut lies below the line by
     // r^2 / 2 * y'' * y'^2 / (1 + y'^2), to second order. The slope and the bend are read
     // from the refined centres kBendReach columns on each side, which the fit has smoothed,
-    // where the stroke was measured there: a bridge over a gap would bend it as it pleases.
+    // but not across a gap in the stroke (between dashes), which the fit bridges as it can.
     const size_t n = out.size();
     const size_t h = kBendReach;
     const double dScale = dRadius * dRadius / 2.0;
     const double dMax = std::min(kMaxBendShift, dRadius / 2.0);
     m_Samples.assign(n, 0.0);
     for (size_t i = h; i + h < n; ++i) {
-        if (!m_Refined[i] || !m_Columns[i - h].bMeasured || !m_Columns[i + h].bMeasured ||
+        if (!m_Refined[i] || !m_Refined[i - h] || !m_Refined[i + h] ||
             int64_t{out[i + h].x} - out[i - h].x != static_cast<int64_t>(2 * h))
+            continue;
+        bool bGap = false;
+        for (size_t j = i - h; j <= i + h; ++j)
+            bGap = bGap || (!m_Columns[j].bMeasured && !m_Columns[j].bCrowded);
+        if (bGap)
             continue;
         const double dH = static_cast<double>(h);
         const double d1 = (out[i + h].y - out[i - h].y) / (2.0 * dH);
