@@ -245,10 +245,10 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
     // The point lies in the stroke, or beside it by less than half the thickness it was
     // compensated with (and a row): the window starts on the nearest row well covered.
     // The coverages of the rows the search and the window can reach are read at once: the
-    // window moves by a row or two at most while it follows the centre, and a row further
-    // is read on its own.
+    // window moves by a row at most while it follows the centre, and a row further is read
+    // on its own.
     const int64_t nSearch = m_nThickness / 2 + 1;
-    const int64_t nSpan = nSearch + CeilRow(dHalf) + 2;
+    const int64_t nSpan = nSearch + CeilRow(dHalf) + 1;
     ReadColumn(x, y0 - nSpan, 2 * nSpan + 1);
     auto coverage = [&](int64_t y) {
         const int64_t k = y - y0 + nSpan;
@@ -525,7 +525,8 @@ void CCentreLineRefiner::CorrectBends(double dRadius, std::vector<CSubpixelPoint
             int64_t{out[i + h].x} - out[i - h].x != static_cast<int64_t>(2 * h))
             continue;
         bool bGap = false;
-        for (size_t j = i - h; j <= i + h; ++j)
+        const bool bAllMeasured = m_MeasuredBefore[i + h + 1] - m_MeasuredBefore[i - h] == 2 * h + 1;
+        for (size_t j = i - h; !bAllMeasured && j <= i + h; ++j)
             bGap = bGap || (!m_Columns[j].bMeasured && !m_Columns[j].bCrowded);
         if (bGap)
             continue;

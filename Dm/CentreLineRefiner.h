@@ -31,6 +31,8 @@ struct CSubpixelPoint {
 // on both sides within kBridgeReach (across a crossing, a mark or the gap between dashes);
 // otherwise its point keeps its position. A short stretch measured between crowded columns
 // (where two strokes cross at their middles they look like one) must agree with that fit.
+// Last, where the stroke slopes and bends, the middle of a column's cut lies off the centre
+// line by an amount the thickness, the slope and the bend give: the centres are moved back.
 // The ink and background colours are the medians of the curve's own pixels and of those
 // just beside its stroke.
 //
