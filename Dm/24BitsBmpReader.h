@@ -9,6 +9,7 @@ public:
 
     uint32_t GetColor(int x, int y) const override;
     bool IsInk(const CPoint& p, uint32_t threshold) const override;
+    void GetColumn(int x, int yFirst, int nRows, uint32_t* out) const override;
 
 private:
     uint32_t ColorAt(int x, int y) const

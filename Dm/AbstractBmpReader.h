@@ -21,6 +21,8 @@ public:
 
     virtual uint32_t GetColor(int x, int y) const = 0;
     virtual bool IsInk(const CPoint& p, uint32_t threshold) const = 0;
+    // The colours of nRows pixels of column x from row yFirst down, into out.
+    virtual void GetColumn(int x, int yFirst, int nRows, uint32_t* out) const = 0;
 
     // The ink test of the colour readers, on two pixel words.
     static bool IsInkColor(uint32_t color, uint32_t threshold)

@@ -21,6 +21,10 @@ constexpr double kWeightTolerance = 1.5;
 // it, and its columns further than kStretchAgreement rows from it are not believed.
 constexpr size_t kTrustedStretch = 11;
 constexpr double kStretchAgreement = 0.5;
+// Columns on each side from which the slope and the bend of the centre line are read, and
+// the largest shift (in rows) their correction makes.
+constexpr size_t kBendReach = 5;
+constexpr double kMaxBendShift = 0.75;
 // Passes of the window that follows the centre.
 constexpr int kCentringPasses = 2;
 // Measured columns that bridge a column that cannot be measured, on each side.
@@ -44,6 +48,19 @@ double Median(std::vector<double>& values)
     const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
     std::nth_element(values.begin(), middle, values.end());
     return *middle;
+}
+
+// std::floor and std::ceil for rows, which the compiler otherwise leaves to a library call.
+int64_t FloorRow(double v)
+{
+    const auto t = static_cast<int64_t>(v);
+    return t - (v < static_cast<double>(t) ? 1 : 0);
+}
+
+int64_t CeilRow(double v)
+{
+    const auto t = static_cast<int64_t>(v);
+    return t + (v > static_cast<double>(t) ? 1 : 0);
 }
 
 double Channel(uint32_t color, int k)
@@ -132,6 +149,10 @@ bool CCentreLineRefiner::LearnColours()
             m_Shares[k][static_cast<size_t>(v)] =
                 (m_Background[k] - v) * (m_Background[k] - m_Ink[k]) / m_dContrast2;
     }
+    for (int k = 0; k < 2; ++k) {
+        m_RecentColors[k] = 0xFFFFFFFFu - static_cast<uint32_t>(k);
+        m_dRecentCoverages[k] = CoverageOf(m_RecentColors[k]);
+    }
     return true;
 }
 
@@ -139,9 +160,53 @@ double CCentreLineRefiner::Coverage(int64_t x, int64_t y) const
 {
     if (x < 0 || y < 0 || x >= m_BmpManager.GetWidth() || y >= m_BmpManager.GetHeight())
         return 0.0;
-    const uint32_t c = m_BmpManager.GetReader()->GetColor(static_cast<int>(x), static_cast<int>(y));
-    const double dot = m_Shares[0][(c >> 16) & 0xFF] + m_Shares[1][(c >> 8) & 0xFF] + m_Shares[2][c & 0xFF];
+    return CoverageOf(m_BmpManager.GetReader()->GetColor(static_cast<int>(x), static_cast<int>(y)));
+}
+
+double CCentreLineRefiner::CoverageOf(uint32_t color) const
+{
+    const double dot =
+        m_Shares[0][(color >> 16) & 0xFF] + m_Shares[1][(color >> 8) & 0xFF] + m_Shares[2][color & 0xFF];
     return std::clamp(dot, 0.0, 1.0);
+}
+
+void CCentreLineRefiner::ReadColumn(int64_t x, int64_t yFirst, int64_t nRows)
+{
+    m_Coverages.resize(static_cast<size_t>(nRows));
+    const int64_t yBegin = std::max<int64_t>(yFirst, 0);
+    const int64_t yEnd = std::min<int64_t>(yFirst + nRows, m_BmpManager.GetHeight());
+    if (x < 0 || x >= m_BmpManager.GetWidth() || yBegin >= yEnd) {
+        std::fill(m_Coverages.begin(), m_Coverages.end(), 0.0);
+        return;
+    }
+    // Outside the bitmap nothing is covered.
+    std::fill(m_Coverages.begin(), m_Coverages.begin() + (yBegin - yFirst), 0.0);
+    std::fill(m_Coverages.begin() + (yEnd - yFirst), m_Coverages.end(), 0.0);
+    m_Colors.resize(static_cast<size_t>(yEnd - yBegin));
+    m_BmpManager.GetReader()->GetColumn(static_cast<int>(x), static_cast<int>(yBegin),
+                                        static_cast<int>(yEnd - yBegin), m_Colors.data());
+    // Most pixels have the colour of the background or of solid ink: the last two colours
+    // met are remembered with their coverage.
+    uint32_t c0 = m_RecentColors[0];
+    uint32_t c1 = m_RecentColors[1];
+    double w0 = m_dRecentCoverages[0];
+    double w1 = m_dRecentCoverages[1];
+    double* pOut = m_Coverages.data() + (yBegin - yFirst);
+    for (const uint32_t c : m_Colors) {
+        if (c != c0) {
+            std::swap(c0, c1);
+            std::swap(w0, w1);
+            if (c != c0) {
+                c0 = c;
+                w0 = CoverageOf(c);
+            }
+        }
+        *pOut++ = w0;
+    }
+    m_RecentColors[0] = c0;
+    m_RecentColors[1] = c1;
+    m_dRecentCoverages[0] = w0;
+    m_dRecentCoverages[1] = w1;
 }
 
 double CCentreLineRefiner::Slope(size_t i) const
@@ -150,7 +215,9 @@ double CCentreLineRefiner::Slope(size_t i) const
     const size_t n = m_Points.size();
     auto chord = [this](size_t a, size_t b) {
         const double dx = static_cast<double>(int64_t{m_Points[b].x} - m_Points[a].x);
-        return dx == 0.0 ? 0.0 : static_cast<double>(int64_t{m_Points[b].y} - m_Points[a].y) / dx;
+        const auto dy = static_cast<double>(int64_t{m_Points[b].y} - m_Points[a].y);
+        // Mostly two columns apart: a division spared.
+        return dx == 2.0 ? dy * 0.5 : dx == 0.0 ? 0.0 : dy / dx;
     };
     const double left = std::abs(chord(i >= 2 ? i - 2 : 0, i));
     const double right = std::abs(chord(i, std::min(i + 2, n - 1)));
@@ -169,59 +236,59 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
     Column column;
     const int64_t x = m_Points[i].x;
     const int64_t y0 = m_Points[i].y;
-    // The point lies in the stroke, or beside it by less than half the thickness it was
-    // compensated with (and a row): the nearest row well covered.
-    int64_t start = y0;
-    const int64_t nSearch = m_nThickness / 2 + 1;
-    for (int64_t k = 0;; ++k) {
-        if (k > nSearch)
-            return column;
-        if (Coverage(x, y0 - k) >= kCoreCoverage) {
-            start = y0 - k;
-            break;
-        }
-        if (Coverage(x, y0 + k) >= kCoreCoverage) {
-            start = y0 + k;
-            break;
-        }
-    }
-
     // The stroke covers dThickness / cos(angle) rows of the column, spread over |slope| more
     // rows by the width of the column, with one row to spare on each side for the
     // anti-aliased edges. The window follows the centre it finds.
     const double m = m_Slopes[i];
     const double dExpected = dThickness * std::sqrt(1.0 + m * m);
     const double dHalf = (dExpected + m) / 2.0 + 1.5;
-    // The coverages of the rows the window can reach, each read once when first needed: the
-    // window moves by a few rows at most while it follows the centre.
-    const int64_t nSpan = static_cast<int64_t>(std::ceil(dHalf)) + 2;
-    m_Coverages.assign(static_cast<size_t>(2 * nSpan + 1), -1.0);
+    // The point lies in the stroke, or beside it by less than half the thickness it was
+    // compensated with (and a row): the window starts on the nearest row well covered.
+    // The coverages of the rows the search and the window can reach are read at once: the
+    // window moves by a row at most while it follows the centre, and a row further is read
+    // on its own.
+    const int64_t nSearch = m_nThickness / 2 + 1;
+    const int64_t nSpan = nSearch + CeilRow(dHalf) + 1;
+    ReadColumn(x, y0 - nSpan, 2 * nSpan + 1);
     auto coverage = [&](int64_t y) {
-        const int64_t k = y - start;
-        if (k < -nSpan || k > nSpan)
-            return Coverage(x, y);
-        double& w = m_Coverages[static_cast<size_t>(k + nSpan)];
-        if (w < 0.0)
-            w = Coverage(x, y);
-        return w;
+        const int64_t k = y - y0 + nSpan;
+        return k >= 0 && k <= 2 * nSpan ? m_Coverages[static_cast<size_t>(k)] : Coverage(x, y);
     };
+    int64_t start = y0;
+    for (int64_t k = 0;; ++k) {
+        if (k > nSearch)
+            return column;
+        if (coverage(y0 - k) >= kCoreCoverage) {
+            start = y0 - k;
+            break;
+        }
+        if (coverage(y0 + k) >= kCoreCoverage) {
+            start = y0 + k;
+            break;
+        }
+    }
     double dCentre = static_cast<double>(start);
     int64_t top = 0;
-    int64_t bottom = 0;
+    int64_t bottom = -1;
     double dWeight = 0.0;
     for (int pass = 0; pass < kCentringPasses; ++pass) {
-        top = static_cast<int64_t>(std::ceil(dCentre - dHalf));
-        bottom = static_cast<int64_t>(std::floor(dCentre + dHalf));
+        const int64_t nTop = CeilRow(dCentre - dHalf);
+        const int64_t nBottom = FloorRow(dCentre + dHalf);
+        // The same rows give the same centre.
+        if (nTop == top && nBottom == bottom)
+            break;
+        top = nTop;
+        bottom = nBottom;
         double dSum = 0.0;
         dWeight = 0.0;
         for (int64_t y = top; y <= bottom; ++y) {
             const double w = coverage(y);
             dWeight += w;
-            dSum += w * static_cast<double>(y);
+            dSum += w * static_cast<double>(y - start);
         }
         if (dWeight <= 0.0)
             return column;
-        dCentre = dSum / dWeight;
+        dCentre = static_cast<double>(start) + dSum / dWeight;
     }
     // A run heavier than the stroke, or ink going on past the window, is the stroke and
     // something else; a much lighter one is the end of a dash or of the line.
@@ -281,11 +348,25 @@ bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
         m_MeasuredBefore[i + nReach + 1] - m_MeasuredBefore[i - nReach] == 2 * nReach + 1) {
         // Every column of the window is there and measured: the fit's value is a fixed
         // weighting of the centres.
-        const std::vector<double>& weights = m_FitWeights[nReach];
-        double a = 0.0;
-        for (size_t j = i - nReach, k = 0; k < weights.size(); ++j, ++k)
-            a += weights[k] * m_Columns[j].dCentre;
-        dCentre = a;
+        // The weights are symmetric: the columns at d and -d share one. Four sums that do
+        // not wait on each other keep the processor busy.
+        const double* pWeights = m_FitWeights[nReach].data() + nReach;
+        const double* pCentres = m_Centres.data() + i;
+        auto term = [&](size_t d) { return pWeights[d] * (*(pCentres - d) + pCentres[d]); };
+        double a0 = pWeights[0] * pCentres[0];
+        double a1 = 0.0;
+        double a2 = 0.0;
+        double a3 = 0.0;
+        size_t d = 1;
+        for (; d + 3 <= nReach; d += 4) {
+            a0 += term(d);
+            a1 += term(d + 1);
+            a2 += term(d + 2);
+            a3 += term(d + 3);
+        }
+        for (; d <= nReach; ++d)
+            a0 += term(d);
+        dCentre = (a0 + a1) + (a2 + a3);
         return true;
     }
     double s[5] = {0, 0, 0, 0, 0};
@@ -401,8 +482,11 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
         i = end + 1;
     }
     m_MeasuredBefore.assign(n + 1, 0);
-    for (size_t i = 0; i < n; ++i)
+    m_Centres.resize(n);
+    for (size_t i = 0; i < n; ++i) {
         m_MeasuredBefore[i + 1] = m_MeasuredBefore[i] + (m_Columns[i].bMeasured ? 1 : 0);
+        m_Centres[i] = m_Columns[i].dCentre;
+    }
     // A change of level: a quarter of a row at least between measured neighbours.
     m_LevelChanges.assign(n, 0);
     for (size_t i = 1; i < n; ++i) {
@@ -410,11 +494,47 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
                              std::abs(m_Columns[i].dCentre - m_Columns[i - 1].dCentre) >= 0.25;
         m_LevelChanges[i] = m_LevelChanges[i - 1] + (bChange ? 1 : 0);
     }
+    m_Refined.assign(n, 0);
     for (size_t i = 0; i < n; ++i) {
         double dCentre = 0.0;
         if (Fit(i, dCentre))
             out[i].y = dCentre;
-        else if (m_Columns[i].bMeasured)
+        else if (!m_Columns[i].bMeasured)
+            continue;
+        else
             out[i].y = m_Columns[i].dCentre;
+        m_Refined[i] = 1;
     }
+    CorrectBends(dThickness / 2.0, out);
+}
+
+void CCentreLineRefiner::CorrectBends(double dRadius, std::vector<CSubpixelPoint>& out)
+{
+    // A column cuts a stroke of radius r whose centre line y(x) slopes and bends through the
+    // points at distance r from the line: the middle of that cut lies below the line by
+    // r^2 / 2 * y'' * y'^2 / (1 + y'^2), to second order. The slope and the bend are read
+    // from the refined centres kBendReach columns on each side, which the fit has smoothed,
+    // but not across a gap in the stroke (between dashes), which the fit bridges as it can.
+    const size_t n = out.size();
+    const size_t h = kBendReach;
+    const double dScale = dRadius * dRadius / 2.0;
+    const double dMax = std::min(kMaxBendShift, dRadius / 2.0);
+    m_Samples.assign(n, 0.0);
+    for (size_t i = h; i + h < n; ++i) {
+        if (!m_Refined[i] || !m_Refined[i - h] || !m_Refined[i + h] ||
+            int64_t{out[i + h].x} - out[i - h].x != static_cast<int64_t>(2 * h))
+            continue;
+        bool bGap = false;
+        const bool bAllMeasured = m_MeasuredBefore[i + h + 1] - m_MeasuredBefore[i - h] == 2 * h + 1;
+        for (size_t j = i - h; !bAllMeasured && j <= i + h; ++j)
+            bGap = bGap || (!m_Columns[j].bMeasured && !m_Columns[j].bCrowded);
+        if (bGap)
+            continue;
+        const double dH = static_cast<double>(h);
+        const double d1 = (out[i + h].y - out[i - h].y) / (2.0 * dH);
+        const double d2 = (out[i + h].y - 2.0 * out[i].y + out[i - h].y) / (dH * dH);
+        m_Samples[i] = std::clamp(dScale * d2 * d1 * d1 / (1.0 + d1 * d1), -dMax, dMax);
+    }
+    for (size_t i = 0; i < n; ++i)
+        out[i].y -= m_Samples[i];
 }

@@ -31,6 +31,8 @@ struct CSubpixelPoint {
 // on both sides within kBridgeReach (across a crossing, a mark or the gap between dashes);
 // otherwise its point keeps its position. A short stretch measured between crowded columns
 // (where two strokes cross at their middles they look like one) must agree with that fit.
+// Last, where the stroke slopes and bends, the middle of a column's cut lies off the centre
+// line by an amount the thickness, the slope and the bend give: the centres are moved back.
 // The ink and background colours are the medians of the curve's own pixels and of those
 // just beside its stroke.
 //
@@ -75,6 +77,9 @@ private:
     bool LearnColours();
     // The share of pixel (x, y) covered by ink, 0 to 1; 0 outside the bitmap.
     double Coverage(int64_t x, int64_t y) const;
+    double CoverageOf(uint32_t color) const;
+    // Reads the coverages of nRows pixels of column x from row yFirst down into m_Coverages.
+    void ReadColumn(int64_t x, int64_t yFirst, int64_t nRows);
     // The steepness |dy/dx| of the traced points around index i.
     double Slope(size_t i) const;
     // Measures the run through the point of index i of a stroke dThickness thick.
@@ -86,6 +91,9 @@ private:
     // The smoothed centre at index i from the measured columns within reach; false when
     // they are too few to fit.
     bool Fit(size_t i, double& dCentre) const;
+    // Moves the refined centres in out from the middle of the column's cut through a stroke
+    // of radius dRadius onto its centre line, where the line slopes and bends.
+    void CorrectBends(double dRadius, std::vector<CSubpixelPoint>& out);
 
     const CBmpManager& m_BmpManager;
     uint32_t m_Threshold;
@@ -101,7 +109,13 @@ private:
     std::vector<double> m_Slopes;
     std::vector<Column> m_Columns;
     std::vector<double> m_Samples;
+    std::vector<uint32_t> m_Colors;
+    // The last two colours read by ReadColumn and their coverages.
+    uint32_t m_RecentColors[2] = {0, 0};
+    double m_dRecentCoverages[2] = {0.0, 0.0};
     std::vector<double> m_Coverages;
+    // The centres of the columns, side by side for the fit.
+    std::vector<double> m_Centres;
     // Measured columns before each index.
     std::vector<size_t> m_MeasuredBefore;
     // The weights of the centres in a fit over a full window, by reach.
@@ -109,4 +123,6 @@ private:
     // Changes of level between measured neighbours, counted from the first point.
     std::vector<int> m_LevelChanges;
     bool m_bQuantised = false;
+    // Whether each point was refined.
+    std::vector<char> m_Refined;
 };

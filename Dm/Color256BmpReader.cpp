@@ -22,3 +22,9 @@ bool CColor256BmpReader::IsInk(const CPoint& p, uint32_t threshold) const
 {
     return IsInkColor(m_Palette[m_ppLines[p.y][p.x]], threshold);
 }
+
+void CColor256BmpReader::GetColumn(int x, int yFirst, int nRows, uint32_t* out) const
+{
+    for (int y = yFirst; y < yFirst + nRows; ++y)
+        *out++ = m_Palette[m_ppLines[y][x]];
+}

@@ -21,3 +21,9 @@ bool CMonochromaticBmpReader::IsInk(const CPoint& p, uint32_t /*threshold*/) con
 {
     return IsInkAt(p.x, p.y);
 }
+
+void CMonochromaticBmpReader::GetColumn(int x, int yFirst, int nRows, uint32_t* out) const
+{
+    for (int y = yFirst; y < yFirst + nRows; ++y)
+        *out++ = IsInkAt(x, y) ? 0u : 0x00FFFFFFu;
+}

@@ -11,6 +11,7 @@ public:
 
     uint32_t GetColor(int x, int y) const override;
     bool IsInk(const CPoint& p, uint32_t threshold) const override;
+    void GetColumn(int x, int yFirst, int nRows, uint32_t* out) const override;
 
 private:
     bool IsInkAt(int x, int y) const { return m_bInk[(m_ppLines[y][x >> 3] >> (7 - (x & 7))) & 1]; }

@@ -84,6 +84,40 @@ TEST(BmpReaders, PaletteAndTwentyFourBitColours)
     EXPECT_FALSE(reader.IsInk({4, 1}, 0x102233));
 }
 
+TEST(BmpReaders, AColumnReadAtOnceHasThePixelsColours)
+{
+    // Every depth, every byte of the rows different, and a part of each column read from
+    // each row: the same colours as pixel by pixel.
+    auto check = [](const CAbstractBmpReader& reader, const PLBmp& bmp) {
+        for (int x = 0; x < bmp.GetWidth(); ++x) {
+            for (int y = 0; y < bmp.GetHeight(); ++y) {
+                std::vector<uint32_t> column(static_cast<size_t>(bmp.GetHeight() - y));
+                reader.GetColumn(x, y, static_cast<int>(column.size()), column.data());
+                for (size_t k = 0; k < column.size(); ++k)
+                    ASSERT_EQ(column[k], reader.GetColor(x, y + static_cast<int>(k))) << x << "," << y + k;
+            }
+        }
+    };
+    for (const int bpp : {1, 8, 24, 32}) {
+        PLBmp bmp;
+        bmp.Create(11, 5, bpp);
+        for (int i = 0; i < (bpp == 1 ? 2 : bpp == 8 ? 256 : 0); ++i)
+            bmp.SetPaletteEntry(i, static_cast<uint8_t>(i), static_cast<uint8_t>(255 - i),
+                                static_cast<uint8_t>(i * 7));
+        for (int y = 0; y < 5; ++y)
+            for (size_t b = 0; b < static_cast<size_t>(11 * bpp + 7) / 8; ++b)
+                bmp.GetRow(y)[b] = static_cast<uint8_t>(37 * y + 11 * b + 5);
+        if (bpp == 1)
+            check(CMonochromaticBmpReader(bmp), bmp);
+        else if (bpp == 8)
+            check(CColor256BmpReader(bmp), bmp);
+        else if (bpp == 24)
+            check(C24BitsBmpReader(bmp), bmp);
+        else
+            check(CRealColorBmpReader(bmp), bmp);
+    }
+}
+
 TEST(WinBmpEx, PackedDibRowsBecomeTopDown)
 {
     // 2 x 2 at 24 bits, bottom-up: the first row of the data is the bottom one.

@@ -165,6 +165,17 @@ TEST_F(CentreLineTest, ThinLinesWithoutAntiAliasingAreSmoothed)
     EXPECT_LT(WorstError(curve, bend, 5, 294), 0.25);
 }
 
+TEST_F(CentreLineTest, ThickStrokesThatSlopeAndBendKeepTheirCentre)
+{
+    // 8 pixels thick, its slope growing from 0.6 to 1.4: a column cuts the bend below the
+    // centre line, by 0.1 to 0.25 of a row here.
+    const Centre bend = [](double x) { return 20.0 + 0.025 * x * x; };
+    CInkCanvas canvas(80, 200);
+    PaintStroke(canvas, bend, 8, true);
+    CContinuousCurve& curve = Trace(canvas, CPoint(40, static_cast<int>(std::lround(bend(40)))), 8);
+    EXPECT_LT(WorstError(curve, bend, 12, 28), 0.1);
+}
+
 TEST_F(CentreLineTest, InkTouchingTheStrokeDoesNotPullTheCentre)
 {
     // A block of ink sits on the stroke's upper edge over five columns, and a second block a
