@@ -822,6 +822,29 @@
     </message>
 </context>
 <context>
+    <name>CSeparatorChooser</name>
+    <message>
+        <source>&amp;Tab</source>
+        <translation>&amp;Tabulation</translation>
+    </message>
+    <message>
+        <source>Se&amp;micolon</source>
+        <translation>Point-&amp;virgule</translation>
+    </message>
+    <message>
+        <source>&amp;Comma</source>
+        <translation>Vir&amp;gule</translation>
+    </message>
+    <message>
+        <source>S&amp;pace</source>
+        <translation>&amp;Espace</translation>
+    </message>
+    <message>
+        <source>&amp;Other :</source>
+        <translation>&amp;Autre :</translation>
+    </message>
+</context>
+<context>
     <name>CSplineDialog</name>
     <message>
         <source>Spline construction</source>

@@ -822,6 +822,29 @@
     </message>
 </context>
 <context>
+    <name>CSeparatorChooser</name>
+    <message>
+        <source>&amp;Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Se&amp;micolon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;pace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other :</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CSplineDialog</name>
     <message>
         <source>Spline construction</source>
