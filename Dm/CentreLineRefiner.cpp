@@ -25,6 +25,12 @@ constexpr double kStretchAgreement = 0.5;
 // the largest shift (in rows) their correction makes.
 constexpr size_t kBendReach = 5;
 constexpr double kMaxBendShift = 0.75;
+// A column near a gap between dashes lighter than this share of a whole cut is the dash's end.
+constexpr double kWholeCut = 0.9;
+// Where the centre line is steeper than this, rows cut the stroke better than columns: the
+// centre is the line through the middles of the rows within kSteepReach columns.
+constexpr double kSteepSlope = 1.5;
+constexpr double kSteepReach = 2.0;
 // Passes of the window that follows the centre.
 constexpr int kCentringPasses = 2;
 // Measured columns that bridge a column that cannot be measured, on each side.
@@ -293,13 +299,49 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
     // A run heavier than the stroke, or ink going on past the window, is the stroke and
     // something else; a much lighter one is the end of a dash or of the line.
     column.bCrowded = coverage(top - 1) > kClearCoverage || coverage(bottom + 1) > kClearCoverage ||
-                      dWeight > dExpected + kWeightTolerance;
+                      dWeight > dExpected + kWeightTolerance + (m_bQuantised ? m : 0.0);
     if (column.bCrowded || dWeight < 0.5 * dExpected)
         return column;
     column.bMeasured = true;
     column.dCentre = dCentre;
     column.dWeight = dWeight;
     return column;
+}
+
+void CCentreLineRefiner::DropDashEnds(double dThickness)
+{
+    // The square end of a dash cuts the columns next to the gap short on one side: their
+    // middle is not the stroke's. Those lighter than a whole cut are not believed.
+    const size_t n = m_Points.size();
+    std::vector<char> gap(n, 0);
+    for (size_t i = 0; i < n; ++i)
+        gap[i] = !m_Columns[i].bMeasured && !m_Columns[i].bCrowded && m_Columns[i].dWeight == 0.0;
+    for (size_t i = 0; i < n; ++i) {
+        Column& column = m_Columns[i];
+        if (!column.bMeasured)
+            continue;
+        const double m = m_Slopes[i];
+        const double dReach = dThickness / 2.0 * m / std::sqrt(1.0 + m * m) + 1.5;
+        bool bNearGap = false;
+        for (size_t j = i; j > 0 && !bNearGap; --j) {
+            if (static_cast<double>(m_Points[i].x - m_Points[j - 1].x) > dReach)
+                break;
+            bNearGap = gap[j - 1] || m_Points[j].x - m_Points[j - 1].x > 1;
+        }
+        for (size_t j = i + 1; j < n && !bNearGap; ++j) {
+            if (static_cast<double>(m_Points[j].x - m_Points[i].x) > dReach)
+                break;
+            bNearGap = gap[j] || m_Points[j].x - m_Points[j - 1].x > 1;
+        }
+        if (!bNearGap)
+            continue;
+        // A whole cut is as heavy as the heaviest nearby.
+        double dWhole = 0.0;
+        for (size_t j = i >= kBendReach ? i - kBendReach : 0; j < std::min(n, i + kBendReach + 1); ++j)
+            dWhole = std::max(dWhole, m_Columns[j].bMeasured ? m_Columns[j].dWeight : 0.0);
+        if (column.dWeight < kWholeCut * dWhole)
+            column.bMeasured = false;
+    }
 }
 
 void CCentreLineRefiner::CheckStretch(size_t first, size_t end)
@@ -312,8 +354,10 @@ void CCentreLineRefiner::CheckStretch(size_t first, size_t end)
         const bool bAgrees = Fit(j, dAround) && std::abs(dAround - m_Columns[j].dCentre) <= kStretchAgreement;
         m_Samples.push_back(bAgrees ? 1.0 : 0.0);
     }
-    for (size_t j = first; j < end; ++j)
+    for (size_t j = first; j < end; ++j) {
         m_Columns[j].bMeasured = m_Samples[j - first] != 0.0;
+        m_Columns[j].bCrowded = !m_Columns[j].bMeasured;
+    }
 }
 
 int64_t CCentreLineRefiner::FitReach(size_t i) const
@@ -469,6 +513,7 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
     m_Columns.resize(n);
     for (size_t i = 0; i < n; ++i)
         m_Columns[i] = Measure(i, dThickness);
+    DropDashEnds(dThickness);
     // A short stretch of measured columns between columns where something else touches the
     // stroke must agree with the stroke on both sides of it: where two strokes cross at their
     // middles, the two look like one.
@@ -506,6 +551,76 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
         m_Refined[i] = 1;
     }
     CorrectBends(dThickness / 2.0, out);
+    RefineSteep(dThickness, out);
+}
+
+void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoint>& out)
+{
+    // Where a steep line is broken into dashes, a dash spans a few columns and most of them
+    // cut one of its ends, but the rows cross it whole. The middles of the rows within
+    // kSteepReach columns, each row clear beside the stroke and as heavy as the stroke is
+    // wide, give a straight line x = x0 + alpha + beta (y - yc), which the column x0 meets at
+    // yc - alpha / beta.
+    const size_t n = out.size();
+    std::vector<double> refined(n);
+    for (size_t i = 0; i < n; ++i) {
+        refined[i] = out[i].y;
+        if (!m_Refined[i] || i < 2 || i + 2 >= n || out[i + 2].x - out[i - 2].x != 4)
+            continue;
+        const double s = (out[i + 2].y - out[i - 2].y) / 4.0;
+        if (std::abs(s) < kSteepSlope)
+            continue;
+        bool bBroken = false;
+        for (size_t j = i >= 3 ? i - 3 : 0; j < std::min(n, i + 4); ++j)
+            bBroken = bBroken || (!m_Columns[j].bMeasured && !m_Columns[j].bCrowded);
+        if (!bBroken)
+            continue;
+        const double yc = out[i].y;
+        const double x0 = out[i].x;
+        const double dWidth = dThickness * std::sqrt(1.0 + 1.0 / (s * s));
+        const double dHalf = dWidth / 2.0 + 1.5;
+        const int64_t nRows = CeilRow(std::abs(s) * kSteepReach);
+        double sy = 0, sx = 0, syy = 0, sxy = 0;
+        int nCount = 0;
+        for (int64_t k = -nRows; k <= nRows; ++k) {
+            const int64_t y = CeilRow(yc) + k;
+            const double xe = x0 + (static_cast<double>(y) - yc) / s;
+            const int64_t left = CeilRow(xe - dHalf);
+            const int64_t right = FloorRow(xe + dHalf);
+            double dW = 0, dS = 0;
+            for (int64_t x = left; x <= right; ++x) {
+                const double w = Coverage(x, y);
+                dW += w;
+                dS += w * static_cast<double>(x);
+            }
+            if (Coverage(left - 1, y) > kClearCoverage || Coverage(right + 1, y) > kClearCoverage)
+                continue;
+            if (dW < kWholeCut * dWidth || dW > dWidth + kWeightTolerance)
+                continue;
+            const double dy = static_cast<double>(y) - yc;
+            const double dx = dS / dW - x0;
+            sy += dy;
+            sx += dx;
+            syy += dy * dy;
+            sxy += dx * dy;
+            ++nCount;
+        }
+        if (nCount < 4)
+            continue;
+        const double c = static_cast<double>(nCount);
+        const double det = c * syy - sy * sy;
+        if (!(std::abs(det) > 1e-9))
+            continue;
+        const double beta = (c * sxy - sx * sy) / det;
+        const double alpha = (sx - beta * sy) / c;
+        if (!(std::abs(beta) > 1e-6) || beta * s < 0)
+            continue;
+        const double dy = -alpha / beta;
+        if (std::abs(dy) < 2.0)
+            refined[i] = yc + dy;
+    }
+    for (size_t i = 0; i < n; ++i)
+        out[i].y = refined[i];
 }
 
 void CCentreLineRefiner::CorrectBends(double dRadius, std::vector<CSubpixelPoint>& out)
@@ -520,19 +635,25 @@ void CCentreLineRefiner::CorrectBends(double dRadius, std::vector<CSubpixelPoint
     const double dScale = dRadius * dRadius / 2.0;
     const double dMax = std::min(kMaxBendShift, dRadius / 2.0);
     m_Samples.assign(n, 0.0);
-    for (size_t i = h; i + h < n; ++i) {
-        if (!m_Refined[i] || !m_Refined[i - h] || !m_Refined[i + h] ||
-            int64_t{out[i + h].x} - out[i - h].x != static_cast<int64_t>(2 * h))
+    if (n < 2 * h + 1)
+        return;
+    for (size_t i = 0; i < n; ++i) {
+        // The last columns at each end read the bend of the stretch next to them, and the
+        // slope carried over to them.
+        const size_t c = std::clamp(i, h, n - 1 - h);
+        if (!m_Refined[i] || !m_Refined[c] || !m_Refined[c - h] || !m_Refined[c + h] ||
+            int64_t{out[c + h].x} - out[c - h].x != static_cast<int64_t>(2 * h))
             continue;
         bool bGap = false;
-        const bool bAllMeasured = m_MeasuredBefore[i + h + 1] - m_MeasuredBefore[i - h] == 2 * h + 1;
-        for (size_t j = i - h; !bAllMeasured && j <= i + h; ++j)
+        const bool bAllMeasured = m_MeasuredBefore[c + h + 1] - m_MeasuredBefore[c - h] == 2 * h + 1;
+        for (size_t j = c - h; !bAllMeasured && j <= c + h; ++j)
             bGap = bGap || (!m_Columns[j].bMeasured && !m_Columns[j].bCrowded);
         if (bGap)
             continue;
         const double dH = static_cast<double>(h);
-        const double d1 = (out[i + h].y - out[i - h].y) / (2.0 * dH);
-        const double d2 = (out[i + h].y - 2.0 * out[i].y + out[i - h].y) / (dH * dH);
+        const double d2 = (out[c + h].y - 2.0 * out[c].y + out[c - h].y) / (dH * dH);
+        const double d1 = (out[c + h].y - out[c - h].y) / (2.0 * dH) +
+                          d2 * static_cast<double>(int64_t{out[i].x} - out[c].x);
         m_Samples[i] = std::clamp(dScale * d2 * d1 * d1 / (1.0 + d1 * d1), -dMax, dMax);
     }
     for (size_t i = 0; i < n; ++i)

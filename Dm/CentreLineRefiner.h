@@ -84,6 +84,10 @@ private:
     double Slope(size_t i) const;
     // Measures the run through the point of index i of a stroke dThickness thick.
     Column Measure(size_t i, double dThickness);
+    // Centres steep stretches from the rows that cut them.
+    void RefineSteep(double dThickness, std::vector<CSubpixelPoint>& out);
+    // Drops the columns that cut the end of a dash.
+    void DropDashEnds(double dThickness);
     // Checks the measured columns first to end (excluded) against the bridge over them.
     void CheckStretch(size_t first, size_t end);
     // How far the fit around the measured column of index i reaches (see kMaxFitReach).

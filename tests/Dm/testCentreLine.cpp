@@ -85,7 +85,7 @@ protected:
     // A curve over the canvas that refines its centre line, traced from one genesis point, with
     // the thickness it is drawn with and a row at every column.
     CContinuousCurve& Trace(const CInkCanvas& canvas, const CPoint& genesis, int nThickness,
-                            bool bRefined = true, bool bFollowTop = true)
+                            bool bRefined = true, bool bFollowTop = true, int nDashMaxDist = 0)
     {
         if (m_Doc.GetBmpManager()->GetWidth() == 0) {
             EXPECT_TRUE(m_Doc.Load(canvas));
@@ -93,6 +93,10 @@ protected:
         auto* pCurve = m_pCoordSyst->AddCurve(std::make_unique<CContinuousCurve>(m_pCoordSyst.get()));
         pCurve->SetFollowTop(bFollowTop);
         pCurve->SetCentreRefined(bRefined);
+        if (nDashMaxDist > 0) {
+            pCurve->SetDashed(true);
+            pCurve->SetDashMaxDist(nDashMaxDist);
+        }
         pCurve->GetThicknessCorrector()->SetThickness(nThickness);
         pCurve->GetLeftLimit()->SetValue(-1);
         pCurve->GetRightLimit()->SetValue(canvas.Width());
@@ -174,6 +178,34 @@ TEST_F(CentreLineTest, ThickStrokesThatSlopeAndBendKeepTheirCentre)
     PaintStroke(canvas, bend, 8, true);
     CContinuousCurve& curve = Trace(canvas, CPoint(40, static_cast<int>(std::lround(bend(40)))), 8);
     EXPECT_LT(WorstError(curve, bend, 12, 28), 0.1);
+}
+
+TEST_F(CentreLineTest, SteepDashesWithSquareEndsKeepTheirCentre)
+{
+    // Dashes of 12 pixels and gaps of 4 along a line falling 2.5 rows a column, 2 pixels
+    // thick, without anti-aliasing: the square end of each dash cuts the columns beside the
+    // gap short on one side, and a dash spans only four or five columns.
+    const double dSlope = 2.5;
+    const Centre line = [dSlope](double x) { return 10.0 + dSlope * x; };
+    CInkCanvas canvas(80, 200);
+    const double dLength = std::sqrt(1 + dSlope * dSlope);
+    auto inked = [&](int x, int y) {
+        const double dAcross = (y - line(x)) / dLength;
+        const double dAlong = (x + dSlope * (y - 10.0)) / dLength;
+        return std::abs(dAcross) < 1.0 && std::fmod(dAlong, 16.0) < 12.0;
+    };
+    for (int x = 0; x < canvas.Width(); ++x) {
+        for (int y = 0; y < canvas.Height(); ++y) {
+            if (inked(x, y))
+                canvas.Set(x, y);
+        }
+    }
+    int nGenesis = static_cast<int>(std::lround(line(30)));
+    while (!inked(30, nGenesis))
+        ++nGenesis;
+    CContinuousCurve& curve = Trace(canvas, CPoint(30, nGenesis), 3, true, true, 10);
+
+    EXPECT_LT(WorstError(curve, line, 10, 60), 0.35);
 }
 
 TEST_F(CentreLineTest, InkTouchingTheStrokeDoesNotPullTheCentre)
