@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "Dm/BmpManager.h"
 
@@ -311,29 +312,42 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
 void CCentreLineRefiner::DropDashEnds(double dThickness)
 {
     // The square end of a dash cuts the columns next to the gap short on one side: their
-    // middle is not the stroke's. Those lighter than a whole cut are not believed.
+    // middle is not the stroke's. Those lighter than a whole cut are not believed. A gap is
+    // a column without a run, or a column missing from the points.
     const size_t n = m_Points.size();
-    std::vector<char> gap(n, 0);
-    for (size_t i = 0; i < n; ++i)
-        gap[i] = !m_Columns[i].bMeasured && !m_Columns[i].bCrowded && m_Columns[i].dWeight == 0.0;
+    // The column of a gap at each point: its own when it has no run, the one before it when
+    // that is missing; kNone otherwise.
+    constexpr int64_t kNone = std::numeric_limits<int64_t>::max() / 4;
+    auto gapAt = [this](size_t i) -> int64_t {
+        if (!m_Columns[i].bMeasured && !m_Columns[i].bCrowded && m_Columns[i].dWeight == 0.0)
+            return m_Points[i].x;
+        if (i > 0 && m_Points[i].x - m_Points[i - 1].x > 1)
+            return int64_t{m_Points[i].x} - 1;
+        return kNone;
+    };
+    // The nearest gap at or before each point, and after it.
+    m_GapBefore.assign(n, -kNone);
+    m_GapAfter.assign(n, kNone);
+    bool bAnyGap = false;
+    for (size_t i = 0; i < n; ++i) {
+        const int64_t gap = gapAt(i);
+        bAnyGap = bAnyGap || gap != kNone;
+        m_GapBefore[i] = gap != kNone ? gap : i > 0 ? m_GapBefore[i - 1] : -kNone;
+    }
+    if (!bAnyGap)
+        return;
+    for (size_t i = n - 1; i-- > 0;) {
+        const int64_t gap = gapAt(i + 1);
+        m_GapAfter[i] = std::min(gap, m_GapAfter[i + 1]);
+    }
     for (size_t i = 0; i < n; ++i) {
         Column& column = m_Columns[i];
         if (!column.bMeasured)
             continue;
         const double m = m_Slopes[i];
         const double dReach = dThickness / 2.0 * m / std::sqrt(1.0 + m * m) + 1.5;
-        bool bNearGap = false;
-        for (size_t j = i; j > 0 && !bNearGap; --j) {
-            if (static_cast<double>(m_Points[i].x - m_Points[j - 1].x) > dReach)
-                break;
-            bNearGap = gap[j - 1] || m_Points[j].x - m_Points[j - 1].x > 1;
-        }
-        for (size_t j = i + 1; j < n && !bNearGap; ++j) {
-            if (static_cast<double>(m_Points[j].x - m_Points[i].x) > dReach)
-                break;
-            bNearGap = gap[j] || m_Points[j].x - m_Points[j - 1].x > 1;
-        }
-        if (!bNearGap)
+        const int64_t x = m_Points[i].x;
+        if (static_cast<double>(std::min(x - m_GapBefore[i], m_GapAfter[i] - x)) > dReach)
             continue;
         // A whole cut is as heavy as the heaviest nearby.
         double dWhole = 0.0;
@@ -562,7 +576,14 @@ void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoi
     // wide, give a straight line x = x0 + alpha + beta (y - yc), which the column x0 meets at
     // yc - alpha / beta.
     const size_t n = out.size();
-    std::vector<double> refined(n);
+    auto broken = [this](size_t j) { return !m_Columns[j].bMeasured && !m_Columns[j].bCrowded; };
+    size_t nBroken = 0;
+    for (size_t i = 0; i < n; ++i)
+        nBroken += broken(i) ? 1 : 0;
+    if (nBroken == 0)
+        return;
+    std::vector<double>& refined = m_Samples;
+    refined.resize(n);
     for (size_t i = 0; i < n; ++i) {
         refined[i] = out[i].y;
         if (!m_Refined[i] || i < 2 || i + 2 >= n || out[i + 2].x - out[i - 2].x != 4)
@@ -572,7 +593,7 @@ void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoi
             continue;
         bool bBroken = false;
         for (size_t j = i >= 3 ? i - 3 : 0; j < std::min(n, i + 4); ++j)
-            bBroken = bBroken || (!m_Columns[j].bMeasured && !m_Columns[j].bCrowded);
+            bBroken = bBroken || broken(j);
         if (!bBroken)
             continue;
         const double yc = out[i].y;

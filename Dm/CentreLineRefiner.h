@@ -127,6 +127,9 @@ private:
     // Changes of level between measured neighbours, counted from the first point.
     std::vector<int> m_LevelChanges;
     bool m_bQuantised = false;
+    // The columns of the nearest gaps in the stroke before and after each point.
+    std::vector<int64_t> m_GapBefore;
+    std::vector<int64_t> m_GapAfter;
     // Whether each point was refined.
     std::vector<char> m_Refined;
 };
