@@ -20,16 +20,20 @@
 #include "Dm/CoordSyst.h"
 #include "Dm/Curve.h"
 #include "Dm/PlotvaneDoc.h"
+#include "Dm/SplineResults.h"
 #include "ShellTestSupport.h"
 #include "WizardTestSupport.h"
 #include "main/CommandIds.h"
 #include "main/DataExport.h"
+#include "main/HelpTopics.h"
+#include "main/HelpWindow.h"
 #include "main/MainFrame.h"
 #include "main/PeriodDialog.h"
 #include "main/PreviewDialog.h"
 #include "main/SaveCurveDialog.h"
 #include "main/SavePromptDlg.h"
 #include "main/SeparatorDialog.h"
+#include "main/SplinePeriodDialog.h"
 #include "main/ValueEdit.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
@@ -93,6 +97,12 @@ protected:
         ASSERT_TRUE(m_Doc.OnOpenDocument(Path("sample.pvd")));
         m_pFrame = std::make_unique<CMainFrame>(m_Doc);
     }
+    // Saving the document put it in the recent documents of the settings.
+    void TearDown() override
+    {
+        m_pFrame.reset();
+        ClearTestSettings();
+    }
 
     int RunCli(const QStringList& arguments) const
     {
@@ -140,6 +150,7 @@ TEST_F(DataExportTest, TheMenuCommandWritesTheCurvesChosenAsTheCommandLineDoes)
     Curve("Measures")->SetModified(true);
     const QString strOut = QString::fromStdString(Path("window.txt"));
     When<CSaveCurveDialog>([&](CSaveCurveDialog& dialog) {
+        EXPECT_EQ(CHelpWindow::FindHelpContext(&dialog), CHelpTopics::ContextOf(CSaveCurveDialog::IDD));
         QListWidget* pAvailable = dialog.AvailableList();
         ASSERT_EQ(pAvailable->count(), 5);
         EXPECT_EQ(pAvailable->item(4)->text(), QStringLiteral("Profile at 6 s"));
@@ -321,6 +332,26 @@ TEST_F(DataExportTest, TheSavePromptExportsOrSavesAndStaysOpenWhenThatIsCancelle
         Click(prompt, "noButton");
     });
     EXPECT_TRUE(m_Doc.SaveModified());
+}
+
+TEST_F(DataExportTest, ASplineGivesItsPointsPerSegmentTimesItsSegmentsPlusOne)
+{
+    auto& results = static_cast<CSplineResults&>(*Curve("Trend")->GetResults());
+    CSplinePeriodDialog dialog(results);
+    auto* pCount = Child<QLineEdit>(dialog, "countEdit");
+    EXPECT_EQ(pCount->text(), QStringLiteral("10"));
+    EXPECT_EQ(dialog.GetTotalText(), QStringLiteral("11"));
+    Type(pCount, QStringLiteral("0"));
+    EXPECT_EQ(dialog.GetTotalText(), QStringLiteral("1"));
+    dialog.accept();
+    EXPECT_EQ(m_Messages.LastText(), "Please enter an integer between 1 and 1000.");
+    EXPECT_EQ(results.GetPointsPerSegment(), 10);
+    Type(pCount, QStringLiteral("1001"));
+    EXPECT_EQ(dialog.GetTotalText(), QStringLiteral("0"));
+    Type(pCount, QStringLiteral("20"));
+    EXPECT_EQ(dialog.GetTotalText(), QStringLiteral("21"));
+    dialog.accept();
+    EXPECT_EQ(results.GetPointsPerSegment(), 20);
 }
 
 TEST(DataExportFilterTest, TheSettingsExtensionComesFirst)
