@@ -107,6 +107,14 @@ void CHelpWindow::AddHelpModeKey(QWidget& window)
     connect(pShortcut, &QShortcut::activated, pShortcut, &CHelpWindow::EnterHelpMode);
 }
 
+void CHelpWindow::SetUpDialogHelp(QWidget& dialog, unsigned nResourceId, QAbstractButton* pHelpButton)
+{
+    SetHelpContext(dialog, CHelpTopics::ContextOf(nResourceId));
+    AddHelpModeKey(dialog);
+    if (pHelpButton != nullptr)
+        connect(pHelpButton, &QAbstractButton::clicked, &dialog, [&dialog] { ShowHelpOf(dialog); });
+}
+
 void CHelpWindow::EnterHelpMode()
 {
     if (qApp->findChild<CContextHelpFilter*>(QString(), Qt::FindDirectChildrenOnly) == nullptr)

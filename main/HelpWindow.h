@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <QWidget>
 
+class QAbstractButton;
 class QTextBrowser;
 
 // The program's help window: a topic page whose links lead to other topics, with Back,
@@ -35,6 +36,9 @@ public:
     static CHelpWindow* ShowHelpOf(QWidget& window);
     // Lets Shift+F1 enter the help mode in a window that is not the main window's.
     static void AddHelpModeKey(QWidget& window);
+    // The help of a modal dialog of template number nResourceId: its help context, Shift+F1,
+    // and its Help button (may be null) showing the topic.
+    static void SetUpDialogHelp(QWidget& dialog, unsigned nResourceId, QAbstractButton* pHelpButton);
     // The help mode (Shift+F1): the pointer asks "what is this?", and a click on a window
     // with a help context opens its topic.
     static void EnterHelpMode();

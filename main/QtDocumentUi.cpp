@@ -14,8 +14,10 @@
 #include "Dm/BmpManager.h"
 #include "Dm/PlotvaneDoc.h"
 #include "imaging/PdfDecoder.h"
+#include "main/DataExport.h"
 #include "main/PdfPageDialog.h"
 #include "main/QtText.h"
+#include "main/SavePromptDlg.h"
 #include "platform/MappedFile.h"
 #include "platform/MessageService.h"
 #include "platform/StringIds.h"
@@ -74,20 +76,8 @@ bool CQtDocumentUi::ChooseGraphicFile(const std::string& strFilter, std::string&
 
 CDocumentUi::SavePromptResult CQtDocumentUi::AskToSave(const std::string& strQuestion)
 {
-    SavePromptResult result;
-    switch (CMessageService::Get().MessageBox(strQuestion, CMessageService::Icon::Exclamation,
-                                              CMessageService::Buttons::YesNoCancel)) {
-        case CMessageService::Answer::Yes:
-            result.answer = SaveAnswer::Yes;
-            break;
-        case CMessageService::Answer::No:
-            result.answer = SaveAnswer::No;
-            break;
-        default:
-            result.answer = SaveAnswer::Cancel;
-            break;
-    }
-    return result;
+    CSavePromptDlg dialog(CQtText::ToQString(strQuestion), m_pParent);
+    return dialog.Ask();
 }
 
 bool CQtDocumentUi::DoFileSave()
@@ -99,7 +89,7 @@ bool CQtDocumentUi::DoFileSave()
 
 bool CQtDocumentUi::RunExport()
 {
-    return false;
+    return CDataExport(m_Doc, m_pParent).Run();
 }
 
 bool CQtDocumentUi::OpenDocument()

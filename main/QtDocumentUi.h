@@ -9,7 +9,7 @@
 class CPlotvaneDoc;
 
 // The file dialogs and questions of the document's commands, modal to the main window:
-// the graphic file dialog of "&Open Graphic", the save prompt, saving to the document's
+// the graphic file dialog of "&Open Graphic", the save prompt, the data export, saving to the document's
 // path or through the save dialog, and the application's "Open Document..." and
 // "Save Document..." flows. Failures are told in message boxes with the string table's
 // texts.
@@ -22,9 +22,10 @@ public:
 
     bool ChooseGraphicFile(const std::string& strFilter, std::string& strPath) override;
     bool ChoosePdfPage(const std::string& strPath, int& nPage, int& nDpi) override;
+    // The save prompt: Yes, No or Cancel, and whether to export the curves or save the document.
     SavePromptResult AskToSave(const std::string& strQuestion) override;
     bool DoFileSave() override;
-    // The export dialogs plug in here; without them nothing is exported.
+    // The "&Data export" command (CDataExport).
     bool RunExport() override;
 
     // "Open Document...": the save prompt, the file dialog filtered on documents, then

@@ -822,6 +822,130 @@
     </message>
 </context>
 <context>
+    <name>CPeriodDialog</name>
+    <message>
+        <source>Continuous curves : First point and frequency</source>
+        <translation>Courbes continues : premier point et fréquence</translation>
+    </message>
+    <message>
+        <source>&amp;First value :</source>
+        <translation>&amp;Première valeur :</translation>
+    </message>
+    <message>
+        <source>F&amp;requency :</source>
+        <translation>F&amp;réquence :</translation>
+    </message>
+    <message>
+        <source>&amp;Period :</source>
+        <translation>&amp;Période :</translation>
+    </message>
+    <message>
+        <source>Number of saved points : </source>
+        <translation>Nombre de points enregistrés : </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>CPreviewDialog</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>CSaveCurveDialog</name>
+    <message>
+        <source>Save Curves</source>
+        <translation>Enregistrer les courbes</translation>
+    </message>
+    <message>
+        <source>&amp;Available curves :</source>
+        <translation>Courbes &amp;disponibles :</translation>
+    </message>
+    <message>
+        <source>==&gt;</source>
+        <translation>==&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;==</source>
+        <translation>&lt;==</translation>
+    </message>
+    <message>
+        <source>&amp;To save:</source>
+        <translation>À &amp;enregistrer :</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Format</source>
+        <translation>&amp;Format</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Aperçu</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>CSavePromptDlg</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Export curves data</source>
+        <translation>&amp;Exporter les données des courbes</translation>
+    </message>
+    <message>
+        <source>&amp;Save document</source>
+        <translation>Enregistrer le &amp;document</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>CSeparatorChooser</name>
     <message>
         <source>&amp;Tab</source>
@@ -842,6 +966,29 @@
     <message>
         <source>&amp;Other :</source>
         <translation>&amp;Autre :</translation>
+    </message>
+</context>
+<context>
+    <name>CSeparatorDialog</name>
+    <message>
+        <source>Separator</source>
+        <translation>Séparateur</translation>
+    </message>
+    <message>
+        <source>Column separator</source>
+        <translation>Séparateur de colonnes</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
@@ -897,6 +1044,37 @@
     <message>
         <source>Graphe construction - Spline curve</source>
         <translation>Construction du graphe - Courbe spline</translation>
+    </message>
+</context>
+<context>
+    <name>CSplinePeriodDialog</name>
+    <message>
+        <source>Spline Curve : Number of saved points</source>
+        <translation>Courbe spline : nombre de points enregistrés</translation>
+    </message>
+    <message>
+        <source>Number of points per segment :</source>
+        <translation>Nombre de points par segment :</translation>
+    </message>
+    <message>
+        <source>Total number of exported points :</source>
+        <translation>Nombre total de points exportés :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez entrer un entier compris entre %1 et %2.</translation>
     </message>
 </context>
 <context>

@@ -822,6 +822,130 @@
     </message>
 </context>
 <context>
+    <name>CPeriodDialog</name>
+    <message>
+        <source>Continuous curves : First point and frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;First value :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;requency :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Period :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of saved points : </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPreviewDialog</name>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSaveCurveDialog</name>
+    <message>
+        <source>Save Curves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Available curves :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>==&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;==</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;To save:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSavePromptDlg</name>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export curves data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CSeparatorChooser</name>
     <message>
         <source>&amp;Tab</source>
@@ -841,6 +965,29 @@
     </message>
     <message>
         <source>&amp;Other :</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSeparatorDialog</name>
+    <message>
+        <source>Separator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column separator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -896,6 +1043,37 @@
     </message>
     <message>
         <source>Graphe construction - Spline curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSplinePeriodDialog</name>
+    <message>
+        <source>Spline Curve : Number of saved points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of points per segment :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total number of exported points :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,18 +2,22 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "Dm/PlotvaneDoc.h"
 #include "ShellTestSupport.h"
+#include "WizardTestSupport.h"
 #include "main/AboutDlg.h"
 #include "main/MainFrame.h"
 #include "main/PlotvaneApp.h"
 #include "main/QtDocumentUi.h"
 #include "main/QtMessageService.h"
 #include "main/QtText.h"
+#include "main/SavePromptDlg.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
 
@@ -92,14 +96,21 @@ TEST(MainFrameTest, ClosingAModifiedDocumentAsksFirstAndCancelKeepsTheWindow)
     frame.show();
     doc.SetModifiedFlag(true);
 
-    CSeenBox seen;
-    AnswerNextBox(QMessageBox::Cancel, seen);
+    // The prompt names the document and offers Yes, No and Cancel.
+    QString strQuestion;
+    WhenModal([&strQuestion](QWidget* pModal) {
+        auto* pPrompt = qobject_cast<CSavePromptDlg*>(pModal);
+        ASSERT_NE(pPrompt, nullptr);
+        strQuestion = pPrompt->findChild<QLabel*>(QStringLiteral("questionText"))->text();
+        for (const char* pszButton : {"yesButton", "noButton"})
+            EXPECT_NE(pPrompt->findChild<QPushButton*>(QLatin1String(pszButton)), nullptr);
+        pPrompt->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+    });
     EXPECT_FALSE(frame.close());
     EXPECT_TRUE(frame.isVisible());
-    EXPECT_TRUE(seen.strText.contains(QStringLiteral("graph.bmp")));
-    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_TRUE(strQuestion.contains(QStringLiteral("graph.bmp")));
 
-    AnswerNextBox(QMessageBox::No, seen);
+    WhenModal([](QWidget* pModal) { pModal->findChild<QPushButton*>(QStringLiteral("noButton"))->click(); });
     EXPECT_TRUE(frame.close());
     EXPECT_FALSE(frame.isVisible());
 }
