@@ -194,6 +194,65 @@
     </message>
 </context>
 <context>
+    <name>CCurveProPage</name>
+    <message>
+        <source>Curve</source>
+        <translation>Courbe</translation>
+    </message>
+    <message>
+        <source>Thickness compensation</source>
+        <translation>Compensation d&apos;épaisseur</translation>
+    </message>
+    <message>
+        <source>&quot;&amp;Smart&quot; compensation</source>
+        <translation>Compensation « &amp;intelligente »</translation>
+    </message>
+    <message>
+        <source>&amp;Range :</source>
+        <translation>&amp;Portée :</translation>
+    </message>
+    <message>
+        <source>&amp;Flat compensation</source>
+        <translation>Compensation p&amp;late</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Suivre</translation>
+    </message>
+    <message>
+        <source>&amp;Top</source>
+        <translation>&amp;Haut</translation>
+    </message>
+    <message>
+        <source>&amp;Bottom</source>
+        <translation>&amp;Bas</translation>
+    </message>
+    <message>
+        <source>Threshold color</source>
+        <translation>Couleur de seuil</translation>
+    </message>
+    <message>
+        <source>Dashed curve</source>
+        <translation>Courbe en pointillés</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>Max. &amp;distance</source>
+        <translation>&amp;Distance max.</translation>
+    </message>
+    <message>
+        <source>D&amp;efaults</source>
+        <translation>&amp;Valeurs par défaut</translation>
+    </message>
+</context>
+<context>
     <name>CDashMaxDistDialog</name>
     <message>
         <source>Distance between dashes</source>
@@ -299,6 +358,25 @@
     </message>
 </context>
 <context>
+    <name>CDensitoProPage</name>
+    <message>
+        <source>Densitometry</source>
+        <translation>Densitométrie</translation>
+    </message>
+    <message>
+        <source>Color scale of new densitometry curves</source>
+        <translation>Échelle de couleurs des nouvelles courbes de densitométrie</translation>
+    </message>
+    <message>
+        <source>Related &amp;value</source>
+        <translation>&amp;Valeur associée</translation>
+    </message>
+    <message>
+        <source>Related v&amp;alue</source>
+        <translation>V&amp;aleur associée</translation>
+    </message>
+</context>
+<context>
     <name>CDensitometryDialog</name>
     <message>
         <source>Graph construction - Densitometry</source>
@@ -394,6 +472,25 @@
     <message>
         <source>Graph construction - Points picking</source>
         <translation>Construction du graphe - Saisie des points</translation>
+    </message>
+</context>
+<context>
+    <name>CExportProPage</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportation</translation>
+    </message>
+    <message>
+        <source>Default column separator</source>
+        <translation>Séparateur de colonnes par défaut</translation>
+    </message>
+    <message>
+        <source>Default file extension</source>
+        <translation>Extension de fichier par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Filename.</source>
+        <translation>&amp;Fichier.</translation>
     </message>
 </context>
 <context>
@@ -590,6 +687,21 @@
     </message>
 </context>
 <context>
+    <name>CLanguageProPage</name>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Language of the program</source>
+        <translation>Langue du programme</translation>
+    </message>
+    <message>
+        <source>The new language is used from the next start of Plotvane.</source>
+        <translation>La nouvelle langue s&apos;applique au prochain démarrage de Plotvane.</translation>
+    </message>
+</context>
+<context>
     <name>CLimitDialog</name>
     <message>
         <source>Graph construction - Curve limits</source>
@@ -768,6 +880,13 @@
     </message>
 </context>
 <context>
+    <name>COptionsSheet</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+</context>
+<context>
     <name>CPdfPageDialog</name>
     <message>
         <source>Open a PDF Page</source>
@@ -819,6 +938,41 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CPromptProPage</name>
+    <message>
+        <source>Prompt</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>When starting Plotvane, ask for :</source>
+        <translation>Au démarrage de Plotvane, proposer :</translation>
+    </message>
+    <message>
+        <source>&amp;Opening graphic</source>
+        <translation>&amp;Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>&amp;Importing graphic from scanner</source>
+        <translation>&amp;Importer une image depuis le scanner</translation>
+    </message>
+    <message>
+        <source>Nothing, &amp;thanks</source>
+        <translation>&amp;Rien, merci</translation>
+    </message>
+    <message>
+        <source>Prompt for data export :</source>
+        <translation>Proposer l&apos;export des données :</translation>
+    </message>
+    <message>
+        <source>&amp;No prompt</source>
+        <translation>&amp;Jamais</translation>
+    </message>
+    <message>
+        <source>&amp;After each curve identification / modification</source>
+        <translation>&amp;Après chaque identification ou modification de courbe</translation>
     </message>
 </context>
 <context>

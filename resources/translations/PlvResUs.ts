@@ -194,6 +194,65 @@
     </message>
 </context>
 <context>
+    <name>CCurveProPage</name>
+    <message>
+        <source>Curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thickness compensation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;&amp;Smart&quot; compensation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Range :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Flat compensation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Threshold color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dashed curve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max. &amp;distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;efaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CDashMaxDistDialog</name>
     <message>
         <source>Distance between dashes</source>
@@ -299,6 +358,25 @@
     </message>
 </context>
 <context>
+    <name>CDensitoProPage</name>
+    <message>
+        <source>Densitometry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color scale of new densitometry curves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Related &amp;value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Related v&amp;alue</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CDensitometryDialog</name>
     <message>
         <source>Graph construction - Densitometry</source>
@@ -393,6 +471,25 @@
     </message>
     <message>
         <source>Graph construction - Points picking</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CExportProPage</name>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default column separator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default file extension</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filename.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -590,6 +687,21 @@
     </message>
 </context>
 <context>
+    <name>CLanguageProPage</name>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language of the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new language is used from the next start of Plotvane.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CLimitDialog</name>
     <message>
         <source>Graph construction - Curve limits</source>
@@ -768,6 +880,13 @@
     </message>
 </context>
 <context>
+    <name>COptionsSheet</name>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPdfPageDialog</name>
     <message>
         <source>Open a PDF Page</source>
@@ -818,6 +937,41 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPromptProPage</name>
+    <message>
+        <source>Prompt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When starting Plotvane, ask for :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Opening graphic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Importing graphic from scanner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing, &amp;thanks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prompt for data export :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No prompt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;After each curve identification / modification</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

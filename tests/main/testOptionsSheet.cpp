@@ -27,6 +27,13 @@ namespace {
 
 enum { kLanguage, kCurve, kDensito, kPrompt, kExport };
 
+// The six curve options, comparable at once.
+auto Tie(const CSettingsManager::CCurveOptions& o)
+{
+    return std::make_tuple(o.m_nAlgo, o.m_nSmartAlgoRange, o.m_BlackLevel, o.m_nSideFollow, o.m_bDashed,
+                           o.m_nDashMaxDist);
+}
+
 // The options sheet over settings kept in a store of their own, with message boxes
 // recorded.
 class OptionsSheetTest : public ::testing::Test {
@@ -113,13 +120,7 @@ TEST_F(OptionsSheetTest, EveryPageKeepsItsSettingsThroughTheStore)
     Reopen();
     const CSettingsManager& settings = *m_pSettings;
     EXPECT_EQ(settings.GetLanguage(), 1);
-    const CSettingsManager::CCurveOptions curve = settings.GetCurveOptions();
-    EXPECT_EQ(curve.m_nAlgo, 1);
-    EXPECT_EQ(curve.m_nSmartAlgoRange, 7);
-    EXPECT_EQ(curve.m_BlackLevel, 0x0A141Eu);
-    EXPECT_EQ(curve.m_nSideFollow, 1);
-    EXPECT_TRUE(curve.m_bDashed);
-    EXPECT_EQ(curve.m_nDashMaxDist, 35);
+    EXPECT_EQ(Tie(settings.GetCurveOptions()), std::make_tuple(1, 7, 0x0A141Eu, 1, true, 35));
     const std::unique_ptr<CColorScale> pScale = settings.MakeColorScale();
     EXPECT_EQ(pScale->GetTopColor(), CColorScale::MakePixel(200, 0, 0));
     EXPECT_EQ(pScale->GetBottomColor(), CColorScale::MakePixel(0, 0, 200));
@@ -244,35 +245,24 @@ TEST_F(OptionsSheetTest, DefaultsChangeOnlyThePageAndCancelKeepsTheStoredValues)
     m_pSettings->GetExtensionValue().Set("csv");
     const CSettingsManager::CCurveOptions stored = m_pSettings->GetCurveOptions();
 
-    // Cancel after "Defaults" and other changes.
-    WhenModal([](QWidget* pModal) {
-        auto* pSheet = qobject_cast<COptionsSheet*>(pModal);
-        ASSERT_NE(pSheet, nullptr);
-        pSheet->GetPage(kCurve)->findChild<QPushButton*>(QStringLiteral("defaultsButton"))->click();
-        pSheet->GetPage(kExport)->findChild<QLineEdit*>(QStringLiteral("extensionEdit"))->setText("txt");
-        pSheet->reject();
-    });
-    COptionsSheet::Run(*m_pSettings, nullptr);
-    CSettingsManager::CCurveOptions now = m_pSettings->GetCurveOptions();
-    EXPECT_EQ(std::tie(now.m_nAlgo, now.m_nSmartAlgoRange, now.m_BlackLevel, now.m_nSideFollow, now.m_bDashed,
-                       now.m_nDashMaxDist),
-              std::tie(stored.m_nAlgo, stored.m_nSmartAlgoRange, stored.m_BlackLevel, stored.m_nSideFollow,
-                       stored.m_bDashed, stored.m_nDashMaxDist));
+    // The options command with "Defaults" pressed and another extension typed, then
+    // Cancel or OK.
+    const auto Run = [this](bool bConfirm) {
+        WhenModal([bConfirm](QWidget* pModal) {
+            auto* pSheet = qobject_cast<COptionsSheet*>(pModal);
+            ASSERT_NE(pSheet, nullptr);
+            pSheet->GetPage(kCurve)->findChild<QPushButton*>(QStringLiteral("defaultsButton"))->click();
+            pSheet->GetPage(kExport)->findChild<QLineEdit*>(QStringLiteral("extensionEdit"))->setText("txt");
+            bConfirm ? pSheet->accept() : pSheet->reject();
+        });
+        COptionsSheet::Run(*m_pSettings, nullptr);
+    };
+    Run(false);
+    EXPECT_EQ(Tie(m_pSettings->GetCurveOptions()), Tie(stored));
     EXPECT_EQ(m_pSettings->GetExtension(), "csv");
-
-    // "Defaults" shows the program's own values, which OK stores.
-    WhenModal([](QWidget* pModal) {
-        auto* pSheet = qobject_cast<COptionsSheet*>(pModal);
-        ASSERT_NE(pSheet, nullptr);
-        pSheet->GetPage(kCurve)->findChild<QPushButton*>(QStringLiteral("defaultsButton"))->click();
-        pSheet->accept();
-    });
-    COptionsSheet::Run(*m_pSettings, nullptr);
-    now = m_pSettings->GetCurveOptions();
-    EXPECT_EQ(std::tie(now.m_nAlgo, now.m_nSmartAlgoRange, now.m_BlackLevel, now.m_nSideFollow, now.m_bDashed,
-                       now.m_nDashMaxDist),
-              std::make_tuple(0, 2, 0x464646u, 0, false, 20));
-    EXPECT_EQ(m_pSettings->GetExtension(), "csv");
+    Run(true);
+    EXPECT_EQ(Tie(m_pSettings->GetCurveOptions()), std::make_tuple(0, 2, 0x464646u, 0, false, 20));
+    EXPECT_EQ(m_pSettings->GetExtension(), "txt");
 }
 
 TEST_F(OptionsSheetTest, EachPageHasItsHelpTopic)
