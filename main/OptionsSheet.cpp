@@ -1,6 +1,6 @@
 #include "main/OptionsSheet.h"
 
-#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 #include "main/CurveProPage.h"
@@ -22,9 +22,9 @@ COptionsSheet::COptionsSheet(CSettingsManager& settings, QWidget* pParent)
         m_pUi->pageTabs->addTab(pPage, pPage->windowTitle());
     m_pUi->pageTabs->setCurrentIndex(0);
     connect(m_pUi->pageTabs, &QTabWidget::currentChanged, this, &COptionsSheet::OnTabChanged);
-    connect(m_pUi->buttonBox, &QDialogButtonBox::accepted, this, &COptionsSheet::accept);
-    connect(m_pUi->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_pUi->buttonBox, &QDialogButtonBox::helpRequested, this,
+    connect(m_pUi->okButton, &QPushButton::clicked, this, &COptionsSheet::accept);
+    connect(m_pUi->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_pUi->helpButton, &QPushButton::clicked, this,
             [this] { CHelpWindow::ShowHelpOf(*GetActivePage()); });
     CHelpWindow::AddHelpModeKey(*this);
 }
