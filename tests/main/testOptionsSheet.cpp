@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,14 +8,17 @@
 #include <gtest/gtest.h>
 
 #include "Dm/ColorScale.h"
+#include "Dm/PlotvaneDoc.h"
 #include "Dm/SettingsManager.h"
 #include "WizardTestSupport.h"
 #include "main/ColorChooseDialog.h"
 #include "main/ColorScaleControls.h"
+#include "main/CommandIds.h"
 #include "main/ConstructionDialog.h"
 #include "main/DensitoProPage.h"
 #include "main/ExportProPage.h"
 #include "main/HelpWindow.h"
+#include "main/MainFrame.h"
 #include "main/OptionsSheet.h"
 #include "main/SeparatorChooser.h"
 #include "main/ValueEdit.h"
@@ -273,4 +277,23 @@ TEST_F(OptionsSheetTest, EachPageHasItsHelpTopic)
         EXPECT_EQ(CHelpWindow::FindHelpContext(m_pSheet->GetActivePage()),
                   CConstructionDialog::kHelpContextBase + templates[i]);
     }
+}
+
+TEST(OptionsCommandTest, TheMenuCommandSetsTheSettingsWhenConfirmed)
+{
+    CPlotvaneDoc doc;
+    CMainFrame frame(doc);
+    CSettingsManager& settings = *GetSettingsManager();
+    const int nBefore = settings.GetStartingJob();
+    for (bool bConfirm : {false, true}) {
+        WhenModal([bConfirm](QWidget* pModal) {
+            auto* pSheet = qobject_cast<COptionsSheet*>(pModal);
+            ASSERT_NE(pSheet, nullptr);
+            pSheet->GetPage(kPrompt)->findChild<QRadioButton*>(QStringLiteral("nothingRadio"))->click();
+            bConfirm ? pSheet->accept() : pSheet->reject();
+        });
+        frame.GetAction(ID_OPTIONS)->trigger();
+        EXPECT_EQ(settings.GetStartingJob(), bConfirm ? 2 : nBefore);
+    }
+    settings.GetStartingJobValue().Set(nBefore);
 }
