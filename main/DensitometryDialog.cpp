@@ -7,14 +7,12 @@
 #include "Dm/DensityCurve.h"
 #include "Dm/PlotvaneDoc.h"
 #include "Dm/SettingsManager.h"
-#include "main/ColorChooseDialog.h"
+#include "main/ColorScaleControls.h"
 #include "main/DensitoDlgDrawState.h"
 #include "main/DensitoDlgWaitState.h"
 #include "main/DensitoPreviewWnd.h"
 #include "main/PlotvaneView.h"
 #include "main/QtText.h"
-#include "platform/MessageService.h"
-#include "platform/StringIds.h"
 #include "ui_DensitometryDialog.h"
 
 CDensitometryDialog::CDensitometryDialog(CPlotvaneView& view, CSequence& sequence, CDensityCurve& curve)
@@ -23,6 +21,9 @@ CDensitometryDialog::CDensitometryDialog(CPlotvaneView& view, CSequence& sequenc
       m_pUi(std::make_unique<Ui::CDensitometryDialog>())
 {
     m_pUi->setupUi(this);
+    m_pScale = std::make_unique<CColorScaleControls>(*m_pUi->topColorButton, *m_pUi->bottomColorButton,
+                                                     *m_pUi->scaleButton, *m_pUi->topValueEdit,
+                                                     *m_pUi->bottomValueEdit);
     BindWizardButtons(m_pUi->nextButton, m_pUi->previousButton, m_pUi->cancelButton, m_pUi->helpButton);
     const QIcon pipette(QStringLiteral(":/cursors/pipette.svg"));
     m_pUi->pickTopButton->setIcon(pipette);
@@ -38,14 +39,8 @@ CDensitometryDialog::CDensitometryDialog(CPlotvaneView& view, CSequence& sequenc
     for (CValueEdit* pEdit : {m_pUi->topValueEdit, m_pUi->bottomValueEdit})
         connect(pEdit, &QLineEdit::textEdited, this, [this] { m_Curve.SetModified(true); });
 
-    const CColorScale& scale = m_Curve.GetColorScale();
     m_pUi->nameEdit->setText(CQtText::ToQString(m_Curve.GetName()));
-    m_pUi->topColorButton->SetColor(scale.GetTopColor());
-    m_pUi->bottomColorButton->SetColor(scale.GetBottomColor());
-    m_pUi->scaleButton->SetTopColor(scale.GetTopColor());
-    m_pUi->scaleButton->SetBottomColor(scale.GetBottomColor());
-    m_pUi->topValueEdit->SetValue(scale.GetTopValue());
-    m_pUi->bottomValueEdit->SetValue(scale.GetBottomValue());
+    m_pScale->Show(m_Curve.GetColorScale());
     if (m_Curve.HasSegment()) {
         Transition(std::make_unique<CDensitoDlgWaitState>(*this));
     } else {
@@ -88,36 +83,7 @@ void CDensitometryDialog::Commit()
 
 bool CDensitometryDialog::ValidateScale()
 {
-    for (bool bTop : {true, false}) {
-        if ((bTop ? m_pUi->topValueEdit : m_pUi->bottomValueEdit)->IsEmpty()) {
-            AfxMessageBox(IDS_GIVE_A_VALUE, CMessageService::Icon::Information);
-            FocusValue(bTop);
-            return false;
-        }
-    }
-    CColorScale& scale = m_Curve.GetColorScale();
-    scale.SetTopColor(GetScaleColor(true));
-    scale.SetBottomColor(GetScaleColor(false));
-    scale.SetTopValue(m_pUi->topValueEdit->GetValue());
-    scale.SetBottomValue(m_pUi->bottomValueEdit->GetValue());
-    switch (scale.Validate()) {
-        case CColorScale::kSameValues:
-            AfxMessageBox(IDS_DENSITY_SCALE_VALUES_EQUAL, CMessageService::Icon::Information);
-            FocusValue(true);
-            return false;
-        case CColorScale::kSameColors:
-            AfxMessageBox(IDS_DENSITY_SCALE_COLORS_EQUAL, CMessageService::Icon::Information);
-            return false;
-        default:
-            return true;
-    }
-}
-
-void CDensitometryDialog::FocusValue(bool bTop)
-{
-    CValueEdit* pEdit = bTop ? m_pUi->topValueEdit : m_pUi->bottomValueEdit;
-    pEdit->setFocus();
-    pEdit->selectAll();
+    return m_pScale->ReadInto(m_Curve.GetColorScale());
 }
 
 // ---- Controls
@@ -134,9 +100,8 @@ void CDensitometryDialog::OnPickButton(bool bTop)
 
 void CDensitometryDialog::OnColorButton(bool bTop)
 {
-    uint32_t color = GetScaleColor(bTop);
-    if (CColorChooseDialog::Choose(color, this))
-        SetScaleColor(bTop, color);
+    if (m_pScale->ChooseColor(bTop, this))
+        m_Curve.SetModified(true);
 }
 
 void CDensitometryDialog::OnUseAsDefault()
@@ -212,19 +177,13 @@ void CDensitometryDialog::CheckButtons(bool bDraw, bool bPickTop, bool bPickBott
 
 void CDensitometryDialog::SetScaleColor(bool bTop, uint32_t color)
 {
-    if (bTop) {
-        m_pUi->topColorButton->SetColor(color);
-        m_pUi->scaleButton->SetTopColor(color);
-    } else {
-        m_pUi->bottomColorButton->SetColor(color);
-        m_pUi->scaleButton->SetBottomColor(color);
-    }
+    m_pScale->SetColor(bTop, color);
     m_Curve.SetModified(true);
 }
 
 uint32_t CDensitometryDialog::GetScaleColor(bool bTop) const
 {
-    return (bTop ? m_pUi->topColorButton : m_pUi->bottomColorButton)->GetColor();
+    return m_pScale->GetColor(bTop);
 }
 
 void CDensitometryDialog::OnSegmentDrawn()

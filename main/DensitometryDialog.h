@@ -10,6 +10,7 @@
 namespace Ui {
 class CDensitometryDialog;
 }
+class CColorScaleControls;
 class CDensityCurve;
 class CDensitoDlgAbstractState;
 class CDensitoPreviewWnd;
@@ -70,10 +71,10 @@ private:
     void Transition(std::unique_ptr<CDensitoDlgAbstractState> pNext);
     // The validation of "Use as default", "Preview" and "Finish".
     bool ValidateScale();
-    void FocusValue(bool bTop);
 
     CDensityCurve& m_Curve;
     std::unique_ptr<CDensitoDlgAbstractState> m_pState;
     QPointer<CDensitoPreviewWnd> m_pPreview;
     std::unique_ptr<Ui::CDensitometryDialog> m_pUi;
+    std::unique_ptr<CColorScaleControls> m_pScale;
 };

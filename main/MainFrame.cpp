@@ -22,6 +22,7 @@
 #include "main/CommandState.h"
 #include "main/FrameStatusBar.h"
 #include "main/HelpWindow.h"
+#include "main/OptionsSheet.h"
 #include "main/PlotvaneView.h"
 #include "main/QtDocumentUi.h"
 #include "main/QtText.h"
@@ -428,7 +429,8 @@ void CMainFrame::OnSaveDocument()
 
 void CMainFrame::OnOptions()
 {
-    // The options sheet opens here once its pages are part of the program.
+    if (CSettingsManager* pSettings = GetSettingsManager())
+        COptionsSheet::Run(*pSettings, this);
 }
 
 void CMainFrame::OnHelpFinder()

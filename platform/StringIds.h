@@ -114,6 +114,10 @@ enum : unsigned {
     IDS_GIVE_A_VALUE = 61370,           // "You must give a value !"
     IDS_DENSITY_PREVIEW_POINT = 61371,  // "x = %g ; y = %g"
 
+    // The options sheet: refusals of the export page.
+    IDS_EXTENSION_EMPTY = 61380,             // "The \"Extension\" field is empty !"
+    IDS_EXTENSION_NOT_ALPHANUMERIC = 61381,  // "Extension must contain only alphanumeric characters !"
+
     // Texts of plotvane-cli: its refusals, failures and warnings ("%s" is a value put in).
     IDS_CLI_UNEXPECTED = 62000,
     IDS_CLI_UNEXPECTED_UNKNOWN = 62001,

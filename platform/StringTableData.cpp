@@ -225,6 +225,8 @@ const CStringTableEntry kStrings[] = {
     {61361, "The clipboard holds no picture."},
     {61370, "You must give a value !"},
     {61371, "x = %g ; y = %g"},
+    {61380, "The \"Extension\" field is empty !"},
+    {61381, "Extension must contain only alphanumeric characters !"},
 
     // Texts of plotvane-cli: its refusals, failures and warnings.
     {62000, "An unexpected error ended the command: %s"},

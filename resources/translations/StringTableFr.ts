@@ -858,6 +858,16 @@ Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des a
         <translation>Vous devez donner une valeur !</translation>
     </message>
     <message>
+        <source>The &quot;Extension&quot; field is empty !</source>
+        <comment>61380</comment>
+        <translation>Le champ « Extension » est vide !</translation>
+    </message>
+    <message>
+        <source>Extension must contain only alphanumeric characters !</source>
+        <comment>61381</comment>
+        <translation>L&apos;extension ne doit contenir que des lettres et des chiffres !</translation>
+    </message>
+    <message>
         <source>x = %g ; y = %g</source>
         <comment>61371</comment>
         <translation>x = %g ; y = %g</translation>
