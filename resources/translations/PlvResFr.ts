@@ -21,11 +21,11 @@
     <name>CAxeDialog</name>
     <message>
         <source>Draw axis</source>
-        <translation>Tracer l'axe</translation>
+        <translation>Tracer l&apos;axe</translation>
     </message>
     <message>
         <source>Axis name :</source>
-        <translation>Nom de l'axe :</translation>
+        <translation>Nom de l&apos;axe :</translation>
     </message>
     <message>
         <source>Point 1</source>
@@ -123,11 +123,11 @@
     </message>
     <message>
         <source>Pick from bitmap</source>
-        <translation>Prendre dans l'image</translation>
+        <translation>Prendre dans l&apos;image</translation>
     </message>
     <message>
         <source>Thickness compensation</source>
-        <translation>Compensation de l'épaisseur</translation>
+        <translation>Compensation de l&apos;épaisseur</translation>
     </message>
     <message>
         <source>Flat</source>
@@ -191,6 +191,65 @@
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>CCurveProPage</name>
+    <message>
+        <source>Curve</source>
+        <translation>Courbe</translation>
+    </message>
+    <message>
+        <source>Thickness compensation</source>
+        <translation>Compensation d&apos;épaisseur</translation>
+    </message>
+    <message>
+        <source>&quot;&amp;Smart&quot; compensation</source>
+        <translation>Compensation « &amp;intelligente »</translation>
+    </message>
+    <message>
+        <source>&amp;Range :</source>
+        <translation>&amp;Portée :</translation>
+    </message>
+    <message>
+        <source>&amp;Flat compensation</source>
+        <translation>Compensation p&amp;late</translation>
+    </message>
+    <message>
+        <source>Follow</source>
+        <translation>Suivre</translation>
+    </message>
+    <message>
+        <source>&amp;Top</source>
+        <translation>&amp;Haut</translation>
+    </message>
+    <message>
+        <source>&amp;Bottom</source>
+        <translation>&amp;Bas</translation>
+    </message>
+    <message>
+        <source>Threshold color</source>
+        <translation>Couleur de seuil</translation>
+    </message>
+    <message>
+        <source>Dashed curve</source>
+        <translation>Courbe en pointillés</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>Max. &amp;distance</source>
+        <translation>&amp;Distance max.</translation>
+    </message>
+    <message>
+        <source>D&amp;efaults</source>
+        <translation>&amp;Valeurs par défaut</translation>
     </message>
 </context>
 <context>
@@ -299,6 +358,25 @@
     </message>
 </context>
 <context>
+    <name>CDensitoProPage</name>
+    <message>
+        <source>Densitometry</source>
+        <translation>Densitométrie</translation>
+    </message>
+    <message>
+        <source>Color scale of new densitometry curves</source>
+        <translation>Échelle de couleurs des nouvelles courbes de densitométrie</translation>
+    </message>
+    <message>
+        <source>Related &amp;value</source>
+        <translation>&amp;Valeur associée</translation>
+    </message>
+    <message>
+        <source>Related v&amp;alue</source>
+        <translation>V&amp;aleur associée</translation>
+    </message>
+</context>
+<context>
     <name>CDensitometryDialog</name>
     <message>
         <source>Graph construction - Densitometry</source>
@@ -394,6 +472,25 @@
     <message>
         <source>Graph construction - Points picking</source>
         <translation>Construction du graphe - Saisie des points</translation>
+    </message>
+</context>
+<context>
+    <name>CExportProPage</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportation</translation>
+    </message>
+    <message>
+        <source>Default column separator</source>
+        <translation>Séparateur de colonnes par défaut</translation>
+    </message>
+    <message>
+        <source>Default file extension</source>
+        <translation>Extension de fichier par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Filename.</source>
+        <translation>&amp;Fichier.</translation>
     </message>
 </context>
 <context>
@@ -590,6 +687,21 @@
     </message>
 </context>
 <context>
+    <name>CLanguageProPage</name>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Language of the program</source>
+        <translation>Langue du programme</translation>
+    </message>
+    <message>
+        <source>The new language is used from the next start of Plotvane.</source>
+        <translation>La nouvelle langue s&apos;applique au prochain démarrage de Plotvane.</translation>
+    </message>
+</context>
+<context>
     <name>CLimitDialog</name>
     <message>
         <source>Graph construction - Curve limits</source>
@@ -601,7 +713,7 @@
     </message>
     <message>
         <source>You can specify this limits either by entering the abscissa value (in units) or by </source>
-        <translation>Vous pouvez donner ces limites soit en entrant la valeur de l'abscisse (en unités), soit en </translation>
+        <translation>Vous pouvez donner ces limites soit en entrant la valeur de l&apos;abscisse (en unités), soit en </translation>
     </message>
     <message>
         <source>Curve Limits</source>
@@ -700,11 +812,11 @@
     </message>
     <message>
         <source>&amp;Modify selected object</source>
-        <translation>&amp;Modifier l'objet sélectionné</translation>
+        <translation>&amp;Modifier l&apos;objet sélectionné</translation>
     </message>
     <message>
         <source>&amp;Delete selected object</source>
-        <translation>S&amp;upprimer l'objet sélectionné</translation>
+        <translation>S&amp;upprimer l&apos;objet sélectionné</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
@@ -716,7 +828,7 @@
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation>&amp;Rubriques d'aide</translation>
+        <translation>&amp;Rubriques d&apos;aide</translation>
     </message>
     <message>
         <source>&amp;About Plotvane...</source>
@@ -727,16 +839,16 @@
         <translation>Aide</translation>
     </message>
     <message>
-        <source>What's This?</source>
-        <translation>Qu'est-ce que c'est ?</translation>
+        <source>What&apos;s This?</source>
+        <translation>Qu&apos;est-ce que c&apos;est ?</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>&amp;Barre d'outils</translation>
+        <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -765,6 +877,25 @@
     <message>
         <source>&amp;Paste Picture</source>
         <translation>&amp;Coller une image</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsSheet</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
@@ -865,6 +996,41 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>CPromptProPage</name>
+    <message>
+        <source>Prompt</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>When starting Plotvane, ask for :</source>
+        <translation>Au démarrage de Plotvane, proposer :</translation>
+    </message>
+    <message>
+        <source>&amp;Opening graphic</source>
+        <translation>&amp;Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>&amp;Importing graphic from scanner</source>
+        <translation>&amp;Importer une image depuis le scanner</translation>
+    </message>
+    <message>
+        <source>Nothing, &amp;thanks</source>
+        <translation>&amp;Rien, merci</translation>
+    </message>
+    <message>
+        <source>Prompt for data export :</source>
+        <translation>Proposer l&apos;export des données :</translation>
+    </message>
+    <message>
+        <source>&amp;No prompt</source>
+        <translation>&amp;Jamais</translation>
+    </message>
+    <message>
+        <source>&amp;After each curve identification / modification</source>
+        <translation>&amp;Après chaque identification ou modification de courbe</translation>
     </message>
 </context>
 <context>
@@ -1125,172 +1291,6 @@
     <message>
         <source>&amp;Zoom (%):</source>
         <translation>&amp;Zoom (%) :</translation>
-    </message>
-</context>
-<context>
-    <name>CCurveProPage</name>
-    <message>
-        <source>Curve</source>
-        <translation>Courbe</translation>
-    </message>
-    <message>
-        <source>Thickness compensation</source>
-        <translation>Compensation d'épaisseur</translation>
-    </message>
-    <message>
-        <source>"&amp;Smart" compensation</source>
-        <translation>Compensation « &amp;intelligente »</translation>
-    </message>
-    <message>
-        <source>&amp;Range :</source>
-        <translation>&amp;Portée :</translation>
-    </message>
-    <message>
-        <source>&amp;Flat compensation</source>
-        <translation>Compensation p&amp;late</translation>
-    </message>
-    <message>
-        <source>Follow</source>
-        <translation>Suivre</translation>
-    </message>
-    <message>
-        <source>&amp;Top</source>
-        <translation>&amp;Haut</translation>
-    </message>
-    <message>
-        <source>&amp;Bottom</source>
-        <translation>&amp;Bas</translation>
-    </message>
-    <message>
-        <source>Threshold color</source>
-        <translation>Couleur de seuil</translation>
-    </message>
-    <message>
-        <source>Dashed curve</source>
-        <translation>Courbe en pointillés</translation>
-    </message>
-    <message>
-        <source>&amp;Yes</source>
-        <translation>&amp;Oui</translation>
-    </message>
-    <message>
-        <source>&amp;No</source>
-        <translation>&amp;Non</translation>
-    </message>
-    <message>
-        <source>Max. &amp;distance</source>
-        <translation>&amp;Distance max.</translation>
-    </message>
-    <message>
-        <source>D&amp;efaults</source>
-        <translation>&amp;Valeurs par défaut</translation>
-    </message>
-</context>
-<context>
-    <name>CDensitoProPage</name>
-    <message>
-        <source>Densitometry</source>
-        <translation>Densitométrie</translation>
-    </message>
-    <message>
-        <source>Color scale of new densitometry curves</source>
-        <translation>Échelle de couleurs des nouvelles courbes de densitométrie</translation>
-    </message>
-    <message>
-        <source>Related &amp;value</source>
-        <translation>&amp;Valeur associée</translation>
-    </message>
-    <message>
-        <source>Related v&amp;alue</source>
-        <translation>V&amp;aleur associée</translation>
-    </message>
-</context>
-<context>
-    <name>CExportProPage</name>
-    <message>
-        <source>Export</source>
-        <translation>Exportation</translation>
-    </message>
-    <message>
-        <source>Default column separator</source>
-        <translation>Séparateur de colonnes par défaut</translation>
-    </message>
-    <message>
-        <source>Default file extension</source>
-        <translation>Extension de fichier par défaut</translation>
-    </message>
-    <message>
-        <source>&amp;Filename.</source>
-        <translation>&amp;Fichier.</translation>
-    </message>
-</context>
-<context>
-    <name>CLanguageProPage</name>
-    <message>
-        <source>Language</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <source>Language of the program</source>
-        <translation>Langue du programme</translation>
-    </message>
-    <message>
-        <source>The new language is used from the next start of Plotvane.</source>
-        <translation>La nouvelle langue s'applique au prochain démarrage de Plotvane.</translation>
-    </message>
-</context>
-<context>
-    <name>COptionsSheet</name>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-</context>
-<context>
-    <name>CPromptProPage</name>
-    <message>
-        <source>Prompt</source>
-        <translation>Questions</translation>
-    </message>
-    <message>
-        <source>When starting Plotvane, ask for :</source>
-        <translation>Au démarrage de Plotvane, proposer :</translation>
-    </message>
-    <message>
-        <source>&amp;Opening graphic</source>
-        <translation>&amp;Ouvrir une image</translation>
-    </message>
-    <message>
-        <source>&amp;Importing graphic from scanner</source>
-        <translation>&amp;Importer une image depuis le scanner</translation>
-    </message>
-    <message>
-        <source>Nothing, &amp;thanks</source>
-        <translation>&amp;Rien, merci</translation>
-    </message>
-    <message>
-        <source>Prompt for data export :</source>
-        <translation>Proposer l'export des données :</translation>
-    </message>
-    <message>
-        <source>&amp;No prompt</source>
-        <translation>&amp;Jamais</translation>
-    </message>
-    <message>
-        <source>&amp;After each curve identification / modification</source>
-        <translation>&amp;Après chaque identification ou modification de courbe</translation>
     </message>
 </context>
 </TS>
