@@ -822,6 +822,17 @@
     </message>
 </context>
 <context>
+    <name>CSelectSourceDialog</name>
+    <message>
+        <source>Select Source</source>
+        <translation>Choisir la source</translation>
+    </message>
+    <message>
+        <source>&amp;Scanners:</source>
+        <translation>&amp;Scanners :</translation>
+    </message>
+</context>
+<context>
     <name>CSeparatorChooser</name>
     <message>
         <source>&amp;Tab</source>

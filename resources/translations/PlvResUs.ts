@@ -822,6 +822,17 @@
     </message>
 </context>
 <context>
+    <name>CSelectSourceDialog</name>
+    <message>
+        <source>Select Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scanners:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CSeparatorChooser</name>
     <message>
         <source>&amp;Tab</source>
