@@ -18,6 +18,7 @@
 #include "cli/ContinuousCurveBuilder.h"
 #include "cli/DensityCurveBuilder.h"
 #include "cli/DiscreteCurveBuilder.h"
+#include "cli/JobScanner.h"
 #include "cli/Job.h"
 #include "cli/JobValue.h"
 #include "cli/SplineCurveBuilder.h"
@@ -25,9 +26,11 @@
 #include "imaging/AnyPicDecoder.h"
 #include "imaging/Bmp.h"
 #include "imaging/PdfDecoder.h"
+#include "imaging/ScanFailure.h"
 #include "imaging/TextException.h"
 #include "platform/InputFileError.h"
 #include "platform/MappedFile.h"
+#include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
 
 namespace {
@@ -54,13 +57,65 @@ std::string CJobRunner::GetImagePath() const
 void CJobRunner::Build(CPlotvaneDoc& doc)
 {
     const CJobValue root = m_Job.Root();
-    root.CheckObject({"image", "page", "dpi", "coordinate_systems", "save", "export"});
+    root.CheckObject(kTopLevelKeys);
     doc.DeleteContents();
-    OpenImage(doc);
+    const std::optional<CJobValue> scanner = root.Find("scanner");
+    if (scanner && root.Find("image"))
+        scanner->Refuse(CCliText::Get(IDS_CLI_IMAGE_OR_SCANNER));
+    if (scanner) {
+        Scan(doc, *scanner);
+    } else {
+        if (!root.Find("image"))
+            root.Refuse(CCliText::Get(IDS_CLI_IMAGE_OR_SCANNER));
+        if (const std::optional<CJobValue> dpi = root.Find("scan_dpi"))
+            dpi->Refuse(CCliText::Get(IDS_CLI_SCAN_DPI_ONLY_FOR_SCANNER));
+        OpenImage(doc);
+    }
     if (const std::optional<CJobValue> coordSysts = root.Find("coordinate_systems")) {
         for (const CJobValue& item : coordSysts->Elements())
             BuildCoordSyst(doc, item);
     }
+}
+
+void CJobRunner::Scan(CPlotvaneDoc& doc, const CJobValue& scanner)
+{
+    const CJobValue root = m_Job.Root();
+    for (const char* key : {"page", "dpi"})
+        if (const std::optional<CJobValue> value = root.Find(key))
+            value->Refuse(CCliText::Get(IDS_CLI_ONLY_FOR_PDF));
+    const std::string strDevice = scanner.AsText();
+    if (strDevice.empty())
+        scanner.Refuse(CCliText::Get(IDS_CLI_EXPECTED_FILE_NAME));
+    double dDpi = 0;
+    const std::optional<CJobValue> dpi = root.Find("scan_dpi");
+    if (dpi) {
+        dDpi = dpi->AsDouble();
+        if (dDpi < kMinScanDpi || dDpi > kMaxScanDpi)
+            dpi->Refuse(
+                CCliText::Format(IDS_CLI_SCAN_DPI_RANGE, {FormatG(kMinScanDpi), FormatG(kMaxScanDpi)}));
+    }
+
+    CJobScanner jobScanner;
+    const std::vector<uint8_t> dib = jobScanner.Scan(strDevice, dDpi);
+    const CTwain::CFailure& failure = jobScanner.GetFailure();
+    if (dib.empty()) {
+        const std::string strReason = CCliText::FromModel(failure.nReturnCode == TWRC_CANCEL
+                                                              ? CScanFailure::Message(TWRC_CANCEL, 0)
+                                                              : CScanFailure::Reason(failure.nConditionCode));
+        // The device refusing the resolution refuses a value of the job; anything else is
+        // an input that could not be read.
+        if (dpi && failure.nConditionCode == TWCC_BADVALUE)
+            dpi->Refuse(strReason);
+        throw CCliError(kExitUnreadable, scanner.Where() + ": " + strDevice + ": " + strReason);
+    }
+    if (!doc.AcceptScannedBitmap(dib)) {
+        const std::string strReason = m_Messages.TakeLastText();
+        throw CCliError(
+            kExitUnreadable,
+            scanner.Where() + ": " + strDevice + ": " +
+                (strReason.empty() ? CCliText::FromModel(CScanFailure::Reason(TWCC_BADPICTURE)) : strReason));
+    }
+    m_Messages.PrintWarnings(scanner.Where());
 }
 
 void CJobRunner::OpenImage(CPlotvaneDoc& doc)

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "cli/JobWorkBudget.h"
@@ -18,7 +19,8 @@ class CStderrMessageService;
 // and name, through the axis dialog's refusals) and its curves (one CJobCurveBuilder per
 // kind). Numbers and colours are given to new objects as the wizards give them.
 //
-// Failures are CCliError: exit code 3 when the picture cannot be read, 1 for anything the
+// The picture is an image file ("image") or a scan ("scanner", with "scan_dpi").
+// Failures are CCliError: exit code 3 when the picture cannot be read or scanned, 1 for anything the
 // program refuses, naming the JSON path. Messages that do not stop the work are printed as
 // warnings. The job, the document and the message service are not owned.
 class CJobRunner {
@@ -34,8 +36,17 @@ public:
     // The absolute path of the picture, as a file dialog gives it.
     std::string GetImagePath() const;
 
+    // The keys of a job's top level.
+    static constexpr std::initializer_list<const char*> kTopLevelKeys = {
+        "image", "page", "dpi", "scanner", "scan_dpi", "coordinate_systems", "save", "export"};
+    // The range of "scan_dpi".
+    static constexpr double kMinScanDpi = 1;
+    static constexpr double kMaxScanDpi = 9600;
+
 private:
     void OpenImage(CPlotvaneDoc& doc);
+    // The picture from the scanner the job names, as the window's Import takes it.
+    void Scan(CPlotvaneDoc& doc, const CJobValue& scanner);
     // The job's "page" and "dpi" for a PDF picture held in data; a page beyond the file's
     // last is refused.
     void ReadPdfChoice(const uint8_t* data, size_t size, int& nPage, int& nDpi) const;

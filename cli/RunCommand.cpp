@@ -69,7 +69,7 @@ void CRunCommand::RunJob(const CJob& job, CStderrMessageService& messages) const
 {
     // The outputs are checked before the work, so that a typo there costs nothing.
     const CJobValue root = job.Root();
-    root.CheckObject({"image", "page", "dpi", "coordinate_systems", "save", "export"});
+    root.CheckObject(CJobRunner::kTopLevelKeys);
     COutputGuard guard;
     guard.ProtectJob(job);
     std::optional<std::string> strSavePath;

@@ -13,6 +13,7 @@
 #include "cli/InfoCommand.h"
 #include "cli/RenderCommand.h"
 #include "cli/RunCommand.h"
+#include "cli/ScannersCommand.h"
 #include "platform/StringIds.h"
 
 namespace {
@@ -44,7 +45,8 @@ int RunProgram(int argc, char** argv)
     CExportCommand exportCommand(app);
     CInfoCommand info(app);
     CRenderCommand render(app);
-    const std::vector<CCliCommand*> commands = {&run, &exportCommand, &info, &render};
+    CScannersCommand scanners(app);
+    const std::vector<CCliCommand*> commands = {&run, &exportCommand, &info, &render, &scanners};
 
     int nCode = kExitUsage;
     try {

@@ -34,6 +34,8 @@ bool CCommandState::IsEnabled(unsigned nId, const CPlotvaneDoc& doc, const CShel
         case ID_OPTIONS:
             return bIdle;
         case ID_SCANNER_SELECT_SOURCE:
+            // Choosing is how a first scanner becomes known, so it needs none known yet.
+            return state.m_bViewExists && bIdle && state.m_bScannerExists && !state.m_bScannerBusy;
         case ID_SCANNER_IMPORT:
             return state.m_bViewExists && bIdle && state.m_bScannerExists && state.m_bScannerCanAcquire;
         default:

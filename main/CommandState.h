@@ -13,7 +13,8 @@ class CPlotvaneDoc;
 //   Modify, Delete                a selected coordinate system or curve, no construction
 //   Zoom                          a bitmap
 //   Options                       no construction
-//   Scanner commands              a view, no construction, a scanner that can acquire
+//   Select source                 a view, no construction, a source manager, not busy
+//   Import                        a view, no construction, a scanner that can acquire
 //
 // Every other command is always enabled.
 class CCommandState {

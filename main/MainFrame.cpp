@@ -28,6 +28,7 @@
 #include "main/QtText.h"
 #include "main/RecentDocuments.h"
 #include "main/ViewCommands.h"
+#include "imaging/ScanFailure.h"
 #include "platform/MessageService.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
@@ -91,11 +92,20 @@ CMainFrame::CMainFrame(CPlotvaneDoc& doc, QWidget* pParent)
     CreateActions();
     CreateToolBar();
     CreateMenus();
+    CreateScannerManager();
 
     m_Doc.SetUi(m_pDocumentUi.get());
     m_Doc.AddObserver(this);
     UpdateTitle();
     SetViewCommands(m_pGraphView);
+}
+
+void CMainFrame::CreateScannerManager()
+{
+    CScannerManager::CAppIdentity identity;
+    const CSettingsManager* pSettings = GetSettingsManager();
+    identity.nLanguage = pSettings != nullptr ? pSettings->GetLanguage() : 0;
+    m_pScannerManager = new CScannerManager(*this, identity, this);
 }
 
 CMainFrame::~CMainFrame()
@@ -266,6 +276,9 @@ CShellState CMainFrame::GetShellState() const
     CShellState state;
     state.m_bViewExists = m_pView != nullptr;
     state.m_bConstructionActive = m_pView != nullptr && m_pView->IsConstructionActive();
+    state.m_bScannerExists = m_pScannerManager != nullptr && m_pScannerManager->HasSourceManager();
+    state.m_bScannerCanAcquire = state.m_bScannerExists && m_pScannerManager->CanAcquire();
+    state.m_bScannerBusy = m_pScannerManager != nullptr && m_pScannerManager->IsBusy();
     return state;
 }
 
@@ -300,8 +313,11 @@ void CMainFrame::RunStartupPrompt()
             m_Actions.at(ID_FILE_OPEN_GRAPHIC)->trigger();
             break;
         case 1:
-            // No scanner can be reached from this window yet.
-            AfxMessageBox(IDS_NO_SCANNER, CMessageService::Icon::Exclamation);
+            if (GetShellState().m_bScannerCanAcquire)
+                OnScannerImport();
+            else
+                AfxMessageBox(IDS_NO_SCANNER, CMessageService::Icon::Exclamation);
+            UpdateCommandStates();
             break;
         default:
             break;
@@ -404,12 +420,44 @@ bool CMainFrame::IsEnabledCommand(unsigned nId) const
 
 void CMainFrame::OnScannerSelectSource()
 {
-    // Scanner acquisition answers here once the window has a scanner manager.
+    if (m_pScannerManager == nullptr)
+        return;
+    m_pScannerManager->SelectSource();
+    if (m_pScannerManager->GetLastReturnCode() == TWRC_FAILURE &&
+        m_pScannerManager->GetLastConditionCode() == TWCC_NODS)
+        AfxMessageBox(IDS_NO_SCANNER, CMessageService::Icon::Exclamation);
 }
 
 void CMainFrame::OnScannerImport()
 {
-    // Scanner acquisition answers here once the window has a scanner manager.
+    if (m_pScannerManager == nullptr || !m_Doc.SaveModified())
+        return;
+    // The document keeps what it holds until a picture arrives: a scan that fails or is
+    // cancelled changes nothing.
+    m_bScanDelivered = false;
+    if (!m_pScannerManager->Acquire(1))
+        ShowScanFailure(m_pScannerManager->GetLastReturnCode(), m_pScannerManager->GetLastConditionCode());
+}
+
+void CMainFrame::OnScannerMessage(ScannerMessage nMessage, std::vector<uint8_t>* pDib, long /*lParam*/)
+{
+    if (nMessage == WM_SCANNER_IMAGE && pDib != nullptr) {
+        m_bScanDelivered = true;
+        m_Doc.DeleteContents();
+        m_Doc.AcceptScannedBitmap(*pDib);
+    } else if (nMessage == WM_SCANNER_CLOSED && !m_bScanDelivered && m_pScannerManager != nullptr) {
+        const CTwain::CFailure& failure = m_pScannerManager->GetTransferFailure();
+        if (failure.IsFailure())
+            ShowScanFailure(failure.nReturnCode, failure.nConditionCode);
+    }
+    UpdateCommandStates();
+}
+
+void CMainFrame::ShowScanFailure(TW_UINT16 nReturnCode, TW_UINT16 nConditionCode)
+{
+    AfxMessageBox(CScanFailure::Message(nReturnCode, nConditionCode), nReturnCode == TWRC_CANCEL
+                                                                          ? CMessageService::Icon::Information
+                                                                          : CMessageService::Icon::Stop);
 }
 
 void CMainFrame::OnDataExport()

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include "Dm/DocumentObserver.h"
+#include "main/ScannerManager.h"
 #include "main/ShellState.h"
 
 class CFrameStatusBar;
@@ -24,11 +25,12 @@ class QToolBar;
 // follows CCommandState and is brought up to date whenever the document or the view
 // changes and before a menu opens. Construction, selection and zoom commands go to the
 // view attached with SetViewCommands; file commands go to the document. Closing the
-// window runs the document's save prompt first.
+// window runs the document's save prompt first. The scanner commands go to the scanner
+// manager, which hands the scanned picture back with message 112.
 //
 // Shows one document, which must outlive the frame; owns its widgets through Qt and the
 // document dialogs it installs on the document.
-class CMainFrame : public QMainWindow, public CDocumentObserver {
+class CMainFrame : public QMainWindow, public CDocumentObserver, public CScannerMessageReceiver {
     Q_OBJECT
 public:
     explicit CMainFrame(CPlotvaneDoc& doc, QWidget* pParent = nullptr);
@@ -41,6 +43,7 @@ public:
     CFrameStatusBar* GetStatusBar() const { return m_pStatusBar; }
     CQtDocumentUi& GetDocumentUi() { return *m_pDocumentUi; }
     CPlotvaneView* GetView() const { return m_pGraphView; }
+    CScannerManager* GetScannerManager() const { return m_pScannerManager; }
 
     // The view that carries out the construction commands; null for none. Not owned.
     void SetViewCommands(CViewCommands* pView);
@@ -62,6 +65,11 @@ public:
     void OnDocumentChanged() override;
     void OnTitleChanged() override;
     void OnModifiedChanged(bool bModified) override;
+
+    // ---- CScannerMessageReceiver
+    // 112: the picture becomes the document's, in place of everything it held; 113: when
+    // the acquisition brought no picture, the user is told why.
+    void OnScannerMessage(ScannerMessage nMessage, std::vector<uint8_t>* pDib, long lParam) override;
 
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
@@ -91,6 +99,8 @@ private:
     bool IsEnabledCommand(unsigned nId) const;
     static QString DroppedFile(const QMimeData* pData);
     QAction* AddCommand(unsigned nId, const QString& strText);
+    void CreateScannerManager();
+    void ShowScanFailure(TW_UINT16 nReturnCode, TW_UINT16 nConditionCode);
 
     CPlotvaneDoc& m_Doc;
     std::unique_ptr<CQtDocumentUi> m_pDocumentUi;
@@ -99,5 +109,7 @@ private:
     CFrameStatusBar* m_pStatusBar = nullptr;
     CRecentDocuments* m_pRecentDocuments = nullptr;
     QToolBar* m_pToolBar = nullptr;
+    CScannerManager* m_pScannerManager = nullptr;
+    bool m_bScanDelivered = false;  // the acquisition under way brought a picture
     std::map<unsigned, QAction*> m_Actions;
 };

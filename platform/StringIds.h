@@ -118,6 +118,20 @@ enum : unsigned {
     IDS_EXTENSION_EMPTY = 61380,             // "The \"Extension\" field is empty !"
     IDS_EXTENSION_NOT_ALPHANUMERIC = 61381,  // "Extension must contain only alphanumeric characters !"
 
+    // Scanning: why a scan brought no picture ("%s" is one of the reasons below it).
+    IDS_SCAN_REASON_RESOLUTION = 61388,   // "it does not offer this resolution"
+    IDS_SCAN_REASON_NO_DEVICE = 61389,    // "it cannot be found"
+    IDS_SCAN_CANCELLED = 61390,           // "The scan was cancelled. The document is unchanged."
+    IDS_SCAN_FAILED = 61391,              // "The scanner could not deliver a picture: %s ..."
+    IDS_SCAN_REASON_OFFLINE = 61392,      // "it is busy or does not answer"
+    IDS_SCAN_REASON_JAMMED = 61393,       // "the paper is jammed"
+    IDS_SCAN_REASON_NO_DOCUMENT = 61394,  // "there is no document in the feeder"
+    IDS_SCAN_REASON_COVER_OPEN = 61395,   // "its cover is open"
+    IDS_SCAN_REASON_DENIED = 61396,       // "access to it was denied"
+    IDS_SCAN_REASON_MEMORY = 61397,       // "there is not enough memory"
+    IDS_SCAN_REASON_BAD_PICTURE = 61398,  // "the picture it sent is damaged or too large"
+    IDS_SCAN_REASON_OTHER = 61399,        // "it reported a failure"
+
     // Texts of plotvane-cli: its refusals, failures and warnings ("%s" is a value put in).
     IDS_CLI_UNEXPECTED = 62000,
     IDS_CLI_UNEXPECTED_UNKNOWN = 62001,
@@ -211,4 +225,7 @@ enum : unsigned {
     IDS_CLI_EXPORT_WHERE = 62099,
     IDS_CLI_ONLY_FOR_PDF = 62100,
     IDS_CLI_PDF_PAGE_RANGE = 62101,
+    IDS_CLI_IMAGE_OR_SCANNER = 62120,
+    IDS_CLI_SCAN_DPI_ONLY_FOR_SCANNER = 62121,
+    IDS_CLI_SCAN_DPI_RANGE = 62122,
 };

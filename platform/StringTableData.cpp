@@ -228,6 +228,19 @@ const CStringTableEntry kStrings[] = {
     {61380, "The \"Extension\" field is empty !"},
     {61381, "Extension must contain only alphanumeric characters !"},
 
+    {61388, "it does not offer this resolution"},
+    {61389, "it cannot be found"},
+    {61390, "The scan was cancelled. The document is unchanged."},
+    {61391, "The scanner could not deliver a picture: %s.\nThe document is unchanged."},
+    {61392, "it is busy or does not answer"},
+    {61393, "the paper is jammed"},
+    {61394, "there is no document in the feeder"},
+    {61395, "its cover is open"},
+    {61396, "access to it was denied"},
+    {61397, "there is not enough memory"},
+    {61398, "the picture it sent is damaged or too large"},
+    {61399, "it reported a failure"},
+
     // Texts of plotvane-cli: its refusals, failures and warnings.
     {62000, "An unexpected error ended the command: %s"},
     {62001, "An unexpected error ended the command."},
@@ -318,6 +331,9 @@ const CStringTableEntry kStrings[] = {
     {62099, "%s: export"},
     {62100, "only a PDF picture has pages and a resolution"},
     {62101, "expected a page from 1 to %s"},
+    {62120, "give either \"image\" or \"scanner\""},
+    {62121, "only a picture from a scanner has a scan resolution"},
+    {62122, "expected a resolution from %s to %s dots per inch"},
 };
 // clang-format on
 

@@ -1317,5 +1317,82 @@ Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des a
         <comment>62101</comment>
         <translation>une page de 1 à %s est attendue</translation>
     </message>
+    <message>
+        <source>it does not offer this resolution</source>
+        <comment>61388</comment>
+        <translation>il ne propose pas cette résolution</translation>
+    </message>
+    <message>
+        <source>it cannot be found</source>
+        <comment>61389</comment>
+        <translation>il est introuvable</translation>
+    </message>
+    <message>
+        <source>The scan was cancelled. The document is unchanged.</source>
+        <comment>61390</comment>
+        <translation>La numérisation a été annulée. Le document n&apos;a pas changé.</translation>
+    </message>
+    <message>
+        <source>The scanner could not deliver a picture: %s.
+The document is unchanged.</source>
+        <comment>61391</comment>
+        <translation>Le scanner n&apos;a pas pu fournir d&apos;image : %s.
+Le document n&apos;a pas changé.</translation>
+    </message>
+    <message>
+        <source>it is busy or does not answer</source>
+        <comment>61392</comment>
+        <translation>il est occupé ou ne répond pas</translation>
+    </message>
+    <message>
+        <source>the paper is jammed</source>
+        <comment>61393</comment>
+        <translation>le papier est coincé</translation>
+    </message>
+    <message>
+        <source>there is no document in the feeder</source>
+        <comment>61394</comment>
+        <translation>il n&apos;y a pas de document dans le chargeur</translation>
+    </message>
+    <message>
+        <source>its cover is open</source>
+        <comment>61395</comment>
+        <translation>son capot est ouvert</translation>
+    </message>
+    <message>
+        <source>access to it was denied</source>
+        <comment>61396</comment>
+        <translation>son accès a été refusé</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <comment>61397</comment>
+        <translation>la mémoire est insuffisante</translation>
+    </message>
+    <message>
+        <source>the picture it sent is damaged or too large</source>
+        <comment>61398</comment>
+        <translation>l&apos;image envoyée est abîmée ou trop grande</translation>
+    </message>
+    <message>
+        <source>it reported a failure</source>
+        <comment>61399</comment>
+        <translation>il a signalé une erreur</translation>
+    </message>
+    <message>
+        <source>give either &quot;image&quot; or &quot;scanner&quot;</source>
+        <comment>62120</comment>
+        <translation>donnez soit &quot;image&quot;, soit &quot;scanner&quot;</translation>
+    </message>
+    <message>
+        <source>only a picture from a scanner has a scan resolution</source>
+        <comment>62121</comment>
+        <translation>seule une image venant d&apos;un scanner a une résolution de numérisation</translation>
+    </message>
+    <message>
+        <source>expected a resolution from %s to %s dots per inch</source>
+        <comment>62122</comment>
+        <translation>une résolution de %s à %s points par pouce est attendue</translation>
+    </message>
 </context>
 </TS>

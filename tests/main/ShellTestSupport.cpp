@@ -20,6 +20,8 @@ public:
     void SetUp() override
     {
         qputenv("XDG_CONFIG_HOME", TestConfigDir().toUtf8());
+        // No scanner but those a test asks for, whatever the computer has.
+        UseSaneConfig("sane-none");
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         m_pApplication = std::make_unique<QApplication>(m_nArgc, m_Argv);
@@ -47,6 +49,11 @@ QString TestConfigDir()
 QString TestSettingsFile()
 {
     return TestConfigDir() + QStringLiteral("/Tessaline Software/Plotvane.conf");
+}
+
+void UseSaneConfig(const char* pszFolder)
+{
+    qputenv("SANE_CONFIG_DIR", (QStringLiteral(PLOTVANE_TEST_DATA "/") + QLatin1String(pszFolder)).toUtf8());
 }
 
 void ClearTestSettings()

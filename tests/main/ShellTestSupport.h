@@ -13,6 +13,10 @@ QString TestConfigDir();
 QString TestSettingsFile();
 // Removes the settings file, so that a test starts from a first run.
 void ClearTestSettings();
+// Makes the scanner library read its configuration from tests/data/<pszFolder> ("sane": the
+// test backend's one small colour scanner; "sane-jammed": the same, jammed; "sane-none": no
+// scanner). Taken when the next window is made.
+void UseSaneConfig(const char* pszFolder);
 // Writes a small picture into the scratch folder and returns its path.
 std::string MakeTestPicture(const std::string& strName, int nWidth, int nHeight);
 
