@@ -21,11 +21,11 @@
     <name>CAxeDialog</name>
     <message>
         <source>Draw axis</source>
-        <translation>Tracer l'axe</translation>
+        <translation>Tracer l&apos;axe</translation>
     </message>
     <message>
         <source>Axis name :</source>
-        <translation>Nom de l'axe :</translation>
+        <translation>Nom de l&apos;axe :</translation>
     </message>
     <message>
         <source>Point 1</source>
@@ -123,11 +123,11 @@
     </message>
     <message>
         <source>Pick from bitmap</source>
-        <translation>Prendre dans l'image</translation>
+        <translation>Prendre dans l&apos;image</translation>
     </message>
     <message>
         <source>Thickness compensation</source>
-        <translation>Compensation de l'épaisseur</translation>
+        <translation>Compensation de l&apos;épaisseur</translation>
     </message>
     <message>
         <source>Flat</source>
@@ -201,10 +201,10 @@
     </message>
     <message>
         <source>Thickness compensation</source>
-        <translation>Compensation d'épaisseur</translation>
+        <translation>Compensation d&apos;épaisseur</translation>
     </message>
     <message>
-        <source>"&amp;Smart" compensation</source>
+        <source>&quot;&amp;Smart&quot; compensation</source>
         <translation>Compensation « &amp;intelligente »</translation>
     </message>
     <message>
@@ -698,7 +698,7 @@
     </message>
     <message>
         <source>The new language is used from the next start of Plotvane.</source>
-        <translation>La nouvelle langue s'applique au prochain démarrage de Plotvane.</translation>
+        <translation>La nouvelle langue s&apos;applique au prochain démarrage de Plotvane.</translation>
     </message>
 </context>
 <context>
@@ -713,7 +713,7 @@
     </message>
     <message>
         <source>You can specify this limits either by entering the abscissa value (in units) or by </source>
-        <translation>Vous pouvez donner ces limites soit en entrant la valeur de l'abscisse (en unités), soit en </translation>
+        <translation>Vous pouvez donner ces limites soit en entrant la valeur de l&apos;abscisse (en unités), soit en </translation>
     </message>
     <message>
         <source>Curve Limits</source>
@@ -812,11 +812,11 @@
     </message>
     <message>
         <source>&amp;Modify selected object</source>
-        <translation>&amp;Modifier l'objet sélectionné</translation>
+        <translation>&amp;Modifier l&apos;objet sélectionné</translation>
     </message>
     <message>
         <source>&amp;Delete selected object</source>
-        <translation>S&amp;upprimer l'objet sélectionné</translation>
+        <translation>S&amp;upprimer l&apos;objet sélectionné</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
@@ -828,7 +828,7 @@
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation>&amp;Rubriques d'aide</translation>
+        <translation>&amp;Rubriques d&apos;aide</translation>
     </message>
     <message>
         <source>&amp;About Plotvane...</source>
@@ -839,16 +839,16 @@
         <translation>Aide</translation>
     </message>
     <message>
-        <source>What's This?</source>
-        <translation>Qu'est-ce que c'est ?</translation>
+        <source>What&apos;s This?</source>
+        <translation>Qu&apos;est-ce que c&apos;est ?</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation>&amp;Barre d'outils</translation>
+        <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -1022,7 +1022,7 @@
     </message>
     <message>
         <source>Prompt for data export :</source>
-        <translation>Proposer l'export des données :</translation>
+        <translation>Proposer l&apos;export des données :</translation>
     </message>
     <message>
         <source>&amp;No prompt</source>
@@ -1109,6 +1109,17 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CSelectSourceDialog</name>
+    <message>
+        <source>Select Source</source>
+        <translation>Choisir la source</translation>
+    </message>
+    <message>
+        <source>&amp;Scanners:</source>
+        <translation>&amp;Scanners :</translation>
     </message>
 </context>
 <context>
@@ -1291,17 +1302,6 @@
     <message>
         <source>&amp;Zoom (%):</source>
         <translation>&amp;Zoom (%) :</translation>
-    </message>
-</context>
-<context>
-    <name>CSelectSourceDialog</name>
-    <message>
-        <source>Select Source</source>
-        <translation>Choisir la source</translation>
-    </message>
-    <message>
-        <source>&amp;Scanners:</source>
-        <translation>&amp;Scanners :</translation>
     </message>
 </context>
 </TS>
