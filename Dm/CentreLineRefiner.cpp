@@ -325,17 +325,19 @@ void CCentreLineRefiner::DropDashEnds(double dThickness)
             return int64_t{m_Points[i].x} - 1;
         return kNone;
     };
+    // A solid line has no gap: nothing to look for.
+    size_t nFirstGap = 0;
+    while (nFirstGap < n && gapAt(nFirstGap) == kNone)
+        ++nFirstGap;
+    if (nFirstGap == n)
+        return;
     // The nearest gap at or before each point, and after it.
     m_GapBefore.assign(n, -kNone);
     m_GapAfter.assign(n, kNone);
-    bool bAnyGap = false;
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = nFirstGap; i < n; ++i) {
         const int64_t gap = gapAt(i);
-        bAnyGap = bAnyGap || gap != kNone;
-        m_GapBefore[i] = gap != kNone ? gap : i > 0 ? m_GapBefore[i - 1] : -kNone;
+        m_GapBefore[i] = gap != kNone ? gap : m_GapBefore[i - 1];
     }
-    if (!bAnyGap)
-        return;
     for (size_t i = n - 1; i-- > 0;) {
         const int64_t gap = gapAt(i + 1);
         m_GapAfter[i] = std::min(gap, m_GapAfter[i + 1]);
