@@ -70,9 +70,24 @@ int64_t CeilRow(double v)
     return t + (v > static_cast<double>(t) ? 1 : 0);
 }
 
-double Channel(uint32_t color, int k)
+uint32_t Channel(uint32_t color, int k)
 {
-    return static_cast<double>((color >> (16 - 8 * k)) & 0xFF);
+    return (color >> (16 - 8 * k)) & 0xFF;
+}
+
+// The median of channel k (0 red, 1 green, 2 blue) of the colours, counted level by level.
+double ChannelMedian(const std::vector<uint32_t>& colors, int k)
+{
+    std::array<size_t, 256> counts{};
+    for (const uint32_t c : colors)
+        ++counts[Channel(c, k)];
+    size_t nBelow = 0;
+    for (size_t v = 0; v < counts.size(); ++v) {
+        nBelow += counts[v];
+        if (2 * nBelow > colors.size())
+            return static_cast<double>(v);
+    }
+    return 255.0;
 }
 
 }  // namespace
@@ -133,16 +148,9 @@ bool CCentreLineRefiner::LearnColours()
     if (ink.empty())
         return false;
     for (int k = 0; k < 3; ++k) {
-        m_Samples.clear();
-        for (const uint32_t c : ink)
-            m_Samples.push_back(Channel(c, k));
-        m_Ink[k] = Median(m_Samples);
-        if (!background.empty()) {
-            m_Samples.clear();
-            for (const uint32_t c : background)
-                m_Samples.push_back(Channel(c, k));
-            m_Background[k] = Median(m_Samples);
-        }
+        m_Ink[k] = ChannelMedian(ink, k);
+        if (!background.empty())
+            m_Background[k] = ChannelMedian(background, k);
     }
     m_dContrast2 = 0.0;
     for (int k = 0; k < 3; ++k)
@@ -255,11 +263,12 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
     // window moves by a row at most while it follows the centre, and a row further is read
     // on its own.
     const int64_t nSearch = m_nThickness / 2 + 1;
-    const int64_t nSpan = nSearch + CeilRow(dHalf) + 1;
-    ReadColumn(x, y0 - nSpan, 2 * nSpan + 1);
+    const int64_t nFirst = CeilRow(static_cast<double>(y0) - dHalf) - 1;
+    const int64_t nRead = FloorRow(static_cast<double>(y0) + dHalf) + 2 - nFirst;
+    ReadColumn(x, nFirst, nRead);
     auto coverage = [&](int64_t y) {
-        const int64_t k = y - y0 + nSpan;
-        return k >= 0 && k <= 2 * nSpan ? m_Coverages[static_cast<size_t>(k)] : Coverage(x, y);
+        const int64_t k = y - nFirst;
+        return k >= 0 && k < nRead ? m_Coverages[static_cast<size_t>(k)] : Coverage(x, y);
     };
     int64_t start = y0;
     for (int64_t k = 0;; ++k) {
@@ -274,28 +283,54 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
             break;
         }
     }
-    double dCentre = static_cast<double>(start);
-    int64_t top = 0;
-    int64_t bottom = -1;
+    // The window of rows within dHalf of the centre, summed from its top; a second pass
+    // follows the centre the first one found, unless its window holds the same rows.
+    const double dFirstTop = static_cast<double>(start) - dHalf;
+    int64_t top = CeilRow(dFirstTop);
+    int64_t bottom = FloorRow(static_cast<double>(start) + dHalf);
     double dWeight = 0.0;
-    for (int pass = 0; pass < kCentringPasses; ++pass) {
-        const int64_t nTop = CeilRow(dCentre - dHalf);
-        const int64_t nBottom = FloorRow(dCentre + dHalf);
-        // The same rows give the same centre.
-        if (nTop == top && nBottom == bottom)
-            break;
-        top = nTop;
-        bottom = nBottom;
-        double dSum = 0.0;
-        dWeight = 0.0;
-        for (int64_t y = top; y <= bottom; ++y) {
-            const double w = coverage(y);
-            dWeight += w;
-            dSum += w * static_cast<double>(y - start);
+    double dCentre = 0.0;
+    for (int pass = 0;; ++pass) {
+        // Two halves that do not wait on each other.
+        double dSums[2] = {0.0, 0.0};
+        double dWeights[2] = {0.0, 0.0};
+        const int64_t kTop = top - nFirst;
+        const int64_t nRows = bottom - top + 1;
+        if (kTop >= 0 && kTop + nRows <= nRead) {
+            const double* pCoverages = m_Coverages.data() + kTop;
+            int64_t k = 0;
+            for (; k + 2 <= nRows; k += 2) {
+                dWeights[0] += pCoverages[k];
+                dSums[0] += pCoverages[k] * static_cast<double>(k);
+                dWeights[1] += pCoverages[k + 1];
+                dSums[1] += pCoverages[k + 1] * static_cast<double>(k + 1);
+            }
+            if (k < nRows) {
+                dWeights[0] += pCoverages[k];
+                dSums[0] += pCoverages[k] * static_cast<double>(k);
+            }
+        } else {
+            for (int64_t k = 0; k < nRows; ++k) {
+                const double w = coverage(top + k);
+                dWeights[0] += w;
+                dSums[0] += w * static_cast<double>(k);
+            }
         }
+        dWeight = dWeights[0] + dWeights[1];
         if (dWeight <= 0.0)
             return column;
-        dCentre = static_cast<double>(start) + dSum / dWeight;
+        const double dSum = dSums[0] + dSums[1];
+        dCentre = static_cast<double>(top) + dSum / dWeight;
+        if (pass + 1 == kCentringPasses)
+            break;
+        // The rows stay the same while the centre's offset from the top, dSum / dWeight,
+        // keeps both ends of the window in their rows: tested without waiting on the division.
+        const double dRows = static_cast<double>(bottom - top);
+        if (dSum > (dHalf - 1.0) * dWeight && dSum <= dHalf * dWeight && dSum >= (dRows - dHalf) * dWeight &&
+            dSum < (dRows + 1.0 - dHalf) * dWeight)
+            break;
+        top = CeilRow(dCentre - dHalf);
+        bottom = FloorRow(dCentre + dHalf);
     }
     // A run heavier than the stroke, or ink going on past the window, is the stroke and
     // something else; a much lighter one is the end of a dash or of the line.
@@ -655,6 +690,8 @@ void CCentreLineRefiner::CorrectBends(double dRadius, std::vector<CSubpixelPoint
     // but not across a gap in the stroke (between dashes), which the fit bridges as it can.
     const size_t n = out.size();
     const size_t h = kBendReach;
+    constexpr double kInvH2 = 1.0 / static_cast<double>(kBendReach * kBendReach);
+    constexpr double kInv2H = 1.0 / static_cast<double>(2 * kBendReach);
     const double dScale = dRadius * dRadius / 2.0;
     const double dMax = std::min(kMaxBendShift, dRadius / 2.0);
     m_Samples.assign(n, 0.0);
@@ -673,10 +710,8 @@ void CCentreLineRefiner::CorrectBends(double dRadius, std::vector<CSubpixelPoint
             bGap = bGap || (!m_Columns[j].bMeasured && !m_Columns[j].bCrowded);
         if (bGap)
             continue;
-        const double dH = static_cast<double>(h);
-        const double d2 = (out[c + h].y - 2.0 * out[c].y + out[c - h].y) / (dH * dH);
-        const double d1 = (out[c + h].y - out[c - h].y) / (2.0 * dH) +
-                          d2 * static_cast<double>(int64_t{out[i].x} - out[c].x);
+        const double d2 = (out[c + h].y - 2.0 * out[c].y + out[c - h].y) * kInvH2;
+        const double d1 = (out[c + h].y - out[c - h].y) * kInv2H + d2 * static_cast<double>(int64_t{out[i].x} - out[c].x);
         m_Samples[i] = std::clamp(dScale * d2 * d1 * d1 / (1.0 + d1 * d1), -dMax, dMax);
     }
     for (size_t i = 0; i < n; ++i)
