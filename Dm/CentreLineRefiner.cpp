@@ -246,25 +246,36 @@ double CCentreLineRefiner::Slope(size_t i) const
     return std::min(std::max(left, right), std::min(left, right) + 2.0);
 }
 
-CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickness)
+void CCentreLineRefiner::SizeWindows(double dThickness)
+{
+    // The stroke covers dThickness / cos(angle) rows of a column, spread over |slope| more
+    // rows by the width of the column, with one row to spare on each side for the
+    // anti-aliased edges. The window holds the rows within dHalf of the centre: from a
+    // point's own row, nHalfRows on each side.
+    m_Windows.resize(m_Slopes.size());
+    for (size_t i = 0; i < m_Slopes.size(); ++i) {
+        const double m = m_Slopes[i];
+        Window& window = m_Windows[i];
+        window.dExpected = dThickness * std::sqrt(1.0 + m * m);
+        window.dHalf = (window.dExpected + m) / 2.0 + 1.5;
+        window.nHalfRows = FloorRow(window.dHalf);
+    }
+}
+
+CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i)
 {
     Column column;
     const int64_t x = m_Points[i].x;
     const int64_t y0 = m_Points[i].y;
-    // The stroke covers dThickness / cos(angle) rows of the column, spread over |slope| more
-    // rows by the width of the column, with one row to spare on each side for the
-    // anti-aliased edges. The window follows the centre it finds.
-    const double m = m_Slopes[i];
-    const double dExpected = dThickness * std::sqrt(1.0 + m * m);
-    const double dHalf = (dExpected + m) / 2.0 + 1.5;
+    const Window& window = m_Windows[i];
+    const double dHalf = window.dHalf;
     // The point lies in the stroke, or beside it by less than half the thickness it was
     // compensated with (and a row): the window starts on the nearest row well covered.
-    // The coverages of the rows the search and the window can reach are read at once: the
-    // window moves by a row at most while it follows the centre, and a row further is read
-    // on its own.
+    // The rows of the window around the point and the row beside it on each side are read at
+    // once; the rows a moving window or the search reaches beyond them are read on their own.
     const int64_t nSearch = m_nThickness / 2 + 1;
-    const int64_t nFirst = CeilRow(static_cast<double>(y0) - dHalf) - 1;
-    const int64_t nRead = FloorRow(static_cast<double>(y0) + dHalf) + 2 - nFirst;
+    const int64_t nFirst = y0 - window.nHalfRows - 1;
+    const int64_t nRead = 2 * window.nHalfRows + 3;
     ReadColumn(x, nFirst, nRead);
     auto coverage = [&](int64_t y) {
         const int64_t k = y - nFirst;
@@ -285,9 +296,8 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
     }
     // The window of rows within dHalf of the centre, summed from its top; a second pass
     // follows the centre the first one found, unless its window holds the same rows.
-    const double dFirstTop = static_cast<double>(start) - dHalf;
-    int64_t top = CeilRow(dFirstTop);
-    int64_t bottom = FloorRow(static_cast<double>(start) + dHalf);
+    int64_t top = start - window.nHalfRows;
+    int64_t bottom = start + window.nHalfRows;
     double dWeight = 0.0;
     double dCentre = 0.0;
     for (int pass = 0;; ++pass) {
@@ -335,8 +345,8 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i, double dThickne
     // A run heavier than the stroke, or ink going on past the window, is the stroke and
     // something else; a much lighter one is the end of a dash or of the line.
     column.bCrowded = coverage(top - 1) > kClearCoverage || coverage(bottom + 1) > kClearCoverage ||
-                      dWeight > dExpected + kWeightTolerance + (m_bQuantised ? m : 0.0);
-    if (column.bCrowded || dWeight < 0.5 * dExpected)
+                      dWeight > window.dExpected + kWeightTolerance + (m_bQuantised ? m_Slopes[i] : 0.0);
+    if (column.bCrowded || dWeight < 0.5 * window.dExpected)
         return column;
     column.bMeasured = true;
     column.dCentre = dCentre;
@@ -562,8 +572,9 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
         m_Samples.size() >= kMinThicknessSamples ? Median(m_Samples) : static_cast<double>(m_nThickness);
 
     m_Columns.resize(n);
+    SizeWindows(dThickness);
     for (size_t i = 0; i < n; ++i)
-        m_Columns[i] = Measure(i, dThickness);
+        m_Columns[i] = Measure(i);
     DropDashEnds(dThickness);
     // A short stretch of measured columns between columns where something else touches the
     // stroke must agree with the stroke on both sides of it: where two strokes cross at their
@@ -711,7 +722,8 @@ void CCentreLineRefiner::CorrectBends(double dRadius, std::vector<CSubpixelPoint
         if (bGap)
             continue;
         const double d2 = (out[c + h].y - 2.0 * out[c].y + out[c - h].y) * kInvH2;
-        const double d1 = (out[c + h].y - out[c - h].y) * kInv2H + d2 * static_cast<double>(int64_t{out[i].x} - out[c].x);
+        const double d1 =
+            (out[c + h].y - out[c - h].y) * kInv2H + d2 * static_cast<double>(int64_t{out[i].x} - out[c].x);
         m_Samples[i] = std::clamp(dScale * d2 * d1 * d1 / (1.0 + d1 * d1), -dMax, dMax);
     }
     for (size_t i = 0; i < n; ++i)

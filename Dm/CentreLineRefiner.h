@@ -82,8 +82,10 @@ private:
     void ReadColumn(int64_t x, int64_t yFirst, int64_t nRows);
     // The steepness |dy/dx| of the traced points around index i.
     double Slope(size_t i) const;
-    // Measures the run through the point of index i of a stroke dThickness thick.
-    Column Measure(size_t i, double dThickness);
+    // Sizes the window that measures each column, for a stroke dThickness thick.
+    void SizeWindows(double dThickness);
+    // Measures the run through the point of index i.
+    Column Measure(size_t i);
     // Centres steep stretches from the rows that cut them.
     void RefineSteep(double dThickness, std::vector<CSubpixelPoint>& out);
     // Drops the columns that cut the end of a dash.
@@ -112,6 +114,14 @@ private:
     std::vector<CPoint> m_Points;
     std::vector<double> m_Slopes;
     std::vector<Column> m_Columns;
+    // The window of each column: the weight of a whole cut through the stroke there, and the
+    // half height of the rows the window holds, in rows and in whole rows.
+    struct Window {
+        double dExpected = 0.0;
+        double dHalf = 0.0;
+        int64_t nHalfRows = 0;
+    };
+    std::vector<Window> m_Windows;
     std::vector<double> m_Samples;
     std::vector<uint32_t> m_Colors;
     // The last two colours read by ReadColumn and their coverages.
