@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "Dm/BmpManager.h"
+#include "Dm/PolynomialFit.h"
 
 namespace {
 
@@ -22,6 +23,11 @@ constexpr double kWeightTolerance = 1.5;
 // it, and its columns further than kStretchAgreement rows from it are not believed.
 constexpr size_t kTrustedStretch = 11;
 constexpr double kStretchAgreement = 0.5;
+// A level that lasts this many columns at a turn of a line drawn without anti-aliasing is
+// bridged, unless it is too long for a bridge to span (a flat turn, which the level tells
+// well enough).
+constexpr size_t kMinTurnColumns = 3;
+constexpr size_t kMaxTurnColumns = 24;
 // Columns on each side from which the slope and the bend of the centre line are read, and
 // the largest shift (in rows) their correction makes.
 constexpr size_t kBendReach = 5;
@@ -29,13 +35,22 @@ constexpr double kMaxBendShift = 0.75;
 // A column near a gap between dashes lighter than this share of a whole cut is the dash's end.
 constexpr double kWholeCut = 0.9;
 // Where the centre line is steeper than this, rows cut the stroke better than columns: the
-// centre is the line through the middles of the rows within kSteepReach columns.
+// centre is the curve through the middles of the rows within kSteepReach columns, when at
+// least kMinSteepRows of them are whole, found from the straight line's answer in a few
+// Newton's steps.
 constexpr double kSteepSlope = 1.5;
-constexpr double kSteepReach = 2.0;
+constexpr double kSteepReach = 5.0;
+constexpr int kMinSteepRows = 5;
+constexpr int kNewtonSteps = 3;
+// Neighbouring centres this far apart or more are on different levels (rows drawn without
+// anti-aliasing put them half a row apart at least).
+constexpr double kLevelChange = 0.25;
 // Passes of the window that follows the centre.
 constexpr int kCentringPasses = 2;
-// Measured columns that bridge a column that cannot be measured, on each side.
+// Measured columns that bridge a column that cannot be measured, on each side, and the reach
+// a bridge starts from.
 constexpr int kMinBridgeSide = 3;
+constexpr int64_t kMinBridgeReach = 12;
 // Fewer measured columns than this do not make a fit.
 constexpr int kMinFitColumns = 5;
 // The median thickness needs this many measured columns; with fewer the corrector's serves.
@@ -92,8 +107,12 @@ double ChannelMedian(const std::vector<uint32_t>& colors, int k)
 
 }  // namespace
 
-CCentreLineRefiner::CCentreLineRefiner(const CBmpManager& bmpManager, uint32_t threshold, int nThickness)
-    : m_BmpManager(bmpManager), m_Threshold(threshold), m_nThickness(std::clamp(nThickness, 1, 1000))
+CCentreLineRefiner::CCentreLineRefiner(const CBmpManager& bmpManager, uint32_t threshold, int nThickness,
+                                       bool bDashed)
+    : m_BmpManager(bmpManager),
+      m_Threshold(threshold),
+      m_nThickness(std::clamp(nThickness, 1, 1000)),
+      m_bDashed(bDashed)
 {
     // The weighted quadratic fit over a full window of reach K, at its middle: by symmetry
     // the odd powers drop out, and a = sum of w_d (S4 - S2 d^2) / (S0 S4 - S2^2) y_d, with
@@ -224,26 +243,35 @@ void CCentreLineRefiner::ReadColumn(int64_t x, int64_t yFirst, int64_t nRows)
     m_dRecentCoverages[1] = w1;
 }
 
-double CCentreLineRefiner::Slope(size_t i) const
+void CCentreLineRefiner::ComputeSlopes()
 {
-    // From the chords over two columns on each side.
+    // From the chords over two columns on each side of each point.
     const size_t n = m_Points.size();
     auto chord = [this](size_t a, size_t b) {
         const double dx = static_cast<double>(int64_t{m_Points[b].x} - m_Points[a].x);
         const auto dy = static_cast<double>(int64_t{m_Points[b].y} - m_Points[a].y);
         // Mostly two columns apart: a division spared.
-        return dx == 2.0 ? dy * 0.5 : dx == 0.0 ? 0.0 : dy / dx;
+        return std::abs(dx == 2.0 ? dy * 0.5 : dx == 0.0 ? 0.0 : dy / dx);
     };
-    const double left = std::abs(chord(i >= 2 ? i - 2 : 0, i));
-    const double right = std::abs(chord(i, std::min(i + 2, n - 1)));
-    if (i == 0)
-        return right;
-    if (i + 1 == n)
-        return left;
-    // The steeper one on a bend, so that the window holds the whole stroke, but no more than
-    // two rows a column steeper than the flatter one: a spike of the traced points, where they
-    // ran onto something touching the stroke, must not widen the columns next to it.
-    return std::min(std::max(left, right), std::min(left, right) + 2.0);
+    // First the chord on the right of each point, which is the one on the left of the point
+    // two further on; then, from the last point back, both chords of each point.
+    m_Slopes.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        m_Slopes[i] = chord(i, std::min(i + 2, n - 1));
+    for (size_t i = n; i-- > 0;) {
+        const double right = m_Slopes[i];
+        const double left = i >= 2 ? m_Slopes[i - 2] : chord(0, i);
+        if (i == 0)
+            m_Slopes[i] = right;
+        else if (i + 1 == n)
+            m_Slopes[i] = left;
+        else
+            // The steeper one on a bend, so that the window holds the whole stroke, but no
+            // more than two rows a column steeper than the flatter one: a spike of the traced
+            // points, where they ran onto something touching the stroke, must not widen the
+            // columns next to it.
+            m_Slopes[i] = std::min(std::max(left, right), std::min(left, right) + 2.0);
+    }
 }
 
 void CCentreLineRefiner::SizeWindows(double dThickness)
@@ -252,13 +280,19 @@ void CCentreLineRefiner::SizeWindows(double dThickness)
     // rows by the width of the column, with one row to spare on each side for the
     // anti-aliased edges. The window holds the rows within dHalf of the centre: from a
     // point's own row, nHalfRows on each side.
+    // The slopes come from chords between whole pixels: neighbours mostly share theirs.
     m_Windows.resize(m_Slopes.size());
+    Window window;
+    double dLastSlope = -1.0;
     for (size_t i = 0; i < m_Slopes.size(); ++i) {
         const double m = m_Slopes[i];
-        Window& window = m_Windows[i];
-        window.dExpected = dThickness * std::sqrt(1.0 + m * m);
-        window.dHalf = (window.dExpected + m) / 2.0 + 1.5;
-        window.nHalfRows = FloorRow(window.dHalf);
+        if (m != dLastSlope) {
+            window.dExpected = dThickness * std::sqrt(1.0 + m * m);
+            window.dHalf = (window.dExpected + m) / 2.0 + 1.5;
+            window.nHalfRows = FloorRow(window.dHalf);
+            dLastSlope = m;
+        }
+        m_Windows[i] = window;
     }
 }
 
@@ -421,6 +455,43 @@ void CCentreLineRefiner::CheckStretch(size_t first, size_t end)
     }
 }
 
+void CCentreLineRefiner::BridgeTurns()
+{
+    // Without anti-aliasing, where the centre line turns (a peak or a trough) the stroke
+    // stays on the same rows for several columns, and the middle of those rows lies up to
+    // half a row short of the turn: the picture only tells that the line stays within the
+    // level. The columns of such a level are bridged from the sloping columns on both sides,
+    // whose levels change often enough to average out, like columns that something touches.
+    const size_t n = m_Points.size();
+    auto sameLevel = [this](size_t a, size_t b) {
+        return int64_t{m_Points[b].x} - m_Points[a].x == 1 &&
+               std::abs(m_Columns[a].dCentre - m_Columns[b].dCentre) < kLevelChange;
+    };
+    for (size_t i = 0; i < n;) {
+        if (!m_Columns[i].bMeasured) {
+            ++i;
+            continue;
+        }
+        size_t end = i + 1;
+        while (end < n && m_Columns[end].bMeasured && sameLevel(end - 1, end))
+            ++end;
+        // The level holds from i to end (excluded): a turn when the columns just beside it
+        // are measured and both on the same side of it.
+        if (end - i >= kMinTurnColumns && end - i <= kMaxTurnColumns && i > 0 && end < n &&
+            m_Columns[i - 1].bMeasured && m_Columns[end].bMeasured &&
+            int64_t{m_Points[i].x} - m_Points[i - 1].x == 1 &&
+            int64_t{m_Points[end].x} - m_Points[end - 1].x == 1) {
+            const double dBefore = m_Columns[i - 1].dCentre - m_Columns[i].dCentre;
+            const double dAfter = m_Columns[end].dCentre - m_Columns[i].dCentre;
+            for (size_t j = i; j < end && dBefore * dAfter > 0.0; ++j) {
+                m_Columns[j].bMeasured = false;
+                m_Columns[j].bCrowded = true;
+            }
+        }
+        i = end;
+    }
+}
+
 int64_t CCentreLineRefiner::FitReach(size_t i) const
 {
     const size_t n = m_Points.size();
@@ -437,13 +508,27 @@ int64_t CCentreLineRefiner::FitReach(size_t i) const
 
 bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
 {
+    if (m_Columns[i].bMeasured)
+        return FitOver(i, FitReach(i), dCentre);
+    // A bridge reaches no further than it needs: the line may bend more over a long gap than
+    // its fit can follow.
+    for (int64_t reach = kMinBridgeReach;; reach = std::min<int64_t>(reach + 2, kBridgeReach)) {
+        if (FitOver(i, reach, dCentre))
+            return true;
+        if (reach == kBridgeReach)
+            return false;
+    }
+}
+
+bool CCentreLineRefiner::FitOver(size_t i, int64_t reach, double& dCentre) const
+{
     // Weighted least squares of y = a + b d + c d^2 over the measured columns at d columns
     // from this one, the nearer weighing more; the fit's value at d = 0 is a. Rows are taken
     // relative to the point's own row to keep the sums small. A column that could not be
-    // measured (a crossing, a mark, a gap between dashes) is bridged from further away, with
-    // measured columns on both sides.
+    // measured (a crossing, a mark, a gap between dashes, the turn of a line drawn without
+    // anti-aliasing) is bridged from measured columns on both sides by a cubic, which follows
+    // a line that bends unevenly across the gap.
     const bool bBridge = !m_Columns[i].bMeasured;
-    const int64_t reach = bBridge ? kBridgeReach : FitReach(i);
     const size_t n = m_Points.size();
     const int64_t x0 = m_Points[i].x;
     const double y0 = static_cast<double>(m_Points[i].y);
@@ -474,8 +559,7 @@ bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
         dCentre = (a0 + a1) + (a2 + a3);
         return true;
     }
-    double s[5] = {0, 0, 0, 0, 0};
-    double t[3] = {0, 0, 0};
+    CPolynomialFit fit(bBridge ? 3 : 2);
     int nCount = 0;
     int nLeft = 0;
     int nRight = 0;
@@ -485,17 +569,8 @@ bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
         const int64_t d = int64_t{m_Points[j].x} - x0;
         if (!m_Columns[j].bMeasured || d < -reach || d > reach)
             continue;
-        const double w = static_cast<double>(reach + 1 - (d < 0 ? -d : d));
-        const double dd = static_cast<double>(d);
-        const double y = m_Columns[j].dCentre - y0;
-        double power = w;
-        for (double& sk : s) {
-            sk += power;
-            power *= dd;
-        }
-        t[0] += w * y;
-        t[1] += w * y * dd;
-        t[2] += w * y * dd * dd;
+        fit.Add(static_cast<double>(d), m_Columns[j].dCentre - y0,
+                static_cast<double>(reach + 1 - (d < 0 ? -d : d)));
         ++nCount;
         nLeft += d < 0;
         nRight += d > 0;
@@ -505,20 +580,10 @@ bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
     const bool bAtEnd = int64_t{m_Points.front().x} > x0 - reach || int64_t{m_Points.back().x} < x0 + reach;
     const bool bSides =
         (nLeft >= nMinSide && nRight >= nMinSide) || (bAtEnd && nLeft + nRight >= 2 * kMinFitColumns);
-    if (nCount < kMinFitColumns || !bSides)
+    CPolynomialFit::Coefficients c;
+    if (nCount < kMinFitColumns || !bSides || !fit.Solve(c))
         return false;
-    // Cramer's rule on the normal equations [s0 s1 s2; s1 s2 s3; s2 s3 s4] (a b c) = t.
-    auto det3 = [](double a11, double a12, double a13, double a21, double a22, double a23, double a31,
-                   double a32, double a33) {
-        return a11 * (a22 * a33 - a23 * a32) - a12 * (a21 * a33 - a23 * a31) + a13 * (a21 * a32 - a22 * a31);
-    };
-    const double det = det3(s[0], s[1], s[2], s[1], s[2], s[3], s[2], s[3], s[4]);
-    if (!(std::abs(det) > 1e-9))
-        return false;
-    const double a = det3(t[0], s[1], s[2], t[1], s[2], s[3], t[2], s[3], s[4]) / det;
-    if (!std::isfinite(a))
-        return false;
-    dCentre = y0 + a;
+    dCentre = y0 + c[0];
     return true;
 }
 
@@ -532,9 +597,7 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
     if (n == 0 || !LearnColours())
         return;
 
-    m_Slopes.resize(n);
-    for (size_t i = 0; i < n; ++i)
-        m_Slopes[i] = Slope(i);
+    ComputeSlopes();
 
     // The stroke's thickness: in each column, the weight of the run through the point (taken
     // as far as it goes, within a generous bound) times the cosine of the slope. Columns
@@ -588,17 +651,19 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
             CheckStretch(i, end);
         i = end + 1;
     }
+    if (m_bQuantised)
+        BridgeTurns();
     m_MeasuredBefore.assign(n + 1, 0);
     m_Centres.resize(n);
     for (size_t i = 0; i < n; ++i) {
         m_MeasuredBefore[i + 1] = m_MeasuredBefore[i] + (m_Columns[i].bMeasured ? 1 : 0);
         m_Centres[i] = m_Columns[i].dCentre;
     }
-    // A change of level: a quarter of a row at least between measured neighbours.
+    // A change of level between measured neighbours.
     m_LevelChanges.assign(n, 0);
     for (size_t i = 1; i < n; ++i) {
         const bool bChange = m_Columns[i].bMeasured && m_Columns[i - 1].bMeasured &&
-                             std::abs(m_Columns[i].dCentre - m_Columns[i - 1].dCentre) >= 0.25;
+                             std::abs(m_Columns[i].dCentre - m_Columns[i - 1].dCentre) >= kLevelChange;
         m_LevelChanges[i] = m_LevelChanges[i - 1] + (bChange ? 1 : 0);
     }
     m_Refined.assign(n, 0);
@@ -621,14 +686,15 @@ void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoi
     // Where a steep line is broken into dashes, a dash spans a few columns and most of them
     // cut one of its ends, but the rows cross it whole. The middles of the rows within
     // kSteepReach columns, each row clear beside the stroke and as heavy as the stroke is
-    // wide, give a straight line x = x0 + alpha + beta (y - yc), which the column x0 meets at
-    // yc - alpha / beta.
+    // wide, give the curve x = x0 + a + b dy + q dy^2 (dy = y - yc), which the column x0
+    // meets near yc - a / b. A gap between dashes shows as a column without a run or, on a
+    // dashed curve where the gap crosses a column without emptying it, as an empty row.
     const size_t n = out.size();
     auto broken = [this](size_t j) { return !m_Columns[j].bMeasured && !m_Columns[j].bCrowded; };
     size_t nBroken = 0;
     for (size_t i = 0; i < n; ++i)
         nBroken += broken(i) ? 1 : 0;
-    if (nBroken == 0)
+    if (nBroken == 0 && !m_bDashed)
         return;
     std::vector<double>& refined = m_Samples;
     refined.resize(n);
@@ -642,14 +708,16 @@ void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoi
         bool bBroken = false;
         for (size_t j = i >= 3 ? i - 3 : 0; j < std::min(n, i + 4); ++j)
             bBroken = bBroken || broken(j);
-        if (!bBroken)
+        if (!bBroken && !m_bDashed)
             continue;
         const double yc = out[i].y;
         const double x0 = out[i].x;
         const double dWidth = dThickness * std::sqrt(1.0 + 1.0 / (s * s));
         const double dHalf = dWidth / 2.0 + 1.5;
         const int64_t nRows = CeilRow(std::abs(s) * kSteepReach);
-        double sy = 0, sx = 0, syy = 0, sxy = 0;
+        // Weighted sums for x = x0 + a + b dy + c dy^2.
+        // The middles of the rows, x = x0 + a + b dy + q dy^2 with dy from yc.
+        CPolynomialFit rows(2);
         int nCount = 0;
         for (int64_t k = -nRows; k <= nRows; ++k) {
             const int64_t y = CeilRow(yc) + k;
@@ -662,29 +730,34 @@ void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoi
                 dW += w;
                 dS += w * static_cast<double>(x);
             }
+            if (dW < kRunCoverage) {
+                bBroken = bBroken || m_bDashed;
+                continue;
+            }
             if (Coverage(left - 1, y) > kClearCoverage || Coverage(right + 1, y) > kClearCoverage)
                 continue;
             if (dW < kWholeCut * dWidth || dW > dWidth + kWeightTolerance)
                 continue;
-            const double dy = static_cast<double>(y) - yc;
-            const double dx = dS / dW - x0;
-            sy += dy;
-            sx += dx;
-            syy += dy * dy;
-            sxy += dx * dy;
+            rows.Add(static_cast<double>(y) - yc, dS / dW - x0, 1.0);
             ++nCount;
         }
-        if (nCount < 4)
+        CPolynomialFit::Coefficients c;
+        if (!bBroken || nCount < kMinSteepRows || !rows.Solve(c))
             continue;
-        const double c = static_cast<double>(nCount);
-        const double det = c * syy - sy * sy;
-        if (!(std::abs(det) > 1e-9))
+        const double a = c[0];
+        const double b = c[1];
+        const double q = c[2];
+        if (!(std::abs(b) > 1e-6) || b * s < 0)
             continue;
-        const double beta = (c * sxy - sx * sy) / det;
-        const double alpha = (sx - beta * sy) / c;
-        if (!(std::abs(beta) > 1e-6) || beta * s < 0)
-            continue;
-        const double dy = -alpha / beta;
+        // The column x0 meets the line where a + b dy + q dy^2 = 0: Newton's steps from the
+        // straight line's answer.
+        double dy = -a / b;
+        for (int step = 0; step < kNewtonSteps; ++step) {
+            const double dSlope = b + 2.0 * q * dy;
+            if (!(std::abs(dSlope) > 1e-6))
+                break;
+            dy -= (a + b * dy + q * dy * dy) / dSlope;
+        }
         if (std::abs(dy) < 2.0)
             refined[i] = yc + dy;
     }

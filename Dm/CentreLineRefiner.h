@@ -44,7 +44,7 @@ class CCentreLineRefiner {
 public:
     using PointList = std::list<CPoint>;
 
-    CCentreLineRefiner(const CBmpManager& bmpManager, uint32_t threshold, int nThickness);
+    CCentreLineRefiner(const CBmpManager& bmpManager, uint32_t threshold, int nThickness, bool bDashed);
     CCentreLineRefiner(const CCentreLineRefiner&) = delete;
     CCentreLineRefiner& operator=(const CCentreLineRefiner&) = delete;
 
@@ -80,8 +80,8 @@ private:
     double CoverageOf(uint32_t color) const;
     // Reads the coverages of nRows pixels of column x from row yFirst down into m_Coverages.
     void ReadColumn(int64_t x, int64_t yFirst, int64_t nRows);
-    // The steepness |dy/dx| of the traced points around index i.
-    double Slope(size_t i) const;
+    // The steepness |dy/dx| of the traced points around each point, into m_Slopes.
+    void ComputeSlopes();
     // Sizes the window that measures each column, for a stroke dThickness thick.
     void SizeWindows(double dThickness);
     // Measures the run through the point of index i.
@@ -92,11 +92,15 @@ private:
     void DropDashEnds(double dThickness);
     // Checks the measured columns first to end (excluded) against the bridge over them.
     void CheckStretch(size_t first, size_t end);
+    // Bridges the levels where a line drawn without anti-aliasing turns.
+    void BridgeTurns();
     // How far the fit around the measured column of index i reaches (see kMaxFitReach).
     int64_t FitReach(size_t i) const;
     // The smoothed centre at index i from the measured columns within reach; false when
     // they are too few to fit.
     bool Fit(size_t i, double& dCentre) const;
+    // The same over the columns within reach.
+    bool FitOver(size_t i, int64_t reach, double& dCentre) const;
     // Moves the refined centres in out from the middle of the column's cut through a stroke
     // of radius dRadius onto its centre line, where the line slopes and bends.
     void CorrectBends(double dRadius, std::vector<CSubpixelPoint>& out);
@@ -104,6 +108,8 @@ private:
     const CBmpManager& m_BmpManager;
     uint32_t m_Threshold;
     int m_nThickness;
+    // Whether the curve is a line of dashes.
+    bool m_bDashed;
     // The colours as red, green, blue, and the squared length of their difference.
     double m_Ink[3] = {0, 0, 0};
     double m_Background[3] = {255, 255, 255};

@@ -238,7 +238,7 @@ bool CContinuousCurve::RefineCentreLine(std::vector<CSubpixelPoint>& out) const
     const CBmpManager* pBmpManager = GetBmpManager();
     if (!IsCentreRefined() || pBmpManager == nullptr)
         return false;
-    CCentreLineRefiner refiner(*pBmpManager, m_Threshold, m_pThicknessCorrector->GetThickness());
+    CCentreLineRefiner refiner(*pBmpManager, m_Threshold, m_pThicknessCorrector->GetThickness(), m_bDashed);
     refiner.Refine(m_CurvePoints, out);
     return true;
 }
