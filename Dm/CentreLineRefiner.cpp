@@ -28,6 +28,8 @@ constexpr double kStretchAgreement = 0.5;
 // well enough).
 constexpr size_t kMinTurnColumns = 3;
 constexpr size_t kMaxTurnColumns = 24;
+// How far from the level of a turn its bridge may run, in rows.
+constexpr double kTurnBand = 0.5;
 // Columns on each side from which the slope and the bend of the centre line are read, and
 // the largest shift (in rows) their correction makes.
 constexpr size_t kBendReach = 5;
@@ -481,14 +483,34 @@ void CCentreLineRefiner::BridgeTurns()
             m_Columns[i - 1].bMeasured && m_Columns[end].bMeasured &&
             int64_t{m_Points[i].x} - m_Points[i - 1].x == 1 &&
             int64_t{m_Points[end].x} - m_Points[end - 1].x == 1) {
-            const double dBefore = m_Columns[i - 1].dCentre - m_Columns[i].dCentre;
-            const double dAfter = m_Columns[end].dCentre - m_Columns[i].dCentre;
-            for (size_t j = i; j < end && dBefore * dAfter > 0.0; ++j) {
-                m_Columns[j].bMeasured = false;
-                m_Columns[j].bCrowded = true;
-            }
+            const double dLevel = m_Columns[i].dCentre;
+            const double dBefore = m_Columns[i - 1].dCentre - dLevel;
+            const double dAfter = m_Columns[end].dCentre - dLevel;
+            if (dBefore * dAfter > 0.0)
+                BridgeTurn(i, end, dLevel);
         }
         i = end;
+    }
+}
+
+void CCentreLineRefiner::BridgeTurn(size_t first, size_t end, double dLevel)
+{
+    for (size_t j = first; j < end; ++j) {
+        m_Columns[j].bMeasured = false;
+        m_Columns[j].bCrowded = true;
+    }
+    // The line stays within the level all along it: a bridge that leaves the level has been
+    // led astray (by sides that are themselves long levels, where the line turns slowly), and
+    // the level stands.
+    bool bWithin = true;
+    for (size_t j = first; j < end && bWithin; ++j) {
+        double dBridge = 0.0;
+        bWithin = Fit(j, dBridge) && std::abs(dBridge - dLevel) <= kTurnBand;
+    }
+    for (size_t j = first; j < end; ++j) {
+        m_Columns[j].bMeasured = !bWithin;
+        m_Columns[j].bCrowded = bWithin;
+        m_Columns[j].bTurn = bWithin;
     }
 }
 
@@ -670,7 +692,10 @@ void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPo
     for (size_t i = 0; i < n; ++i) {
         double dCentre = 0.0;
         if (Fit(i, dCentre))
-            out[i].y = dCentre;
+            // At a turn the bridge tells where within the level the line runs, but it may
+            // overshoot: the mean of the two strays least, whether the rasteriser inked the
+            // rows the stroke covers or only those whose middles it covers.
+            out[i].y = m_Columns[i].bTurn ? (dCentre + m_Columns[i].dCentre) / 2.0 : dCentre;
         else if (!m_Columns[i].bMeasured)
             continue;
         else
@@ -716,9 +741,8 @@ void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoi
         const double dHalf = dWidth / 2.0 + 1.5;
         const int64_t nRows = CeilRow(std::abs(s) * kSteepReach);
         // Weighted sums for x = x0 + a + b dy + c dy^2.
-        // The middles of the rows, x = x0 + a + b dy + q dy^2 with dy from yc.
-        CPolynomialFit rows(2);
-        int nCount = 0;
+        // The cuts of the rows: empty, or whole with their middles, or neither.
+        m_RowCuts.clear();
         for (int64_t k = -nRows; k <= nRows; ++k) {
             const int64_t y = CeilRow(yc) + k;
             const double xe = x0 + (static_cast<double>(y) - yc) / s;
@@ -730,15 +754,26 @@ void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoi
                 dW += w;
                 dS += w * static_cast<double>(x);
             }
-            if (dW < kRunCoverage) {
-                bBroken = bBroken || m_bDashed;
+            RowCut cut;
+            cut.dy = static_cast<double>(y) - yc;
+            cut.bEmpty = dW < kRunCoverage;
+            cut.bWhole = !cut.bEmpty && Coverage(left - 1, y) <= kClearCoverage &&
+                         Coverage(right + 1, y) <= kClearCoverage && dW >= kWholeCut * dWidth &&
+                         dW <= dWidth + kWeightTolerance;
+            cut.dx = cut.bWhole ? dS / dW - x0 : 0.0;
+            bBroken = bBroken || (cut.bEmpty && m_bDashed);
+            m_RowCuts.push_back(cut);
+        }
+        // The middles of the whole rows, x = x0 + a + b dy + q dy^2. A row next to an empty one
+        // is the first or last a dash's square end crosses: cut short, it may still look whole.
+        CPolynomialFit rows(2);
+        int nCount = 0;
+        for (size_t k = 0; k < m_RowCuts.size(); ++k) {
+            const bool bBesideGap =
+                (k > 0 && m_RowCuts[k - 1].bEmpty) || (k + 1 < m_RowCuts.size() && m_RowCuts[k + 1].bEmpty);
+            if (!m_RowCuts[k].bWhole || bBesideGap)
                 continue;
-            }
-            if (Coverage(left - 1, y) > kClearCoverage || Coverage(right + 1, y) > kClearCoverage)
-                continue;
-            if (dW < kWholeCut * dWidth || dW > dWidth + kWeightTolerance)
-                continue;
-            rows.Add(static_cast<double>(y) - yc, dS / dW - x0, 1.0);
+            rows.Add(m_RowCuts[k].dy, m_RowCuts[k].dx, 1.0);
             ++nCount;
         }
         CPolynomialFit::Coefficients c;

@@ -27,12 +27,15 @@ struct CSubpixelPoint {
 // crossing it, a mark touching it) or much lighter (the square end of a dash) is not
 // measured. The centres are then smoothed by a local quadratic fit over the measured columns
 // nearby, which cancels the staircase of lines drawn without anti-aliasing. A column that
-// cannot be measured takes the fit of the measured columns around it when there are enough
-// on both sides within kBridgeReach (across a crossing, a mark or the gap between dashes);
-// otherwise its point keeps its position. A short stretch measured between crowded columns
-// (where two strokes cross at their middles they look like one) must agree with that fit.
-// Last, where the stroke slopes and bends, the middle of a column's cut lies off the centre
-// line by an amount the thickness, the slope and the bend give: the centres are moved back.
+// cannot be measured takes a cubic fit of the measured columns around it when there are
+// enough on both sides within kBridgeReach (across a crossing, a mark or the gap between
+// dashes); otherwise its point keeps its position. A short stretch measured between crowded
+// columns (where two strokes cross at their middles they look like one) must agree with that
+// fit. Without anti-aliasing, the level where a line turns is bridged the same way and met
+// halfway by its own rows. Where the stroke slopes and bends, the middle of a column's cut
+// lies off the centre line by an amount the thickness, the slope and the bend give: the
+// centres are moved back. Last, steep dashed stretches are centred from the rows that cross
+// them, which cut a dash whole where the columns cut its ends.
 // The ink and background colours are the medians of the curve's own pixels and of those
 // just beside its stroke.
 //
@@ -44,6 +47,7 @@ class CCentreLineRefiner {
 public:
     using PointList = std::list<CPoint>;
 
+    // bDashed: the curve is a line of dashes, whose gaps may cross a column without emptying it.
     CCentreLineRefiner(const CBmpManager& bmpManager, uint32_t threshold, int nThickness, bool bDashed);
     CCentreLineRefiner(const CCentreLineRefiner&) = delete;
     CCentreLineRefiner& operator=(const CCentreLineRefiner&) = delete;
@@ -64,10 +68,12 @@ public:
 
 private:
     // A column's measurement: the weighted centre and the total weight of its run; crowded
-    // when something else touches the stroke there.
+    // when something else touches the stroke there; a turn when it is bridged as part of the
+    // level where a line drawn without anti-aliasing turns (its centre is the level's).
     struct Column {
         bool bMeasured = false;
         bool bCrowded = false;
+        bool bTurn = false;
         double dCentre = 0.0;
         double dWeight = 0.0;
     };
@@ -94,6 +100,9 @@ private:
     void CheckStretch(size_t first, size_t end);
     // Bridges the levels where a line drawn without anti-aliasing turns.
     void BridgeTurns();
+    // Bridges the turn whose level dLevel holds from first to end (excluded), unless the
+    // bridge leaves the level.
+    void BridgeTurn(size_t first, size_t end, double dLevel);
     // How far the fit around the measured column of index i reaches (see kMaxFitReach).
     int64_t FitReach(size_t i) const;
     // The smoothed centre at index i from the measured columns within reach; false when
@@ -146,6 +155,14 @@ private:
     // The columns of the nearest gaps in the stroke before and after each point.
     std::vector<int64_t> m_GapBefore;
     std::vector<int64_t> m_GapAfter;
+    // The rows RefineSteep reads around a point.
+    struct RowCut {
+        double dy = 0.0;
+        double dx = 0.0;
+        bool bEmpty = false;
+        bool bWhole = false;
+    };
+    std::vector<RowCut> m_RowCuts;
     // Whether each point was refined.
     std::vector<char> m_Refined;
 };

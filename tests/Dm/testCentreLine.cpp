@@ -182,30 +182,67 @@ TEST_F(CentreLineTest, ThickStrokesThatSlopeAndBendKeepTheirCentre)
 
 TEST_F(CentreLineTest, SteepDashesWithSquareEndsKeepTheirCentre)
 {
-    // Dashes of 12 pixels and gaps of 4 along a line falling 2.5 rows a column, 2 pixels
-    // thick, without anti-aliasing: the square end of each dash cuts the columns beside the
-    // gap short on one side, and a dash spans only four or five columns.
-    const double dSlope = 2.5;
-    const Centre line = [dSlope](double x) { return 10.0 + dSlope * x; };
-    CInkCanvas canvas(80, 200);
-    const double dLength = std::sqrt(1 + dSlope * dSlope);
-    auto inked = [&](int x, int y) {
-        const double dAcross = (y - line(x)) / dLength;
-        const double dAlong = (x + dSlope * (y - 10.0)) / dLength;
-        return std::abs(dAcross) < 1.0 && std::fmod(dAlong, 16.0) < 12.0;
-    };
-    for (int x = 0; x < canvas.Width(); ++x) {
-        for (int y = 0; y < canvas.Height(); ++y) {
-            if (inked(x, y))
-                canvas.Set(x, y);
+    // Dashes of 12 pixels and gaps of 4 along a line falling 2.5 rows a column and bending,
+    // without anti-aliasing: the square end of each dash cuts the columns beside the gap short
+    // on one side, and a dash spans only four or five columns. 2 pixels thick, the gaps empty
+    // a column here and there; 3 pixels thick, they cross every column without emptying one.
+    const Centre line = [](double x) { return 10.0 + 2.5 * x + 0.01 * x * x; };
+    auto slope = [](double x) { return 2.5 + 0.02 * x; };
+    // Arc length from column 0, by the trapezium rule.
+    auto along = [&](double x) {
+        const int nSteps = 64;
+        double dLength = 0;
+        for (int k = 0; k < nSteps; ++k) {
+            const double a = x * k / nSteps;
+            const double b = x * (k + 1) / nSteps;
+            dLength += (b - a) * (std::hypot(1.0, slope(a)) + std::hypot(1.0, slope(b))) / 2;
         }
-    }
-    int nGenesis = static_cast<int>(std::lround(line(30)));
-    while (!inked(30, nGenesis))
-        ++nGenesis;
-    CContinuousCurve& curve = Trace(canvas, CPoint(30, nGenesis), 3, true, true, 10);
+        return dLength;
+    };
+    for (const double dThickness : {2.0, 3.0}) {
+        CInkCanvas canvas(80, 280);
+        // A pixel's foot on the line, found from the tangent at its column.
+        auto inked = [&](int x, int y) {
+            const double m = slope(x);
+            const double dOff = y - line(x);
+            const double dAcross = dOff / std::hypot(1.0, m);
+            const double xFoot = x + dOff * m / (1 + m * m);
+            return std::abs(dAcross) < dThickness / 2 && std::fmod(along(xFoot) + 100.0, 16.0) < 12.0;
+        };
+        for (int x = 0; x < canvas.Width(); ++x) {
+            for (int y = static_cast<int>(line(x)) - 6; y <= line(x) + 6 && y < canvas.Height(); ++y) {
+                if (y >= 0 && inked(x, y))
+                    canvas.Set(x, y);
+            }
+        }
+        ASSERT_TRUE(m_Doc.Load(canvas));
+        int nGenesis = static_cast<int>(std::lround(line(30))) - 3;
+        while (!inked(30, nGenesis))
+            ++nGenesis;
+        CContinuousCurve& curve =
+            Trace(canvas, CPoint(30, nGenesis), static_cast<int>(dThickness) + 1, true, true, 10);
 
-    EXPECT_LT(WorstError(curve, line, 10, 60), 0.35);
+        EXPECT_LT(WorstError(curve, line, 10, 60), 0.4) << dThickness;
+        m_pCoordSyst->RemoveCurve(&curve);
+    }
+}
+
+TEST_F(CentreLineTest, TurnsOfThickLinesWithoutAntiAliasingKeepTheirCentre)
+{
+    // A 5-pixel line turning over about ten columns, whole pixels only: where it turns the
+    // stroke stays on the same rows, whose middle is up to half a row short of the turn.
+    for (const double dApex : {60.2, 60.5, 60.7}) {
+        const Centre turn = [dApex](double x) {
+            const double d = x - 100.3;
+            return dApex + 0.02 * d * d + 0.0001 * d * d * d;
+        };
+        CInkCanvas canvas(200, 140);
+        PaintStroke(canvas, turn, 5, false);
+        ASSERT_TRUE(m_Doc.Load(canvas));
+        CContinuousCurve& curve = Trace(canvas, CPoint(100, static_cast<int>(std::lround(dApex))), 6);
+        EXPECT_LT(WorstError(curve, turn, 80, 120), 0.4) << dApex;
+        m_pCoordSyst->RemoveCurve(&curve);
+    }
 }
 
 TEST_F(CentreLineTest, InkTouchingTheStrokeDoesNotPullTheCentre)
