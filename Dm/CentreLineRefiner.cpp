@@ -740,7 +740,6 @@ void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoi
         const double dWidth = dThickness * std::sqrt(1.0 + 1.0 / (s * s));
         const double dHalf = dWidth / 2.0 + 1.5;
         const int64_t nRows = CeilRow(std::abs(s) * kSteepReach);
-        // Weighted sums for x = x0 + a + b dy + c dy^2.
         // The cuts of the rows: empty, or whole with their middles, or neither.
         m_RowCuts.clear();
         for (int64_t k = -nRows; k <= nRows; ++k) {
