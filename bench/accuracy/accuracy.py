@@ -12,18 +12,21 @@ define (so the rounding of scale points to whole pixels is not counted as an err
 curve) and compared with the true centre line there, found from matplotlib's own transform.
 Pixel (x, y) of the program has its middle at display coordinates (x + 0.5, H - y - 0.5).
 
-    bench/accuracy/accuracy.py build/cli/plotvane-cli [work-folder]
+    bench/accuracy/accuracy.py build/cli/plotvane-cli [work-folder] [--shift N]
 
 Prints one line a case, today's mode ("none") beside the refined one ("centre"), then the
-median RMS and the worst single error of each mode.
+median RMS and the worst single error of each mode. --shift N (1 to 3) moves the X and Y
+ranges of the plots drawn without anti-aliasing by a fixed amount, so that their lines fall
+differently on the pixels, and runs those cases only: a check that the figures do not hang on
+one drawing.
 """
 
+import argparse
 import json
 import math
 import os
 import statistics
 import subprocess
-import sys
 
 import matplotlib
 
@@ -236,12 +239,30 @@ def errors(rows, f, xs, to_pixel, back, bounds):
     return out
 
 
+# The moves of the X and Y ranges for --shift 1 to 3, in the plots' own units.
+SHIFTS = [(0.37, 0.11), (0.71, -0.07), (1.13, 0.23)]
+
+
+def shifted(cases, n):
+    """The cases drawn without anti-aliasing, their ranges moved by SHIFTS[n - 1]."""
+    dx, dy = SHIFTS[n - 1]
+    return [(name, f, (xr[0] + dx, xr[1] + dx), (yr[0] + dy, yr[1] + dy), width, aa, extra)
+            for name, f, xr, yr, width, aa, extra in cases if not aa]
+
+
 def main():
-    cli = os.path.abspath(sys.argv[1])
-    folder = os.path.abspath(sys.argv[2] if len(sys.argv) > 2 else "accuracy-work")
+    parser = argparse.ArgumentParser(description="Accuracy of continuous curves.")
+    parser.add_argument("cli", help="the plotvane-cli to run")
+    parser.add_argument("folder", nargs="?", default="accuracy-work", help="where to draw and run")
+    parser.add_argument("--shift", type=int, choices=range(1, len(SHIFTS) + 1),
+                        help="move the ranges of the plots drawn without anti-aliasing")
+    args = parser.parse_args()
+    cases = shifted(CASES, args.shift) if args.shift else CASES
+    cli = os.path.abspath(args.cli)
+    folder = os.path.abspath(args.folder)
     os.makedirs(folder, exist_ok=True)
     table = {}
-    for name, f, xr, yr, width, aa, extra in CASES:
+    for name, f, xr, yr, width, aa, extra in cases:
         path, xs, to_pixel, to_data = draw(folder, name, f, xr, yr, width, aa, extra)
         extra = dict(extra)
         if aa:
