@@ -308,10 +308,11 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i)
     // The point lies in the stroke, or beside it by less than half the thickness it was
     // compensated with (and a row): the window starts on the nearest row well covered.
     // The rows of the window around the point and the row beside it on each side are read at
-    // once; the rows a moving window or the search reaches beyond them are read on their own.
+    // once; the search reads the rows it reaches beyond them on their own, and a window that
+    // moves beyond them reads its rows again.
     const int64_t nSearch = m_nThickness / 2 + 1;
-    const int64_t nFirst = y0 - window.nHalfRows - 1;
-    const int64_t nRead = 2 * window.nHalfRows + 3;
+    int64_t nFirst = y0 - window.nHalfRows - 1;
+    int64_t nRead = 2 * window.nHalfRows + 3;
     ReadColumn(x, nFirst, nRead);
     auto coverage = [&](int64_t y) {
         const int64_t k = y - nFirst;
@@ -340,27 +341,23 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i)
         // Two halves that do not wait on each other.
         double dSums[2] = {0.0, 0.0};
         double dWeights[2] = {0.0, 0.0};
-        const int64_t kTop = top - nFirst;
         const int64_t nRows = bottom - top + 1;
-        if (kTop >= 0 && kTop + nRows <= nRead) {
-            const double* pCoverages = m_Coverages.data() + kTop;
-            int64_t k = 0;
-            for (; k + 2 <= nRows; k += 2) {
-                dWeights[0] += pCoverages[k];
-                dSums[0] += pCoverages[k] * static_cast<double>(k);
-                dWeights[1] += pCoverages[k + 1];
-                dSums[1] += pCoverages[k + 1] * static_cast<double>(k + 1);
-            }
-            if (k < nRows) {
-                dWeights[0] += pCoverages[k];
-                dSums[0] += pCoverages[k] * static_cast<double>(k);
-            }
-        } else {
-            for (int64_t k = 0; k < nRows; ++k) {
-                const double w = coverage(top + k);
-                dWeights[0] += w;
-                dSums[0] += w * static_cast<double>(k);
-            }
+        if (top - 1 < nFirst || bottom + 1 >= nFirst + nRead) {
+            nFirst = top - 1;
+            nRead = nRows + 2;
+            ReadColumn(x, nFirst, nRead);
+        }
+        const double* pCoverages = m_Coverages.data() + (top - nFirst);
+        int64_t k = 0;
+        for (; k + 2 <= nRows; k += 2) {
+            dWeights[0] += pCoverages[k];
+            dSums[0] += pCoverages[k] * static_cast<double>(k);
+            dWeights[1] += pCoverages[k + 1];
+            dSums[1] += pCoverages[k + 1] * static_cast<double>(k + 1);
+        }
+        if (k < nRows) {
+            dWeights[0] += pCoverages[k];
+            dSums[0] += pCoverages[k] * static_cast<double>(k);
         }
         dWeight = dWeights[0] + dWeights[1];
         if (dWeight <= 0.0)
