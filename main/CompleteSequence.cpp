@@ -101,6 +101,7 @@ void CCompleteSequence::Cancel(CConstructionDialog* /*pDialog*/)
     m_pCurve = nullptr;
     m_Doc.DeleteCoordSyst(m_pCoordSyst);
     m_pCoordSyst = nullptr;
+    RestoreModifiedFlag();
     m_View.DetachDialog();
     m_View.OnDocumentChanged();
     End();
@@ -108,13 +109,13 @@ void CCompleteSequence::Cancel(CConstructionDialog* /*pDialog*/)
 
 void CCompleteSequence::Finish()
 {
-    m_Doc.ClearSelection();
-    m_pCoordSyst->SetSelected(true);
-    m_View.OnDocumentChanged();
     if (m_pCurve != nullptr) {
         m_Doc.AdvanceCurveCounter();
         ProposeExport(*m_pCurve);
     }
+    m_Doc.ClearSelection();
+    m_pCoordSyst->SetSelected(true);
+    m_View.OnDocumentChanged();
     m_Doc.AdvanceCoordSystCounter();
     End();
 }

@@ -27,7 +27,7 @@ void CConstructionDialog::showEvent(QShowEvent* pEvent)
 {
     if (!m_bPlaced) {
         m_bPlaced = true;
-        setGeometry(QRect(m_Sequence.GetDialogPos(), size()));
+        setGeometry(QRect(m_Sequence.DialogPosFor(size()), size()));
     }
     QDialog::showEvent(pEvent);
 }
@@ -147,7 +147,9 @@ void CConstructionDialog::Leave(int nDelta)
 
 void CConstructionDialog::reject()
 {
-    if (m_bEnded)
+    // A disabled step (a sub-dialog of it open) still gets its close box from the window
+    // manager; the sub-dialog is to be answered first.
+    if (m_bEnded || !isEnabled())
         return;
     m_bEnded = true;
     m_Sequence.Cancel(this);

@@ -63,7 +63,7 @@ public:
     // The buttons' actions.
     void OnNext();
     void OnPrevious();
-    // Cancel, Escape and the close box.
+    // Cancel, Escape and the close box; nothing while the dialog is disabled.
     void reject() override;
 
 protected:

@@ -21,7 +21,10 @@
 #include "ui_ContinuousAdvOptDlg.h"
 
 CContinuousAdvOptDlg::CContinuousAdvOptDlg(CContinuousCurve& curve, CGenesisDialog& parent)
-    : QDialog(&parent), m_Curve(curve), m_Parent(parent), m_pUi(std::make_unique<Ui::CContinuousAdvOptDlg>())
+    : QDialog(parent.parentWidget()),
+      m_Curve(curve),
+      m_Parent(parent),
+      m_pUi(std::make_unique<Ui::CContinuousAdvOptDlg>())
 {
     m_pUi->setupUi(this);
     CControlHelp::Install(this);

@@ -31,6 +31,7 @@ void CCoordSequence::Cancel(CConstructionDialog* /*pDialog*/)
     m_pCoordSyst = nullptr;
     if (m_pCoordBackup != nullptr)
         m_Doc.AddCoordSyst(std::move(m_pCoordBackup));
+    RestoreModifiedFlag();
     m_View.DetachDialog();
     m_View.OnDocumentChanged();
     End();

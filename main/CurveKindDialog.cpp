@@ -38,7 +38,7 @@ CCurveKindDialog::CCurveKindDialog(CSequence& sequence, int nKind, QWidget* pPar
     CControlHelp::Install(this);
     SetKind(nKind);
     adjustSize();
-    setGeometry(QRect(sequence.GetDialogPos(), size()));
+    setGeometry(QRect(sequence.DialogPosFor(size()), size()));
 }
 
 CCurveKindDialog::~CCurveKindDialog() = default;

@@ -40,6 +40,7 @@ void CCurveSequence::Cancel(CConstructionDialog* /*pDialog*/)
         CCurve* pRestored = m_pCoordSyst->AddCurve(std::move(m_pCurveBackup));
         pRestored->SetCoordSyst(m_pCoordSyst);
     }
+    RestoreModifiedFlag();
     m_View.DetachDialog();
     m_Doc.UpdateAllViews();
     End();

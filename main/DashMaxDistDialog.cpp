@@ -11,7 +11,7 @@
 #include "ui_DashMaxDistDialog.h"
 
 CDashMaxDistDialog::CDashMaxDistDialog(CGenesisDialog& parent, int nDistance)
-    : QDialog(&parent),
+    : QDialog(parent.parentWidget()),
       m_Parent(parent),
       m_nOpening(nDistance),
       m_nTaken(nDistance),

@@ -4,7 +4,6 @@
 #include <iterator>
 #include <vector>
 
-#include <QFontDatabase>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -13,9 +12,9 @@
 #include "Dm/PlotvaneDoc.h"
 #include "main/GraphMessage.h"
 #include "main/PlotvaneView.h"
+#include "main/PointListColumns.h"
 #include "main/QtText.h"
 #include "platform/MessageService.h"
-#include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
 #include "ui_DiscreteDialog.h"
 
@@ -26,9 +25,9 @@ CDiscreteDialog::CDiscreteDialog(CPlotvaneView& view, CSequence& sequence, CDisc
       m_pUi(std::make_unique<Ui::CDiscreteDialog>())
 {
     m_pUi->setupUi(this);
+    CPointListColumns::SetUp(*m_pUi->pointList, m_pUi->xColumnLabel);
     setWindowTitle(tr("Graph construction - Points picking"));
     BindWizardButtons(m_pUi->nextButton, m_pUi->previousButton, m_pUi->cancelButton, m_pUi->helpButton);
-    m_pUi->pointList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_pUi->nameEdit->setText(CQtText::ToQString(m_Curve.GetName()));
 
     connect(m_pUi->deleteButton, &QPushButton::clicked, this, &CDiscreteDialog::OnDelete);
@@ -42,15 +41,6 @@ CDiscreteDialog::CDiscreteDialog(CPlotvaneView& view, CSequence& sequence, CDisc
 
 CDiscreteDialog::~CDiscreteDialog() = default;
 
-std::string CDiscreteDialog::FormatLine(double x, double y)
-{
-    std::string strLine = FormatG(x);
-    const size_t nLength = strLine.size();
-    if (nLength < kXColumnWidth)
-        strLine.append(2 * (kXColumnWidth - nLength), ' ');
-    return strLine + FormatG(y);
-}
-
 void CDiscreteDialog::FillList()
 {
     m_pUi->pointList->clear();
@@ -62,7 +52,7 @@ void CDiscreteDialog::FillList()
 void CDiscreteDialog::AddLine(const CPoint& point)
 {
     const CLogicPoint graph = m_pCoordSyst != nullptr ? m_pCoordSyst->PixelToGraph(point) : CLogicPoint();
-    auto* pItem = new QListWidgetItem(CQtText::ToQString(FormatLine(graph.x, graph.y)));
+    auto* pItem = new QListWidgetItem(CPointListColumns::Line(graph.x, graph.y));
     // The line's point is the curve's point at the same position.
     pItem->setData(Qt::UserRole, m_pUi->pointList->count());
     m_pUi->pointList->addItem(pItem);

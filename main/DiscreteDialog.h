@@ -20,15 +20,8 @@ class CDiscreteDialog : public CConstructionDialog {
     Q_OBJECT
 public:
     static constexpr unsigned IDD = 138;
-    // Graph X is printed in this many characters at least before Y follows.
-    static constexpr size_t kXColumnWidth = 14;
-
     CDiscreteDialog(CPlotvaneView& view, CSequence& sequence, CDiscreteCurve& curve);
     ~CDiscreteDialog() override;
-
-    // The list line of a point in graph units: X, then two spaces for every character X
-    // falls short of kXColumnWidth, then Y.
-    static std::string FormatLine(double x, double y);
 
     // A name and at least one point.
     bool CanGoNext() const override;

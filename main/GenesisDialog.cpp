@@ -15,9 +15,9 @@
 #include "main/GraphMessage.h"
 #include "main/HandModifiedQuestion.h"
 #include "main/PlotvaneView.h"
+#include "main/PointListColumns.h"
 #include "main/QtText.h"
 #include "platform/MessageService.h"
-#include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
 #include "platform/WaitCursor.h"
 #include "ui_GenesisDialog.h"
@@ -37,10 +37,7 @@ CGenesisDialog::CGenesisDialog(CPlotvaneView& view, CSequence& sequence, CContin
     BindWizardButtons(m_pUi->nextButton, m_pUi->previousButton, m_pUi->cancelButton, m_pUi->helpButton);
     m_pUi->thicknessSpin->setRange(kMinThickness, kMaxThickness);
     m_pUi->dashDistEdit->setMaxLength(4);
-    QFont fixed = m_pUi->genesisList->font();
-    fixed.setFamily(QStringLiteral("Monospace"));
-    fixed.setStyleHint(QFont::TypeWriter);
-    m_pUi->genesisList->setFont(fixed);
+    CPointListColumns::SetUp(*m_pUi->genesisList, nullptr);
 
     connect(m_pUi->pickCurveButton, &QPushButton::clicked, this, &CGenesisDialog::OnPickCurve);
     connect(m_pUi->pickThicknessButton, &QPushButton::clicked, this, &CGenesisDialog::OnPickThickness);
@@ -67,7 +64,13 @@ CGenesisDialog::CGenesisDialog(CPlotvaneView& view, CSequence& sequence, CContin
     UpdateNextButton();
 }
 
-CGenesisDialog::~CGenesisDialog() = default;
+CGenesisDialog::~CGenesisDialog()
+{
+    // The sub-dialogs are not children of this dialog (it is disabled while they are open)
+    // and speak to it: they go with it.
+    delete m_pAdvOptions.data();
+    delete m_pDashDialog.data();
+}
 
 // ---- Wizard
 
@@ -90,14 +93,6 @@ void CGenesisDialog::Commit()
 
 // ---- The list and the controls
 
-QString CGenesisDialog::GenesisLine(double x, double y)
-{
-    QString strLine = QString::fromStdString(FormatG(x));
-    for (int n = static_cast<int>(strLine.size()); n < 14; ++n)
-        strLine += QStringLiteral("  ");
-    return strLine + QString::fromStdString(FormatG(y));
-}
-
 int CGenesisDialog::ThicknessOf(int nTopRow, int nBottomRow)
 {
     const int nThickness = nBottomRow - nTopRow;
@@ -117,7 +112,7 @@ void CGenesisDialog::FillGenesisList()
         const CPoint genesis = pPart->GetGenesis();
         const CLogicPoint graph =
             pCoordSyst != nullptr ? pCoordSyst->PixelToGraph(genesis) : CLogicPoint(genesis.x, genesis.y);
-        auto* pItem = new QListWidgetItem(GenesisLine(graph.x, graph.y), m_pUi->genesisList);
+        auto* pItem = new QListWidgetItem(CPointListColumns::Line(graph.x, graph.y), m_pUi->genesisList);
         pItem->setData(kGenesisRole, QVariant::fromValue(static_cast<void*>(pPart)));
     }
     m_pUi->deleteButton->setEnabled(!m_pUi->genesisList->selectedItems().isEmpty());
@@ -191,13 +186,14 @@ CDashMaxDistDialog* CGenesisDialog::GetDashDialog() const
 
 bool CGenesisDialog::IsInputEnabled() const
 {
-    return m_pUi->pageWidget->isEnabled();
+    return isEnabled();
 }
 
 void CGenesisDialog::EnableInput(bool bEnable)
 {
-    // The page, not the dialog: the sub-dialogs, its children, stay usable.
-    m_pUi->pageWidget->setEnabled(bEnable);
+    // The whole step, its wizard buttons, Escape and close box included: while a sub-dialog
+    // is open, nothing of the step may end the wizard under it.
+    setEnabled(bEnable);
 }
 
 // ---- Controls

@@ -54,8 +54,6 @@ public:
     // The dash-distance dialog gives a distance: stored, the curve rebuilt.
     void OnDashDistance(int nDistance);
 
-    // The line of a genesis point in the list: graph X, padded, then graph Y.
-    static QString GenesisLine(double x, double y);
     // The thickness measured between the top and the bottom row of a stroke.
     static int ThicknessOf(int nTopRow, int nBottomRow);
 

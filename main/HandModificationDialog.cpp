@@ -36,7 +36,7 @@ CHandModificationDialog::CHandModificationDialog(CPlotvaneView& view, CSequence&
     connect(m_pUi->rubberRadio, &QToolButton::clicked, this, [this] { OnChooseTool(TOOL_RUBBER); });
 
     SetCursorKind(CURSOR_PEN);
-    m_History.push_back(std::make_unique<CCurve::PointList>(m_Curve.TakeSnapshot()));
+    CommitStep();
     UpdateButtons();
 }
 
@@ -96,14 +96,18 @@ void CHandModificationDialog::OnGraphButtonUp(unsigned /*nFlags*/, CPoint /*poin
 
 void CHandModificationDialog::CommitStep()
 {
-    m_History.resize(m_nCurrent + 1);
-    m_History.push_back(std::make_unique<CCurve::PointList>(m_Curve.TakeSnapshot()));
+    if (!m_History.empty())
+        m_History.resize(m_nCurrent + 1);
+    m_History.push_back({m_Curve.TakeSnapshot(), m_Curve.IsHandModified()});
     m_nCurrent = m_History.size() - 1;
 }
 
 void CHandModificationDialog::RestoreCurrent()
 {
-    m_Curve.RestoreSnapshot(*m_History[m_nCurrent]);
+    // The flag goes with the points: hand-made points brought back by Undo or Redo must be
+    // protected from a rebuild as they were when they were made.
+    m_Curve.RestoreSnapshot(m_History[m_nCurrent].points);
+    m_Curve.SetHandModified(m_History[m_nCurrent].bHandModified);
 }
 
 // ---- Controls
@@ -114,8 +118,6 @@ void CHandModificationDialog::OnUndo()
         return;
     --m_nCurrent;
     RestoreCurrent();
-    if (m_nCurrent == 0)
-        m_Curve.SetHandModified(false);
     GetView().GetDocument().UpdateAllViews();
     UpdateButtons();
 }
@@ -154,5 +156,5 @@ void CHandModificationDialog::OnChooseTool(Tool tool)
 
 bool CHandModificationDialog::CanGoNext() const
 {
-    return !m_History.empty() && !m_History[m_nCurrent]->empty();
+    return !m_History.empty() && !m_History[m_nCurrent].points.empty();
 }

@@ -52,7 +52,7 @@ private:
     // The curve as it is now becomes the newest step of the history; the steps that Redo
     // would have brought back are gone.
     void CommitStep();
-    // The snapshot at the current index back into the curve.
+    // The snapshot at the current index back into the curve, with its hand-modified flag.
     void RestoreCurrent();
     void UpdateButtons();
     // Has the views repaint a bitmap rectangle of the curve.
@@ -62,7 +62,12 @@ private:
     std::unique_ptr<CAbstractModificationTool> m_pTool;
     Tool m_nTool = TOOL_PEN;
     CPoint m_LastPoint;
-    std::vector<std::unique_ptr<CCurve::PointList>> m_History;
+    // One step of the history: the curve's points and whether they are the hand's.
+    struct CStep {
+        CCurve::PointList points;
+        bool bHandModified = false;
+    };
+    std::vector<CStep> m_History;
     size_t m_nCurrent = 0;
     std::unique_ptr<Ui::CHandModificationDialog> m_pUi;
 };

@@ -37,7 +37,9 @@ bool CLanguageResource::Load(const QString& strPath)
 
     // The buttons and file dialogs of Qt itself, in the language the file is written for.
     const QString strLanguage = m_pTranslator->language();
+    m_PreviousLocale = QLocale();
     if (!strLanguage.isEmpty()) {
+        QLocale::setDefault(QLocale(strLanguage));
         auto pQtTranslator = std::make_unique<QTranslator>();
         if (pQtTranslator->load(QLocale(strLanguage), QStringLiteral("qtbase"), QStringLiteral("_"),
                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -55,6 +57,7 @@ void CLanguageResource::Unload()
     if (m_pTranslator != nullptr) {
         QCoreApplication::removeTranslator(m_pTranslator.get());
         CStringTable::ResetToBuiltIn();
+        QLocale::setDefault(m_PreviousLocale);
     }
     m_pQtTranslator.reset();
     m_pTranslator.reset();

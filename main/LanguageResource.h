@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include <QLocale>
 #include <QString>
 
 class QTranslator;
@@ -12,7 +13,8 @@ class QTranslator;
 // through tr(), and replaces the numbered strings of the string table: their translations
 // sit in the context "StringTable", with the English text as source and the string's number
 // as disambiguation. Qt's own dialogs follow the language the file declares when Qt's
-// translations are installed.
+// translations are installed, and the numbers typed into the dialogs take its decimal
+// separator (the file's language becomes the default locale).
 //
 // A file that is missing or unreadable changes nothing: the built-in English serves.
 class CLanguageResource {
@@ -41,4 +43,6 @@ private:
 
     std::unique_ptr<QTranslator> m_pTranslator;
     std::unique_ptr<QTranslator> m_pQtTranslator;
+    // The default locale before the file's language became it.
+    QLocale m_PreviousLocale;
 };

@@ -382,7 +382,14 @@ void CMainFrame::OnPastePicture()
         return;
     }
     if (m_Doc.SaveModified())
-        m_Doc.AcceptScannedBitmap(dib);
+        ReplaceDocumentByPicture(dib);
+}
+
+void CMainFrame::ReplaceDocumentByPicture(const std::vector<uint8_t>& dib)
+{
+    // A new piece of work: the axes and curves of the one before do not belong on it.
+    m_Doc.DeleteContents();
+    m_Doc.AcceptScannedBitmap(dib);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* pEvent)
@@ -443,8 +450,7 @@ void CMainFrame::OnScannerMessage(ScannerMessage nMessage, std::vector<uint8_t>*
 {
     if (nMessage == WM_SCANNER_IMAGE && pDib != nullptr) {
         m_bScanDelivered = true;
-        m_Doc.DeleteContents();
-        m_Doc.AcceptScannedBitmap(*pDib);
+        ReplaceDocumentByPicture(*pDib);
     } else if (nMessage == WM_SCANNER_CLOSED && !m_bScanDelivered && m_pScannerManager != nullptr) {
         const CTwain::CFailure& failure = m_pScannerManager->GetTransferFailure();
         if (failure.IsFailure())

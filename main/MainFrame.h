@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -92,6 +93,8 @@ private slots:
     void OnAppAbout();
 
 private:
+    // An empty document holding the picture (a packed bitmap), as a scan brings it.
+    void ReplaceDocumentByPicture(const std::vector<uint8_t>& dib);
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

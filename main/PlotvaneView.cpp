@@ -126,6 +126,10 @@ void CPlotvaneView::EndSequence()
         return;
     m_EndedSequences.push_back(std::move(m_pSequence));
     QTimer::singleShot(0, this, [this] { m_EndedSequences.clear(); });
+    // The sequence has selected what it built (or nothing, when cancelled): Modify and
+    // Delete follow at once, not at the next opening of a menu.
+    if (m_pFrame != nullptr)
+        m_pFrame->UpdateCommandStates();
 }
 
 // ---- Zoom and mapping
@@ -206,6 +210,21 @@ QPoint CPlotvaneView::BitmapToClient(CPoint point) const
     const long long nZoom = EffectiveZoom();
     return QPoint(static_cast<int>(point.x * nZoom / 100), static_cast<int>(point.y * nZoom / 100)) -
            ScrollPosition();
+}
+
+QRect CPlotvaneView::ClientOnScreen() const
+{
+    return QRect(viewport()->mapToGlobal(QPoint(0, 0)), viewport()->size());
+}
+
+QRect CPlotvaneView::PictureOnScreen() const
+{
+    const QSize bitmap = BitmapSize();
+    if (bitmap.isEmpty())
+        return QRect();
+    const QRect client(BitmapToClient(CPoint(0, 0)), BitmapToClient(CPoint(bitmap.width(), bitmap.height())));
+    const QRect shown = client.intersected(viewport()->rect());
+    return shown.isEmpty() ? QRect() : shown.translated(viewport()->mapToGlobal(QPoint(0, 0)));
 }
 
 COLORREF CPlotvaneView::GetPixelColor(CPoint point) const
@@ -314,6 +333,23 @@ void CPlotvaneView::OnReinitialize()
     verticalScrollBar()->setValue(0);
     UpdateScrollSizes();
     viewport()->update();
+    // Until it is on the screen the view does not have the size it will show the picture at.
+    if (IsOnScreen())
+        ChooseOpeningZoom();
+    else
+        WhenOnScreen([this] { ChooseOpeningZoom(); });
+}
+
+void CPlotvaneView::ChooseOpeningZoom()
+{
+    // Not the zoom the last picture had: a large scan followed by a small picture would
+    // show a thumbnail, and a large picture after a small one would hide its axes.
+    const QSize bitmap = BitmapSize();
+    const QSize room = maximumViewportSize();
+    const bool bLarger = bitmap.width() > room.width() || bitmap.height() > room.height();
+    SetZoom(bLarger ? kFitZoom : 100);
+    if (m_pZoomDialog != nullptr)
+        m_pZoomDialog->SelectCurrentZoom();
 }
 
 void CPlotvaneView::OnDocumentChanged()
@@ -331,20 +367,26 @@ void CPlotvaneView::OnRedraw(const CRect& clip)
 
 void CPlotvaneView::OnStartConstruction()
 {
-    StartConstructionWhenShown(kStartTries);
+    // Once the document has finished loading and the window is where it stays, so that the
+    // first step opens beside the picture.
+    WhenOnScreen([this] { StartCompleteConstruction(); });
 }
 
-void CPlotvaneView::StartConstructionWhenShown(int nTries)
+bool CPlotvaneView::IsOnScreen() const
 {
-    // Once the document has finished loading and the window is on the screen where it stays
-    // (the window manager may still be maximising it at start-up), so that the first step
-    // opens at the view's corner. A view that is never shown starts nothing.
-    QTimer::singleShot(kStartRetryMs, this, [this, nTries] {
-        const QWindow* pWindow = window()->windowHandle();
-        if (isVisible() && pWindow != nullptr && pWindow->isExposed())
-            StartCompleteConstruction();
+    const QWindow* pWindow = window()->windowHandle();
+    return isVisible() && pWindow != nullptr && pWindow->isExposed();
+}
+
+void CPlotvaneView::WhenOnScreen(const std::function<void()>& action, int nTries)
+{
+    // Looked at again a little later while the window manager may still be placing and
+    // maximising the window (at start-up); a view that is never shown does nothing.
+    QTimer::singleShot(kStartRetryMs, this, [this, action, nTries] {
+        if (IsOnScreen())
+            action();
         else if (nTries > 0)
-            StartConstructionWhenShown(nTries - 1);
+            WhenOnScreen(action, nTries - 1);
     });
 }
 

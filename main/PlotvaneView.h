@@ -39,6 +39,8 @@ public:
     static constexpr int AUTOSCROLL_STEP = 25;
     static constexpr int kStartTries = 40;
     static constexpr int kStartRetryMs = 50;
+    // The zoom that fits the picture to the window.
+    static constexpr int kFitZoom = -1;
 
     // pFrame receives the status-bar coordinates; it may be null.
     CPlotvaneView(CPlotvaneDoc& doc, CMainFrame* pFrame, QWidget* pParent = nullptr);
@@ -78,6 +80,10 @@ public:
     // The same, clamped into the bitmap (0, 0 without one).
     CPoint ClientToBitmapClamped(QPoint client) const;
     QPoint BitmapToClient(CPoint point) const;
+    // The screen rectangles of the view's client area and of the part of the picture shown
+    // in it (empty without a picture).
+    QRect ClientOnScreen() const;
+    QRect PictureOnScreen() const;
 
     // Draws the line between two bitmap pixels in inverted ink (through DrawInverted), over
     // the picture and the curves; drawing the same line again takes it away. The rubber
@@ -152,7 +158,12 @@ private:
     void SendToDialog(GraphMessage message, unsigned nFlags, CPoint point);
     void UpdateStatusCoordinates(QPoint client);
     void RunSequence(std::unique_ptr<CSequence> pSequence);
-    void StartConstructionWhenShown(int nTries);
+    // The view is shown and its window exposed: it has the size it shows the picture at.
+    bool IsOnScreen() const;
+    // Runs action once the view is on the screen, looking every kStartRetryMs.
+    void WhenOnScreen(const std::function<void()>& action, int nTries = kStartTries);
+    // A picture larger than the view opens at Fit, any other at 100 %.
+    void ChooseOpeningZoom();
     QRect ClientRectOf(CPoint from, CPoint to) const;
     // Repaints the area of the inverted overlay that changed.
     void UpdateInvertedArea();

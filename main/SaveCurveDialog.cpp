@@ -51,9 +51,14 @@ CSaveCurveDialog::CSaveCurveDialog(CPlotvaneDoc& doc, char cSeparator, QWidget* 
       m_pUi(std::make_unique<Ui::CSaveCurveDialog>())
 {
     m_pUi->setupUi(this);
+    const CCurve* pSelected = doc.GetSelectedCurve();
     for (const auto& pCoordSyst : doc.GetCoordSystList()) {
-        for (const auto& pCurve : pCoordSyst->GetCurveList())
+        for (const auto& pCurve : pCoordSyst->GetCurveList()) {
             AvailableList()->addItem(NewLine(pCurve->GetName(), pCurve.get()));
+            // The curve the user is working on is the one "==>" takes first.
+            if (pCurve.get() == pSelected)
+                AvailableList()->setCurrentRow(AvailableList()->count() - 1);
+        }
     }
     connect(m_pUi->addButton, &QPushButton::clicked, this, &CSaveCurveDialog::OnAdd);
     connect(AvailableList(), &QListWidget::itemDoubleClicked, this, &CSaveCurveDialog::OnAdd);

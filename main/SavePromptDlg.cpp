@@ -18,7 +18,8 @@ CSavePromptDlg::CSavePromptDlg(const QString& strQuestion, QWidget* pParent)
     m_pUi->iconLabel->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(nIconSide));
     m_pUi->questionText->setText(strQuestion);
-    m_pUi->exportRadio->setChecked(true);
+    // Saving is what closing a piece of work most often wants: Enter saves the document.
+    m_pUi->documentRadio->setChecked(true);
     const auto answerWith = [this](CDocumentUi::SaveAnswer answer) {
         return [this, answer] {
             m_Answer = answer;

@@ -11,7 +11,8 @@ class CSavePromptDlg;
 }
 
 // The question asked before a document with changes is closed: whether to save them, and
-// how — "Export curves data" (chosen at first) or "Save document" — with Yes, No and Cancel.
+// how — "Export curves data" or "Save document" (chosen at first) — with Yes (the default
+// button), No and Cancel.
 class CSavePromptDlg : public QDialog {
     Q_OBJECT
 public:

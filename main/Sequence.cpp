@@ -1,5 +1,7 @@
 #include "main/Sequence.h"
 
+#include <optional>
+
 #include <QWidget>
 
 #include "Dm/CoordSyst.h"
@@ -10,20 +12,44 @@
 #include "main/ExportPromptDlg.h"
 #include "main/PlotvaneView.h"
 #include "main/StepDialogFactory.h"
+#include "main/StepDialogPlace.h"
 
 CSequence::CSequence(CPlotvaneView& view, CPlotvaneDoc& doc, CCoordSyst* pCoordSyst, CCurve* pCurve)
     : m_pCurve(pCurve), m_pCoordSyst(pCoordSyst), m_Steps(kMaxSteps, STEP_NONE), m_View(view), m_Doc(doc)
 {
-    // The dialog's frame at the view's corner plus (10, 10); positions are of client areas,
-    // and the dialogs get the frame the main window has.
-    const QWidget* pWindow = view.window();
-    const QPoint frame = pWindow->geometry().topLeft() - pWindow->frameGeometry().topLeft();
-    m_DialogPos = view.mapToGlobal(QPoint(0, 0)) + QPoint(10, 10) + frame;
+    if (const std::optional<QPoint> place = CStepDialogPlace::Remembered()) {
+        m_DialogPos = *place;
+        m_bDialogPosKnown = true;
+    }
+    m_bDocWasModified = m_Doc.IsModified();
     m_Doc.ClearSelection();
     m_View.OnDocumentChanged();
 }
 
 CSequence::~CSequence() = default;
+
+QPoint CSequence::DialogPosFor(QSize size)
+{
+    if (!m_bDialogPosKnown) {
+        // Positions are of client areas; the dialogs get the frame the main window has.
+        const QWidget* pWindow = m_View.window();
+        const QRect inner = pWindow->geometry();
+        const QRect outer = pWindow->frameGeometry();
+        const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                             outer.right() - inner.right(), outer.bottom() - inner.bottom());
+        m_DialogPos =
+            CStepDialogPlace::BesidePicture(m_View.PictureOnScreen(), m_View.ClientOnScreen(), size, frame);
+        m_bDialogPosKnown = true;
+    }
+    return CStepDialogPlace::KeptOnScreen(m_DialogPos, size);
+}
+
+void CSequence::SetDialogPos(int x, int y)
+{
+    m_DialogPos = QPoint(x, y);
+    m_bDialogPosKnown = true;
+    CStepDialogPlace::Remember(m_DialogPos);
+}
 
 CConstructionDialog* CSequence::GetDialog() const
 {
@@ -73,6 +99,11 @@ void CSequence::End()
     m_View.EndSequence();
 }
 
+void CSequence::RestoreModifiedFlag()
+{
+    m_Doc.SetModifiedFlag(m_bDocWasModified);
+}
+
 void CSequence::FinishCurve()
 {
     m_pCurveBackup.reset();
@@ -91,6 +122,10 @@ void CSequence::ProposeExport(CCurve& curve)
 {
     const CSettingsManager* pSettings = GetSettingsManager();
     const bool bAsk = pSettings == nullptr || pSettings->GetExportPrompt();
-    if (bAsk && curve.GetModified() && CExportPromptDlg::Ask(&m_View))
+    if (bAsk && curve.GetModified() && CExportPromptDlg::Ask(&m_View)) {
+        // Selected, so that "Save Curves" opens with this curve chosen.
+        m_Doc.ClearSelection();
+        curve.SetSelected(true);
         m_Doc.OnExport();
+    }
 }

@@ -58,7 +58,12 @@ public:
     void Move(int nDelta);
 
     QPoint GetDialogPos() const { return m_DialogPos; }
-    void SetDialogPos(int x, int y) { m_DialogPos = QPoint(x, y); }
+    // Where a step dialog of this size opens: where the last one was left, or, before any
+    // was, beside the picture.
+    QPoint DialogPosFor(QSize size);
+    // A step dialog was left here (by "Next >>" or "<< Previous"): the next one opens here,
+    // in this sequence and the later ones.
+    void SetDialogPos(int x, int y);
     CPlotvaneView& GetView() const { return m_View; }
     CPlotvaneDoc& GetDocument() const { return m_Doc; }
     CCoordSyst* GetCoordSyst() const { return m_pCoordSyst; }
@@ -84,8 +89,12 @@ protected:
     void ProposeExport(CCurve& curve);
     // Ends the sequence: the view lets it go. Nothing of the sequence may be touched after.
     void End();
+    // After a cancellation: the document is modified again exactly when it was before the
+    // sequence began, since nothing of it changed.
+    void RestoreModifiedFlag();
 
     QPoint m_DialogPos;
+    bool m_bDialogPosKnown = false;
     std::unique_ptr<CCoordSyst> m_pCoordBackup;
     std::unique_ptr<CCurve> m_pCurveBackup;
     CCurve* m_pCurve;
@@ -96,4 +105,6 @@ protected:
     CPlotvaneDoc& m_Doc;
     QPointer<CConstructionDialog> m_pDialog;
     bool m_bNewCurve = false;
+    // The document's modified flag when the sequence began.
+    bool m_bDocWasModified = false;
 };

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include "main/NumberFieldHint.h"
 #include "platform/NumberFormat.h"
 
 CValueEdit::CValueEdit(QWidget* pParent) : QLineEdit(pParent) {}
@@ -11,14 +12,18 @@ CValueEdit::CValueEdit(QWidget* pParent) : QLineEdit(pParent) {}
 bool CValueEdit::IsAccepted(QChar c)
 {
     return c.isDigit() || c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('.') ||
-           c == QLatin1Char('E') || c == QLatin1Char('e') || c == QChar(0x08) || c == QChar(0x7F);
+           c == CNumberFieldHint::DecimalSeparator() || c == QLatin1Char('E') || c == QLatin1Char('e') ||
+           c == QChar(0x08) || c == QChar(0x7F);
 }
 
 double CValueEdit::ParseValue(const QString& strText)
 {
     static const QRegularExpression number(
         QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
-    const QRegularExpressionMatch match = number.match(strText);
+    QString strNumber = strText;
+    // "10,5" typed in French is ten and a half, as "10.5" is.
+    strNumber.replace(CNumberFieldHint::DecimalSeparator(), QLatin1Char('.'));
+    const QRegularExpressionMatch match = number.match(strNumber);
     if (!match.hasMatch())
         return 0.0;
     bool bOk = false;
@@ -46,12 +51,10 @@ double CValueEdit::TakeValue()
 void CValueEdit::keyPressEvent(QKeyEvent* pEvent)
 {
     // Keys without a character (arrows, Home, shortcuts) go through; of the characters only
-    // those of a number do.
-    const QString strText = pEvent->text();
-    const bool bCharacter =
-        !strText.isEmpty() && strText.at(0).isPrint() &&
-        !(pEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (bCharacter && !IsAccepted(strText.at(0))) {
+    // those of a number do, and the others are refused where the user sees it.
+    const QChar c = CNumberFieldHint::TypedCharacter(*pEvent);
+    if (!c.isNull() && !(m_bWholeNumber ? c.isDigit() : IsAccepted(c))) {
+        CNumberFieldHint::Refuse(*this, c, m_bWholeNumber);
         pEvent->accept();
         return;
     }

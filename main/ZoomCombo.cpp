@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+#include "main/NumberFieldHint.h"
+
 CZoomCombo::CZoomCombo(QWidget* pParent) : QComboBox(pParent)
 {
     setEditable(true);
@@ -20,10 +22,15 @@ CZoomCombo::CZoomCombo(QWidget* pParent) : QComboBox(pParent)
 void CZoomCombo::KeepDigits(const QString& strText)
 {
     QString strDigits;
-    for (QChar c : strText)
+    QChar refused;
+    for (QChar c : strText) {
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
             strDigits += c;
+        else if (refused.isNull())
+            refused = c;
+    }
     if (strDigits != strText) {
+        CNumberFieldHint::Refuse(*this, refused, true);
         const int nCursor =
             lineEdit()->cursorPosition() - static_cast<int>(strText.size() - strDigits.size());
         lineEdit()->setText(strDigits);

@@ -880,6 +880,17 @@
     </message>
 </context>
 <context>
+    <name>CNumberFieldHint</name>
+    <message>
+        <source>&quot;%1&quot; cannot be typed here: this field takes a whole number, written with digits only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be typed here: this field takes a number, written with digits, a sign, the decimal separator &quot;%2&quot; or &quot;.&quot; and an exponent (e).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>COptionsSheet</name>
     <message>
         <source>Options</source>

@@ -1,5 +1,7 @@
 #include <memory>
 
+#include <QImage>
+#include <QPointer>
 #include <QPushButton>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -17,6 +19,7 @@
 #include "main/DiscreteDialog.h"
 #include "main/ExportPromptDlg.h"
 #include "main/Sequence.h"
+#include "main/StepDialogPlace.h"
 #include "main/ValueEdit.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
@@ -89,6 +92,7 @@ TEST(ConstructionWizard, CoordinateSystemStepsFromFirstToFinish)
 
 TEST(ConstructionWizard, NextKeepsAMovedDialogsPlaceCancelDoesNot)
 {
+    CStepDialogPlace::Forget();
     CWizardBench bench;
     CConstructionCommands(bench.m_View, bench.m_Doc).NewCoordSyst();
     CSequence* pSequence = bench.m_View.GetSequence();
@@ -153,6 +157,42 @@ TEST(ConstructionWizard, CancelPutsTheModifiedObjectBackAsItWasAtTheEndOfItsList
     EXPECT_EQ(back.GetXAxe().GetLineEnd(), CPoint(300, 250));
     EXPECT_EQ(back.GetCurveList().size(), 2u);
     EXPECT_NEAR(back.PixelToGraph(200, 150).x, 5.0, 1e-9);
+}
+
+TEST(ConstructionWizard, CancelLeavesTheDocumentAsModifiedAsItWas)
+{
+    CWizardBench bench;
+    CCoordSyst* pCoordSyst = AddUprightCoordSyst(bench.m_Doc);
+    auto* pCurve = pCoordSyst->AddCurve(std::make_unique<CDiscreteCurve>(pCoordSyst));
+    pCurve->GetPoints().push_back({150, 200});
+    ASSERT_FALSE(bench.m_Doc.IsModified());
+
+    // A new curve given a point, then cancelled.
+    pCoordSyst->SetSelected(true);
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DISCRETE);
+    bench.Send(WM_GRAPH_BUTTONUP, {120, 200});
+    ASSERT_TRUE(bench.m_Doc.IsModified());
+    bench.Dialog()->reject();
+    CWizardBench::Settle();
+    EXPECT_FALSE(bench.m_Doc.IsModified());
+
+    // A curve modified, then cancelled.
+    pCurve->SetSelected(true);
+    CConstructionCommands(bench.m_View, bench.m_Doc).ModifySelected();
+    bench.Send(WM_GRAPH_BUTTONUP, {130, 200});
+    ASSERT_TRUE(bench.m_Doc.IsModified());
+    bench.Dialog()->reject();
+    CWizardBench::Settle();
+    EXPECT_FALSE(bench.m_Doc.IsModified());
+
+    // A document with unsaved changes keeps them.
+    bench.m_Doc.GetCoordSystList().front()->GetCurveList().front()->SetModified(true);
+    pCoordSyst = bench.m_Doc.GetCoordSystList().front().get();
+    pCoordSyst->SetSelected(true);
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DISCRETE);
+    bench.Dialog()->reject();
+    CWizardBench::Settle();
+    EXPECT_TRUE(bench.m_Doc.IsModified());
 }
 
 TEST(ConstructionWizard, CurveKindChosenAgainAfterPrevious)
@@ -289,4 +329,70 @@ TEST(ValueEdit, KeepsOnlyTheCharactersOfANumber)
     EXPECT_EQ(edit.text(), QStringLiteral("1.5e-005"));
     EXPECT_DOUBLE_EQ(edit.TakeValue(), 0.000015);
     EXPECT_TRUE(edit.IsEmpty());
+}
+
+TEST(ConstructionWizard, StepDialogsOpenBesideThePictureThenWhereTheUserLeftOne)
+{
+    CStepDialogPlace::Forget();
+    const auto newCurve = [](CWizardBench& bench) {
+        CCoordSyst* pCoordSyst = bench.m_Doc.GetCoordSystList().front().get();
+        pCoordSyst->SetSelected(true);
+        CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DISCRETE);
+        CWizardBench::Settle();
+        return bench.Dialog();
+    };
+    const auto picture = [](int nWidth) {
+        QImage image(nWidth, 100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        return image;
+    };
+    QPoint left;
+    {
+        CWizardBench bench;
+        bench.m_View.resize(780, 560);
+        bench.SetPicture(picture(150));
+        AddUprightCoordSyst(bench.m_Doc);
+        const QRect view = bench.m_View.ClientOnScreen();
+
+        // Beside the picture, at the view's top: nothing of the picture under it.
+        CConstructionDialog* pDialog = newCurve(bench);
+        ASSERT_NE(pDialog, nullptr);
+        EXPECT_GE(pDialog->frameGeometry().left(), view.left() + 150);
+        EXPECT_LE(pDialog->frameGeometry().right(), view.right());
+        EXPECT_LT(pDialog->frameGeometry().top(), view.top() + 30);
+        pDialog->reject();
+        CWizardBench::Settle();
+
+        // No room beside a wide picture: against the view's right-hand side.
+        bench.SetPicture(picture(700));
+        pDialog = newCurve(bench);
+        ASSERT_NE(pDialog, nullptr);
+        EXPECT_LE(pDialog->frameGeometry().right(), view.right());
+        EXPECT_GT(pDialog->frameGeometry().right(), view.right() - 30);
+
+        // The user moves it and finishes: the next wizard opens where it was left.
+        pDialog->move(pDialog->pos() - QPoint(200, 0) + QPoint(0, 40));
+        CWizardBench::Settle();
+        left = pDialog->geometry().topLeft();
+        bench.Send(WM_GRAPH_BUTTONUP, {120, 200});
+        const QPointer<QTimer> pLater =
+            WhenModal([](QWidget* pModal) { static_cast<QDialog*>(pModal)->reject(); }, false);
+        QTest::mouseClick(pDialog->GetNextButton(), Qt::LeftButton);
+        delete pLater.data();
+        CWizardBench::Settle();
+        ASSERT_EQ(bench.Dialog(), nullptr);
+        pDialog = newCurve(bench);
+        ASSERT_NE(pDialog, nullptr);
+        EXPECT_EQ(pDialog->geometry().topLeft(), left);
+        pDialog->reject();
+    }
+    // And at the next start.
+    CWizardBench bench;
+    bench.SetPicture(picture(150));
+    AddUprightCoordSyst(bench.m_Doc);
+    CConstructionDialog* pDialog = newCurve(bench);
+    ASSERT_NE(pDialog, nullptr);
+    EXPECT_EQ(pDialog->geometry().topLeft(), left);
+    pDialog->reject();
+    CStepDialogPlace::Forget();
 }

@@ -21,6 +21,7 @@
 #include "main/GenesisDialog.h"
 #include "main/HandModificationDialog.h"
 #include "main/LimitDialog.h"
+#include "main/PointListColumns.h"
 #include "main/Sequence.h"
 #include "main/ValueEdit.h"
 #include "platform/StringIds.h"
@@ -325,12 +326,10 @@ TEST_F(ContinuousDialogsTest, IdentificationEdgeCases)
     EXPECT_EQ(GenesisCount(), 1u);
     EXPECT_FALSE(Curve().IsHandModified());
 
-    // The list lines: X padded with two spaces per missing character up to 14.
-    EXPECT_EQ(CGenesisDialog::GenesisLine(2.5, 50),
-              QStringLiteral("2.5") + QString(22, QLatin1Char(' ')) + QStringLiteral("50"));
-    EXPECT_EQ(CGenesisDialog::GenesisLine(1.23456e-10, 1),
-              QStringLiteral("1.23456e-010") + QString(4, QLatin1Char(' ')) + QStringLiteral("1"));
-    EXPECT_TRUE(pList->item(0)->text().startsWith(QStringLiteral("7.5   "))) << "the point left";
+    // The list lines are those of every list of points.
+    EXPECT_TRUE(pList->item(0)->text().startsWith(
+        CPointListColumns::Line(7.5, 0).left(CPointListColumns::kXColumnWidth + 1)))
+        << "the point left";
 
     // An empty name keeps Next off.
     Child<QLineEdit>("nameEdit")->clear();
@@ -403,4 +402,51 @@ TEST_F(ContinuousDialogsTest, ARebuildThatDropsAGenesisPointUpdatesTheList)
     EXPECT_EQ(GenesisCount(), 0u);
     EXPECT_EQ(Genesis().GetGenesisList()->count(), 0);
     EXPECT_FALSE(Genesis().GetNextButton()->isEnabled());
+}
+
+TEST_F(ContinuousDialogsTest, WhileASubDialogIsOpenTheStepCannotCancelTheWizard)
+{
+    GoToGenesis();
+    m_Bench.Send(WM_GRAPH_BUTTONUP, {150, 150});
+    Child<QRadioButton>("dashedYesRadio")->click();
+    CGenesisDialog* pGenesis = &Genesis();
+    const CCurve* pCurve = &Curve();
+    const auto stillRunning = [&] {
+        ASSERT_EQ(m_Bench.Dialog(), pGenesis);
+        EXPECT_TRUE(pGenesis->isVisible());
+        EXPECT_EQ(m_Bench.m_View.GetSequence()->GetCurve(), pCurve);
+        EXPECT_EQ(m_pCoordSyst->GetCurveList().size(), 1u);
+    };
+    // Escape, the Cancel button and the close box of the step, with each sub-dialog open.
+    for (int nSub = 0; nSub < 2; ++nSub) {
+        QDialog* pSub = nullptr;
+        if (nSub == 0) {
+            QTest::mouseClick(Child<QPushButton>("modifyButton"), Qt::LeftButton);
+            pSub = Genesis().GetDashDialog();
+        } else {
+            QTest::mouseClick(Child<QPushButton>("advancedButton"), Qt::LeftButton);
+            pSub = Genesis().GetAdvancedOptions();
+        }
+        ASSERT_NE(pSub, nullptr);
+        EXPECT_FALSE(pGenesis->isEnabled());
+        EXPECT_TRUE(pSub->isEnabled());
+        QTest::keyClick(pGenesis, Qt::Key_Escape);
+        CWizardBench::Settle();
+        stillRunning();
+        QTest::mouseClick(Child<QPushButton>("cancelButton"), Qt::LeftButton);
+        CWizardBench::Settle();
+        stillRunning();
+        ASSERT_FALSE(pGenesis->close());
+        CWizardBench::Settle();
+        stillRunning();
+        EXPECT_TRUE(pSub->isVisible());
+        QTest::keyClick(pSub, Qt::Key_Escape);
+        CWizardBench::Settle();
+        EXPECT_TRUE(pGenesis->isEnabled());
+    }
+    // Once the sub-dialog is answered, Escape cancels again.
+    QTest::keyClick(pGenesis, Qt::Key_Escape);
+    CWizardBench::Settle();
+    EXPECT_EQ(m_Bench.m_View.GetSequence(), nullptr);
+    EXPECT_TRUE(m_pCoordSyst->GetCurveList().empty());
 }

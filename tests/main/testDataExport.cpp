@@ -19,20 +19,25 @@
 
 #include "Dm/CoordSyst.h"
 #include "Dm/Curve.h"
+#include "Dm/DiscreteCurve.h"
 #include "Dm/PlotvaneDoc.h"
 #include "Dm/SplineResults.h"
 #include "ShellTestSupport.h"
 #include "WizardTestSupport.h"
 #include "main/CommandIds.h"
+#include "main/ConstructionDialog.h"
 #include "main/DataExport.h"
+#include "main/ExportPromptDlg.h"
 #include "main/HelpTopics.h"
 #include "main/HelpWindow.h"
 #include "main/MainFrame.h"
 #include "main/PeriodDialog.h"
+#include "main/PlotvaneView.h"
 #include "main/PreviewDialog.h"
 #include "main/SaveCurveDialog.h"
 #include "main/SavePromptDlg.h"
 #include "main/SeparatorDialog.h"
+#include "main/Sequence.h"
 #include "main/SplinePeriodDialog.h"
 #include "main/ValueEdit.h"
 #include "platform/StringIds.h"
@@ -317,9 +322,12 @@ TEST_F(DataExportTest, AFailedWriteKeepsThePreviousFileAndTheModifiedFlags)
 TEST_F(DataExportTest, TheSavePromptExportsOrSavesAndStaysOpenWhenThatIsCancelled)
 {
     Curve("Decay")->SetModified(true);
-    // "Export curves data" comes first; cancelling the export keeps the document.
+    // "Save document" with Yes is what Enter answers; cancelling the export keeps the
+    // document.
     When<CSavePromptDlg>([](CSavePromptDlg& prompt) {
-        EXPECT_EQ(prompt.GetChoice(), CDocumentUi::SaveChoice::Curves);
+        EXPECT_EQ(prompt.GetChoice(), CDocumentUi::SaveChoice::Document);
+        EXPECT_TRUE(prompt.findChild<QPushButton*>(QStringLiteral("yesButton"))->isDefault());
+        prompt.SetChoice(CDocumentUi::SaveChoice::Curves);
         When<CSaveCurveDialog>([](CSaveCurveDialog& dialog) { dialog.reject(); });
         Click(prompt, "yesButton");
     });
@@ -366,3 +374,37 @@ TEST(DataExportFilterTest, TheSettingsExtensionComesFirst)
 }
 
 }  // namespace
+
+TEST(ExportProposalTest, YesOpensSaveCurvesWithTheCurveJustMadeChosen)
+{
+    CPlotvaneDoc doc;
+    ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("proposal.bmp", 400, 300)));
+    CMainFrame frame(doc);
+    CCoordSyst* pCoordSyst = AddUprightCoordSyst(doc);
+    pCoordSyst->AddCurve(std::make_unique<CDiscreteCurve>(pCoordSyst))->SetName("Older");
+    pCoordSyst->SetSelected(true);
+    frame.UpdateCommandStates();
+    frame.GetAction(ID_NEW_DISCRETE_CURVE)->trigger();
+    auto* pDialog = dynamic_cast<CConstructionDialog*>(frame.GetView()->GetAttachedDialog());
+    ASSERT_NE(pDialog, nullptr);
+    const QString strName = QString::fromStdString(frame.GetView()->GetSequence()->GetCurve()->GetName());
+    pDialog->OnGraphMessage(WM_GRAPH_BUTTONUP, 0, {150, 200});
+
+    QString strChosen;
+    When<CExportPromptDlg>([&strChosen](CExportPromptDlg& prompt) {
+        When<CSaveCurveDialog>([&strChosen](CSaveCurveDialog& dialog) {
+            const QListWidgetItem* pItem = dialog.AvailableList()->currentItem();
+            if (pItem != nullptr && pItem->isSelected())
+                strChosen = pItem->text();
+            EXPECT_TRUE(Child<QPushButton>(dialog, "addButton")->isEnabled());
+            dialog.reject();
+        });
+        Click(prompt, "yesButton");
+    });
+    QTest::mouseClick(pDialog->GetNextButton(), Qt::LeftButton);
+    CWizardBench::Settle();
+    EXPECT_EQ(strChosen, strName);
+    // Once the export is over, the coordinate system is the selection, as after any wizard.
+    EXPECT_TRUE(pCoordSyst->IsSelected());
+    ClearTestSettings();
+}

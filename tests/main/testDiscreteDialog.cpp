@@ -1,3 +1,7 @@
+#include <set>
+
+#include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,6 +13,7 @@
 #include "WizardTestSupport.h"
 #include "main/ConstructionCommands.h"
 #include "main/DiscreteDialog.h"
+#include "main/PointListColumns.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 
@@ -50,11 +55,24 @@ protected:
 
 }  // namespace
 
-TEST(DiscreteDialogLine, XIsPaddedWithTwoSpacesPerMissingCharacter)
+TEST(PointListColumns, YStaysInItsColumnWhateverXHolds)
 {
-    EXPECT_EQ(CDiscreteDialog::FormatLine(1.5, 2), "1.5" + std::string(22, ' ') + "2");
-    // The longest X "%g" prints is 13 characters: one short, two spaces.
-    EXPECT_EQ(CDiscreteDialog::FormatLine(-1.23456e-100, -7), "-1.23456e-100  -7");
+    EXPECT_EQ(CPointListColumns::Line(1.5, 2), QStringLiteral("1.5") + QString(12, QLatin1Char(' ')) + "2");
+    // The longest X "%g" prints is 13 characters.
+    EXPECT_EQ(CPointListColumns::Line(-1.23456e-100, -7), QStringLiteral("-1.23456e-100  -7"));
+
+    // On the screen: the Y of every line starts at the same place, under the Y caption.
+    QListWidget list;
+    QLabel xCaption(QStringLiteral("X"));
+    CPointListColumns::SetUp(list, &xCaption);
+    const QFontMetrics metrics(list.font());
+    std::set<int> yStarts;
+    for (double x : {1.5, 10.0, -1.23456e-100, 100000.0, 0.125}) {
+        const QString strLine = CPointListColumns::Line(x, 42);
+        yStarts.insert(metrics.horizontalAdvance(strLine.left(strLine.lastIndexOf(QLatin1Char(' ')) + 1)));
+    }
+    EXPECT_EQ(yStarts.size(), 1u);
+    EXPECT_GT(xCaption.width(), *yStarts.begin());
 }
 
 TEST_F(DiscreteDialogTest, ClicksAddPointsAndDeleteRemovesEverySelectedOne)
@@ -65,7 +83,7 @@ TEST_F(DiscreteDialogTest, ClicksAddPointsAndDeleteRemovesEverySelectedOne)
     EXPECT_FALSE(m_pDialog->GetNextButton()->isEnabled()) << "no point yet";
 
     Click({1, 100});
-    EXPECT_EQ(m_pList->item(0)->text().toStdString(), CDiscreteDialog::FormatLine(-4.95, 75));
+    EXPECT_EQ(m_pList->item(0)->text(), CPointListColumns::Line(-4.95, 75));
     EXPECT_FALSE(m_pSort->isEnabled()) << "one line";
     EXPECT_TRUE(m_pDialog->GetNextButton()->isEnabled());
 
@@ -102,8 +120,8 @@ TEST_F(DiscreteDialogTest, SortOrdersByGraphXAndFinishKeepsTheCheckedName)
         Click({x, 150});
     m_pSort->click();
     ASSERT_EQ(m_pList->count(), 3);
-    EXPECT_EQ(m_pList->item(0)->text().toStdString(), CDiscreteDialog::FormatLine(1, 50));
-    EXPECT_EQ(m_pList->item(2)->text().toStdString(), CDiscreteDialog::FormatLine(7.5, 50));
+    EXPECT_EQ(m_pList->item(0)->text(), CPointListColumns::Line(1, 50));
+    EXPECT_EQ(m_pList->item(2)->text(), CPointListColumns::Line(7.5, 50));
     // The lines still name their points: deleting the first removes the leftmost point.
     m_pList->item(0)->setSelected(true);
     m_pDelete->click();

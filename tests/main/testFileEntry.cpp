@@ -8,17 +8,22 @@
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
 
 #include "Dm/BmpManager.h"
+#include "Dm/CoordSyst.h"
+#include "Dm/DiscreteCurve.h"
 #include "Dm/PlotvaneDoc.h"
 #include "ShellTestSupport.h"
+#include "WizardTestSupport.h"
 #include "main/ClipboardPicture.h"
 #include "main/CommandIds.h"
 #include "main/MainFrame.h"
 #include "main/RecentDocuments.h"
+#include "main/SavePromptDlg.h"
 
 TEST(RecentDocumentsTest, NewestFirstFourAtMostKeptAcrossSessions)
 {
@@ -82,4 +87,38 @@ TEST(FileEntryTest, ADroppedPictureOpensAndAPastedOneBecomesAnUntitledGraphic)
     EXPECT_EQ(bmp.GetPixelColor(3, 2) & 0xFFFFFF, 0x0AC81Eu);
     EXPECT_EQ(bmp.GetPixelColor(0, 4) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_TRUE(CClipboardPicture::ToPackedDib(QImage()).empty());
+}
+
+TEST(FileEntryTest, APastedPictureReplacesTheWholeDocumentAfterTheSavePrompt)
+{
+    ClearTestSettings();
+    CPlotvaneDoc doc;
+    ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("before.bmp", 400, 300)));
+    CMainFrame frame(doc);
+    CCoordSyst* pCoordSyst = AddUprightCoordSyst(doc);
+    pCoordSyst->AddCurve(std::make_unique<CDiscreteCurve>(pCoordSyst))->SetModified(true);
+    ASSERT_TRUE(doc.IsModified());
+    QImage image(60, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QGuiApplication::clipboard()->setImage(image);
+
+    // The save prompt first: Cancel keeps everything.
+    bool bAsked = false;
+    WhenModal([&bAsked](QWidget* pModal) {
+        bAsked = qobject_cast<CSavePromptDlg*>(pModal) != nullptr;
+        pModal->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+    });
+    frame.GetAction(ID_EDIT_PASTE)->trigger();
+    EXPECT_TRUE(bAsked);
+    EXPECT_EQ(doc.GetBmpManager()->GetWidth(), 400);
+    EXPECT_EQ(doc.GetCoordSystList().size(), 1u);
+
+    // No: an empty document holding the picture, nothing of the old one drawn over it.
+    WhenModal([](QWidget* pModal) { pModal->findChild<QPushButton*>(QStringLiteral("noButton"))->click(); });
+    frame.GetAction(ID_EDIT_PASTE)->trigger();
+    EXPECT_EQ(doc.GetBmpManager()->GetWidth(), 60);
+    EXPECT_TRUE(doc.GetCoordSystList().empty());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.GetTitle(), "Untitled");
+    ClearTestSettings();
 }

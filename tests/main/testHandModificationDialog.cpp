@@ -13,6 +13,7 @@
 #include "WizardTestSupport.h"
 #include "main/ConstructionCommands.h"
 #include "main/HandModificationDialog.h"
+#include "main/HandModifiedQuestion.h"
 #include "main/Sequence.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
@@ -162,7 +163,8 @@ TEST_F(HandModificationTest, HistoryUndoRedoAndReset)
     EXPECT_EQ(m_pDialog->GetHistorySize(), 4u);
     const Points handMade = m_pCurve->GetPoints();
 
-    // Back to the opening state: the flag goes; Redo brings the points, not the flag.
+    // Back to the opening state: the flag goes; Redo brings the points and the flag back,
+    // so that a rebuild still asks before it throws them away.
     for (int i = 0; i < 3; ++i)
         m_pDialog->OnUndo();
     EXPECT_EQ(m_pCurve->GetPoints(), m_Traced);
@@ -173,16 +175,20 @@ TEST_F(HandModificationTest, HistoryUndoRedoAndReset)
     for (int i = 0; i < 3; ++i)
         m_pDialog->OnRedo();
     EXPECT_EQ(m_pCurve->GetPoints(), handMade);
-    EXPECT_FALSE(m_pCurve->IsHandModified());
+    EXPECT_TRUE(m_pCurve->IsHandModified());
     m_pDialog->OnRedo();
     EXPECT_EQ(m_pDialog->GetCurrentIndex(), 3u);
 
-    // Reset traces the curve again and is itself a step that Undo takes back.
-    m_pCurve->SetHandModified(true);
+    // Reset traces the curve again and is itself a step that Undo takes back, the flag
+    // with the points.
     m_pDialog->OnReset();
     EXPECT_EQ(m_pCurve->GetPoints(), m_Traced);
     EXPECT_FALSE(m_pCurve->IsHandModified());
     EXPECT_FALSE(m_pDialog->IsRedoEnabled());
     m_pDialog->OnUndo();
     EXPECT_EQ(m_pCurve->GetPoints(), handMade);
+    EXPECT_TRUE(m_pCurve->IsHandModified());
+    m_Bench.m_Messages.QueueAnswer(CMessageService::Answer::No);
+    EXPECT_FALSE(CHandModifiedQuestion::MayRebuild(*m_pCurve));
+    EXPECT_EQ(m_Bench.m_Messages.LastText(), CStringTable::Get(IDS_LOSE_HAND_MODIFICATIONS));
 }

@@ -4,12 +4,16 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include "Dm/CoordSyst.h"
 #include "Dm/PlotvaneDoc.h"
 #include "ShellTestSupport.h"
+#include "WizardTestSupport.h"
 #include "main/CommandIds.h"
 #include "main/CommandState.h"
+#include "main/ConstructionDialog.h"
 #include "main/FrameStatusBar.h"
 #include "main/MainFrame.h"
+#include "main/PlotvaneView.h"
 #include "main/ShellState.h"
 #include "main/ViewCommands.h"
 
@@ -227,4 +231,24 @@ TEST(MainFrameTest, StatusBarHasFivePanesSizedByTheFont)
     frame.SetCoordinateTexts(QStringLiteral("1.5"), QStringLiteral("-2"));
     EXPECT_EQ(pBar->GetPane(2)->text(), QStringLiteral("1.5"));
     EXPECT_EQ(pBar->GetPane(4)->text(), QStringLiteral("-2"));
+}
+
+TEST(MainFrameTest, ModifyAndDeleteFollowTheSelectionAWizardLeaves)
+{
+    CPlotvaneDoc doc;
+    ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("wizard.bmp", 400, 300)));
+    CMainFrame frame(doc);
+    CCoordSyst* pCoordSyst = AddUprightCoordSyst(doc);
+    pCoordSyst->SetSelected(true);
+    frame.UpdateCommandStates();
+    frame.GetAction(ID_NEW_DISCRETE_CURVE)->trigger();
+    CConstructionDialog* pDialog = dynamic_cast<CConstructionDialog*>(frame.GetView()->GetAttachedDialog());
+    ASSERT_NE(pDialog, nullptr);
+    EXPECT_FALSE(frame.GetAction(ID_MODIFY_SELECTED)->isEnabled());
+    pDialog->OnGraphMessage(WM_GRAPH_BUTTONUP, 0, {150, 200});
+    // No menu opened in between: the finished wizard selected its coordinate system.
+    FinishWithoutExport(*pDialog);
+    ASSERT_TRUE(pCoordSyst->IsSelected());
+    EXPECT_TRUE(frame.GetAction(ID_MODIFY_SELECTED)->isEnabled());
+    EXPECT_TRUE(frame.GetAction(ID_DELETE_SELECTED)->isEnabled());
 }

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "../Dm/IdentityCoordSyst.h"
@@ -13,6 +14,7 @@
 #include "Dm/DiscreteCurve.h"
 #include "Dm/PlotvaneDoc.h"
 #include "ShellTestSupport.h"
+#include "main/ClipboardPicture.h"
 #include "main/FrameStatusBar.h"
 #include "main/Loupe.h"
 #include "main/MainFrame.h"
@@ -323,4 +325,36 @@ TEST(PlotvaneViewFrameTest, StatusBarShowsTheGraphCoordinatesOfTheSelectedSystem
     QTest::mouseMove(pView->viewport(), QPoint(300, 501));
     EXPECT_EQ(pX->text(), "150");
     EXPECT_EQ(pY->text(), "150");
+}
+
+TEST(PlotvaneViewZoomTest, ANewPictureOpensAtFitWhenLargerThanTheViewElseAt100)
+{
+    CPlotvaneDoc doc;
+    CPlotvaneView view(doc, nullptr);
+    const auto openPicture = [&doc](int nWidth, int nHeight) {
+        QImage picture(nWidth, nHeight, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        const std::vector<uint8_t> dib = CClipboardPicture::ToPackedDib(picture);
+        ASSERT_TRUE(doc.GetBmpManager()->SetFromScannedDib(dib.data(), dib.size()));
+        doc.ReinitializeViews();
+    };
+    // Not on the screen yet (as at start-up): chosen once it is, at the size it has then.
+    view.SetZoom(400);
+    openPicture(300, 200);
+    view.resize(400, 300);
+    view.show();
+    EXPECT_TRUE(QTest::qWaitFor([&view] { return view.GetZoom() == 100; }, 5000)) << view.GetZoom();
+    ASSERT_TRUE(view.windowHandle()->isExposed());
+
+    // A large scan, then a small picture: each at its own zoom, not the one before.
+    openPicture(1200, 900);
+    EXPECT_LE(view.GetZoom(), 0);
+    openPicture(150, 100);
+    EXPECT_EQ(view.GetZoom(), 100);
+    view.SetZoom(400);
+    openPicture(150, 100);
+    EXPECT_EQ(view.GetZoom(), 100);
+    // Larger in one direction is larger.
+    openPicture(390, 310);
+    EXPECT_LE(view.GetZoom(), 0);
 }

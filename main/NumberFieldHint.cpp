@@ -1,0 +1,45 @@
+#include "main/NumberFieldHint.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QToolTip>
+#include <QWidget>
+
+QChar CNumberFieldHint::DecimalSeparator()
+{
+    // The interface's language sets the default locale when its resource loads.
+    const QString strPoint = QLocale().decimalPoint();
+    return strPoint.size() == 1 ? strPoint.at(0) : QLatin1Char('.');
+}
+
+QChar CNumberFieldHint::TypedCharacter(const QKeyEvent& event)
+{
+    const QString strText = event.text();
+    if (strText.isEmpty() || !strText.at(0).isPrint() ||
+        (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return QChar();
+    return strText.at(0);
+}
+
+QString CNumberFieldHint::RefusalText(QChar c, bool bWholeNumber)
+{
+    if (bWholeNumber)
+        return QCoreApplication::translate("CNumberFieldHint",
+                                           "\"%1\" cannot be typed here: this field takes a whole number, "
+                                           "written with digits only.")
+            .arg(c);
+    return QCoreApplication::translate("CNumberFieldHint",
+                                       "\"%1\" cannot be typed here: this field takes a number, written with "
+                                       "digits, a sign, the decimal separator \"%2\" or \".\" and an "
+                                       "exponent (e).")
+        .arg(c)
+        .arg(DecimalSeparator());
+}
+
+void CNumberFieldHint::Refuse(QWidget& field, QChar c, bool bWholeNumber)
+{
+    QApplication::beep();
+    QToolTip::showText(field.mapToGlobal(QPoint(0, field.height())), RefusalText(c, bWholeNumber), &field);
+}
