@@ -25,17 +25,22 @@ QChar CNumberFieldHint::TypedCharacter(const QKeyEvent& event)
 
 QString CNumberFieldHint::RefusalText(QChar c, bool bWholeNumber)
 {
+    QString strTakes;
     if (bWholeNumber)
-        return QCoreApplication::translate("CNumberFieldHint",
-                                           "\"%1\" cannot be typed here: this field takes a whole number, "
-                                           "written with digits only.")
-            .arg(c);
-    return QCoreApplication::translate("CNumberFieldHint",
-                                       "\"%1\" cannot be typed here: this field takes a number, written with "
-                                       "digits, a sign, the decimal separator \"%2\" or \".\" and an "
-                                       "exponent (e).")
-        .arg(c)
-        .arg(DecimalSeparator());
+        strTakes = QCoreApplication::translate("CNumberFieldHint",
+                                               "This field takes a whole number, written with digits only.");
+    else if (DecimalSeparator() == QLatin1Char('.'))
+        strTakes = QCoreApplication::translate(
+            "CNumberFieldHint",
+            "A number is written with digits, a sign, the point \".\" and an exponent (e).");
+    else
+        strTakes =
+            QCoreApplication::translate("CNumberFieldHint",
+                                        "A number is written with digits, a sign, the decimal separator "
+                                        "\"%1\" or the point, and an exponent (e).")
+                .arg(DecimalSeparator());
+    return QCoreApplication::translate("CNumberFieldHint", "\"%1\" cannot be typed here.").arg(c) +
+           QLatin1Char('\n') + strTakes;
 }
 
 void CNumberFieldHint::Refuse(QWidget& field, QChar c, bool bWholeNumber)

@@ -882,12 +882,20 @@
 <context>
     <name>CNumberFieldHint</name>
     <message>
-        <source>&quot;%1&quot; cannot be typed here: this field takes a whole number, written with digits only.</source>
-        <translation>« %1 » ne peut pas être tapé ici : ce champ attend un nombre entier, écrit uniquement avec des chiffres.</translation>
+        <source>This field takes a whole number, written with digits only.</source>
+        <translation>Ce champ attend un nombre entier, écrit uniquement avec des chiffres.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be typed here: this field takes a number, written with digits, a sign, the decimal separator &quot;%2&quot; or &quot;.&quot; and an exponent (e).</source>
-        <translation>« %1 » ne peut pas être tapé ici : ce champ attend un nombre, écrit avec des chiffres, un signe, le séparateur décimal « %2 » ou « . » et un exposant (e).</translation>
+        <source>A number is written with digits, a sign, the point &quot;.&quot; and an exponent (e).</source>
+        <translation>Un nombre s&apos;écrit avec des chiffres, un signe, le point « . » et un exposant (e).</translation>
+    </message>
+    <message>
+        <source>A number is written with digits, a sign, the decimal separator &quot;%1&quot; or the point, and an exponent (e).</source>
+        <translation>Un nombre s&apos;écrit avec des chiffres, un signe, le séparateur décimal « %1 » ou le point, et un exposant (e).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be typed here.</source>
+        <translation>« %1 » ne peut pas être tapé ici.</translation>
     </message>
 </context>
 <context>

@@ -882,11 +882,19 @@
 <context>
     <name>CNumberFieldHint</name>
     <message>
-        <source>&quot;%1&quot; cannot be typed here: this field takes a whole number, written with digits only.</source>
+        <source>This field takes a whole number, written with digits only.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be typed here: this field takes a number, written with digits, a sign, the decimal separator &quot;%2&quot; or &quot;.&quot; and an exponent (e).</source>
+        <source>A number is written with digits, a sign, the point &quot;.&quot; and an exponent (e).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A number is written with digits, a sign, the decimal separator &quot;%1&quot; or the point, and an exponent (e).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be typed here.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

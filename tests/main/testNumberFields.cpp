@@ -49,6 +49,8 @@ TEST(NumberFieldTest, TheFrenchInterfaceTakesTheDecimalCommaAndThePoint)
     pX->GetValueEdit(2)->clear();
     QTest::keyClicks(pX->GetValueEdit(2), QStringLiteral("10.25"));
     EXPECT_DOUBLE_EQ(pX->GetValueEdit(2)->GetValue(), 10.25);
+    QTest::keyClicks(pX->GetValueEdit(2), QStringLiteral("x"));
+    EXPECT_TRUE(TakeTip().startsWith(QStringLiteral("« x » ne peut pas être tapé ici.")));
     pX->reject();
     CWizardBench::Settle();
 
@@ -64,7 +66,7 @@ TEST(NumberFieldTest, ACharacterAFieldCannotTakeIsRefusedWithATip)
     QTest::keyClicks(&value, QStringLiteral("-1a"));
     EXPECT_EQ(value.text(), QStringLiteral("-1"));
     const QString strTip = TakeTip();
-    EXPECT_TRUE(strTip.startsWith(QStringLiteral("\"a\" cannot be typed here"))) << strTip.toStdString();
+    EXPECT_TRUE(strTip.startsWith(QStringLiteral("\"a\" cannot be typed here.\n"))) << strTip.toStdString();
     QTest::keyClicks(&value, QStringLiteral(",5e+2"));
     EXPECT_EQ(value.text(), QStringLiteral("-15e+2")) << "no decimal comma in English";
     EXPECT_FALSE(TakeTip().isEmpty());
