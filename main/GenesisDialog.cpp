@@ -1,5 +1,6 @@
 #include "main/GenesisDialog.h"
 
+#include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -37,7 +38,7 @@ CGenesisDialog::CGenesisDialog(CPlotvaneView& view, CSequence& sequence, CContin
     BindWizardButtons(m_pUi->nextButton, m_pUi->previousButton, m_pUi->cancelButton, m_pUi->helpButton);
     m_pUi->thicknessSpin->setRange(kMinThickness, kMaxThickness);
     m_pUi->dashDistEdit->setMaxLength(4);
-    CPointListColumns::SetUp(*m_pUi->genesisList, nullptr);
+    CPointListColumns::SetUp(*m_pUi->genesisList, m_pUi->xHeaderLabel);
 
     connect(m_pUi->pickCurveButton, &QPushButton::clicked, this, &CGenesisDialog::OnPickCurve);
     connect(m_pUi->pickThicknessButton, &QPushButton::clicked, this, &CGenesisDialog::OnPickThickness);
@@ -309,6 +310,19 @@ void CGenesisDialog::OnDashDistance(int nDistance)
     m_Curve.SetDashMaxDist(nDistance);
     RebuildCurve();
     UpdateControls();
+}
+
+void CGenesisDialog::changeEvent(QEvent* pEvent)
+{
+    CConstructionDialog::changeEvent(pEvent);
+    if (pEvent->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    QDialog* pOpen =
+        m_pAdvOptions != nullptr ? static_cast<QDialog*>(m_pAdvOptions.data()) : m_pDashDialog.data();
+    if (pOpen != nullptr) {
+        pOpen->raise();
+        pOpen->activateWindow();
+    }
 }
 
 // ---- The view's clicks

@@ -70,6 +70,9 @@ public:
 
 protected:
     void OnGraphButtonUp(unsigned nFlags, CPoint point) override;
+    // Brought forward while a sub-dialog is open, the step brings the sub-dialog with it:
+    // that is where the answer is awaited.
+    void changeEvent(QEvent* pEvent) override;
 
 private:
     void FillGenesisList();

@@ -430,6 +430,9 @@ TEST_F(ContinuousDialogsTest, WhileASubDialogIsOpenTheStepCannotCancelTheWizard)
         ASSERT_NE(pSub, nullptr);
         EXPECT_FALSE(pGenesis->isEnabled());
         EXPECT_TRUE(pSub->isEnabled());
+        // Brought forward, the step hands the keyboard to the sub-dialog.
+        pGenesis->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([pSub] { return pSub->isActiveWindow(); }, 5000));
         QTest::keyClick(pGenesis, Qt::Key_Escape);
         CWizardBench::Settle();
         stillRunning();
