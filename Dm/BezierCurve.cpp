@@ -99,9 +99,11 @@ bool CBezierCurve::SelectNodeAt(const CPoint& point)
         // The handle ends are compared as offsets from the anchor; both terms are within the
         // model's coordinate limits, so the difference cannot overflow.
         const CPoint d = CSplineNode::ClampAnchor(point) - pNode->GetAnchor();
-        if (CSplineNode::IsWithinPickRadius(d, pNode->GetFrontHandle()))
+        const CPoint front = pNode->GetFrontHandle();
+        const CPoint back = pNode->GetBackHandle();
+        if (front != CPoint() && CSplineNode::IsWithinPickRadius(d, front))
             nGrab = CBezierNode::kGrabFrontHandle;
-        else if (CSplineNode::IsWithinPickRadius(d, pNode->GetBackHandle()))
+        else if (back != CPoint() && CSplineNode::IsWithinPickRadius(d, back))
             nGrab = CBezierNode::kGrabBackHandle;
         if (nGrab != CBezierNode::kGrabNone) {
             pFound = pNode;
@@ -112,11 +114,25 @@ bool CBezierCurve::SelectNodeAt(const CPoint& point)
         pFound = dynamic_cast<CBezierNode*>(FindNodeAt(point));
         nGrab = CBezierNode::kGrabAnchor;
     }
-    if (pFound == nullptr)
+    return Grab(pFound, nGrab, CBezierNode::kModifying);
+}
+
+bool CBezierCurve::SelectHandleOutOfAnchorAt(const CPoint& point)
+{
+    EnsureSegmentsBuilt();
+    m_pActiveNode = nullptr;
+    // As when the node was made: the back handle mirrors the front one while the node is smooth.
+    return Grab(dynamic_cast<CBezierNode*>(FindNodeAt(point)), CBezierNode::kGrabFrontHandle,
+                CBezierNode::kCreating);
+}
+
+bool CBezierCurve::Grab(CBezierNode* pNode, int nGrab, int nMode)
+{
+    if (pNode == nullptr)
         return false;
-    pFound->SetGrab(nGrab);
-    pFound->SetMode(CBezierNode::kModifying);
-    m_pActiveNode = pFound;
+    pNode->SetGrab(nGrab);
+    pNode->SetMode(nMode);
+    m_pActiveNode = pNode;
     return true;
 }
 

@@ -27,9 +27,10 @@ public:
     bool AddBack(const CPoint& point) override;
     // The new node's front handle follows the mouse while it is being created.
     bool AddFront(const CPoint& point) override;
-    // Handles first (front, then back, node by node), then anchors: a node whose handles have
-    // length 0 is grabbed by its front handle, which pulls a new handle out of the anchor.
+    // Handles first (front, then back, node by node), then anchors. A handle of length 0 lies
+    // on its anchor and is not grabbed: a press on the anchor of a sharp node moves the node.
     bool SelectNodeAt(const CPoint& point) override;
+    bool SelectHandleOutOfAnchorAt(const CPoint& point) override;
     void EndMove() override;
     void ReleaseQuickDraw() override;
     // Draws the preview of the active node, building it when there is none.
@@ -53,6 +54,9 @@ public:
 private:
     CBezierCurve(const CBezierCurve& other);
     CBezierNode* ActiveBezierNode() const;
+    // Makes pNode (may be null: false) the active node, nGrab following the mouse in the move
+    // mode nMode.
+    bool Grab(CBezierNode* pNode, int nGrab, int nMode);
 
     std::unique_ptr<CBezierQuickDraw> m_pQuickDraw;
 };

@@ -18,7 +18,7 @@ class CFileReplacer;
 // gets its old bytes back if the export fails.
 //
 // Failures are thrown as CPlotvaneException with the message to show: the constructor's
-// "Cannot open the file for writting." when the file cannot be made or the target cannot
+// "Cannot open the file for writing." when the file cannot be made or the target cannot
 // be written, Dump's "Cannot write into the file." when writing or putting it in place
 // fails, each followed by a line with the system's reason. Destroying the writer before
 // Dump completes drops what it wrote.

@@ -324,9 +324,12 @@ void CPlotvaneDoc::Redraw(const CRect& clip)
 
 std::string CPlotvaneDoc::GetGraphicFileFilter()
 {
-    return CStringTable::Get(IDS_GRAPHIC_FILES) +
-           "|*.bmp; *.jpg; *.jpe; *.tif; *.gif; *.pic; *.pcx; *.png; *.pdf|" +
-           CStringTable::Get(IDS_ALL_FILES) + " (*.*)|*.*||";
+    // Every format the image layer decodes.
+    std::string strPatterns;
+    for (const std::string& strExtension : PLAnyPicDecoder::FileExtensions())
+        strPatterns += (strPatterns.empty() ? "*." : "; *.") + strExtension;
+    return CStringTable::Get(IDS_GRAPHIC_FILES) + "|" + strPatterns + "|" + CStringTable::Get(IDS_ALL_FILES) +
+           " (*.*)|*.*||";
 }
 
 bool CPlotvaneDoc::OnOpenGraphic()

@@ -147,7 +147,7 @@ public:
     // Whether a curve other than pExcept has exactly this name (case-sensitive).
     bool IsCurveNameUsed(const std::string& strName, const CCurve* pExcept = nullptr) const;
     // The duplicate-name check of the construction dialogs: when another curve has the
-    // name, asks "An other curve has already the same name..." (Yes/No); false only for No.
+    // name, asks "Another curve already has the same name..." (Yes/No); false only for No.
     bool CheckCurveName(const CCurve* pCurve, const std::string& strName) const;
 
     // ---- CDocumentLink

@@ -44,6 +44,10 @@ public:
     virtual bool RemoveNodeAt(const CPoint& point);
     // Makes the node grabbed at point active for modification.
     virtual bool SelectNodeAt(const CPoint& point) = 0;
+    // Makes the node whose anchor is at point active with its front handle grabbed, so that
+    // the drag pulls its handles out of the anchor as when the node was made (the back handle
+    // mirrors the front one while the node is smooth). False when no anchor is there.
+    virtual bool SelectHandleOutOfAnchorAt(const CPoint& point) = 0;
     // Moves the active node's grabbed part and recomputes its two segments; true when
     // anything changed. Nothing without an active node.
     virtual bool MoveActiveNode(const CPoint& point, bool bShift, bool bCtrl);

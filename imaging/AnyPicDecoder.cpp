@@ -223,6 +223,57 @@ const char* PLAnyPicDecoder::FormatName(Format format)
     return "Unknown";
 }
 
+std::vector<std::string> PLAnyPicDecoder::FormatExtensions(Format format)
+{
+    switch (format) {
+        case Format::WMF:
+            return {"wmf"};
+        case Format::EMF:
+            return {"emf"};
+        case Format::BMP:
+            return {"bmp", "dib"};
+        case Format::TGA:
+            return {"tga"};
+        case Format::TIFF:
+            return {"tif", "tiff"};
+        case Format::GIF:
+            return {"gif"};
+        case Format::PICT:
+            return {"pic", "pct", "pict"};
+        case Format::JPEG:
+            return {"jpg", "jpeg", "jpe"};
+        case Format::PNG:
+            return {"png"};
+        case Format::EPSTIFF:
+            return {"eps"};
+        case Format::PCX:
+            return {"pcx"};
+        case Format::PGM:
+            return {"pgm", "pnm"};
+        case Format::PPM:
+            return {"ppm", "pnm"};
+        case Format::PSD:
+            return {"psd"};
+        case Format::PDF:
+            return {"pdf"};
+        case Format::Unknown:
+            break;
+    }
+    return {};
+}
+
+std::vector<std::string> PLAnyPicDecoder::FileExtensions()
+{
+    std::vector<std::string> extensions;
+    for (int n = static_cast<int>(Format::Unknown) + 1; n <= static_cast<int>(Format::PDF); ++n) {
+        for (const std::string& extension : FormatExtensions(static_cast<Format>(n))) {
+            if (std::find(extensions.begin(), extensions.end(), extension) == extensions.end())
+                extensions.push_back(extension);
+        }
+    }
+    return extensions;
+}
+
 void PLAnyPicDecoder::MakeBmpFromFile(const std::string& path, PLBmp& bmp)
 {
     std::unique_ptr<CMappedFile> pFile;

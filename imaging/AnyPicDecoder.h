@@ -36,6 +36,10 @@ public:
     // Detection by the rules in their order; Unknown when nothing matches.
     static Format Detect(const std::string& fileName, const uint8_t* data, size_t size);
     static const char* FormatName(Format format);
+    // The file name extensions of a format, lower case without the dot ("jpg", "jpeg", "jpe").
+    static std::vector<std::string> FormatExtensions(Format format);
+    // The extensions of every format decoded here, each once, in the order of Format.
+    static std::vector<std::string> FileExtensions();
 
     // Reads the file and decodes it; raises PLTextException ("Failed to open given file",
     // "Unknown file type.", or the decoder's own message).

@@ -1,4 +1,5 @@
 #include "main/AboutDlg.h"
+#include "main/HelpWindow.h"
 
 #include <QIcon>
 
@@ -7,6 +8,7 @@
 CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent), m_pUi(std::make_unique<Ui::CAboutDlg>())
 {
     m_pUi->setupUi(this);
+    CHelpWindow::SetUpDialogHelp(*this, IDD, nullptr);
     // A box of fixed size: a title and a close button, nothing to maximise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_pUi->icon->setPixmap(QIcon(QStringLiteral(":/icons/plotvane.svg")).pixmap(QSize(48, 48)));

@@ -12,6 +12,9 @@ class CAboutDlg;
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
+    // The dialog's template number, which names its help topic.
+    static constexpr unsigned IDD = 100;
+
     static constexpr const char* kVersion = "1.04.000";
     static constexpr const char* kBuildNumber = "06";
 

@@ -8,12 +8,14 @@
 
 #include "Dm/ColorScale.h"
 #include "main/ColoredButton.h"
+#include "main/HelpWindow.h"
 #include "ui_ColorChooseDialog.h"
 
 CColorChooseDialog::CColorChooseDialog(uint32_t color, QWidget* pParent)
     : QDialog(pParent), m_pUi(std::make_unique<Ui::CColorChooseDialog>())
 {
     m_pUi->setupUi(this);
+    CHelpWindow::SetUpDialogHelp(*this, IDD, nullptr);
     connect(m_pUi->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_pUi->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     m_nChannels[0] = CColorScale::Red(color);

@@ -18,6 +18,9 @@ class QSlider;
 class CColorChooseDialog : public QDialog {
     Q_OBJECT
 public:
+    // The dialog's template number, which names its help topic.
+    static constexpr unsigned IDD = 134;
+
     explicit CColorChooseDialog(uint32_t color, QWidget* pParent = nullptr);
     ~CColorChooseDialog() override;
 

@@ -4,6 +4,7 @@
 
 #include "Dm/PlotvaneDoc.h"
 #include "main/ControlHelp.h"
+#include "main/HelpWindow.h"
 #include "main/MainFrame.h"
 #include "main/PlotvaneView.h"
 #include "main/QtText.h"
@@ -18,6 +19,7 @@ CConstructionDialog::CConstructionDialog(unsigned nTemplateId, CPlotvaneView& vi
       m_Sequence(sequence)
 {
     setModal(false);
+    CHelpWindow::SetUpDialogHelp(*this, nTemplateId, nullptr);
     view.AttachDialog(this);
 }
 

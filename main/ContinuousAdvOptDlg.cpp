@@ -15,6 +15,7 @@
 #include "main/GenesisDialog.h"
 #include "main/GraphMessage.h"
 #include "main/HandModifiedQuestion.h"
+#include "main/HelpWindow.h"
 #include "main/PlotvaneView.h"
 #include "platform/MessageService.h"
 #include "platform/StringIds.h"
@@ -27,6 +28,7 @@ CContinuousAdvOptDlg::CContinuousAdvOptDlg(CContinuousCurve& curve, CGenesisDial
       m_pUi(std::make_unique<Ui::CContinuousAdvOptDlg>())
 {
     m_pUi->setupUi(this);
+    CHelpWindow::SetUpDialogHelp(*this, IDD, nullptr);
     CControlHelp::Install(this);
     connect(m_pUi->okButton, &QPushButton::clicked, this, &CContinuousAdvOptDlg::accept);
     connect(m_pUi->cancelButton, &QPushButton::clicked, this, &CContinuousAdvOptDlg::reject);

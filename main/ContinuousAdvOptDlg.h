@@ -22,6 +22,9 @@ class QSlider;
 class CContinuousAdvOptDlg : public QDialog {
     Q_OBJECT
 public:
+    // The dialog's template number, which names its help topic.
+    static constexpr unsigned IDD = 164;
+
     CContinuousAdvOptDlg(CContinuousCurve& curve, CGenesisDialog& parent);
     ~CContinuousAdvOptDlg() override;
 

@@ -1,40 +1,12 @@
 #include "main/ControlHelp.h"
 
-#include <QApplication>
-#include <QCursor>
-#include <QKeyEvent>
 #include <QToolTip>
-#include <QWhatsThis>
 #include <QWidget>
 
 #include "main/QtText.h"
 #include "platform/StringTable.h"
 
 namespace {
-
-// Shows the help of the focused control when F1 is pressed in the dialog.
-class CF1Filter : public QObject {
-public:
-    explicit CF1Filter(QObject* pParent) : QObject(pParent) {}
-
-protected:
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override
-    {
-        if (pEvent->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(pEvent)->key() == Qt::Key_F1 &&
-            static_cast<QKeyEvent*>(pEvent)->modifiers() == Qt::NoModifier) {
-            const QWidget* pFocus = QApplication::focusWidget();
-            auto* pDialog = qobject_cast<QWidget*>(parent());
-            if (pFocus != nullptr && pDialog != nullptr && pDialog->isAncestorOf(pFocus)) {
-                const QString strText = CControlHelp::TextOf(pFocus);
-                if (!strText.isEmpty()) {
-                    QWhatsThis::showText(QCursor::pos(), strText, pDialog);
-                    return true;
-                }
-            }
-        }
-        return QObject::eventFilter(pWatched, pEvent);
-    }
-};
 
 void UsePaleYellowPopups()
 {
@@ -62,11 +34,10 @@ void CControlHelp::Install(QWidget* pDialog)
     UsePaleYellowPopups();
     for (QWidget* pControl : pDialog->findChildren<QWidget*>()) {
         const QString strText = TextOf(pControl);
+        // As rich text, a long help text wraps to the popup's width.
         if (!strText.isEmpty())
-            pControl->setWhatsThis(strText);
+            pControl->setToolTip(
+                QStringLiteral("<p>%1</p>")
+                    .arg(strText.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"))));
     }
-    auto* pFilter = new CF1Filter(pDialog);
-    pDialog->installEventFilter(pFilter);
-    for (QWidget* pControl : pDialog->findChildren<QWidget*>())
-        pControl->installEventFilter(pFilter);
 }

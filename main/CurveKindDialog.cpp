@@ -2,9 +2,8 @@
 
 #include <QIcon>
 
-#include "main/ConstructionDialog.h"
 #include "main/ControlHelp.h"
-#include "main/MainFrame.h"
+#include "main/HelpWindow.h"
 #include "main/QtText.h"
 #include "main/Sequence.h"
 #include "platform/StringIds.h"
@@ -30,11 +29,8 @@ CCurveKindDialog::CCurveKindDialog(CSequence& sequence, int nKind, QWidget* pPar
     connect(m_pUi->nextButton, &QPushButton::clicked, this, &CCurveKindDialog::OnNext);
     connect(m_pUi->previousButton, &QPushButton::clicked, this, &CCurveKindDialog::OnPrevious);
     connect(m_pUi->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_pUi->helpButton, &QPushButton::clicked, this, [this] {
-        if (auto* pFrame =
-                qobject_cast<CMainFrame*>(parentWidget() != nullptr ? parentWidget()->window() : nullptr))
-            pFrame->WinHelp(CConstructionDialog::kHelpContextBase + IDD);
-    });
+    // Modal: the topic opens in a help window of its own, which stays usable.
+    CHelpWindow::SetUpDialogHelp(*this, IDD, m_pUi->helpButton);
     CControlHelp::Install(this);
     SetKind(nKind);
     adjustSize();

@@ -3,10 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "main/ConstructionDialog.h"
 #include "main/ControlHelp.h"
 #include "main/GenesisDialog.h"
-#include "main/MainFrame.h"
+#include "main/HelpWindow.h"
 #include "main/PlotvaneView.h"
 #include "ui_DashMaxDistDialog.h"
 
@@ -27,10 +26,7 @@ CDashMaxDistDialog::CDashMaxDistDialog(CGenesisDialog& parent, int nDistance)
     connect(m_pUi->okButton, &QPushButton::clicked, this, &CDashMaxDistDialog::accept);
     connect(m_pUi->cancelButton, &QPushButton::clicked, this, &CDashMaxDistDialog::reject);
     connect(m_pUi->applyButton, &QPushButton::clicked, this, &CDashMaxDistDialog::OnApply);
-    connect(m_pUi->helpButton, &QPushButton::clicked, this, [this] {
-        if (auto* pFrame = qobject_cast<CMainFrame*>(m_Parent.GetView().window()))
-            pFrame->WinHelp(CConstructionDialog::kHelpContextBase + IDD_DASH_DISTANCE);
-    });
+    CHelpWindow::SetUpDialogHelp(*this, IDD_DASH_DISTANCE, m_pUi->helpButton);
 }
 
 CDashMaxDistDialog::~CDashMaxDistDialog() = default;

@@ -6,6 +6,7 @@
 #include "Dm/CoordSyst.h"
 #include "Dm/DensityCurve.h"
 #include "Dm/DensityResults.h"
+#include "main/HelpWindow.h"
 #include "main/QtText.h"
 #include "platform/MessageService.h"
 #include "platform/NumberFormat.h"
@@ -30,6 +31,7 @@ CDensitoPeriodDialog::CDensitoPeriodDialog(CDensityCurve& curve, QWidget* pParen
       m_pUi(std::make_unique<Ui::CDensitoPeriodDialog>())
 {
     m_pUi->setupUi(this);
+    CHelpWindow::SetUpDialogHelp(*this, IDD, nullptr);
     connect(m_pUi->okButton, &QPushButton::clicked, this, &CDensitoPeriodDialog::accept);
     connect(m_pUi->cancelButton, &QPushButton::clicked, this, &CDensitoPeriodDialog::reject);
 

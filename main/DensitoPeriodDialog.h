@@ -18,6 +18,9 @@ class CValueEdit;
 class CDensitoPeriodDialog : public QDialog {
     Q_OBJECT
 public:
+    // The dialog's template number, which names its help topic.
+    static constexpr unsigned IDD = 181;
+
     explicit CDensitoPeriodDialog(CDensityCurve& curve, QWidget* pParent = nullptr);
     ~CDensitoPeriodDialog() override;
 

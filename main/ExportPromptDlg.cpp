@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "main/HelpWindow.h"
 #include "main/QtText.h"
 #include "platform/StringIds.h"
 #include "ui_ExportPromptDlg.h"
@@ -12,6 +13,7 @@ CExportPromptDlg::CExportPromptDlg(QWidget* pParent)
       m_pUi(std::make_unique<Ui::CExportPromptDlg>())
 {
     m_pUi->setupUi(this);
+    CHelpWindow::SetUpDialogHelp(*this, IDD, nullptr);
     setWindowTitle(CQtText::String(IDS_APP_NAME));
     connect(m_pUi->yesButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pUi->laterButton, &QPushButton::clicked, this, &QDialog::reject);

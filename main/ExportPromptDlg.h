@@ -13,6 +13,9 @@ class CExportPromptDlg;
 class CExportPromptDlg : public QDialog {
     Q_OBJECT
 public:
+    // The dialog's template number, which names its help topic.
+    static constexpr unsigned IDD = 167;
+
     explicit CExportPromptDlg(QWidget* pParent = nullptr);
     ~CExportPromptDlg() override;
 

@@ -14,7 +14,7 @@ class CContinuousCurve;
 class CDashMaxDistDialog;
 class QListWidget;
 
-// The wizard step "Continuous curve- Curve identification": the user clicks the line once
+// The wizard step "Continuous curve - Curve identification": the user clicks the line once
 // on each of its parts (the genesis points, several in a row), measures its thickness by a
 // click, chooses the side of the line to follow, whether the line is dashed and how far
 // apart its dashes may be, opens the advanced options (threshold colour, thickness

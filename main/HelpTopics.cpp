@@ -29,10 +29,21 @@ CHelpTopics CHelpTopics::Parse(const QString& strIndex)
     return topics;
 }
 
+CHelpTopics::Language& CHelpTopics::ChosenLanguage()
+{
+    static Language language = Language::English;
+    return language;
+}
+
 CHelpTopics::Language CHelpTopics::CurrentLanguage()
 {
+    return ChosenLanguage();
+}
+
+void CHelpTopics::ChooseLanguage()
+{
     const CSettingsManager* pSettings = GetSettingsManager();
-    return pSettings != nullptr && pSettings->GetLanguage() == 1 ? Language::French : Language::English;
+    SetLanguage(pSettings != nullptr && pSettings->GetLanguage() == 1 ? Language::French : Language::English);
 }
 
 QUrl CHelpTopics::PageUrl(unsigned nContext, Language language) const

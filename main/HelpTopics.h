@@ -26,8 +26,12 @@ public:
     static const CHelpTopics& Installed();
     // Reads an index; lines that are not a number and a plain page name are skipped.
     static CHelpTopics Parse(const QString& strIndex);
-    // French when the setting "General/Language" asks for it, English otherwise.
+    // The language of the help: the one chosen at start-up, as the interface's, so that a
+    // change in the options shows in both at the next start. English until chosen.
     static Language CurrentLanguage();
+    // Chooses French when the setting "General/Language" asks for it, English otherwise.
+    static void ChooseLanguage();
+    static void SetLanguage(Language language) { ChosenLanguage() = language; }
 
     bool Has(unsigned nContext) const { return m_Pages.count(nContext) != 0; }
     // The page of a context in a language; the contents page for a context without a topic.
@@ -36,5 +40,7 @@ public:
     std::vector<unsigned> GetContexts() const;
 
 private:
+    static Language& ChosenLanguage();
+
     std::map<unsigned, QString> m_Pages;
 };

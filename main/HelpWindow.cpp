@@ -84,6 +84,7 @@ CHelpWindow* CHelpWindow::ShowContext(unsigned nContext, QWidget& from)
 void CHelpWindow::SetHelpContext(QWidget& window, unsigned nContext)
 {
     window.setProperty(kHelpContextProperty, nContext);
+    InstallContextHelpFilter();
 }
 
 std::optional<unsigned> CHelpWindow::FindHelpContext(const QWidget* pWidget)
@@ -101,24 +102,34 @@ CHelpWindow* CHelpWindow::ShowHelpOf(QWidget& window)
     return ShowContext(FindHelpContext(&window).value_or(0), window);
 }
 
-void CHelpWindow::AddHelpModeKey(QWidget& window)
+void CHelpWindow::AddHelpKeys(QWidget& window)
 {
-    auto* pShortcut = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), &window);
-    connect(pShortcut, &QShortcut::activated, pShortcut, &CHelpWindow::EnterHelpMode);
+    auto* pHelp = new QShortcut(QKeySequence(Qt::Key_F1), &window);
+    connect(pHelp, &QShortcut::activated, &window, [&window] {
+        QWidget* pFocus = window.focusWidget();
+        ShowHelpOf(pFocus != nullptr && window.isAncestorOf(pFocus) ? *pFocus : window);
+    });
+    auto* pHelpMode = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), &window);
+    connect(pHelpMode, &QShortcut::activated, pHelpMode, &CHelpWindow::EnterHelpMode);
 }
 
 void CHelpWindow::SetUpDialogHelp(QWidget& dialog, unsigned nResourceId, QAbstractButton* pHelpButton)
 {
     SetHelpContext(dialog, CHelpTopics::ContextOf(nResourceId));
-    AddHelpModeKey(dialog);
+    AddHelpKeys(dialog);
     if (pHelpButton != nullptr)
         connect(pHelpButton, &QAbstractButton::clicked, &dialog, [&dialog] { ShowHelpOf(dialog); });
 }
 
-void CHelpWindow::EnterHelpMode()
+void CHelpWindow::InstallContextHelpFilter()
 {
     if (qApp->findChild<CContextHelpFilter*>(QString(), Qt::FindDirectChildrenOnly) == nullptr)
         qApp->installEventFilter(new CContextHelpFilter(qApp));
+}
+
+void CHelpWindow::EnterHelpMode()
+{
+    InstallContextHelpFilter();
     QWhatsThis::enterWhatsThisMode();
 }
 

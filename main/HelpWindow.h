@@ -27,16 +27,18 @@ public:
     // Shows the topic of nContext (the contents when it has none) in the window of its name,
     // belonging to the modal dialog that from is in, else to from's top window.
     static CHelpWindow* ShowContext(unsigned nContext, QWidget& from);
-    // Gives a window its help context: what its Help button shows (ShowHelpOf) and what a
-    // click on it shows in the help mode.
+    // Gives a window its help context: what its Help button and F1 show (ShowHelpOf) and
+    // what a click on it shows in the help mode, also when the title bar's "?" started it.
     static void SetHelpContext(QWidget& window, unsigned nContext);
     // The help context of the nearest window around pWidget that has one.
     static std::optional<unsigned> FindHelpContext(const QWidget* pWidget);
     // Shows the topic of the window's help context (the contents when it has none).
     static CHelpWindow* ShowHelpOf(QWidget& window);
-    // Lets Shift+F1 enter the help mode in a window that is not the main window's.
-    static void AddHelpModeKey(QWidget& window);
-    // The help of a modal dialog of template number nResourceId: its help context, Shift+F1,
+    // The help keys of a window that is not the main window's: F1 shows the topic of the
+    // focused part of the window (the window's own topic but in a page with a topic of its
+    // own), Shift+F1 enters the help mode.
+    static void AddHelpKeys(QWidget& window);
+    // The help of a dialog of template number nResourceId: its help context, F1 and Shift+F1,
     // and its Help button (may be null) showing the topic.
     static void SetUpDialogHelp(QWidget& dialog, unsigned nResourceId, QAbstractButton* pHelpButton);
     // The help mode (Shift+F1): the pointer asks "what is this?", and a click on a window
@@ -49,6 +51,9 @@ public:
     QTextBrowser* GetBrowser() const { return m_pBrowser; }
 
 private:
+    // The help mode's clicks, whether Shift+F1 or the title bar's "?" started it, open the
+    // topic of the window clicked (CContextHelpFilter).
+    static void InstallContextHelpFilter();
     void UpdateTitle();
 
     QTextBrowser* m_pBrowser = nullptr;

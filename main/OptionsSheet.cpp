@@ -26,7 +26,9 @@ COptionsSheet::COptionsSheet(CSettingsManager& settings, QWidget* pParent)
     connect(m_pUi->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_pUi->helpButton, &QPushButton::clicked, this,
             [this] { CHelpWindow::ShowHelpOf(*GetActivePage()); });
-    CHelpWindow::AddHelpModeKey(*this);
+    CHelpWindow::AddHelpKeys(*this);
+    // The sheet's own topic is the page on top, for F1 on the tabs and the help mode.
+    CHelpWindow::SetHelpContext(*this, CHelpWindow::FindHelpContext(GetActivePage()).value_or(0));
 }
 
 COptionsSheet::~COptionsSheet() = default;
@@ -60,6 +62,7 @@ void COptionsSheet::ShowPage(int nIndex)
     const QSignalBlocker blocker(m_pUi->pageTabs);
     m_pUi->pageTabs->setCurrentIndex(nIndex);
     m_nActive = nIndex;
+    CHelpWindow::SetHelpContext(*this, CHelpWindow::FindHelpContext(GetActivePage()).value_or(0));
 }
 
 void COptionsSheet::OnTabChanged(int nIndex)

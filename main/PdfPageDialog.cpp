@@ -10,7 +10,6 @@
 
 #include "imaging/Bmp.h"
 #include "imaging/TextException.h"
-#include "main/ConstructionDialog.h"
 #include "main/HelpWindow.h"
 #include "ui_PdfPageDialog.h"
 
@@ -35,7 +34,7 @@ CPdfPageDialog::CPdfPageDialog(const uint8_t* data, size_t size,
     connect(m_pUi->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_pUi->buttonBox, &QDialogButtonBox::helpRequested, this,
             [this] { CHelpWindow::ShowHelpOf(*this); });
-    CHelpWindow::SetHelpContext(*this, CConstructionDialog::kHelpContextBase + IDD);
+    CHelpWindow::SetUpDialogHelp(*this, IDD, nullptr);
     OnChoiceChanged();
 }
 

@@ -6,6 +6,7 @@
 #include "Dm/PlotvaneDoc.h"
 #include "Dm/SettingsManager.h"
 #include "main/AboutDlg.h"
+#include "main/HelpTopics.h"
 #include "main/MainFrame.h"
 #include "main/QtDocumentUi.h"
 #include "main/QtSettingsBackend.h"
@@ -52,6 +53,8 @@ void CPlotvaneApp::LoadLanguage()
     const CSettingsManager* pSettings = GetSettingsManager();
     if (pSettings == nullptr)
         return;
+    // The help follows the setting even when the language file is missing.
+    CHelpTopics::ChooseLanguage();
     const QString strDir =
         m_strResourceDir.isEmpty() ? QCoreApplication::applicationDirPath() : m_strResourceDir;
     // A missing resource leaves the built-in English, and nobody is told.
@@ -84,5 +87,6 @@ int CPlotvaneApp::ExitInstance()
         m_pSettingsBackend.reset();
     }
     m_Language.Unload();
+    CHelpTopics::SetLanguage(CHelpTopics::Language::English);
     return 0;
 }

@@ -4,7 +4,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "main/ConstructionDialog.h"
 #include "main/HelpWindow.h"
 #include "ui_SelectSourceDialog.h"
 
@@ -33,7 +32,7 @@ CSelectSourceDialog::CSelectSourceDialog(const std::vector<CScannerDevice>& devi
     connect(m_pUi->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_pUi->buttonBox, &QDialogButtonBox::helpRequested, this,
             [this] { CHelpWindow::ShowHelpOf(*this); });
-    CHelpWindow::SetHelpContext(*this, CConstructionDialog::kHelpContextBase + IDD);
+    CHelpWindow::SetUpDialogHelp(*this, IDD, nullptr);
 }
 
 CSelectSourceDialog::~CSelectSourceDialog() = default;

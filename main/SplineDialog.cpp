@@ -43,7 +43,7 @@ CSplineDialog::CSplineDialog(CPlotvaneView& view, CSequence& sequence, CSplineCu
     : CConstructionDialog(IDD, view, sequence), m_Curve(curve), m_pUi(std::make_unique<Ui::CSplineDialog>())
 {
     m_pUi->setupUi(this);
-    setWindowTitle(tr("Graphe construction - Spline curve"));
+    setWindowTitle(tr("Graph construction - Spline curve"));
     BindWizardButtons(m_pUi->nextButton, m_pUi->previousButton, m_pUi->cancelButton, m_pUi->helpButton);
 
     auto* pGroup = new QButtonGroup(this);

@@ -3,7 +3,8 @@
 #include "main/SplineDlgAbstractTool.h"
 
 // The spline tool that grabs an anchor or a handle and drags it: Ctrl makes a corner, Shift
-// smooths the node and mirrors its handles.
+// smooths the node and mirrors its handles. A press on an anchor moves the node, with Shift
+// it pulls the node's handles out of the anchor.
 class CSplineDlgModifyTool : public CSplineDlgAbstractTool {
 public:
     static constexpr int kIndex = 4;

@@ -1,3 +1,4 @@
+#include "main/HelpWindow.h"
 #include "main/ZoomDialog.h"
 
 #include "main/PlotvaneView.h"
@@ -9,6 +10,7 @@ CZoomDialog::CZoomDialog(CPlotvaneView& view, QWidget* pParent)
     : QDialog(pParent, Qt::Tool), m_View(view), m_pUi(std::make_unique<Ui::CZoomDialog>())
 {
     m_pUi->setupUi(this);
+    CHelpWindow::SetUpDialogHelp(*this, IDD, nullptr);
     const QString strFit = CQtText::String(IDS_ZOOM_FIT);
     m_pUi->zoomCombo->addItems({QStringLiteral("400"), QStringLiteral("200"), QStringLiteral("150"),
                                 QStringLiteral("100"), strFit, QStringLiteral("75"), QStringLiteral("50"),

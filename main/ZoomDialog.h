@@ -15,6 +15,9 @@ class QComboBox;
 class CZoomDialog : public QDialog {
     Q_OBJECT
 public:
+    // The dialog's template number, which names its help topic.
+    static constexpr unsigned IDD = 155;
+
     CZoomDialog(CPlotvaneView& view, QWidget* pParent);
     ~CZoomDialog() override;
 

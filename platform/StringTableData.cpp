@@ -13,75 +13,69 @@ const CStringTableEntry kStrings[] = {
     {128, "Plotvane\n\nPlotvane\nPlotvane Files (*.pvd)\n.pvd\nPlotvane.Document\nPlotvane Document"},
 
     // Help texts of the dialog controls, by control number.
-    {1000, "Click here to sort the points in the \nascending order of X value."},
+    {1000, "Click here to sort the points in the ascending order of X value."},
     {1002, "Delete the selected points of the list."},
     {1004, "Curve"},
     {1007, "This button must be pressed to choose the curve genesis points."},
-    {1010, "When this radio button is checked, the curve is recognized by\nfollowing the top of its line."},
-    {1012,
-     "When this radio button is checked, the curve is recognized by\nfollowing the bottom of its line."},
-    {1015,
-     "Enter the name of the graph. This name will be used in the \noutput file to identify this curve."},
-    {1016,
-     "Enter the name of the curve. This name will be used in the \noutput file to identify this curve."},
-    {1019, "The value of the right limit within \nthe graph will be recognized"},
-    {1022,
-     "Click on this button then on the curve. The thickness value\nwill be calculated from this point."},
+    {1010, "When this radio button is checked, the curve is recognized by following the top of its line."},
+    {1012, "When this radio button is checked, the curve is recognized by following the bottom of its line."},
+    {1015, "Enter the name of the graph. This name will be used in the output file to identify this curve."},
+    {1016, "Enter the name of the curve. This name will be used in the output file to identify this curve."},
+    {1019, "The value of the right limit up to which the curve will be recognized."},
+    {1022, "Click on this button then on the curve. The thickness value will be calculated from this point."},
     {1023, "Enter the value related to the scale point."},
     {1024,
-     "In order to define a position of a scale point, you must first\n click on this button then on the "
+     "In order to define a position of a scale point, you must first click on this button then on the "
      "desired location of the axis."},
     {1025, "Enter the value related to the scale point."},
     {1026,
-     "In order to define a position of a scale point, you must first\n click on this button then on the "
+     "In order to define a position of a scale point, you must first click on this button then on the "
      "desired location of the axis."},
     {1027, "Check this radio button if the scale is linear."},
-    {1032, "The value of the left limit within \nthe graph will be recognized"},
+    {1032, "The value of the left limit from which the curve will be recognized."},
     {1033,
-     "Click on this button then on the desired location on the \nbitmap to get the value of the left "
-     "limit within the curve \nwill be recognized."},
+     "Click on this button then on the desired location on the bitmap to get the value of the left limit "
+     "from which the curve will be recognized."},
     {1034,
-     "Click on this button then on the desired location on the \nbitmap to get the value of the right "
-     "limit within the curve \nwill be recognized."},
+     "Click on this button then on the desired location on the bitmap to get the value of the right limit "
+     "up to which the curve will be recognized."},
     {1036,
-     "Contains the coordinates of\n the points you have chosen.\nTo choose a point of the bitmap, click "
-     "on it."},
-    {1039, "This list contains the coordinates of the points used to \ngenerate the curve."},
+     "Contains the coordinates of the points you have chosen. To choose a point of the bitmap, click on it."},
+    {1039, "This list contains the coordinates of the points used to generate the curve."},
     {1041,
-     "Curve thickness, in pixels. The location of the curve will be\ncompensated by the half of this "
-     "value."},
+     "Curve thickness, in pixels. The location of the curve will be compensated by half of this value."},
     {1049,
-     "Enter the name of the axis.This name will be used in the\n output file to identify this axis.\n You "
-     "can use for instance the unit of the axis."},
+     "Enter the name of the axis. This name will be used in the output file to identify this axis. You can "
+     "use for instance the unit of the axis."},
     {1064, "Removes the selected genesis point from the list."},
     {1076,
      "Click on this button to modify advanced options : threshold color and thickness compensation "
      "algorithm."},
     {1077,
-     "Threshold color. Any color which one of the componants is brigther than those of the threshold "
-     "color is considered as white. That means that this color is not considered as being part of the "
-     "graph."},
+     "Threshold color. Any color one of whose components is brighter than that of the threshold color is "
+     "considered as white. That means that this color is not considered as being part of the graph."},
     {1080,
-     "Move this slider to chose the red componant of the threshold. Every color which red componant is "
-     "greater than the threshold one will be considered as being white."},
+     "Move this slider to choose the red component of the threshold color. Every color whose red component "
+     "is greater than the threshold color's will be considered as being white."},
     {1081,
-     "Move this slider to chose the green componant of the threshold color. Every color which green "
-     "componant is greater than the threshold color one will be considered as being white."},
-    {1083, "Enter the value of the red componant of the threshold. This value must be between 0 and 255."},
+     "Move this slider to choose the green component of the threshold color. Every color whose green "
+     "component is greater than the threshold color's will be considered as being white."},
+    {1083,
+     "Enter the value of the red component of the threshold color. This value must be between 0 and 255."},
     {1084,
-     "Enter the value of the green componant of the threshold color. This value must be between 0 and 255."},
+     "Enter the value of the green component of the threshold color. This value must be between 0 and 255."},
     {1085,
-     "Enter the value of the blue componant of the threshold color. This value must be between 0 and 255."},
-    {1086, "Click on this button than on the bitmap in order to choose the threshold color from the bitmap."},
+     "Enter the value of the blue component of the threshold color. This value must be between 0 and 255."},
+    {1086, "Click on this button then on the bitmap in order to choose the threshold color from the bitmap."},
     {1087,
-     "Click on this radio button to get a flat  thickness compensation.  The thickness compensation will "
-     "be constant and independant of the curve derivative."},
+     "Click on this radio button to get a flat thickness compensation. The thickness compensation will be "
+     "constant and independent of the curve derivative."},
     {1088,
      "Check this radio button to use a smart thickness compensation algorithm. This algorithm takes into "
      "account the curve derivative to compensate the curve thickness."},
     {1089,
      "The smart thickness compensation algorithm uses the curve derivative to compensate the thickness. "
-     "This value gives the number of points arround the current point used to calculate this derivative. "
+     "This value gives the number of points around the current point used to calculate this derivative. "
      "This value must be between 1 and 32."},
     {1090,
      "Check this box to take the results from the centre of the drawn line, measured to a fraction of a "
@@ -131,16 +125,16 @@ const CStringTableEntry kStrings[] = {
     {61211, "Genesis point with coordinate\nX= %f\nY= %f\nis redundant and will be removed."},
     {61212, "No point selected !"},
     {61213,
-     "No curve here !\nEiteher, you have clicked in the background of the graphic, either the threshold "
-     "color is not the good one for this curve (see Advanced option in the dialog box)."},
+     "No curve here !\nEither you have clicked in the background of the graphic, or the threshold color is "
+     "not the right one for this curve (see Advanced options in the dialog box)."},
     {61214, "Out of limits !"},
     {61215, "The curve already exists here !"},
     {61216, "Right limit must be greater than left limit"},
-    {61217, "Left limit must be greater than right limit\nwhen X axe is reversed"},
+    {61217, "Left limit must be greater than right limit\nwhen X axis is reversed"},
     {61224, "Not enough memory !"},
     {61225, "You must first create or select a coordinates system."},
     {61226,
-     "This will delete all curves related to this coordinates system.\nDo you realy want to delete it ?"},
+     "This will delete all curves related to this coordinates system.\nDo you really want to delete it ?"},
     {61234, "The limits values must be greater than zero because the scale is logarithmic."},
     {61242, "Fit"},
     {61243, "Next >>"},
@@ -153,11 +147,11 @@ const CStringTableEntry kStrings[] = {
     {61255, "Y"},
     {61256, "Please pick a position for scale point %d"},
     {61257, "Enter a value for the scale point %d"},
-    {61258, "Enter a valur for the point %d and pick a position for the point %d"},
+    {61258, "Enter a value for the point %d and pick a position for the point %d"},
     {61259, "Ready"},
     {61260, "Please define a position for the scale point %d"},
     {61261, "Pick a position and enter a value for scale point %d"},
-    {61264, "An other curve has already the same name.\nDo you want to continue?"},
+    {61264, "Another curve already has the same name.\nDo you want to continue?"},
     {61265, "Untitled"},
     {61267, "Sorry, there is no available scanner."},
     {61271, "Scanned graphic"},
@@ -180,17 +174,17 @@ const CStringTableEntry kStrings[] = {
     {61287, "Add anchor points at the middle of the curve."},
     {61288, "Remove anchor points.\nClick on the point you want to remove."},
     {61289,
-     "Modify anchor points.\nClick and the drag the anchor points you want to modify. Use Ctrl key to "
-     "make corners, use Shift key to smooth them."},
+     "Modify anchor points.\nClick and drag the anchor points you want to modify. Use Ctrl key to make "
+     "corners, use Shift key to smooth them."},
 
     // Texts of the export, the results dialogs and the options.
     {61300, "Graph recognition by Plotvane."},
     {61301, "Values read from a picture: check them against the original graph."},
     {61302, "Bitmap file :"},
     {61303, "To be continued : Preview is limited to %d lines."},
-    {61304, "Cannot open the file for writting."},
+    {61304, "Cannot open the file for writing."},
     {61305, "Cannot write into the file."},
-    {61306, "Error while accessing to the file."},
+    {61306, "Error while accessing the file."},
     {61307, "Error when trying to build the preview."},
     {61308, "Value must be greater than zero\n in the case of a logarithmic axe."},
     {61309, "The period must be greater than zero !"},

@@ -511,10 +511,6 @@
 <context>
     <name>CGenesisDialog</name>
     <message>
-        <source>Continuous curve- Curve identification</source>
-        <translation>Courbe continue - Identification de la courbe</translation>
-    </message>
-    <message>
         <source>Initial points</source>
         <translation>Points de départ</translation>
     </message>
@@ -609,6 +605,10 @@
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Continuous curve - Curve identification</source>
+        <translation>Courbe continue - Identification de la courbe</translation>
     </message>
 </context>
 <context>
@@ -712,10 +712,6 @@
         <translation>Vous devez maintenant indiquer les limites de la courbe à analyser.</translation>
     </message>
     <message>
-        <source>You can specify this limits either by entering the abscissa value (in units) or by </source>
-        <translation>Vous pouvez donner ces limites soit en entrant la valeur de l&apos;abscisse (en unités), soit en </translation>
-    </message>
-    <message>
         <source>Curve Limits</source>
         <translation>Limites de la courbe</translation>
     </message>
@@ -754,6 +750,10 @@
     <message>
         <source>).</source>
         <translation>).</translation>
+    </message>
+    <message>
+        <source>You can specify these limits either by entering the abscissa value (in units) or by </source>
+        <translation>Vous pouvez donner ces limites soit en entrant la valeur de l&apos;abscisse (en unités), soit en </translation>
     </message>
 </context>
 <context>
@@ -872,7 +872,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;Paste Picture</source>
@@ -987,7 +987,7 @@
     </message>
     <message>
         <source>&amp;Period :</source>
-        <translation>&amp;Période :</translation>
+        <translation>Péri&amp;ode :</translation>
     </message>
     <message>
         <source>Number of saved points : </source>
@@ -1072,7 +1072,7 @@
     </message>
     <message>
         <source>&amp;To save:</source>
-        <translation>À &amp;enregistrer :</translation>
+        <translation>À en&amp;registrer :</translation>
     </message>
     <message>
         <source>Move up</source>
@@ -1238,7 +1238,7 @@
         <translation>Aide</translation>
     </message>
     <message>
-        <source>Graphe construction - Spline curve</source>
+        <source>Graph construction - Spline curve</source>
         <translation>Construction du graphe - Courbe spline</translation>
     </message>
 </context>

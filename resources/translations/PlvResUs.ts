@@ -511,10 +511,6 @@
 <context>
     <name>CGenesisDialog</name>
     <message>
-        <source>Continuous curve- Curve identification</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Initial points</source>
         <translation type="unfinished"></translation>
     </message>
@@ -608,6 +604,10 @@
     </message>
     <message>
         <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continuous curve - Curve identification</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -712,10 +712,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>You can specify this limits either by entering the abscissa value (in units) or by </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Curve Limits</source>
         <translation type="unfinished"></translation>
     </message>
@@ -753,6 +749,10 @@
     </message>
     <message>
         <source>).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can specify these limits either by entering the abscissa value (in units) or by </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1238,7 +1238,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Graphe construction - Spline curve</source>
+        <source>Graph construction - Spline curve</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -21,11 +21,9 @@ Plotvane.Document
 Document Plotvane</translation>
     </message>
     <message>
-        <source>Click here to sort the points in the 
-ascending order of X value.</source>
+        <source>Click here to sort the points in the ascending order of X value.</source>
         <comment>1000</comment>
-        <translation>Cliquez ici pour trier les points 
-par ordre croissant de X.</translation>
+        <translation>Cliquez ici pour trier les points par ordre croissant de X.</translation>
     </message>
     <message>
         <source>Delete the selected points of the list.</source>
@@ -43,46 +41,34 @@ par ordre croissant de X.</translation>
         <translation>Appuyez sur ce bouton pour choisir les points de départ de la courbe.</translation>
     </message>
     <message>
-        <source>When this radio button is checked, the curve is recognized by
-following the top of its line.</source>
+        <source>When this radio button is checked, the curve is recognized by following the top of its line.</source>
         <comment>1010</comment>
-        <translation>Quand ce bouton est coché, la courbe est reconnue en
-suivant le haut de son trait.</translation>
+        <translation>Quand ce bouton est coché, la courbe est reconnue en suivant le haut de son trait.</translation>
     </message>
     <message>
-        <source>When this radio button is checked, the curve is recognized by
-following the bottom of its line.</source>
+        <source>When this radio button is checked, the curve is recognized by following the bottom of its line.</source>
         <comment>1012</comment>
-        <translation>Quand ce bouton est coché, la courbe est reconnue en
-suivant le bas de son trait.</translation>
+        <translation>Quand ce bouton est coché, la courbe est reconnue en suivant le bas de son trait.</translation>
     </message>
     <message>
-        <source>Enter the name of the graph. This name will be used in the 
-output file to identify this curve.</source>
+        <source>Enter the name of the graph. This name will be used in the output file to identify this curve.</source>
         <comment>1015</comment>
-        <translation>Entrez le nom du graphe. Ce nom servira dans le 
-fichier de sortie à identifier cette courbe.</translation>
+        <translation>Entrez le nom du graphe. Ce nom servira dans le fichier de sortie à identifier cette courbe.</translation>
     </message>
     <message>
-        <source>Enter the name of the curve. This name will be used in the 
-output file to identify this curve.</source>
+        <source>Enter the name of the curve. This name will be used in the output file to identify this curve.</source>
         <comment>1016</comment>
-        <translation>Entrez le nom de la courbe. Ce nom servira dans le 
-fichier de sortie à identifier cette courbe.</translation>
+        <translation>Entrez le nom de la courbe. Ce nom servira dans le fichier de sortie à identifier cette courbe.</translation>
     </message>
     <message>
-        <source>The value of the right limit within 
-the graph will be recognized</source>
+        <source>The value of the right limit up to which the curve will be recognized.</source>
         <comment>1019</comment>
-        <translation>La valeur de la limite droite jusqu&apos;à laquelle 
-le graphe sera reconnu</translation>
+        <translation>La valeur de la limite droite jusqu&apos;à laquelle la courbe sera reconnue.</translation>
     </message>
     <message>
-        <source>Click on this button then on the curve. The thickness value
-will be calculated from this point.</source>
+        <source>Click on this button then on the curve. The thickness value will be calculated from this point.</source>
         <comment>1022</comment>
-        <translation>Cliquez sur ce bouton puis sur la courbe. L&apos;épaisseur
-sera calculée à partir de ce point.</translation>
+        <translation>Cliquez sur ce bouton puis sur la courbe. L&apos;épaisseur sera calculée à partir de ce point.</translation>
     </message>
     <message>
         <source>Enter the value related to the scale point.</source>
@@ -90,11 +76,9 @@ sera calculée à partir de ce point.</translation>
         <translation>Entrez la valeur du point d&apos;échelle.</translation>
     </message>
     <message>
-        <source>In order to define a position of a scale point, you must first
- click on this button then on the desired location of the axis.</source>
+        <source>In order to define a position of a scale point, you must first click on this button then on the desired location of the axis.</source>
         <comment>1024</comment>
-        <translation>Pour définir la position d&apos;un point d&apos;échelle, cliquez d&apos;abord
- sur ce bouton puis à l&apos;endroit voulu de l&apos;axe.</translation>
+        <translation>Pour définir la position d&apos;un point d&apos;échelle, cliquez d&apos;abord sur ce bouton puis à l&apos;endroit voulu de l&apos;axe.</translation>
     </message>
     <message>
         <source>Enter the value related to the scale point.</source>
@@ -102,11 +86,9 @@ sera calculée à partir de ce point.</translation>
         <translation>Entrez la valeur du point d&apos;échelle.</translation>
     </message>
     <message>
-        <source>In order to define a position of a scale point, you must first
- click on this button then on the desired location of the axis.</source>
+        <source>In order to define a position of a scale point, you must first click on this button then on the desired location of the axis.</source>
         <comment>1026</comment>
-        <translation>Pour définir la position d&apos;un point d&apos;échelle, cliquez d&apos;abord
- sur ce bouton puis à l&apos;endroit voulu de l&apos;axe.</translation>
+        <translation>Pour définir la position d&apos;un point d&apos;échelle, cliquez d&apos;abord sur ce bouton puis à l&apos;endroit voulu de l&apos;axe.</translation>
     </message>
     <message>
         <source>Check this radio button if the scale is linear.</source>
@@ -114,61 +96,39 @@ sera calculée à partir de ce point.</translation>
         <translation>Cochez ce bouton si l&apos;échelle est linéaire.</translation>
     </message>
     <message>
-        <source>The value of the left limit within 
-the graph will be recognized</source>
+        <source>The value of the left limit from which the curve will be recognized.</source>
         <comment>1032</comment>
-        <translation>La valeur de la limite gauche à partir de laquelle 
-le graphe sera reconnu</translation>
+        <translation>La valeur de la limite gauche à partir de laquelle la courbe sera reconnue.</translation>
     </message>
     <message>
-        <source>Click on this button then on the desired location on the 
-bitmap to get the value of the left limit within the curve 
-will be recognized.</source>
+        <source>Click on this button then on the desired location on the bitmap to get the value of the left limit from which the curve will be recognized.</source>
         <comment>1033</comment>
-        <translation>Cliquez sur ce bouton puis à l&apos;endroit voulu de 
-l&apos;image pour obtenir la valeur de la limite gauche de la 
-reconnaissance de la courbe.</translation>
+        <translation>Cliquez sur ce bouton puis à l&apos;endroit voulu de l&apos;image pour obtenir la valeur de la limite gauche à partir de laquelle la courbe sera reconnue.</translation>
     </message>
     <message>
-        <source>Click on this button then on the desired location on the 
-bitmap to get the value of the right limit within the curve 
-will be recognized.</source>
+        <source>Click on this button then on the desired location on the bitmap to get the value of the right limit up to which the curve will be recognized.</source>
         <comment>1034</comment>
-        <translation>Cliquez sur ce bouton puis à l&apos;endroit voulu de 
-l&apos;image pour obtenir la valeur de la limite droite de la 
-reconnaissance de la courbe.</translation>
+        <translation>Cliquez sur ce bouton puis à l&apos;endroit voulu de l&apos;image pour obtenir la valeur de la limite droite jusqu&apos;à laquelle la courbe sera reconnue.</translation>
     </message>
     <message>
-        <source>Contains the coordinates of
- the points you have chosen.
-To choose a point of the bitmap, click on it.</source>
+        <source>Contains the coordinates of the points you have chosen. To choose a point of the bitmap, click on it.</source>
         <comment>1036</comment>
-        <translation>Contient les coordonnées
- des points choisis.
-Pour choisir un point de l&apos;image, cliquez dessus.</translation>
+        <translation>Contient les coordonnées des points choisis. Pour choisir un point de l&apos;image, cliquez dessus.</translation>
     </message>
     <message>
-        <source>This list contains the coordinates of the points used to 
-generate the curve.</source>
+        <source>This list contains the coordinates of the points used to generate the curve.</source>
         <comment>1039</comment>
-        <translation>Cette liste contient les coordonnées des points servant 
-à construire la courbe.</translation>
+        <translation>Cette liste contient les coordonnées des points servant à construire la courbe.</translation>
     </message>
     <message>
-        <source>Curve thickness, in pixels. The location of the curve will be
-compensated by the half of this value.</source>
+        <source>Curve thickness, in pixels. The location of the curve will be compensated by half of this value.</source>
         <comment>1041</comment>
-        <translation>Épaisseur de la courbe, en pixels. La position de la courbe
-est corrigée de la moitié de cette valeur.</translation>
+        <translation>Épaisseur de la courbe, en pixels. La position de la courbe est corrigée de la moitié de cette valeur.</translation>
     </message>
     <message>
-        <source>Enter the name of the axis.This name will be used in the
- output file to identify this axis.
- You can use for instance the unit of the axis.</source>
+        <source>Enter the name of the axis. This name will be used in the output file to identify this axis. You can use for instance the unit of the axis.</source>
         <comment>1049</comment>
-        <translation>Entrez le nom de l&apos;axe. Ce nom servira dans le
- fichier de sortie à identifier cet axe.
- Vous pouvez par exemple y mettre l&apos;unité de l&apos;axe.</translation>
+        <translation>Entrez le nom de l&apos;axe. Ce nom servira dans le fichier de sortie à identifier cet axe. Vous pouvez par exemple y mettre l&apos;unité de l&apos;axe.</translation>
     </message>
     <message>
         <source>Removes the selected genesis point from the list.</source>
@@ -181,42 +141,42 @@ est corrigée de la moitié de cette valeur.</translation>
         <translation>Cliquez sur ce bouton pour modifier les options avancées : couleur de seuil et algorithme de compensation d&apos;épaisseur.</translation>
     </message>
     <message>
-        <source>Threshold color. Any color which one of the componants is brigther than those of the threshold color is considered as white. That means that this color is not considered as being part of the graph.</source>
+        <source>Threshold color. Any color one of whose components is brighter than that of the threshold color is considered as white. That means that this color is not considered as being part of the graph.</source>
         <comment>1077</comment>
         <translation>Couleur de seuil. Toute couleur dont l&apos;une des composantes est plus claire que celle de la couleur de seuil est considérée comme du blanc, c&apos;est-à-dire comme ne faisant pas partie du graphe.</translation>
     </message>
     <message>
-        <source>Move this slider to chose the red componant of the threshold. Every color which red componant is greater than the threshold one will be considered as being white.</source>
+        <source>Move this slider to choose the red component of the threshold color. Every color whose red component is greater than the threshold color&apos;s will be considered as being white.</source>
         <comment>1080</comment>
         <translation>Déplacez ce curseur pour choisir la composante rouge du seuil. Toute couleur dont la composante rouge dépasse celle du seuil sera considérée comme du blanc.</translation>
     </message>
     <message>
-        <source>Move this slider to chose the green componant of the threshold color. Every color which green componant is greater than the threshold color one will be considered as being white.</source>
+        <source>Move this slider to choose the green component of the threshold color. Every color whose green component is greater than the threshold color&apos;s will be considered as being white.</source>
         <comment>1081</comment>
         <translation>Déplacez ce curseur pour choisir la composante verte de la couleur de seuil. Toute couleur dont la composante verte dépasse celle du seuil sera considérée comme du blanc.</translation>
     </message>
     <message>
-        <source>Enter the value of the red componant of the threshold. This value must be between 0 and 255.</source>
+        <source>Enter the value of the red component of the threshold color. This value must be between 0 and 255.</source>
         <comment>1083</comment>
         <translation>Entrez la composante rouge du seuil. Cette valeur doit être comprise entre 0 et 255.</translation>
     </message>
     <message>
-        <source>Enter the value of the green componant of the threshold color. This value must be between 0 and 255.</source>
+        <source>Enter the value of the green component of the threshold color. This value must be between 0 and 255.</source>
         <comment>1084</comment>
         <translation>Entrez la composante verte de la couleur de seuil. Cette valeur doit être comprise entre 0 et 255.</translation>
     </message>
     <message>
-        <source>Enter the value of the blue componant of the threshold color. This value must be between 0 and 255.</source>
+        <source>Enter the value of the blue component of the threshold color. This value must be between 0 and 255.</source>
         <comment>1085</comment>
         <translation>Entrez la composante bleue de la couleur de seuil. Cette valeur doit être comprise entre 0 et 255.</translation>
     </message>
     <message>
-        <source>Click on this button than on the bitmap in order to choose the threshold color from the bitmap.</source>
+        <source>Click on this button then on the bitmap in order to choose the threshold color from the bitmap.</source>
         <comment>1086</comment>
         <translation>Cliquez sur ce bouton puis sur l&apos;image pour y prendre la couleur de seuil.</translation>
     </message>
     <message>
-        <source>Click on this radio button to get a flat  thickness compensation.  The thickness compensation will be constant and independant of the curve derivative.</source>
+        <source>Click on this radio button to get a flat thickness compensation. The thickness compensation will be constant and independent of the curve derivative.</source>
         <comment>1087</comment>
         <translation>Cliquez sur ce bouton pour une compensation d&apos;épaisseur plate. La compensation sera constante et indépendante de la dérivée de la courbe.</translation>
     </message>
@@ -226,7 +186,7 @@ est corrigée de la moitié de cette valeur.</translation>
         <translation>Cochez ce bouton pour utiliser un algorithme de compensation d&apos;épaisseur intelligent, qui tient compte de la dérivée de la courbe.</translation>
     </message>
     <message>
-        <source>The smart thickness compensation algorithm uses the curve derivative to compensate the thickness. This value gives the number of points arround the current point used to calculate this derivative. This value must be between 1 and 32.</source>
+        <source>The smart thickness compensation algorithm uses the curve derivative to compensate the thickness. This value gives the number of points around the current point used to calculate this derivative. This value must be between 1 and 32.</source>
         <comment>1089</comment>
         <translation>L&apos;algorithme de compensation intelligent utilise la dérivée de la courbe pour compenser l&apos;épaisseur. Cette valeur donne le nombre de points autour du point courant servant au calcul de la dérivée. Elle doit être comprise entre 1 et 32.</translation>
     </message>
@@ -452,7 +412,7 @@ est redondant et sera retiré.</translation>
     </message>
     <message>
         <source>No curve here !
-Eiteher, you have clicked in the background of the graphic, either the threshold color is not the good one for this curve (see Advanced option in the dialog box).</source>
+Either you have clicked in the background of the graphic, or the threshold color is not the right one for this curve (see Advanced options in the dialog box).</source>
         <comment>61213</comment>
         <translation>Pas de courbe ici !
 Soit vous avez cliqué dans le fond du graphique, soit la couleur de seuil ne convient pas à cette courbe (voir les options avancées de la boîte de dialogue).</translation>
@@ -474,7 +434,7 @@ Soit vous avez cliqué dans le fond du graphique, soit la couleur de seuil ne co
     </message>
     <message>
         <source>Left limit must be greater than right limit
-when X axe is reversed</source>
+when X axis is reversed</source>
         <comment>61217</comment>
         <translation>La limite gauche doit être plus grande que la limite droite
 quand l&apos;axe X est inversé</translation>
@@ -491,7 +451,7 @@ quand l&apos;axe X est inversé</translation>
     </message>
     <message>
         <source>This will delete all curves related to this coordinates system.
-Do you realy want to delete it ?</source>
+Do you really want to delete it ?</source>
         <comment>61226</comment>
         <translation>Toutes les courbes de ce repère seront supprimées.
 Voulez-vous vraiment le supprimer ?</translation>
@@ -557,7 +517,7 @@ Voulez-vous vraiment le supprimer ?</translation>
         <translation>Entrez une valeur pour le point d&apos;échelle %d</translation>
     </message>
     <message>
-        <source>Enter a valur for the point %d and pick a position for the point %d</source>
+        <source>Enter a value for the point %d and pick a position for the point %d</source>
         <comment>61258</comment>
         <translation>Entrez une valeur pour le point %d et choisissez une position pour le point %d</translation>
     </message>
@@ -577,7 +537,7 @@ Voulez-vous vraiment le supprimer ?</translation>
         <translation>Choisissez une position et entrez une valeur pour le point d&apos;échelle %d</translation>
     </message>
     <message>
-        <source>An other curve has already the same name.
+        <source>Another curve already has the same name.
 Do you want to continue?</source>
         <comment>61264</comment>
         <translation>Une autre courbe porte déjà ce nom.
@@ -655,7 +615,7 @@ Cliquez sur le point à retirer.</translation>
     </message>
     <message>
         <source>Modify anchor points.
-Click and the drag the anchor points you want to modify. Use Ctrl key to make corners, use Shift key to smooth them.</source>
+Click and drag the anchor points you want to modify. Use Ctrl key to make corners, use Shift key to smooth them.</source>
         <comment>61289</comment>
         <translation>Modifie des points d&apos;ancrage.
 Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des angles, Maj les adoucit.</translation>
@@ -681,7 +641,7 @@ Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des a
         <translation>À suivre : l&apos;aperçu est limité à %d lignes.</translation>
     </message>
     <message>
-        <source>Cannot open the file for writting.</source>
+        <source>Cannot open the file for writing.</source>
         <comment>61304</comment>
         <translation>Impossible d&apos;ouvrir le fichier en écriture.</translation>
     </message>
@@ -691,7 +651,7 @@ Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des a
         <translation>Impossible d&apos;écrire dans le fichier.</translation>
     </message>
     <message>
-        <source>Error while accessing to the file.</source>
+        <source>Error while accessing the file.</source>
         <comment>61306</comment>
         <translation>Erreur d&apos;accès au fichier.</translation>
     </message>

@@ -211,7 +211,7 @@ TEST_F(ContinuousCurveTest, GenesisRefusals)
     EXPECT_EQ(curve.AddGenesisPoint(CPoint(20, 5)), Outcome::NoCurveHere);
     ASSERT_EQ(m_Messages.Count(), 1u);
     EXPECT_EQ(m_Messages.LastText(), CStringTable::Get(61213));
-    EXPECT_EQ(m_Messages.LastText().rfind("No curve here !\nEiteher, you have clicked", 0), 0u);
+    EXPECT_EQ(m_Messages.LastText().rfind("No curve here !\nEither you have clicked", 0), 0u);
     EXPECT_EQ(m_Messages.Messages().back().icon, CMessageService::Icon::Information);
 
     // Clicks outside the bitmap are background, whatever the threshold.

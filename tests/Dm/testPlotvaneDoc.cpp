@@ -296,7 +296,7 @@ TEST_F(PlotvaneDocTest, DuplicateCurveNamesAskAndNoRefuses)
     EXPECT_FALSE(doc.CheckCurveName(pB, "Pressure"));
     ASSERT_EQ(m_messages.Count(), 1u);
     const auto& question = m_messages.Messages()[0];
-    EXPECT_EQ(question.text, "An other curve has already the same name.\nDo you want to continue?");
+    EXPECT_EQ(question.text, "Another curve already has the same name.\nDo you want to continue?");
     EXPECT_EQ(question.buttons, CMessageService::Buttons::YesNo);
     EXPECT_EQ(question.icon, CMessageService::Icon::Exclamation);
 
@@ -451,9 +451,11 @@ TEST_F(PlotvaneDocTest, OpeningAnUndecodableGraphicLeavesAnEmptyUntitledDocument
     ui.m_strChosen = junk.string();
     EXPECT_FALSE(doc.OnOpenGraphic());
     EXPECT_EQ(ui.m_nChooseCalls, 1);
+    // Every format the program decodes, then all files.
     EXPECT_EQ(
         ui.m_strFilter,
-        "Graphic files|*.bmp; *.jpg; *.jpe; *.tif; *.gif; *.pic; *.pcx; *.png; *.pdf|All files (*.*)|*.*||");
+        "Graphic files|*.wmf; *.emf; *.bmp; *.dib; *.tga; *.tif; *.tiff; *.gif; *.pic; *.pct; *.pict; "
+        "*.jpg; *.jpeg; *.jpe; *.png; *.eps; *.pcx; *.pgm; *.pnm; *.ppm; *.psd; *.pdf|All files (*.*)|*.*||");
     EXPECT_EQ(doc.GetTitle(), "");
     EXPECT_TRUE(doc.GetCoordSystList().empty());
     EXPECT_FALSE(doc.GetBmpManager()->IsLoaded());

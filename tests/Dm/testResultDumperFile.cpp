@@ -223,7 +223,7 @@ TEST_F(FileResultDumper, LargeExportCrossesTheBufferIntact)
 
 TEST_F(FileResultDumper, FileThatCannotBeMadeIsRefused)
 {
-    const std::string strMessage = "Cannot open the file for writting.";
+    const std::string strMessage = "Cannot open the file for writing.";
     CPreparedResults results(Ramp(2));
     for (const fs::path& path : {m_Dir / "missing" / "out.xls", m_Dir, fs::path()}) {
         SCOPED_TRACE(path.string());
@@ -237,7 +237,7 @@ TEST_F(FileResultDumper, FileThatCannotBeMadeIsRefused)
     EXPECT_TRUE(fs::is_directory(m_Dir));
 }
 
-// 0 when making a file writer for path is refused with "Cannot open the file for writting.",
+// 0 when making a file writer for path is refused with "Cannot open the file for writing.",
 // after giving up the superuser's rights (which file permissions do not bind). Meant to run
 // in a child process.
 int RefusedWithoutPrivileges(const fs::path& path)
@@ -249,7 +249,7 @@ int RefusedWithoutPrivileges(const fs::path& path)
         CFileResultDumper dumper({&results}, path.string(), '\t');
         return 2;
     } catch (const CPlotvaneException& e) {
-        return e.GetMessage() == "Cannot open the file for writting.\nReason: Permission denied." ? 0 : 3;
+        return e.GetMessage() == "Cannot open the file for writing.\nReason: Permission denied." ? 0 : 3;
     }
 }
 

@@ -274,12 +274,18 @@ TEST(SplineCurve, RemovingTheActiveNodeForgetsItAndItsPreview)
 
 TEST(SplineCurve, SelectingTriesHandlesBeforeAnchors)
 {
-    // A node without handles is grabbed by its front handle.
+    // A node without handles is grabbed by its anchor: its handles of length 0 lie there.
     auto pCurve = MakeCurve(nullptr, {{{0, 0}, {}, {}}, {{30, 0}, {-10, 0}, {10, 10}}, {{60, 0}, {}, {}}});
     ASSERT_TRUE(pCurve->SelectNodeAt({1, 0}));
     EXPECT_EQ(pCurve->GetActiveNode(), NodeAt(*pCurve, 0));
-    EXPECT_EQ(NodeAt(*pCurve, 0)->GetGrab(), CBezierNode::kGrabFrontHandle);
+    EXPECT_EQ(NodeAt(*pCurve, 0)->GetGrab(), CBezierNode::kGrabAnchor);
     EXPECT_EQ(NodeAt(*pCurve, 0)->GetMode(), CBezierNode::kModifying);
+    // Asked to, its front handle is pulled out of the anchor.
+    ASSERT_TRUE(pCurve->SelectHandleOutOfAnchorAt({1, 0}));
+    EXPECT_EQ(NodeAt(*pCurve, 0)->GetGrab(), CBezierNode::kGrabFrontHandle);
+    EXPECT_EQ(NodeAt(*pCurve, 0)->GetMode(), CBezierNode::kCreating);
+    EXPECT_FALSE(pCurve->SelectHandleOutOfAnchorAt({45, 30}));
+    EXPECT_EQ(pCurve->GetActiveNode(), nullptr);
 
     // Handle ends of the middle node.
     ASSERT_TRUE(pCurve->SelectNodeAt({40, 11}));
@@ -454,8 +460,8 @@ TEST(SplineCurve, CloneIsADeepCopyWhoseResultsBelongToIt)
 
     // Changing the original leaves the clone alone, and the other way round.
     ASSERT_TRUE(pCurve->MoveActiveNode({30, 10}, false, false));
-    EXPECT_EQ(NodeAt(*pCurve, 1)->GetBackHandle(), CPoint(0, 10));
-    EXPECT_EQ(NodeAt(*pClone, 1)->GetBackHandle(), CPoint(0, 0));
+    EXPECT_EQ(NodeAt(*pCurve, 1)->GetAnchor(), CPoint(30, 10));
+    EXPECT_EQ(NodeAt(*pClone, 1)->GetAnchor(), CPoint(30, 0));
     EXPECT_TRUE(pClone->RemoveNodeAt({30, 0}));
     pResults->SetPointsPerSegment(3);
     EXPECT_EQ(pCurve->GetNodeCount(), 3u);

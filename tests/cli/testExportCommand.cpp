@@ -158,7 +158,7 @@ TEST(ExportCommand, AFailedExportLeavesTheFileAsItWas)
     const Outcome unwritable =
         Export({(dir / "out.pvd").string(), "--period", "1", "-o", (dir / "missing" / "x.txt").string()});
     EXPECT_EQ(unwritable.code, kExitRefused);
-    EXPECT_NE(unwritable.err.find("x.txt: Cannot open the file for writting."), std::string::npos)
+    EXPECT_NE(unwritable.err.find("x.txt: Cannot open the file for writing."), std::string::npos)
         << unwritable.err;
 }
 

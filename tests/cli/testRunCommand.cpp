@@ -164,10 +164,10 @@ TEST(RunCommand, QuestionsAreAnsweredYesAndPrintedAsWarnings)
     job.erase("export");
     const Outcome outcome = RunJob(WriteJob(dir, job));
     EXPECT_EQ(outcome.code, kExitOk) << outcome.err;
-    EXPECT_NE(outcome.err.find(
-                  "job.json: coordinate_systems[0].curves[2].name: warning: An other curve has already "
-                  "the same name. Do you want to continue? (answered Yes)"),
-              std::string::npos)
+    EXPECT_NE(
+        outcome.err.find("job.json: coordinate_systems[0].curves[2].name: warning: Another curve already has "
+                         "the same name. Do you want to continue? (answered Yes)"),
+        std::string::npos)
         << outcome.err;
     EXPECT_NE(
         outcome.err.find("job.json: coordinate_systems[0].curves[0].period: warning: This curve will contain "
@@ -437,7 +437,7 @@ TEST(RunCommand, ARefusedRunLeavesExistingOutputsUntouched)
     job["export"]["path"] = "missing/out.txt";
     const Outcome failed = RunJob(WriteJob(dir, job));
     EXPECT_EQ(failed.code, kExitRefused);
-    EXPECT_NE(failed.err.find("Cannot open the file for writting."), std::string::npos) << failed.err;
+    EXPECT_NE(failed.err.find("Cannot open the file for writing."), std::string::npos) << failed.err;
     EXPECT_EQ(ReadFile(dir / "out.pvd"), "my document");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 3)
         << "nothing left behind";

@@ -209,6 +209,15 @@ TEST(AnyPicDecoder, FormatNames)
     EXPECT_STREQ(PLAnyPicDecoder::FormatName(Format::Unknown), "Unknown");
 }
 
+TEST(AnyPicDecoder, EveryFormatDecodedHasItsFileExtensions)
+{
+    for (int n = static_cast<int>(Format::Unknown) + 1; n <= static_cast<int>(Format::PDF); ++n)
+        EXPECT_FALSE(PLAnyPicDecoder::FormatExtensions(static_cast<Format>(n)).empty()) << n;
+    EXPECT_TRUE(PLAnyPicDecoder::FormatExtensions(Format::Unknown).empty());
+    const std::vector<std::string> all = PLAnyPicDecoder::FileExtensions();
+    EXPECT_EQ(std::count(all.begin(), all.end(), "pnm"), 1) << "once, although two formats use it";
+}
+
 TEST(AnyPicDecoder, ReadsFilesAndRecordsTheFormat)
 {
     LIB_REQUIRE_TOOLS("pnmtopng");

@@ -14,6 +14,7 @@
 #include "main/AxeDialog.h"
 #include "main/ClipboardPicture.h"
 #include "main/ConstructionDialog.h"
+#include "main/HelpWindow.h"
 #include "main/ValueEdit.h"
 
 CWizardBench::CWizardBench() : m_View(m_Doc, nullptr), m_Messages(true)
@@ -118,4 +119,30 @@ void FinishWithoutExport(CConstructionDialog& dialog)
     dialog.OnNext();
     delete pWatch.data();
     CWizardBench::Settle();
+}
+
+QUrl TopicShownByF1(QWidget& window)
+{
+    const auto helpWindows = [] {
+        QList<CHelpWindow*> windows;
+        for (QWidget* pWidget : QApplication::allWidgets()) {
+            if (auto* pHelp = qobject_cast<CHelpWindow*>(pWidget))
+                windows << pHelp;
+        }
+        return windows;
+    };
+    for (CHelpWindow* pHelp : helpWindows())
+        pHelp->hide();
+    CWizardBench::Settle();
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }))
+        return QUrl();
+    QWidget* pFocus = window.focusWidget();
+    QTest::keyClick(pFocus != nullptr ? pFocus : &window, Qt::Key_F1);
+    for (CHelpWindow* pHelp : helpWindows()) {
+        if (pHelp->isVisible())
+            return pHelp->GetPage();
+    }
+    return QUrl();
 }

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 #include "Dm/PlotvaneDoc.h"
@@ -49,6 +50,10 @@ public:
 // Presses "Finish" on the last step of a curve's wizard and answers the export proposal that
 // comes for a changed curve with "Later".
 void FinishWithoutExport(CConstructionDialog& dialog);
+
+// Makes window the active window, presses F1 on its focused control (on the window without
+// one) and returns the page that a help window shows then; empty when none shows one.
+QUrl TopicShownByF1(QWidget& window);
 
 // Runs action on the next modal dialog once it is open (looked for every 10 ms, for 5 s at
 // most; a failure when bExpected and none came). The looking stops when the returned timer

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -6,6 +7,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QToolTip>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
@@ -22,6 +24,7 @@
 #include "main/HandModificationDialog.h"
 #include "main/LimitDialog.h"
 #include "main/PointListColumns.h"
+#include "main/NumberSpinBox.h"
 #include "main/Sequence.h"
 #include "main/ValueEdit.h"
 #include "platform/StringIds.h"
@@ -109,7 +112,8 @@ TEST_F(ContinuousDialogsTest, FromLimitsThroughIdentificationToHandModification)
     EXPECT_FALSE(Limits().GetNextButton()->isEnabled());
     EXPECT_EQ(Child<QLabel>("clickLabel")->text(),
               QStringLiteral("clicking on the graph (\"Pick position\")."));
-    EXPECT_EQ(Child<QWidget>("leftEdit")->whatsThis(), QString::fromStdString(CStringTable::Get(1032)));
+    EXPECT_TRUE(
+        Child<QWidget>("leftEdit")->toolTip().contains(QString::fromStdString(CStringTable::Get(1032))));
     Type(Limits().GetValueEdit(false), "9.5");
     EXPECT_DOUBLE_EQ(Curve().GetRightLimit()->GetValue(), 9.5);
     EXPECT_FALSE(Limits().GetNextButton()->isEnabled());
@@ -184,6 +188,7 @@ TEST_F(ContinuousDialogsTest, FromLimitsThroughIdentificationToHandModification)
     // Advanced options: a flat compensation and a threshold picked on the picture.
     Genesis().OnAdvancedOptions();
     CContinuousAdvOptDlg* pOptions = Genesis().GetAdvancedOptions();
+    EXPECT_EQ(TopicShownByF1(*pOptions), QUrl(QStringLiteral("qrc:/help/en/advanced-options.html")));
     ASSERT_NE(pOptions, nullptr);
     EXPECT_FALSE(Genesis().IsInputEnabled());
     pOptions->findChild<QRadioButton*>(QStringLiteral("flatRadio"))->click();
@@ -452,4 +457,34 @@ TEST_F(ContinuousDialogsTest, WhileASubDialogIsOpenTheStepCannotCancelTheWizard)
     CWizardBench::Settle();
     EXPECT_EQ(m_Bench.m_View.GetSequence(), nullptr);
     EXPECT_TRUE(m_pCoordSyst->GetCurveList().empty());
+}
+
+TEST_F(ContinuousDialogsTest, AThicknessOrDashDistanceOutOfRangeIsRefusedWithTheRange)
+{
+    GoToGenesis();
+    const auto typeInto = [](QSpinBox* pSpin, const char* pszText) {
+        pSpin->setFocus();
+        pSpin->selectAll();
+        QTest::keyClicks(pSpin, QString::fromLatin1(pszText));
+    };
+    const auto tipShows = [](const char* pszText) {
+        return QTest::qWaitFor([pszText] { return QToolTip::text() == QLatin1String(pszText); });
+    };
+    auto* pThickness = Child<QSpinBox>("thicknessSpin");
+    ASSERT_NE(pThickness, nullptr);
+    typeInto(pThickness, "40");
+    EXPECT_TRUE(tipShows("Please enter an integer between 1 and 32."));
+    EXPECT_EQ(pThickness->text(), QStringLiteral("4")) << "the 0 is refused";
+    EXPECT_EQ(pThickness->value(), 4);
+
+    Child<QRadioButton>("dashedYesRadio")->click();
+    Genesis().OnModifyDashDistance();
+    CDashMaxDistDialog* pDash = Genesis().GetDashDialog();
+    auto* pDistance = pDash->findChild<QSpinBox*>(QStringLiteral("distanceSpin"));
+    ASSERT_NE(pDistance, nullptr);
+    typeInto(pDistance, "2000");
+    EXPECT_EQ(pDistance->text(), QStringLiteral("200")) << "the last 0 is refused";
+    EXPECT_EQ(static_cast<CNumberSpinBox*>(pDistance)->RangeMessage(),
+              QStringLiteral("Please enter an integer between 0 and 1000."));
+    pDash->reject();
 }

@@ -301,6 +301,7 @@ TEST_F(DensitoPeriodTest, FrequencyPeriodAndCancel)
     Results().SetFirstX(1);
     const double dFirstY = Results().GetFirstY();
     CDensitoPeriodDialog dialog(*m_pCurve);
+    EXPECT_EQ(TopicShownByF1(dialog), QUrl(QStringLiteral("qrc:/help/en/densitometry-period.html")));
     Show(dialog);
     EXPECT_EQ(dialog.GetCountText(), QStringLiteral("0"));
     EXPECT_FALSE(dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->isEnabled());

@@ -5,15 +5,24 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QWhatsThis>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 #include "Dm/PlotvaneDoc.h"
 #include "Dm/SettingsManager.h"
 #include "ShellTestSupport.h"
+#include "WizardTestSupport.h"
+#include "main/AboutDlg.h"
+#include "main/AxeDialog.h"
+#include "main/ColorChooseDialog.h"
 #include "main/CommandIds.h"
+#include "main/ConstructionCommands.h"
+#include "main/CurveKindDialog.h"
+#include "main/ExportPromptDlg.h"
 #include "main/HelpTopics.h"
 #include "main/HelpWindow.h"
 #include "main/MainFrame.h"
+#include "main/ZoomDialog.h"
 
 namespace {
 
@@ -40,11 +49,28 @@ CHelpWindow* Window(QWidget& owner, const char* pszName)
     return owner.findChild<CHelpWindow*>(QLatin1String(pszName), Qt::FindDirectChildrenOnly);
 }
 
+// Makes window the active window, as a click on it does.
+void Activate(QWidget& window)
+{
+    CWizardBench::Settle();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
+}
+
+// The page shown by the help window of that name which belongs to owner, empty without one.
+QUrl Shown(QWidget& owner, const char* pszName)
+{
+    const CHelpWindow* pWindow = Window(owner, pszName);
+    return pWindow != nullptr && pWindow->isVisible() ? pWindow->GetPage() : QUrl();
+}
+
 class HelpWindowTest : public ::testing::Test {
 protected:
     void TearDown() override
     {
         GetSettingsManager()->GetLanguageValue().Set(0);
+        CHelpTopics::ChooseLanguage();
         ReleaseSettingsManager();
     }
 
@@ -96,10 +122,15 @@ TEST_F(HelpWindowTest, WinHelpShowsTheTopicOfAContextInTheWindowOfItsNameAndLang
     EXPECT_EQ(pCommand->GetPage(), Page("en", "x-axis.html"));
     EXPECT_TRUE(pCommand->windowTitle().startsWith(QStringLiteral("X axis and scale")));
 
-    // One window per name; French follows the language setting.
+    // One window per name; the language is the one chosen at start-up, whatever the
+    // settings say since.
     GetSettingsManager()->GetLanguageValue().Set(1);
     frame.WinHelp(0x20000 + 171);
     EXPECT_EQ(frame.findChildren<CHelpWindow*>().size(), 2);
+    EXPECT_EQ(pCommand->GetPage(), Page("en", "x-axis.html"));
+    CHelpTopics::ChooseLanguage();
+    GetSettingsManager()->GetLanguageValue().Set(0);
+    frame.WinHelp(0x20000 + 171);
     EXPECT_EQ(pCommand->GetPage(), Page("fr", "x-axis.html"));
 }
 
@@ -128,4 +159,71 @@ TEST_F(HelpWindowTest, AClickInTheHelpModeOpensTheTopicOfTheDialogClicked)
     CHelpWindow* pModalHelp = CHelpWindow::ShowHelpOf(dialog);
     EXPECT_EQ(pModalHelp->parentWidget(), &dialog);
     EXPECT_EQ(pModalHelp->GetPage(), Page("en", "y-axis.html"));
+}
+
+TEST_F(HelpWindowTest, F1AndShiftF1ThenAClickInAStepDialogOpenItsTopic)
+{
+    CWizardBench bench;
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCoordSyst();
+    CAxeDialog* pDialog = bench.AxeDialog();
+    ASSERT_NE(pDialog, nullptr);
+    Activate(*pDialog);
+    auto* pDrawAxis = pDialog->findChild<QWidget*>(QStringLiteral("drawAxisButton"));
+    auto* pName = pDialog->findChild<QWidget*>(QStringLiteral("axisNameEdit"));
+    ASSERT_NE(pName, nullptr);
+
+    // F1 on a control opens the dialog's topic; the control's own text is its tool tip.
+    pName->setFocus();
+    QTest::keyClick(pName, Qt::Key_F1);
+    EXPECT_EQ(Shown(bench.m_View, CHelpWindow::kCommandWindow), Page("en", "x-axis.html"));
+    EXPECT_TRUE(pName->toolTip().contains(QStringLiteral("Enter the name of the axis. This name")));
+    Window(bench.m_View, CHelpWindow::kCommandWindow)->hide();
+
+    // Shift+F1, then a click on a control.
+    Activate(*pDialog);
+    QTest::keyClick(pName, Qt::Key_F1, Qt::ShiftModifier);
+    ASSERT_TRUE(QWhatsThis::inWhatsThisMode());
+    QTest::mouseClick(pDrawAxis, Qt::LeftButton);
+    EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
+    EXPECT_EQ(Shown(bench.m_View, CHelpWindow::kCommandWindow), Page("en", "x-axis.html"));
+}
+
+TEST_F(HelpWindowTest, TheCurveKindStepShowsItsHelpInAWindowOfItsOwn)
+{
+    CWizardBench bench;
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCoordSystAndCurve();
+    bench.DefineAxis({100, 250}, {300, 250}, {100, 250}, "0", {300, 250}, "10");
+    bench.Dialog()->OnNext();
+    bench.DefineAxis({100, 250}, {100, 50}, {100, 250}, "0", {100, 50}, "100");
+    QUrl shown;
+    bool bOwnWindow = false;
+    WhenModal([&](QWidget* pModal) {
+        auto* pKind = qobject_cast<CCurveKindDialog*>(pModal);
+        ASSERT_NE(pKind, nullptr);
+        QTest::mouseClick(pKind->findChild<QWidget*>(QStringLiteral("helpButton")), Qt::LeftButton);
+        // A window of the modal dialog is not blocked by it.
+        shown = Shown(*pKind, CHelpWindow::kCommandWindow);
+        bOwnWindow = Window(bench.m_View, CHelpWindow::kCommandWindow) == nullptr;
+        pKind->reject();
+    });
+    bench.Dialog()->OnNext();
+    EXPECT_EQ(shown, Page("en", "curve-kind.html"));
+    EXPECT_TRUE(bOwnWindow);
+}
+
+TEST_F(HelpWindowTest, DialogsWithoutAHelpButtonOpenTheirTopicByF1)
+{
+    CWizardBench bench;
+    CAboutDlg about;
+    CColorChooseDialog color(0x808080);
+    CZoomDialog zoom(bench.m_View, &bench.m_View);
+    CExportPromptDlg exportPrompt;
+    const std::pair<QDialog*, const char*> dialogs[] = {{&about, "about.html"},
+                                                        {&color, "color.html"},
+                                                        {&zoom, "zoom.html"},
+                                                        {&exportPrompt, "export-prompt.html"}};
+    for (const auto& [pDialog, pszPage] : dialogs) {
+        EXPECT_EQ(TopicShownByF1(*pDialog), Page("en", pszPage)) << pszPage;
+        pDialog->hide();
+    }
 }

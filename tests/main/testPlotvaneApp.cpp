@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "Dm/PlotvaneDoc.h"
+#include "Dm/SettingsManager.h"
 #include "ShellTestSupport.h"
+#include "main/HelpWindow.h"
 #include "main/MainFrame.h"
 #include "main/PlotvaneApp.h"
 #include "platform/StringIds.h"
@@ -100,6 +102,13 @@ TEST_F(PlotvaneAppTest, StartUpTakesTheLanguageFromTheSettings)
         EXPECT_TRUE(app.GetMainFrame()->isMaximized());
         EXPECT_EQ(MenuTitle(*app.GetMainFrame(), 1), QStringLiteral("&Construction du graphe"));
         EXPECT_EQ(app.GetMainFrame()->windowTitle(), QStringLiteral("Sans titre - Plotvane"));
+        // English chosen in the options: the help stays French, as the interface does, until
+        // the next start.
+        GetSettingsManager()->GetLanguageValue().Set(0);
+        app.GetMainFrame()->WinHelp(0);
+        const auto* pHelp = app.GetMainFrame()->findChild<CHelpWindow*>();
+        ASSERT_NE(pHelp, nullptr);
+        EXPECT_EQ(pHelp->GetPage(), QUrl(QStringLiteral("qrc:/help/fr/index.html")));
         app.ExitInstance();
     }
     EXPECT_EQ(CStringTable::Get(IDS_UNTITLED), "Untitled");

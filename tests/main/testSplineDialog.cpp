@@ -1,6 +1,7 @@
 #include <iterator>
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -193,4 +194,37 @@ TEST_F(SplineDialogTest, FinishedCurveIsNamedAndOpensWithModifyWhenModified)
     EXPECT_EQ(pDialog->GetToolIndex(), 4);
     EXPECT_EQ(pDialog->GetNextButton()->text(), Text(IDS_FINISH));
     pDialog->reject();
+}
+
+TEST_F(SplineDialogTest, ModifyMovesANodePlacedWithAClickByItsAnchor)
+{
+    QImage picture(400, 300, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    m_Bench.SetPicture(picture);
+    QWidget* pViewport = m_Bench.m_View.viewport();
+    const auto at = [this](CPoint point) { return m_Bench.m_View.BitmapToClient(point); };
+    for (const CPoint anchor : {CPoint(100, 200), CPoint(200, 100)})
+        QTest::mouseClick(pViewport, Qt::LeftButton, {}, at(anchor));
+    ASSERT_EQ(m_pDialog->GetCurve().GetNodeCount(), 2u);
+    ASSERT_EQ(Node(0).GetFrontHandle(), CPoint());
+    QTest::mouseClick(m_pDialog->GetToolButton(4), Qt::LeftButton);
+    ASSERT_EQ(m_pDialog->GetToolIndex(), 4);
+
+    // The first drag from the anchor moves the node, its handles staying at length 0.
+    QTest::mousePress(pViewport, Qt::LeftButton, {}, at({100, 200}));
+    QTest::mouseMove(pViewport, at({110, 205}));
+    QTest::mouseMove(pViewport, at({120, 210}));
+    QTest::mouseRelease(pViewport, Qt::LeftButton, {}, at({120, 210}));
+    EXPECT_EQ(Node(0).GetAnchor(), CPoint(120, 210));
+    EXPECT_EQ(Node(0).GetFrontHandle(), CPoint());
+    EXPECT_EQ(Node(0).GetBackHandle(), CPoint());
+
+    // With Shift, a drag from the anchor pulls smooth handles out of it.
+    QTest::mousePress(pViewport, Qt::LeftButton, Qt::ShiftModifier, at({120, 210}));
+    QTest::mouseMove(pViewport, at({130, 210}));
+    QTest::mouseMove(pViewport, at({140, 210}));
+    QTest::mouseRelease(pViewport, Qt::LeftButton, Qt::ShiftModifier, at({140, 210}));
+    EXPECT_EQ(Node(0).GetAnchor(), CPoint(120, 210));
+    EXPECT_EQ(Node(0).GetFrontHandle(), CPoint(20, 0));
+    EXPECT_EQ(Node(0).GetBackHandle(), CPoint(-20, 0));
 }
