@@ -129,6 +129,8 @@ void CScannerManager::ShowProgress()
     m_pProgressDialog->setAutoClose(false);
     m_pProgressDialog->setAutoReset(false);
     m_pProgressDialog->setMinimumDuration(0);
+    // Wide enough for its title.
+    m_pProgressDialog->setMinimumWidth(360);
     m_pProgressDialog->setValue(0);
     // The dialog hides at once; the busy cursor stays until the device has stopped.
     connect(m_pProgressDialog, &QProgressDialog::canceled, this, [this] { m_pProgress->Cancel(); });
