@@ -69,6 +69,32 @@ protected:
         });
         pTimer->start(20);
     }
+    // Imports over a document holding a picture, doing during what it will while the scan
+    // runs: the import ends with strMessage alone, shown with icon, and the document keeps its
+    // picture.
+    static void ImportOverAPicture(const std::string& strMessage, CMessageService::Icon icon,
+                                   const std::function<void(CMainFrame&)>& during = {})
+    {
+        CPlotvaneDoc doc;
+        ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("before.bmp", 20, 10)));
+        CMainFrame frame(doc);
+        CRecordingMessageService messages(true);
+        AnswerScanSettings();
+        frame.GetAction(ID_SCANNER_IMPORT)->trigger();
+        if (during)
+            during(frame);
+        WaitForScan(frame);
+
+        ASSERT_EQ(messages.Count(), 1u);
+        EXPECT_EQ(messages.LastText(), strMessage);
+        EXPECT_EQ(messages.Messages()[0].icon, icon);
+        EXPECT_EQ(doc.GetBmpManager()->GetWidth(), 20);
+        EXPECT_NE(doc.GetBmpManager()->GetFileName(), "Scanned graphic");
+    }
+    static std::string Failure(const std::string& strReason)
+    {
+        return "The scanner could not deliver a picture: " + strReason + ".\nThe document is unchanged.";
+    }
     // Waits until the acquisition under way is over (the scanner library bounds it).
     static void WaitForScan(const CMainFrame& frame)
     {
@@ -127,74 +153,37 @@ TEST_F(ScannerImportTest, ImportTakesTheScannedPictureAsTheDocumentsWorkingBitma
 
 TEST_F(JammedScannerTest, AJammedScanSaysWhyAndLeavesTheDocumentAsItWas)
 {
-    CPlotvaneDoc doc;
-    ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("before.bmp", 20, 10)));
-    CMainFrame frame(doc);
-    CRecordingMessageService messages(true);
-    AnswerScanSettings();
-    frame.GetAction(ID_SCANNER_IMPORT)->trigger();
-    WaitForScan(frame);
-
-    ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.LastText(),
-              "The scanner could not deliver a picture: the paper is jammed.\n"
-              "The document is unchanged.");
-    EXPECT_EQ(messages.Messages()[0].icon, CMessageService::Icon::Stop);
-    EXPECT_EQ(doc.GetBmpManager()->GetWidth(), 20);
-    EXPECT_NE(doc.GetBmpManager()->GetFileName(), "Scanned graphic");
+    ImportOverAPicture(Failure("the paper is jammed"), CMessageService::Icon::Stop);
 }
 
 TEST_F(SlowScannerTest, TheScanRunsBesideTheWindowWithItsProgressAndCancelLeavesTheDocumentAsItWas)
 {
-    CPlotvaneDoc doc;
-    ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("before.bmp", 20, 10)));
-    CMainFrame frame(doc);
-    CRecordingMessageService messages(true);
-    AnswerScanSettings();
-    frame.GetAction(ID_SCANNER_IMPORT)->trigger();
-
-    // The window keeps answering while the scanner sends: the progress moves, under a busy
-    // cursor, and the commands that would touch the document wait.
-    QProgressDialog* pProgress = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            pProgress = frame.GetScannerManager()->GetProgressDialog();
-            return pProgress != nullptr && pProgress->value() > 0;
-        },
-        60000));
-    EXPECT_TRUE(pProgress->isVisible());
-    EXPECT_LT(pProgress->value(), pProgress->maximum());
-    ASSERT_NE(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
-    EXPECT_FALSE(frame.GetAction(ID_FILE_OPEN_GRAPHIC)->isEnabled());
-    EXPECT_FALSE(frame.GetAction(ID_SCANNER_IMPORT)->isEnabled());
-
-    QTest::mouseClick(pProgress->findChild<QPushButton*>(), Qt::LeftButton);
-    WaitForScan(frame);
-    ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.LastText(), "The scan was cancelled. The document is unchanged.");
-    EXPECT_EQ(doc.GetBmpManager()->GetWidth(), 20);
-    EXPECT_NE(doc.GetBmpManager()->GetFileName(), "Scanned graphic");
+    ImportOverAPicture("The scan was cancelled. The document is unchanged.",
+                       CMessageService::Icon::Information, [](CMainFrame& frame) {
+                           // The window keeps answering while the scanner sends: the progress moves, under a
+                           // busy cursor, and the commands that would touch the document wait.
+                           QProgressDialog* pProgress = nullptr;
+                           ASSERT_TRUE(QTest::qWaitFor(
+                               [&] {
+                                   pProgress = frame.GetScannerManager()->GetProgressDialog();
+                                   return pProgress != nullptr && pProgress->value() > 0;
+                               },
+                               60000));
+                           EXPECT_TRUE(pProgress->isVisible());
+                           EXPECT_LT(pProgress->value(), pProgress->maximum());
+                           ASSERT_NE(QApplication::overrideCursor(), nullptr);
+                           EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+                           EXPECT_FALSE(frame.GetAction(ID_FILE_OPEN_GRAPHIC)->isEnabled());
+                           EXPECT_FALSE(frame.GetAction(ID_SCANNER_IMPORT)->isEnabled());
+                           QTest::mouseClick(pProgress->findChild<QPushButton*>(), Qt::LeftButton);
+                       });
+    // Over, the busy time leaves nothing behind.
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(frame.GetScannerManager()->GetProgressDialog(), nullptr);
-    EXPECT_TRUE(frame.GetAction(ID_SCANNER_IMPORT)->isEnabled());
 }
 
 TEST_F(StalledScannerTest, AScannerThatStopsAnsweringIsGivenUpAndReported)
 {
-    CPlotvaneDoc doc;
-    ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("before.bmp", 20, 10)));
-    CMainFrame frame(doc);
-    CRecordingMessageService messages(true);
-    AnswerScanSettings();
-    frame.GetAction(ID_SCANNER_IMPORT)->trigger();
-    WaitForScan(frame);
-
-    ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.LastText(),
-              "The scanner could not deliver a picture: it stopped answering.\n"
-              "The document is unchanged.");
-    EXPECT_EQ(doc.GetBmpManager()->GetWidth(), 20);
+    ImportOverAPicture(Failure("it stopped answering"), CMessageService::Icon::Stop);
 }
 
 TEST_F(ScannerImportTest, TheScannersDialogSetsTheScanFromTheDevicesOptionsAndRemembersItForTheDevice)

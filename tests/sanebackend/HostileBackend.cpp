@@ -45,33 +45,23 @@ std::string Behaviour()
     return psz != nullptr ? psz : "";
 }
 
-SANE_Option_Descriptor g_Count = {SANE_NAME_NUM_OPTIONS,
-                                  "",
-                                  "",
-                                  SANE_TYPE_INT,
-                                  SANE_UNIT_NONE,
-                                  sizeof(SANE_Word),
-                                  SANE_CAP_SOFT_DETECT,
-                                  SANE_CONSTRAINT_NONE,
-                                  {nullptr}};
-SANE_Option_Descriptor g_Resolution = {SANE_NAME_SCAN_RESOLUTION,
-                                       "",
-                                       "",
-                                       SANE_TYPE_INT,
-                                       SANE_UNIT_DPI,
-                                       sizeof(SANE_Word),
-                                       SANE_CAP_SOFT_SELECT | SANE_CAP_SOFT_DETECT,
-                                       SANE_CONSTRAINT_NONE,
-                                       {nullptr}};
-SANE_Option_Descriptor g_Other = {"other",
-                                  "",
-                                  "",
-                                  SANE_TYPE_INT,
-                                  SANE_UNIT_NONE,
-                                  sizeof(SANE_Word),
-                                  SANE_CAP_SOFT_DETECT,
-                                  SANE_CONSTRAINT_NONE,
-                                  {nullptr}};
+SANE_Option_Descriptor NumberOption(SANE_String_Const pszName, SANE_Unit unit, SANE_Int nCap)
+{
+    SANE_Option_Descriptor option{};
+    option.name = pszName;
+    option.title = option.desc = "";
+    option.type = SANE_TYPE_INT;
+    option.unit = unit;
+    option.size = sizeof(SANE_Word);
+    option.cap = nCap;
+    option.constraint_type = SANE_CONSTRAINT_NONE;
+    return option;
+}
+
+SANE_Option_Descriptor g_Count = NumberOption(SANE_NAME_NUM_OPTIONS, SANE_UNIT_NONE, SANE_CAP_SOFT_DETECT);
+SANE_Option_Descriptor g_Resolution =
+    NumberOption(SANE_NAME_SCAN_RESOLUTION, SANE_UNIT_DPI, SANE_CAP_SOFT_SELECT | SANE_CAP_SOFT_DETECT);
+SANE_Option_Descriptor g_Other = NumberOption("other", SANE_UNIT_NONE, SANE_CAP_SOFT_DETECT);
 
 }  // namespace
 
