@@ -83,7 +83,9 @@ void CJobRunner::Scan(CPlotvaneDoc& doc, const CJobValue& scanner)
     for (const char* key : {"page", "dpi"})
         if (const std::optional<CJobValue> value = root.Find(key))
             value->Refuse(CCliText::Get(IDS_CLI_ONLY_FOR_PDF));
-    const std::string strDevice = scanner.AsText();
+    // The device name reaches the scanner library as the job gives it (UTF-8), the way
+    // `scanners` prints it.
+    const std::string strDevice = scanner.AsString();
     if (strDevice.empty())
         scanner.Refuse(CCliText::Get(IDS_CLI_EXPECTED_FILE_NAME));
     double dDpi = 0;
@@ -106,13 +108,14 @@ void CJobRunner::Scan(CPlotvaneDoc& doc, const CJobValue& scanner)
         // an input that could not be read.
         if (dpi && failure.nConditionCode == TWCC_BADVALUE)
             dpi->Refuse(strReason);
-        throw CCliError(kExitUnreadable, scanner.Where() + ": " + strDevice + ": " + strReason);
+        throw CCliError(kExitUnreadable,
+                        scanner.Where() + ": " + CJobValue::Printable(strDevice) + ": " + strReason);
     }
     if (!doc.AcceptScannedBitmap(dib)) {
         const std::string strReason = m_Messages.TakeLastText();
         throw CCliError(
             kExitUnreadable,
-            scanner.Where() + ": " + strDevice + ": " +
+            scanner.Where() + ": " + CJobValue::Printable(strDevice) + ": " +
                 (strReason.empty() ? CCliText::FromModel(CScanFailure::Reason(TWCC_BADPICTURE)) : strReason));
     }
     m_Messages.PrintWarnings(scanner.Where());

@@ -31,7 +31,7 @@ std::vector<uint8_t> CJobScanner::Scan(const std::string& strDevice, double dDpi
     m_Failure = CFailure();
     auto pManager = std::make_unique<CSaneSourceManager>(static_cast<CAbstractSourceChooser&>(*this));
     if (!OpenSourceManager(std::move(pManager), this) || !GetDefaultSource() || !OpenSource() ||
-        (dDpi > 0 && !SetResolution(dDpi)) || !EnableSource(1)) {
+        (dDpi > 0 && !SetResolution(dDpi)) || !EnableSource(1, false)) {
         Fail();
         CloseSourceManager();
         return {};

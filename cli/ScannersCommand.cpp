@@ -8,6 +8,7 @@
 
 #include "cli/CliError.h"
 #include "cli/CliText.h"
+#include "cli/JobValue.h"
 #include "imaging/SaneSession.h"
 #include "imaging/ScanFailure.h"
 
@@ -37,7 +38,9 @@ void CScannersCommand::Execute(std::ostream& out, CStderrMessageService& /*messa
             << '\n';
         return;
     }
+    // A name may hold anything its user typed: control characters are written escaped, so that
+    // a name cannot move the terminal's cursor or hide the next line.
     for (const CScannerDevice& device : devices)
-        out << device.strName << ": " << device.strVendor << ' ' << device.strModel << " (" << device.strType
-            << ")\n";
+        out << CJobValue::Printable(device.strName) << ": " << CJobValue::Printable(device.strVendor) << ' '
+            << CJobValue::Printable(device.strModel) << " (" << CJobValue::Printable(device.strType) << ")\n";
 }

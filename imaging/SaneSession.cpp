@@ -1,9 +1,14 @@
 #include "imaging/SaneSession.h"
 
+#include <mutex>
+
 #include <sane/sane.h>
 
 namespace {
 
+// A session may end on another thread than it began (the last one kept by a scan that
+// stopped answering).
+std::mutex g_Mutex;
 int g_nSessions = 0;
 bool g_bInitialised = false;
 
@@ -16,6 +21,7 @@ std::string Text(SANE_String_Const psz)
 
 CSaneSession::CSaneSession()
 {
+    const std::lock_guard<std::mutex> lock(g_Mutex);
     if (g_nSessions++ == 0) {
         SANE_Int nVersion = 0;
         g_bInitialised = sane_init(&nVersion, nullptr) == SANE_STATUS_GOOD;
@@ -25,6 +31,7 @@ CSaneSession::CSaneSession()
 
 CSaneSession::~CSaneSession()
 {
+    const std::lock_guard<std::mutex> lock(g_Mutex);
     if (--g_nSessions == 0 && g_bInitialised) {
         sane_exit();
         g_bInitialised = false;

@@ -2,13 +2,18 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
+#include <utility>
 
 #include <sane/sane.h>
 #include <sane/saneopts.h>
 
 #include "imaging/AbstractSourceChooser.h"
 #include "imaging/AbstractTwainWindow.h"
+#include "imaging/BoundedWork.h"
+#include "imaging/SaneOptions.h"
 #include "imaging/SaneSession.h"
+#include "imaging/ScanProgress.h"
 #include "imaging/Twain.h"
 #include "platform/WaitCursor.h"
 
@@ -18,15 +23,18 @@ namespace {
 constexpr int kMaxEmptyReads = 10000;
 constexpr size_t kReadBlock = 64 * 1024;
 constexpr size_t kMaxExtraBytes = 16 * kReadBlock;
+std::atomic<long long> g_nStallMs{30000};
+// A preview is scanned at this resolution, or the nearest the device offers.
+constexpr double kPreviewDpi = 50;
 
 SANE_Handle Handle(void* h)
 {
     return static_cast<SANE_Handle>(h);
 }
 
-bool ToFormat(SANE_Frame frame, CScanDibBuilder::Format& format)
+bool ToFormat(int nFrame, CScanDibBuilder::Format& format)
 {
-    switch (frame) {
+    switch (nFrame) {
         case SANE_FRAME_GRAY:
             format = CScanDibBuilder::Format::Gray;
             return true;
@@ -61,15 +69,143 @@ double FromFix32(TW_UINT32 nItem)
     return static_cast<TW_INT16>(nItem & 0xFFFF) + static_cast<double>(nItem >> 16) / 65536.0;
 }
 
+// The parameters of a frame as a device announces them, checked before any is used: the
+// frame format is read as the number the device wrote (a value outside SANE_Frame would be
+// undefined in the enum) and must be one the standard defines, the sizes positive (lines may
+// be -1: not known in advance) and the depth one of 1, 8 or 16.
+struct CFrameParameters {
+    CScanDibBuilder::CFrame frame;
+    bool bLastFrame = true;
+    uint64_t ExpectedBytes() const
+    {
+        const uint64_t nFrames =
+            frame.format == CScanDibBuilder::Format::Gray || frame.format == CScanDibBuilder::Format::Rgb ? 1
+                                                                                                          : 3;
+        return frame.nLines > 0 ? static_cast<uint64_t>(frame.nLines) *
+                                      static_cast<uint64_t>(frame.nBytesPerLine) * nFrames
+                                : 0;
+    }
+};
+
+SANE_Status GetFrameParameters(SANE_Handle h, CFrameParameters& parameters)
+{
+    SANE_Parameters raw;
+    std::memset(&raw, 0, sizeof(raw));
+    const SANE_Status status = sane_get_parameters(h, &raw);
+    if (status != SANE_STATUS_GOOD)
+        return status;
+    int nFormat = 0;
+    static_assert(sizeof(raw.format) == sizeof(nFormat), "SANE_Frame is stored as an int");
+    std::memcpy(&nFormat, &raw.format, sizeof(nFormat));
+    CScanDibBuilder::CFrame& frame = parameters.frame;
+    if (!ToFormat(nFormat, frame.format) || raw.pixels_per_line <= 0 || raw.bytes_per_line <= 0 ||
+        raw.lines == 0 || raw.lines < -1 || (raw.depth != 1 && raw.depth != 8 && raw.depth != 16))
+        return SANE_STATUS_UNSUPPORTED;
+    frame.nBytesPerLine = raw.bytes_per_line;
+    frame.nPixelsPerLine = raw.pixels_per_line;
+    frame.nLines = raw.lines;
+    frame.nDepth = raw.depth;
+    parameters.bLastFrame = raw.last_frame != SANE_FALSE;
+    return SANE_STATUS_GOOD;
+}
+
+// Reads the frames of a scan started, into builder; a SANE status. Runs on a thread of its
+// own (CBoundedWork): it uses nothing but what it is given.
+SANE_Status ReadFrames(SANE_Handle h, CScanDibBuilder& builder, CScanProgress& progress,
+                       std::atomic<uint64_t>& steps)
+{
+    std::vector<uint8_t> buffer(kReadBlock);
+    for (bool bFirst = true;; bFirst = false) {
+        if (!bFirst) {
+            const SANE_Status status = sane_start(h);
+            ++steps;
+            if (status != SANE_STATUS_GOOD)
+                return status;
+        }
+        CFrameParameters parameters;
+        SANE_Status status = GetFrameParameters(h, parameters);
+        if (status != SANE_STATUS_GOOD)
+            return status;
+        if (bFirst)
+            progress.SetExpected(parameters.ExpectedBytes());
+        if (!builder.StartFrame(parameters.frame))
+            return SANE_STATUS_UNSUPPORTED;
+        int nEmptyReads = 0;
+        // Past the lines announced, the end of the frame is waited for only so long.
+        size_t nExtraBytes = 0;
+        while (!builder.IsFrameFull() || nExtraBytes < kMaxExtraBytes) {
+            if (progress.IsCancelled())
+                return SANE_STATUS_CANCELLED;
+            if (builder.IsFrameFull())
+                nExtraBytes += buffer.size();
+            SANE_Int nRead = 0;
+            status = sane_read(h, buffer.data(), static_cast<SANE_Int>(buffer.size()), &nRead);
+            ++steps;
+            // A device told to cancel may end its data as if the picture were over.
+            if (progress.IsCancelled())
+                return SANE_STATUS_CANCELLED;
+            if (status == SANE_STATUS_EOF)
+                break;
+            if (status != SANE_STATUS_GOOD)
+                return status;
+            if (nRead < 0 || static_cast<size_t>(nRead) > buffer.size())
+                return SANE_STATUS_UNSUPPORTED;
+            nEmptyReads = nRead == 0 ? nEmptyReads + 1 : 0;
+            if (nEmptyReads > kMaxEmptyReads)
+                return SANE_STATUS_IO_ERROR;
+            if (!builder.Feed(buffer.data(), static_cast<size_t>(nRead)))
+                return SANE_STATUS_UNSUPPORTED;
+            progress.AddReceived(static_cast<uint64_t>(nRead));
+        }
+        if (!builder.EndFrame())
+            return SANE_STATUS_UNSUPPORTED;
+        if (parameters.bLastFrame || builder.IsComplete())
+            return builder.IsComplete() ? SANE_STATUS_GOOD : SANE_STATUS_UNSUPPORTED;
+    }
+}
+
 }  // namespace
 
-CSaneSourceManager::CSaneSourceManager(CAbstractSourceChooser& chooser) : m_Chooser(chooser) {}
+CSaneSourceManager::CSaneSourceManager(CAbstractSourceChooser& chooser,
+                                       std::shared_ptr<CScanProgress> pProgress)
+    : m_Chooser(chooser),
+      m_pProgress(pProgress != nullptr ? std::move(pProgress) : std::make_shared<CScanProgress>())
+{
+}
 
 CSaneSourceManager::~CSaneSourceManager()
 {
     EndScan();
-    if (m_hDevice != nullptr)
+    CloseDevice();
+}
+
+void CSaneSourceManager::SetStallTime(std::chrono::milliseconds stall)
+{
+    g_nStallMs = stall.count();
+}
+
+void CSaneSourceManager::CloseDevice()
+{
+    // A device left in a call that never returned is never closed: its handle is in use.
+    if (m_hDevice != nullptr && !m_bDeviceLost)
         sane_close(Handle(m_hDevice));
+    m_hDevice = nullptr;
+    m_bDeviceLost = false;
+}
+
+int CSaneSourceManager::RunBounded(const std::function<int(std::atomic<uint64_t>&)>& work)
+{
+    SANE_Handle h = Handle(m_hDevice);
+    // The session stays open while the work may still be inside the library.
+    std::shared_ptr<CSaneSession> pSession = m_pSession;
+    const CBoundedWork::COutcome outcome =
+        CBoundedWork::Run([work, pSession](std::atomic<uint64_t>& steps) { return work(steps); },
+                          [h] { sane_cancel(h); }, std::chrono::milliseconds(g_nStallMs.load()));
+    if (!outcome.bEnded)
+        m_bDeviceLost = true;
+    if (outcome.bStalled)
+        return kStalled;
+    return outcome.nResult;
 }
 
 TW_UINT16 CSaneSourceManager::Fail(TW_UINT16 nCondition)
@@ -94,6 +230,8 @@ TW_UINT16 CSaneSourceManager::ConditionOf(int nStatus)
             return TWCC_LOWMEMORY;
         case SANE_STATUS_ACCESS_DENIED:
             return TWCC_DENIED;
+        case kStalled:
+            return TWCC_STALLED;
         default:
             return TWCC_OPERATIONERROR;
     }
@@ -130,7 +268,7 @@ TW_UINT16 CSaneSourceManager::Control(TW_IDENTITY* /*pDest*/, TW_UINT16 DAT, TW_
         case DAT_CAPABILITY:
             return Capability(MSG, *static_cast<TW_CAPABILITY*>(pData));
         case DAT_USERINTERFACE:
-            return UserInterface(MSG);
+            return UserInterface(MSG, *static_cast<TW_USERINTERFACE*>(pData));
         case DAT_EVENT:
             return MSG == MSG_PROCESSEVENT ? ProcessEvent(*static_cast<TW_EVENT*>(pData))
                                            : Fail(TWCC_BADPROTOCOL);
@@ -146,7 +284,7 @@ TW_UINT16 CSaneSourceManager::Parent(TW_UINT16 MSG, TW_MEMREF pData)
     if (MSG == MSG_OPENDSM) {
         if (m_pSession != nullptr || pData == nullptr)
             return Fail(TWCC_SEQERROR);
-        auto pSession = std::make_unique<CSaneSession>();
+        auto pSession = std::make_shared<CSaneSession>();
         if (!pSession->IsOpen())
             return Fail(TWCC_BUMMER);
         m_pSession = std::move(pSession);
@@ -231,6 +369,7 @@ TW_UINT16 CSaneSourceManager::Identity(TW_UINT16 MSG, TW_IDENTITY& identity)
             if (status != SANE_STATUS_GOOD || h == nullptr)
                 return Fail(status == SANE_STATUS_INVAL ? TWCC_NODS : ConditionOf(status));
             m_hDevice = h;
+            m_strOpenDevice = m_DeviceNames[identity.Id - 1];
             m_nTransferCount = 1;
             return TWRC_SUCCESS;
         }
@@ -238,70 +377,35 @@ TW_UINT16 CSaneSourceManager::Identity(TW_UINT16 MSG, TW_IDENTITY& identity)
             if (m_hDevice == nullptr || m_bEnabled)
                 return Fail(TWCC_SEQERROR);
             EndScan();
-            sane_close(Handle(m_hDevice));
-            m_hDevice = nullptr;
+            CloseDevice();
             return TWRC_SUCCESS;
         default:
             return Fail(TWCC_BADPROTOCOL);
     }
 }
 
-int CSaneSourceManager::ResolutionOption() const
-{
-    for (SANE_Int n = 1;; ++n) {
-        const SANE_Option_Descriptor* pOption = sane_get_option_descriptor(Handle(m_hDevice), n);
-        if (pOption == nullptr)
-            return -1;
-        if (pOption->name != nullptr && std::strcmp(pOption->name, SANE_NAME_SCAN_RESOLUTION) == 0 &&
-            (pOption->type == SANE_TYPE_INT || pOption->type == SANE_TYPE_FIXED) && pOption->size >= 1)
-            return n;
-    }
-}
-
 double CSaneSourceManager::GetResolution() const
 {
-    const int nOption = m_hDevice != nullptr ? ResolutionOption() : -1;
-    if (nOption < 0)
+    double dDpi = 0;
+    if (m_hDevice == nullptr || m_bDeviceLost)
         return 0;
-    const SANE_Option_Descriptor* pOption = sane_get_option_descriptor(Handle(m_hDevice), nOption);
-    if (pOption == nullptr || !SANE_OPTION_IS_ACTIVE(pOption->cap) ||
-        pOption->size != static_cast<SANE_Int>(sizeof(SANE_Word)))
-        return 0;
-    SANE_Word nValue = 0;
-    if (sane_control_option(Handle(m_hDevice), nOption, SANE_ACTION_GET_VALUE, &nValue, nullptr) !=
-        SANE_STATUS_GOOD)
-        return 0;
-    return pOption->type == SANE_TYPE_FIXED ? SANE_UNFIX(nValue) : static_cast<double>(nValue);
+    const CSaneOptions options(m_hDevice);
+    return options.GetNumber(options.Find(SANE_NAME_SCAN_RESOLUTION), dDpi) ? dDpi : 0;
 }
 
 TW_UINT16 CSaneSourceManager::SetResolution(double dDpi)
 {
-    const int nOption = ResolutionOption();
-    if (nOption < 0)
+    if (m_bDeviceLost)
+        return Fail(TWCC_STALLED);
+    const CSaneOptions options(m_hDevice);
+    const CScanOffer offer = options.Offer();
+    if (!offer.bResolution)
         return Fail(TWCC_BADCAP);
-    const SANE_Option_Descriptor* pOption = sane_get_option_descriptor(Handle(m_hDevice), nOption);
-    if (pOption == nullptr || !SANE_OPTION_IS_SETTABLE(pOption->cap) ||
-        !SANE_OPTION_IS_ACTIVE(pOption->cap) || pOption->size != static_cast<SANE_Int>(sizeof(SANE_Word)))
-        return Fail(TWCC_BADCAP);
-    const bool bFixed = pOption->type == SANE_TYPE_FIXED;
-    const auto toDouble = [bFixed](SANE_Word n) { return bFixed ? SANE_UNFIX(n) : static_cast<double>(n); };
     // The device's own list or range decides; nothing it does not offer is asked of it.
-    bool bOffered = pOption->constraint_type == SANE_CONSTRAINT_NONE;
-    if (pOption->constraint_type == SANE_CONSTRAINT_RANGE && pOption->constraint.range != nullptr) {
-        const SANE_Range& range = *pOption->constraint.range;
-        bOffered = dDpi >= toDouble(range.min) - 1e-6 && dDpi <= toDouble(range.max) + 1e-6;
-    } else if (pOption->constraint_type == SANE_CONSTRAINT_WORD_LIST &&
-               pOption->constraint.word_list != nullptr) {
-        const SANE_Word* list = pOption->constraint.word_list;
-        for (SANE_Int i = 1; i <= list[0] && i < 10000; ++i)
-            bOffered = bOffered || std::fabs(toDouble(list[i]) - dDpi) < 1e-3;
-    }
-    if (!bOffered)
+    if (!offer.OffersResolution(dDpi))
         return Fail(TWCC_BADVALUE);
-    SANE_Word nValue = bFixed ? SANE_FIX(dDpi) : static_cast<SANE_Word>(std::lround(dDpi));
-    const SANE_Status status =
-        sane_control_option(Handle(m_hDevice), nOption, SANE_ACTION_SET_VALUE, &nValue, nullptr);
-    return status == SANE_STATUS_GOOD ? TWRC_SUCCESS : Fail(ConditionOf(status));
+    const int nStatus = options.SetNumber(options.Find(SANE_NAME_SCAN_RESOLUTION), dDpi);
+    return nStatus == SANE_STATUS_GOOD ? TWRC_SUCCESS : Fail(ConditionOf(nStatus));
 }
 
 TW_UINT16 CSaneSourceManager::Capability(TW_UINT16 MSG, TW_CAPABILITY& cap)
@@ -337,7 +441,7 @@ void CSaneSourceManager::Post(TW_UINT16 nMessage)
         m_pWindow->PostSourceMessage(kSourceMessage);
 }
 
-TW_UINT16 CSaneSourceManager::UserInterface(TW_UINT16 MSG)
+TW_UINT16 CSaneSourceManager::UserInterface(TW_UINT16 MSG, const TW_USERINTERFACE& ui)
 {
     if (m_hDevice == nullptr)
         return Fail(TWCC_SEQERROR);
@@ -345,7 +449,8 @@ TW_UINT16 CSaneSourceManager::UserInterface(TW_UINT16 MSG)
         if (m_bEnabled)
             return Fail(TWCC_SEQERROR);
         m_bEnabled = true;
-        // No interface of its own to show: the scan starts at the window's next message.
+        // The interface, when asked for, and then the scan come at the window's next message.
+        m_bInterfacePending = ui.ShowUI != 0;
         Post(MSG_XFERREADY);
         return TWRC_SUCCESS;
     }
@@ -368,7 +473,71 @@ TW_UINT16 CSaneSourceManager::ProcessEvent(TW_EVENT& event)
         return TWRC_NOTDSEVENT;
     event.TWMessage = m_nPendingMessage;
     m_nPendingMessage = MSG_NULL;
+    if (m_bInterfacePending) {
+        m_bInterfacePending = false;
+        // The user closing the source's dialog closes the source, as a TWAIN source's own
+        // window does.
+        if (!ShowInterface())
+            event.TWMessage = MSG_CLOSEDSREQ;
+    }
     return TWRC_DSEVENT;
+}
+
+bool CSaneSourceManager::ShowInterface()
+{
+    const CSaneOptions options(m_hDevice);
+    const CScanOffer offer = options.Offer();
+    CScanSettings settings = options.Current();
+    const bool bScan = m_Chooser.EditSettings(m_strOpenDevice, offer, settings, [this, &options, &offer] {
+        // The whole bed at a low resolution, the device's preview mode on for the time of it.
+        const CScanSettings kept = options.Current();
+        CScanSettings whole = kept;
+        whole.dLeft = whole.dTop = 0;
+        whole.dRight = offer.dAreaWidth;
+        whole.dBottom = offer.dAreaHeight;
+        if (offer.bResolution)
+            whole.dResolution =
+                offer.resolutions.empty()
+                    ? std::max(offer.dMinResolution, std::min(offer.dMaxResolution, kPreviewDpi))
+                    : *std::min_element(offer.resolutions.begin(), offer.resolutions.end());
+        options.SetPreview(true);
+        options.Apply(whole);
+        std::vector<uint8_t> dib;
+        if (Scan(dib) != SANE_STATUS_GOOD)
+            dib.clear();
+        if (!m_bDeviceLost) {
+            options.SetPreview(false);
+            options.Apply(kept);
+        }
+        return dib;
+    });
+    if (bScan && !m_bDeviceLost)
+        options.Apply(settings);
+    return bScan && !m_bDeviceLost;
+}
+
+int CSaneSourceManager::StartScan()
+{
+    m_pProgress->Reset();
+    m_dResolution = GetResolution();
+    SANE_Handle h = Handle(m_hDevice);
+    const int nStatus = RunBounded([h](std::atomic<uint64_t>&) { return static_cast<int>(sane_start(h)); });
+    if (nStatus != SANE_STATUS_GOOD) {
+        if (!m_bDeviceLost)
+            sane_cancel(h);
+        return nStatus;
+    }
+    m_bScanning = true;
+    return nStatus;
+}
+
+int CSaneSourceManager::Scan(std::vector<uint8_t>& dib)
+{
+    int nStatus = StartScan();
+    if (nStatus == SANE_STATUS_GOOD)
+        nStatus = ReadScan(dib);
+    EndScan();
+    return nStatus;
 }
 
 TW_UINT16 CSaneSourceManager::PendingTransfers(TW_UINT16 MSG, TW_PENDINGXFERS& pending)
@@ -387,7 +556,7 @@ TW_UINT16 CSaneSourceManager::PendingTransfers(TW_UINT16 MSG, TW_PENDINGXFERS& p
 
 void CSaneSourceManager::EndScan()
 {
-    if (m_bScanning && m_hDevice != nullptr)
+    if (m_bScanning && m_hDevice != nullptr && !m_bDeviceLost)
         sane_cancel(Handle(m_hDevice));
     m_bScanning = false;
 }
@@ -396,102 +565,69 @@ TW_UINT16 CSaneSourceManager::ImageInfo(TW_IMAGEINFO& info)
 {
     if (m_hDevice == nullptr || !m_bEnabled)
         return Fail(TWCC_SEQERROR);
+    if (m_bDeviceLost)
+        return Fail(TWCC_STALLED);
     if (!m_bScanning) {
-        m_dResolution = GetResolution();
-        const SANE_Status status = sane_start(Handle(m_hDevice));
-        if (status != SANE_STATUS_GOOD) {
-            sane_cancel(Handle(m_hDevice));
-            return status == SANE_STATUS_CANCELLED ? TWRC_CANCEL : Fail(ConditionOf(status));
-        }
-        m_bScanning = true;
+        const int nStatus = StartScan();
+        if (nStatus != SANE_STATUS_GOOD)
+            return nStatus == SANE_STATUS_CANCELLED ? TWRC_CANCEL : Fail(ConditionOf(nStatus));
     }
-    SANE_Parameters parameters;
-    const SANE_Status status = sane_get_parameters(Handle(m_hDevice), &parameters);
+    CFrameParameters parameters;
+    const SANE_Status status = GetFrameParameters(Handle(m_hDevice), parameters);
     if (status != SANE_STATUS_GOOD) {
         EndScan();
-        return Fail(ConditionOf(status));
+        return Fail(status == SANE_STATUS_UNSUPPORTED ? TWCC_BADPICTURE : ConditionOf(status));
     }
+    const CScanDibBuilder::CFrame& frame = parameters.frame;
     info = TW_IMAGEINFO();
     info.XResolution = info.YResolution = ToFix32(m_dResolution);
-    info.ImageWidth = parameters.pixels_per_line;
-    info.ImageLength = parameters.lines;
-    const bool bColor = parameters.format != SANE_FRAME_GRAY;
+    info.ImageWidth = frame.nPixelsPerLine;
+    info.ImageLength = frame.nLines;
+    const bool bColor = frame.format != CScanDibBuilder::Format::Gray;
     info.SamplesPerPixel = bColor ? 3 : 1;
     for (int i = 0; i < info.SamplesPerPixel; ++i)
-        info.BitsPerSample[i] = static_cast<TW_INT16>(parameters.depth);
-    info.BitsPerPixel = static_cast<TW_INT16>(info.SamplesPerPixel * parameters.depth);
-    info.Planar = parameters.format == SANE_FRAME_GRAY || parameters.format == SANE_FRAME_RGB ? 0 : 1;
-    info.PixelType = bColor ? TWPT_RGB : (parameters.depth == 1 ? TWPT_BW : TWPT_GRAY);
+        info.BitsPerSample[i] = static_cast<TW_INT16>(frame.nDepth);
+    info.BitsPerPixel = static_cast<TW_INT16>(info.SamplesPerPixel * frame.nDepth);
+    info.Planar =
+        frame.format == CScanDibBuilder::Format::Gray || frame.format == CScanDibBuilder::Format::Rgb ? 0 : 1;
+    info.PixelType = bColor ? TWPT_RGB : (frame.nDepth == 1 ? TWPT_BW : TWPT_GRAY);
     return TWRC_SUCCESS;
-}
-
-int CSaneSourceManager::ReadFrames(CScanDibBuilder& builder)
-{
-    std::vector<uint8_t> buffer(kReadBlock);
-    for (bool bFirst = true;; bFirst = false) {
-        if (!bFirst) {
-            const SANE_Status status = sane_start(Handle(m_hDevice));
-            if (status != SANE_STATUS_GOOD)
-                return status;
-        }
-        SANE_Parameters parameters;
-        SANE_Status status = sane_get_parameters(Handle(m_hDevice), &parameters);
-        if (status != SANE_STATUS_GOOD)
-            return status;
-        CScanDibBuilder::CFrame frame;
-        if (!ToFormat(parameters.format, frame.format))
-            return SANE_STATUS_UNSUPPORTED;
-        frame.nBytesPerLine = parameters.bytes_per_line;
-        frame.nPixelsPerLine = parameters.pixels_per_line;
-        frame.nLines = parameters.lines;
-        frame.nDepth = parameters.depth;
-        if (!builder.StartFrame(frame))
-            return SANE_STATUS_UNSUPPORTED;
-        int nEmptyReads = 0;
-        // Past the lines announced, the end of the frame is waited for only so long.
-        size_t nExtraBytes = 0;
-        while (!builder.IsFrameFull() || nExtraBytes < kMaxExtraBytes) {
-            if (builder.IsFrameFull())
-                nExtraBytes += buffer.size();
-            SANE_Int nRead = 0;
-            status =
-                sane_read(Handle(m_hDevice), buffer.data(), static_cast<SANE_Int>(buffer.size()), &nRead);
-            if (status == SANE_STATUS_EOF)
-                break;
-            if (status != SANE_STATUS_GOOD)
-                return status;
-            if (nRead < 0 || static_cast<size_t>(nRead) > buffer.size())
-                return SANE_STATUS_UNSUPPORTED;
-            nEmptyReads = nRead == 0 ? nEmptyReads + 1 : 0;
-            if (nEmptyReads > kMaxEmptyReads)
-                return SANE_STATUS_IO_ERROR;
-            if (!builder.Feed(buffer.data(), static_cast<size_t>(nRead)))
-                return SANE_STATUS_UNSUPPORTED;
-        }
-        if (!builder.EndFrame())
-            return SANE_STATUS_UNSUPPORTED;
-        if (parameters.last_frame || builder.IsComplete())
-            return builder.IsComplete() ? SANE_STATUS_GOOD : SANE_STATUS_UNSUPPORTED;
-    }
 }
 
 TW_UINT16 CSaneSourceManager::NativeTransfer(std::vector<uint8_t>& dib)
 {
     if (!m_bScanning)
         return Fail(TWCC_SEQERROR);
-    CScanDibBuilder builder;
-    int nStatus = SANE_STATUS_GOOD;
-    try {
-        nStatus = ReadFrames(builder);
-        if (nStatus == SANE_STATUS_GOOD)
-            dib = builder.TakeDib(m_dResolution);
-    } catch (const std::bad_alloc&) {
-        nStatus = SANE_STATUS_NO_MEM;
-    }
+    const int nStatus = ReadScan(dib);
     EndScan();
     if (nStatus == SANE_STATUS_GOOD)
         return TWRC_XFERDONE;
     if (nStatus == SANE_STATUS_CANCELLED)
         return TWRC_CANCEL;
     return Fail(nStatus == SANE_STATUS_UNSUPPORTED ? TWCC_BADPICTURE : ConditionOf(nStatus));
+}
+
+int CSaneSourceManager::ReadScan(std::vector<uint8_t>& dib)
+{
+    // The reading owns what it fills: it may outlive this call when the device stops answering.
+    auto pBuilder = std::make_shared<CScanDibBuilder>();
+    std::shared_ptr<CScanProgress> pProgress = m_pProgress;
+    SANE_Handle h = Handle(m_hDevice);
+    pProgress->SetCancelAction([h] { sane_cancel(h); });
+    int nStatus = RunBounded([h, pBuilder, pProgress](std::atomic<uint64_t>& steps) {
+        try {
+            return static_cast<int>(ReadFrames(h, *pBuilder, *pProgress, steps));
+        } catch (const std::bad_alloc&) {
+            return static_cast<int>(SANE_STATUS_NO_MEM);
+        }
+    });
+    pProgress->SetCancelAction(nullptr);
+    if (nStatus == SANE_STATUS_GOOD) {
+        try {
+            dib = pBuilder->TakeDib(m_dResolution);
+        } catch (const std::bad_alloc&) {
+            nStatus = SANE_STATUS_NO_MEM;
+        }
+    }
+    return nStatus;
 }

@@ -12,6 +12,9 @@ namespace {
 constexpr size_t kInfoHeaderSize = 40;
 // Longer lines than this are refused whatever they hold: no scanner sends them.
 constexpr uint64_t kMaxBytesPerLine = uint64_t(1) << 28;
+// A line holds its pixels and at most this much padding (scanners pad to an even or a
+// 4-byte count); a device that announces more is not believed.
+constexpr uint64_t kMaxLinePadding = 4096;
 
 void Put(uint8_t* p, uint32_t value, int nBytes)
 {
@@ -55,7 +58,9 @@ bool CScanDibBuilder::StartFrame(const CFrame& frame)
         return false;
     const uint64_t nChannels = frame.format == Format::Rgb ? 3 : 1;
     const uint64_t nNeeded = (static_cast<uint64_t>(frame.nPixelsPerLine) * nChannels * frame.nDepth + 7) / 8;
-    if (static_cast<uint64_t>(frame.nBytesPerLine) < nNeeded || nNeeded > kMaxBytesPerLine)
+    const auto nBytesPerLine = static_cast<uint64_t>(frame.nBytesPerLine);
+    if (nBytesPerLine < nNeeded || nBytesPerLine > nNeeded + kMaxLinePadding ||
+        nBytesPerLine > kMaxBytesPerLine)
         return false;
 
     const bool bFirst = m_Dib.empty();

@@ -11,9 +11,10 @@
 // pictures; 16-bit samples keep their high 8 bits.
 //
 // What a scanner announces and sends is untrusted: every size is checked (the picture's
-// pixel count stays within PLBmp::kMaxPixels and its bytes within kMaxImageBytes, no product
-// overflows), data beyond the
-// announced lines is ignored, and a frame that does not fit the first is refused.
+// pixel count stays within PLBmp::kMaxPixels and its bytes within kMaxImageBytes, a line's
+// bytes exceed what its pixels need by no more than a little padding, no product overflows),
+// data beyond the announced lines is ignored, and a frame that does not fit the first is
+// refused.
 class CScanDibBuilder {
 public:
     enum class Format { Gray, Rgb, Red, Green, Blue };

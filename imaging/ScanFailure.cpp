@@ -23,6 +23,8 @@ std::string CScanFailure::Reason(TW_UINT16 nConditionCode)
             return CStringTable::Get(IDS_SCAN_REASON_MEMORY);
         case TWCC_BADPICTURE:
             return CStringTable::Get(IDS_SCAN_REASON_BAD_PICTURE);
+        case TWCC_STALLED:
+            return CStringTable::Get(IDS_SCAN_REASON_STALLED);
         case TWCC_BADVALUE:
         case TWCC_BADCAP:
             return CStringTable::Get(IDS_SCAN_REASON_RESOLUTION);

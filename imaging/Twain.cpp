@@ -172,7 +172,7 @@ bool CTwain::SetResolution(double dDpi)
     return true;
 }
 
-bool CTwain::EnableSource(int nCount)
+bool CTwain::EnableSource(int nCount, bool bShowInterface)
 {
     m_TransferFailure = CFailure();
     if (!OpenSource())
@@ -180,7 +180,7 @@ bool CTwain::EnableSource(int nCount)
     // A source that takes no transfer count still transfers: the count is a wish.
     SetTransferCount(nCount);
     TW_USERINTERFACE ui;
-    ui.ShowUI = 1;
+    ui.ShowUI = bShowInterface ? 1 : 0;
     ui.ModalUI = 0;
     ui.hParent = m_pWindow;
     if (Call(&m_SourceId, DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDS, &ui)) {
@@ -218,6 +218,11 @@ bool CTwain::OnCloseRequest()
     return true;
 }
 
+void CTwain::OnTransferReady()
+{
+    TransferImages();
+}
+
 bool CTwain::ProcessMessage(uint32_t nMessage)
 {
     if (!m_bSourceEnabled || m_pSourceManager == nullptr)
@@ -229,7 +234,7 @@ bool CTwain::ProcessMessage(uint32_t nMessage)
         return false;
     switch (event.TWMessage) {
         case MSG_XFERREADY:
-            TransferImages();
+            OnTransferReady();
             break;
         case MSG_CLOSEDSREQ:
             if (OnCloseRequest())

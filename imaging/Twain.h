@@ -54,6 +54,10 @@ public:
     virtual bool OnCloseRequest();
     // A picture arrived; dib may be taken (moved from).
     virtual void OnImageAcquired(std::vector<uint8_t>& dib, const TW_IMAGEINFO& info) = 0;
+    // The source has pictures ready: transfers them (TransferImages) at once. A client that
+    // must stay responsive may transfer them on another thread instead, making no other call
+    // on this object until the transfer is over.
+    virtual void OnTransferReady();
 
     // Opens the connection through pManager (InitIdentity first) with pWindow as the parent
     // window. False, with no source manager kept, when pManager is null or refuses.
@@ -65,8 +69,9 @@ public:
     bool GetDefaultSource();
     // Opens the source if needed, asks for nCount transfers (1 in practice; when the source
     // answers TWRC_CHECKSTATUS its current value is read and set instead) and enables it
-    // with its own interface shown. True when the source is enabled.
-    bool EnableSource(int nCount);
+    // with its own interface shown (or, without bShowInterface, to transfer as it is set).
+    // True when the source is enabled.
+    bool EnableSource(int nCount, bool bShowInterface = true);
     // Sets the source's horizontal and vertical resolution (the source must be open).
     bool SetResolution(double dDpi);
     // Event processing: offers a window message to the enabled source and carries out what
@@ -86,6 +91,10 @@ public:
     static void SetString(TW_STR32& dest, const std::string& strText);
 
 protected:
+    // Gets the pictures the source has ready, one after the other (OnImageAcquired for
+    // each); a transfer that fails is recorded (GetTransferFailure) and ends the others.
+    void TransferImages();
+
     TW_IDENTITY m_AppId;
 
 private:
@@ -94,7 +103,6 @@ private:
     bool Call(TW_IDENTITY* pDest, TW_UINT32 DG, TW_UINT16 DAT, TW_UINT16 MSG, TW_MEMREF pData,
               TW_UINT16 rcExpected = TWRC_SUCCESS);
     bool SetTransferCount(int nCount);
-    void TransferImages();
     void RecordTransferFailure(TW_UINT16 nReturnCode);
     void CloseConnection();
 

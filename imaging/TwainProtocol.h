@@ -146,6 +146,8 @@ constexpr TW_UINT16 TWCC_NOMEDIA = 29;
 // Condition codes of this program's own (the standard leaves those from 0x8000 free): the
 // picture a source announced or delivered cannot be taken (damaged or too large).
 constexpr TW_UINT16 TWCC_BADPICTURE = 0x8001;
+// The source stopped answering and was given up.
+constexpr TW_UINT16 TWCC_STALLED = 0x8002;
 
 // Capabilities, containers and item types.
 constexpr TW_UINT16 CAP_XFERCOUNT = 0x0001;

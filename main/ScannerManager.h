@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,11 @@ enum ScannerMessage : unsigned {
 };
 
 // What receives the scanner manager's messages (the main window).
+class CScanProgress;
+class QProgressDialog;
+class QThread;
+class QTimer;
+
 class CScannerMessageReceiver {
 public:
     virtual ~CScannerMessageReceiver() = default;
@@ -31,6 +37,12 @@ public:
 // go to the receiver as messages 112 and 113. Its source manager is the system's scanner
 // library (CSaneSourceManager) unless another is given; the user chooses among the
 // scanners in "Select Source", and the choice is kept in the per-user settings.
+//
+// The pictures are transferred on a thread of their own, so that the window stays alive
+// while the scanner works: a window-modal progress dialog shows how far the scan is, under a
+// busy cursor, and its Cancel button stops the scan (the source manager bounds the wait for
+// a device that stops answering). Until the transfer is over the TWAIN client is the worker
+// thread's alone: the source's messages that arrive meanwhile wait for it.
 //
 // The receiver is not owned and must outlive this object; the dialog belongs to its Qt
 // parent.
@@ -65,27 +77,52 @@ public:
     // Not busy and a source known.
     bool CanAcquire() const;
     bool IsBusy() const { return m_bBusy; }
+    // The progress dialog of the transfer under way; null when none runs.
+    QProgressDialog* GetProgressDialog() const { return m_pProgressDialog; }
 
     // ---- CTwain
     void InitIdentity() override;
     void CloseSource() override;
     void OnImageAcquired(std::vector<uint8_t>& dib, const TW_IMAGEINFO& info) override;
+    void OnTransferReady() override;
 
     // The settings key of the scanner chosen last.
     static const char* const kDeviceKey;
+    // The settings group of the scan settings of strDevice.
+    static QString SettingsGroup(const std::string& strDevice);
 
 protected:
     bool event(QEvent* pEvent) override;
 
 private:
+    // Back on the window's thread once the transfer has ended: the picture to the receiver,
+    // then the source's messages that waited.
+    void OnTransferEnded();
+    void ShowProgress();
+    bool IsTransferring() const { return m_pWorker != nullptr; }
+
     // ---- CAbstractTwainWindow
     void PostSourceMessage(uint32_t nMessage) override;
     // ---- CAbstractSourceChooser
     std::string GetRememberedDevice() const override;
     void RememberDevice(const std::string& strName) override;
     int ChooseDevice(const std::vector<CScannerDevice>& devices, int nCurrent) override;
+    // The scanner's dialog (CScanSettingsDialog), starting from the settings last used with
+    // this device when the device still offers them; the settings taken are remembered.
+    bool EditSettings(const std::string& strDevice, const CScanOffer& offer, CScanSettings& settings,
+                      const std::function<std::vector<uint8_t>()>& preview) override;
 
     CScannerMessageReceiver& m_Receiver;
     CAppIdentity m_Identity;
     bool m_bBusy = false;
+    std::shared_ptr<CScanProgress> m_pProgress;
+    QThread* m_pWorker = nullptr;
+    QProgressDialog* m_pProgressDialog = nullptr;
+    QTimer* m_pProgressTimer = nullptr;
+    // What the worker brought: the picture and whether it closed the source after it.
+    std::vector<uint8_t> m_TransferredDib;
+    TW_IMAGEINFO m_TransferredInfo;
+    bool m_bPictureTransferred = false;
+    bool m_bClosedByTransfer = false;
+    std::deque<uint32_t> m_WaitingMessages;
 };

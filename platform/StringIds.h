@@ -119,6 +119,7 @@ enum : unsigned {
     IDS_EXTENSION_NOT_ALPHANUMERIC = 61381,  // "Extension must contain only alphanumeric characters !"
 
     // Scanning: why a scan brought no picture ("%s" is one of the reasons below it).
+    IDS_SCAN_REASON_STALLED = 61387,      // "it stopped answering"
     IDS_SCAN_REASON_RESOLUTION = 61388,   // "it does not offer this resolution"
     IDS_SCAN_REASON_NO_DEVICE = 61389,    // "it cannot be found"
     IDS_SCAN_CANCELLED = 61390,           // "The scan was cancelled. The document is unchanged."

@@ -222,6 +222,7 @@ const CStringTableEntry kStrings[] = {
     {61380, "The \"Extension\" field is empty !"},
     {61381, "Extension must contain only alphanumeric characters !"},
 
+    {61387, "it stopped answering"},
     {61388, "it does not offer this resolution"},
     {61389, "it cannot be found"},
     {61390, "The scan was cancelled. The document is unchanged."},

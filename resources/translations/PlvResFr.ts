@@ -1131,6 +1131,80 @@
     </message>
 </context>
 <context>
+    <name>CScanSettingsDialog</name>
+    <message>
+        <source>Scanner settings</source>
+        <translation>Réglages du scanner</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation>&amp;Résolution :</translation>
+    </message>
+    <message>
+        <source>Colour &amp;mode:</source>
+        <translation>&amp;Mode de couleur :</translation>
+    </message>
+    <message>
+        <source>Scan area (mm)</source>
+        <translation>Zone numérisée (mm)</translation>
+    </message>
+    <message>
+        <source>&amp;Left:</source>
+        <translation>&amp;Gauche :</translation>
+    </message>
+    <message>
+        <source>&amp;Top:</source>
+        <translation>&amp;Haut :</translation>
+    </message>
+    <message>
+        <source>R&amp;ight:</source>
+        <translation>&amp;Droite :</translation>
+    </message>
+    <message>
+        <source>&amp;Bottom:</source>
+        <translation>&amp;Bas :</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>A&amp;perçu</translation>
+    </message>
+    <message>
+        <source>&amp;Scan</source>
+        <translation>&amp;Numériser</translation>
+    </message>
+    <message>
+        <source>Click Preview to see the whole bed.</source>
+        <translation>Cliquez sur Aperçu pour voir toute la vitre.</translation>
+    </message>
+    <message>
+        <source>This scanner gives no preview.</source>
+        <translation>Ce scanner ne donne pas d&apos;aperçu.</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 ppp</translation>
+    </message>
+    <message>
+        <source>The scanner gave no preview.</source>
+        <translation>Le scanner n&apos;a pas donné d&apos;aperçu.</translation>
+    </message>
+</context>
+<context>
+    <name>CScannerManager</name>
+    <message>
+        <source>Scanning...</source>
+        <translation>Numérisation en cours...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Import from scanner</source>
+        <translation>Importer depuis le scanner</translation>
+    </message>
+</context>
+<context>
     <name>CSelectSourceDialog</name>
     <message>
         <source>Select Source</source>

@@ -1131,6 +1131,80 @@
     </message>
 </context>
 <context>
+    <name>CScanSettingsDialog</name>
+    <message>
+        <source>Scanner settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour &amp;mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan area (mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Left:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Top:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;ight:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bottom:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Preview to see the whole bed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This scanner gives no preview.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scanner gave no preview.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CScannerManager</name>
+    <message>
+        <source>Scanning...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from scanner</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CSelectSourceDialog</name>
     <message>
         <source>Select Source</source>

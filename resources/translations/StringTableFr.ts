@@ -1278,6 +1278,11 @@ Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des a
         <translation>une page de 1 à %s est attendue</translation>
     </message>
     <message>
+        <source>it stopped answering</source>
+        <comment>61387</comment>
+        <translation>il a cessé de répondre</translation>
+    </message>
+    <message>
         <source>it does not offer this resolution</source>
         <comment>61388</comment>
         <translation>il ne propose pas cette résolution</translation>

@@ -101,3 +101,38 @@ TEST_F(ScannerJobTest, ScannersListsTheDevicesAsJson)
 }
 
 }  // namespace
+
+namespace {
+
+// The tests' own "hostile" backend (tests/sanebackend), whose devices have a name of
+// non-ASCII UTF-8 and one holding control characters.
+class NamedScannerJobTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        setenv("SANE_CONFIG_DIR", PLOTVANE_TEST_DATA "/sane-hostile", 1);
+        setenv("LD_LIBRARY_PATH", PLOTVANE_TEST_SANE_BACKENDS, 1);
+        unsetenv("PLOTVANE_HOSTILE_SANE");
+        m_dir = FreshDir();
+    }
+    fs::path m_dir;
+};
+
+TEST_F(NamedScannerJobTest, TheNameScannersPrintsOpensTheDeviceAndControlCharactersArePrintedEscaped)
+{
+    const Outcome listed = RunCli<CScannersCommand>("scanners", {});
+    ASSERT_EQ(listed.code, kExitOk) << listed.err;
+    EXPECT_NE(listed.out.find("hostile:B\xC3\xBCro: Hostile tester (virtual device)\n"), std::string::npos)
+        << listed.out;
+    EXPECT_NE(listed.out.find("hostile:esc\\u001B[2Jbell\\u0007: "), std::string::npos) << listed.out;
+    EXPECT_EQ(listed.out.find('\x1B'), std::string::npos);
+
+    const Outcome outcome = RunCli<CRunCommand>(
+        "run", {WriteJob(m_dir, {{"scanner", "hostile:B\xC3\xBCro"}, {"save", "out.pvd"}}).string()});
+    ASSERT_EQ(outcome.code, kExitOk) << outcome.err;
+    CPlotvaneDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument((m_dir / "out.pvd").string()));
+    EXPECT_EQ(doc.GetBmpManager()->GetWidth(), 100);
+}
+
+}  // namespace

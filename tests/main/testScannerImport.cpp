@@ -1,3 +1,5 @@
+#include <chrono>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -5,7 +7,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QListWidget>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -17,9 +24,11 @@
 #include "ShellTestSupport.h"
 #include "tests/doubles/RecordingMessageService.h"
 #include "imaging/SaneSession.h"
+#include "imaging/SaneSourceManager.h"
 #include "main/CommandIds.h"
 #include "main/MainFrame.h"
 #include "main/QtSettingsBackend.h"
+#include "main/ScanSettingsDialog.h"
 #include "main/SelectSourceDialog.h"
 #include "tests/support/ScannedDocument.h"
 
@@ -41,18 +50,78 @@ protected:
         if (devices.empty())
             GTEST_SKIP() << "the scanner library's \"test\" backend is not installed (package libsane1)";
     }
-    // Waits until the acquisition under way is over.
+    // Answers the scanner's dialog when it shows: act first does what it will with it, then
+    // the dialog's Scan button (or, without bScan, Cancel) is clicked.
+    static void AnswerScanSettings(std::function<void(CScanSettingsDialog&)> act = {}, bool bScan = true)
+    {
+        auto* pTimer = new QTimer(qApp);
+        QObject::connect(pTimer, &QTimer::timeout, [pTimer, act, bScan] {
+            auto* pDialog = qobject_cast<CScanSettingsDialog*>(QApplication::activeModalWidget());
+            if (pDialog == nullptr)
+                return;
+            pTimer->stop();
+            pTimer->deleteLater();
+            if (act)
+                act(*pDialog);
+            QTest::mouseClick(pDialog->findChild<QDialogButtonBox*>()->button(
+                                  bScan ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
+                              Qt::LeftButton);
+        });
+        pTimer->start(20);
+    }
+    // Imports over a document holding a picture, doing during what it will while the scan
+    // runs: the import ends with strMessage alone, shown with icon, and the document keeps its
+    // picture.
+    static void ImportOverAPicture(const std::string& strMessage, CMessageService::Icon icon,
+                                   const std::function<void(CMainFrame&)>& during = {})
+    {
+        CPlotvaneDoc doc;
+        ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("before.bmp", 20, 10)));
+        CMainFrame frame(doc);
+        CRecordingMessageService messages(true);
+        AnswerScanSettings();
+        frame.GetAction(ID_SCANNER_IMPORT)->trigger();
+        if (during)
+            during(frame);
+        WaitForScan(frame);
+
+        ASSERT_EQ(messages.Count(), 1u);
+        EXPECT_EQ(messages.LastText(), strMessage);
+        EXPECT_EQ(messages.Messages()[0].icon, icon);
+        EXPECT_EQ(doc.GetBmpManager()->GetWidth(), 20);
+        EXPECT_NE(doc.GetBmpManager()->GetFileName(), "Scanned graphic");
+    }
+    static std::string Failure(const std::string& strReason)
+    {
+        return "The scanner could not deliver a picture: " + strReason + ".\nThe document is unchanged.";
+    }
+    // Waits until the acquisition under way is over (the scanner library bounds it).
     static void WaitForScan(const CMainFrame& frame)
     {
-        for (int i = 0; i < 500 && frame.GetScannerManager()->IsBusy(); ++i)
-            QTest::qWait(10);
-        ASSERT_FALSE(frame.GetScannerManager()->IsBusy());
+        ASSERT_TRUE(QTest::qWaitFor([&frame] { return !frame.GetScannerManager()->IsBusy(); }, 120000));
     }
 };
 
 class JammedScannerTest : public ScannerImportTest {
 protected:
     void SetUp() override { UseScanner("sane-jammed"); }
+};
+
+class SlowScannerTest : public ScannerImportTest {
+protected:
+    void SetUp() override { UseScanner("sane-slow"); }
+};
+
+// The tests' own backend (tests/sanebackend), whose device never answers a read.
+class StalledScannerTest : public ScannerImportTest {
+protected:
+    void SetUp() override
+    {
+        qputenv("LD_LIBRARY_PATH", PLOTVANE_TEST_SANE_BACKENDS);
+        qputenv("PLOTVANE_HOSTILE_SANE", "stall");
+        CSaneSourceManager::SetStallTime(std::chrono::milliseconds(200));
+        UseScanner("sane-hostile");
+    }
 };
 
 TEST_F(ScannerImportTest, ImportTakesTheScannedPictureAsTheDocumentsWorkingBitmap)
@@ -62,6 +131,7 @@ TEST_F(ScannerImportTest, ImportTakesTheScannedPictureAsTheDocumentsWorkingBitma
     ASSERT_TRUE(frame.GetScannerManager()->CanAcquire());
     ASSERT_TRUE(frame.GetAction(ID_SCANNER_IMPORT)->isEnabled());
 
+    AnswerScanSettings();
     frame.GetAction(ID_SCANNER_IMPORT)->trigger();
     WaitForScan(frame);
 
@@ -83,20 +153,87 @@ TEST_F(ScannerImportTest, ImportTakesTheScannedPictureAsTheDocumentsWorkingBitma
 
 TEST_F(JammedScannerTest, AJammedScanSaysWhyAndLeavesTheDocumentAsItWas)
 {
+    ImportOverAPicture(Failure("the paper is jammed"), CMessageService::Icon::Stop);
+}
+
+TEST_F(SlowScannerTest, TheScanRunsBesideTheWindowWithItsProgressAndCancelLeavesTheDocumentAsItWas)
+{
+    ImportOverAPicture("The scan was cancelled. The document is unchanged.",
+                       CMessageService::Icon::Information, [](CMainFrame& frame) {
+                           // The window keeps answering while the scanner sends: the progress moves, under a
+                           // busy cursor, and the commands that would touch the document wait.
+                           QProgressDialog* pProgress = nullptr;
+                           ASSERT_TRUE(QTest::qWaitFor(
+                               [&] {
+                                   pProgress = frame.GetScannerManager()->GetProgressDialog();
+                                   return pProgress != nullptr && pProgress->value() > 0;
+                               },
+                               60000));
+                           EXPECT_TRUE(pProgress->isVisible());
+                           EXPECT_LT(pProgress->value(), pProgress->maximum());
+                           ASSERT_NE(QApplication::overrideCursor(), nullptr);
+                           EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+                           EXPECT_FALSE(frame.GetAction(ID_FILE_OPEN_GRAPHIC)->isEnabled());
+                           EXPECT_FALSE(frame.GetAction(ID_SCANNER_IMPORT)->isEnabled());
+                           QTest::mouseClick(pProgress->findChild<QPushButton*>(), Qt::LeftButton);
+                       });
+    // Over, the busy time leaves nothing behind.
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(StalledScannerTest, AScannerThatStopsAnsweringIsGivenUpAndReported)
+{
+    ImportOverAPicture(Failure("it stopped answering"), CMessageService::Icon::Stop);
+}
+
+TEST_F(ScannerImportTest, TheScannersDialogSetsTheScanFromTheDevicesOptionsAndRemembersItForTheDevice)
+{
     CPlotvaneDoc doc;
-    ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("before.bmp", 20, 10)));
     CMainFrame frame(doc);
-    CRecordingMessageService messages(true);
+    QStringList modes;
+    QStringList resolutions;
+    bool bPreview = false;
+    AnswerScanSettings([&](CScanSettingsDialog& dialog) {
+        auto* pModes = dialog.findChild<QComboBox*>(QStringLiteral("modeCombo"));
+        auto* pResolutions = dialog.findChild<QComboBox*>(QStringLiteral("resolutionCombo"));
+        for (int i = 0; i < pModes->count(); ++i)
+            modes << pModes->itemText(i);
+        for (int i = 0; i < pResolutions->count(); ++i)
+            resolutions << pResolutions->itemText(i);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("previewButton")), Qt::LeftButton);
+        bPreview = !dialog.GetPreview().isNull();
+        // 50 dpi, gray, the left half of the 40 x 30 mm set in the device.
+        pResolutions->setCurrentIndex(pResolutions->findData(50.0));
+        pModes->setCurrentText(QStringLiteral("Gray"));
+        auto* pRight = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("rightSpin"));
+        pRight->selectAll();
+        QTest::keyClicks(pRight, QStringLiteral("20"));
+    });
     frame.GetAction(ID_SCANNER_IMPORT)->trigger();
     WaitForScan(frame);
 
-    ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.LastText(),
-              "The scanner could not deliver a picture: the paper is jammed.\n"
-              "The document is unchanged.");
-    EXPECT_EQ(messages.Messages()[0].icon, CMessageService::Icon::Stop);
-    EXPECT_EQ(doc.GetBmpManager()->GetWidth(), 20);
-    EXPECT_NE(doc.GetBmpManager()->GetFileName(), "Scanned graphic");
+    EXPECT_TRUE(modes.contains(QStringLiteral("Gray")) && modes.contains(QStringLiteral("Color")))
+        << modes.join(',').toStdString();
+    EXPECT_TRUE(resolutions.contains(QStringLiteral("50 dpi")) &&
+                resolutions.contains(QStringLiteral("25 dpi")));
+    EXPECT_TRUE(bPreview);
+    const CBmpManager& bmp = *doc.GetBmpManager();
+    ASSERT_TRUE(bmp.IsLoaded());
+    // 20 x 30 mm at 50 dpi.
+    EXPECT_EQ(bmp.GetWidth(), 39);
+    EXPECT_EQ(bmp.GetHeight(), 59);
+
+    // The next scan from this device starts from them; cancelled, it scans nothing.
+    CScanSettings shown;
+    AnswerScanSettings([&shown](CScanSettingsDialog& dialog) { shown = dialog.GetSettings(); }, false);
+    CRecordingMessageService messages(true);
+    frame.GetAction(ID_SCANNER_IMPORT)->trigger();
+    WaitForScan(frame);
+    EXPECT_EQ(shown.dResolution, 50);
+    EXPECT_EQ(shown.strMode, "Gray");
+    EXPECT_EQ(shown.dRight, 20);
+    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_EQ(bmp.GetWidth(), 39);
 }
 
 TEST_F(ScannerImportTest, SelectSourceListsTheScannersAndRemembersTheChoice)

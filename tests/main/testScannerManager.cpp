@@ -2,6 +2,7 @@
 #include <vector>
 
 #include <QCoreApplication>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "ScriptedSourceManager.h"
@@ -38,11 +39,13 @@ protected:
     {
         Make([](CScriptedSourceManager&) {});
     }
-    // The source speaks; its message reaches the manager through the event queue.
+    // The source speaks; its message reaches the manager through the event queue, and what
+    // it starts (a transfer, on a thread of its own) is over before this returns.
     void SourceSays(TW_UINT16 nMessage)
     {
         m_pFake->Post(nMessage);
         QCoreApplication::sendPostedEvents(m_pManager.get());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return m_pManager->GetProgressDialog() == nullptr; }));
     }
 
     CRecordingReceiver m_Receiver;
