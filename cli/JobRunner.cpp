@@ -145,18 +145,17 @@ void CJobRunner::OpenImage(CPlotvaneDoc& doc)
     pProbe.reset();
 
     if (!doc.OpenBitmap(strPath, nPage, nDpi)) {
+        // What the bitmap manager told: the general message and the reason of the layer
+        // below, or a depth it cannot read.
         std::string strReason = m_Messages.TakeLastText();
-        // The bitmap manager's message is a general one; the decoder knows what went wrong
-        // (the manager tells it already for a PDF file).
-        if (!bPdf) {
-            try {
-                PLAnyPicDecoder decoder;
-                PLBmp bmp;
-                decoder.MakeBmpFromFile(strPath, bmp);
-            } catch (const PLTextException& e) {
-                strReason = CCliText::Join(strReason, std::string("(") + e.what() + ")");
-            }
-        }
+        const CBmpManager& bitmap = *doc.GetBmpManager();
+        // A picture this machine cannot hold refuses the job as every other lack of memory.
+        if (bitmap.GetLastFailure() == CBmpManager::Failure::OutOfMemory)
+            throw CCliError(kExitRefused, image.Where() + ": " + strPath + ": " +
+                                              CCliText::FromModel(bitmap.GetLastReason()));
+        if (bitmap.GetLastFailure() != CBmpManager::Failure::None)
+            strReason =
+                CCliText::Get(IDS_FAILED_TO_OPEN) + " (" + CCliText::FromModel(bitmap.GetLastReason()) + ")";
         throw CCliError(kExitUnreadable, image.Where() + ": " + strPath + ": " + strReason);
     }
     m_Messages.PrintWarnings(image.Where());
