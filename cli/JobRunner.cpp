@@ -12,6 +12,7 @@
 
 #include "Dm/BmpManager.h"
 #include "Dm/CoordSyst.h"
+#include "Dm/Curve.h"
 #include "Dm/PlotvaneDoc.h"
 #include "cli/CliError.h"
 #include "cli/CliText.h"
@@ -59,6 +60,7 @@ void CJobRunner::Build(CPlotvaneDoc& doc)
     const CJobValue root = m_Job.Root();
     root.CheckObject(kTopLevelKeys);
     doc.DeleteContents();
+    m_CurveNames.clear();
     const std::optional<CJobValue> scanner = root.Find("scanner");
     if (scanner && root.Find("image"))
         scanner->Refuse(CCliText::Get(IDS_CLI_IMAGE_OR_SCANNER));
@@ -270,7 +272,10 @@ void CJobRunner::BuildCurve(CPlotvaneDoc& doc, CCoordSyst& coordSyst, const CJob
             pBuilder = std::make_unique<CDensityCurveBuilder>(doc, coordSyst, m_Messages, m_Budget);
             break;
     }
+    pBuilder->SetCurveNames(&m_CurveNames);
     pBuilder->Build(item);
+    if (!coordSyst.GetCurveList().empty())
+        m_CurveNames.insert(coordSyst.GetCurveList().back()->GetName());
     // As the wizard does when it finishes a new curve.
     doc.AdvanceCurveCounter();
 }
