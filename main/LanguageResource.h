@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include <QByteArray>
 #include <QString>
 
 class QTranslator;
@@ -14,7 +15,9 @@ class QTranslator;
 // as disambiguation. Qt's own dialogs follow the language the file declares when Qt's
 // translations are installed.
 //
-// A file that is missing or unreadable changes nothing: the built-in English serves.
+// A file that is missing or unreadable changes nothing: the built-in English serves. Only a
+// regular file is read, and only a sound one (CLanguageFileCheck) reaches the translator: a
+// damaged file is refused as well, and WasRefused tells it.
 class CLanguageResource {
 public:
     static constexpr const char* kStringTableContext = "StringTable";
@@ -30,8 +33,10 @@ public:
     static QString FileFor(const std::string& strLibraryName, const QString& strDir);
 
     // Loads and installs strPath in place of what is installed. False when it cannot be
-    // read; the interface then stays as it was.
+    // read or is damaged; the interface then stays as it was.
     bool Load(const QString& strPath);
+    // Whether the last Load found the file damaged (rather than missing or unreadable).
+    bool WasRefused() const { return m_bRefused; }
     // Back to the built-in English.
     void Unload();
     bool IsLoaded() const { return m_pTranslator != nullptr; }
@@ -39,6 +44,9 @@ public:
 private:
     void ReplaceNumberedStrings(const QTranslator& translator) const;
 
+    // The translator reads its file from here, which lives as long as it does.
+    QByteArray m_Data;
     std::unique_ptr<QTranslator> m_pTranslator;
     std::unique_ptr<QTranslator> m_pQtTranslator;
+    bool m_bRefused = false;
 };

@@ -5,7 +5,7 @@
 #include <QSettings>
 
 #include "imaging/SaneSourceManager.h"
-#include "main/QtSettingsBackend.h"
+#include "main/SettingsStoreFile.h"
 #include "main/SelectSourceDialog.h"
 
 namespace {
@@ -103,14 +103,17 @@ void CScannerManager::PostSourceMessage(uint32_t nMessage)
 
 std::string CScannerManager::GetRememberedDevice() const
 {
-    const QSettings settings(CQtSettingsBackend::StoreFileName(), QSettings::IniFormat);
+    const QSettings settings(CSettingsStoreFile::Get().GetWorkingFileName(), QSettings::IniFormat);
     return settings.value(QLatin1String(kDeviceKey)).toString().toStdString();
 }
 
 void CScannerManager::RememberDevice(const std::string& strName)
 {
-    QSettings settings(CQtSettingsBackend::StoreFileName(), QSettings::IniFormat);
-    settings.setValue(QLatin1String(kDeviceKey), QString::fromStdString(strName));
+    {
+        QSettings settings(CSettingsStoreFile::Get().GetWorkingFileName(), QSettings::IniFormat);
+        settings.setValue(QLatin1String(kDeviceKey), QString::fromStdString(strName));
+    }
+    CSettingsStoreFile::Get().Save();
 }
 
 int CScannerManager::ChooseDevice(const std::vector<CScannerDevice>& devices, int nCurrent)
