@@ -524,8 +524,11 @@ void CPlotvaneDoc::UpdateModifiedFlag()
 
 void CPlotvaneDoc::ClearCurvesModified()
 {
-    for (const auto& pCoordSyst : m_CoordSystList) {
-        for (const auto& pCurve : pCoordSyst->GetCurveList())
-            pCurve->SetModified(false);
+    // Last curve first: each change looks for the first curve still modified, which is then
+    // found at once; front to back, clearing n curves would look through n^2 / 2.
+    for (auto itCoordSyst = m_CoordSystList.rbegin(); itCoordSyst != m_CoordSystList.rend(); ++itCoordSyst) {
+        const auto& curves = (*itCoordSyst)->GetCurveList();
+        for (auto itCurve = curves.rbegin(); itCurve != curves.rend(); ++itCurve)
+            (*itCurve)->SetModified(false);
     }
 }

@@ -1,9 +1,12 @@
 // A job of many one-point discrete curves, each named, built by `plotvane-cli run` (validated
-// only: no save, no export), at 2,000, 8,000 and 32,000 curves. Each curve's name is checked
-// against every curve before it: the time per curve should not grow with their number.
+// only: no save, no export), at 2,000, 8,000 and 32,000 curves; then the document of as many
+// curves saved and exported by `plotvane-cli export`. Each curve's name is checked against
+// the others, and each exported curve's flag cleared tells the document: the time per curve
+// should not grow with their number.
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,6 +15,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/ExportCommand.h"
 #include "cli/RunCommand.h"
 #include "platform/TempFile.h"
 
@@ -19,8 +23,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Writes a job of nCurves named one-point curves on the sample graph; returns its path.
-std::string WriteJob(int nCurves)
+// Writes a job of nCurves named one-point curves on the sample graph (saved as strSave
+// when given); returns its path.
+std::string WriteJob(int nCurves, const std::string& strSave = std::string())
 {
     const fs::path dir =
         fs::path(CTempFile::Directory()) / ("plotvane-bench-curves-" + std::to_string(nCurves));
@@ -34,25 +39,38 @@ std::string WriteJob(int nCurves)
     for (int i = 0; i < nCurves; ++i)
         job << (i == 0 ? "" : ",") << R"({"kind": "discrete", "name": "c)" << i
             << R"(", "points": [[200, 300]]})";
-    job << "]}]}";
-    const fs::path path = dir / "job.json";
+    job << "]}]";
+    if (!strSave.empty())
+        job << R"(, "save": ")" << strSave << '"';
+    job << "}";
+    const fs::path path = dir / (strSave.empty() ? "job.json" : "save.json");
     std::ofstream(path) << job.str();
     return path.string();
+}
+
+// Runs a command of plotvane-cli in-process, as the program does; false with the error.
+template <typename Command>
+bool RunCli(std::vector<std::string> args, std::string& strError)
+{
+    CLI::App app;
+    Command command(app);
+    std::reverse(args.begin(), args.end());  // CLI11 parses a reversed vector
+    app.parse(args);
+    std::ostringstream out;
+    std::ostringstream err;
+    const bool bOk = command.Run(out, err) == 0;
+    strError = err.str();
+    return bOk;
 }
 
 void BM_JobOfNamedCurves(benchmark::State& state)
 {
     const int nCurves = static_cast<int>(state.range(0));
     const std::string strJob = WriteJob(nCurves);
+    std::string strError;
     for (auto _ : state) {
-        CLI::App app;
-        CRunCommand command(app);
-        std::vector<std::string> args = {strJob, "run"};  // CLI11 parses a reversed vector
-        app.parse(args);
-        std::ostringstream out;
-        std::ostringstream err;
-        if (command.Run(out, err) != 0)
-            state.SkipWithError(err.str().c_str());
+        if (!RunCli<CRunCommand>({"run", strJob}, strError))
+            state.SkipWithError(strError.c_str());
     }
     state.counters["curves"] = nCurves;
     state.counters["per_curve"] =
@@ -60,6 +78,23 @@ void BM_JobOfNamedCurves(benchmark::State& state)
                            benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
+void BM_ExportOfOnePointCurves(benchmark::State& state)
+{
+    const int nCurves = static_cast<int>(state.range(0));
+    const std::string strJob = WriteJob(nCurves, "curves.pvd");
+    const std::string strDocument = (fs::path(strJob).parent_path() / "curves.pvd").string();
+    const std::string strExport = (fs::path(strJob).parent_path() / "curves.txt").string();
+    std::string strError;
+    if (!RunCli<CRunCommand>({"run", strJob}, strError))
+        state.SkipWithError(strError.c_str());
+    for (auto _ : state) {
+        if (!RunCli<CExportCommand>({"export", strDocument, "-o", strExport}, strError))
+            state.SkipWithError(strError.c_str());
+    }
+    state.counters["curves"] = nCurves;
+}
+
 }  // namespace
 
+BENCHMARK(BM_ExportOfOnePointCurves)->Arg(2000)->Arg(8000)->Arg(32000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_JobOfNamedCurves)->Arg(2000)->Arg(8000)->Arg(32000)->Unit(benchmark::kMillisecond);
