@@ -27,6 +27,7 @@
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 #include "platform/TempFile.h"
+#include "platform/TextEncoding.h"
 
 IMPLEMENT_SERIAL(CBmpManager, CObject, 1)
 
@@ -173,18 +174,40 @@ bool CBmpManager::DecodeFromMemory(const std::string& strFileName, const uint8_t
     m_pBitmap = std::make_unique<CWinBmpEx>();
     try {
         decoder.MakeBmpFromMemory(strFileName, data, size, *m_pBitmap);
-    } catch (const std::exception& e) {
-        // PLTextException, or the allocation of a picture too large for this machine.
+    } catch (const PLTextException& e) {
         m_pBitmap.reset();
-        std::string strMessage = CStringTable::Get(IDS_FAILED_TO_OPEN);
-        // A PDF file can be sound and still give no page: the user learns which rule refused it.
-        if (decoder.GetLastFormat() == PLAnyPicDecoder::Format::PDF &&
-            dynamic_cast<const PLTextException*>(&e))
-            strMessage += "\n" + std::string(e.what());
-        AfxMessageBox(strMessage, CMessageService::Icon::Stop);
+        // The decoders tell a picture too large for the bitmaps as a lack of memory, and why.
+        if (e.GetCode() == PL_ERRNO_MEMORY)
+            SetFailure(Failure::OutOfMemory,
+                       CStringTable::Get(IDS_NOT_ENOUGH_MEMORY) + " (" + e.what() + ")");
+        else
+            SetFailure(Failure::Unreadable, e.what());
+        return false;
+    } catch (const std::bad_alloc&) {
+        m_pBitmap.reset();
+        SetFailure(Failure::OutOfMemory, CStringTable::Get(IDS_NOT_ENOUGH_MEMORY));
+        return false;
+    } catch (const std::exception& e) {
+        m_pBitmap.reset();
+        SetFailure(Failure::Unreadable, e.what());
         return false;
     }
+    SetFailure(Failure::None, std::string());
     return CreateReader();
+}
+
+void CBmpManager::SetFailure(Failure failure, std::string strReason)
+{
+    m_LastFailure = failure;
+    m_strLastReason = std::move(strReason);
+}
+
+void CBmpManager::ReportFailure(const std::string& path) const
+{
+    // The path is the file system's UTF-8; the message is Windows-1252 text.
+    AfxMessageBox(CStringTable::Get(IDS_FAILED_TO_OPEN) + "\n" + CTextEncoding::Utf8ToCp1252(path) + ": " +
+                      m_strLastReason,
+                  CMessageService::Icon::Stop);
 }
 
 bool CBmpManager::Load(const std::string& path, int nPdfPage, int nPdfDpi)
@@ -195,23 +218,35 @@ bool CBmpManager::Load(const std::string& path, int nPdfPage, int nPdfDpi)
     std::unique_ptr<CMappedFile> pFile;
     try {
         pFile = std::make_unique<CMappedFile>(path);
-    } catch (const CInputFileError&) {
-        AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
+    } catch (const CInputFileError& e) {
+        if (e.GetErrno() == ENOMEM)
+            SetFailure(Failure::OutOfMemory, CStringTable::Get(IDS_NOT_ENOUGH_MEMORY));
+        else
+            SetFailure(Failure::Unreadable,
+                       e.GetErrno() != 0 ? std::error_code(e.GetErrno(), std::generic_category()).message()
+                                         : std::string(e.what()));
+        ReportFailure(path);
         return false;
     }
     PLAnyPicDecoder decoder;
     decoder.SetPdfPage(nPdfPage, nPdfDpi);
-    if (!DecodeFromMemory(path, pFile->GetData(), pFile->GetSize(), decoder))
+    if (!DecodeFromMemory(path, pFile->GetData(), pFile->GetSize(), decoder)) {
+        if (m_LastFailure != Failure::None)
+            ReportFailure(path);
         return false;
+    }
     if (decoder.GetLastFormat() == PLAnyPicDecoder::Format::PDF) {
         // The page drawn stands alone in the document: no private copy of the PDF file, so
         // that saving writes the bitmap as a BMP file, as for a scanned picture.
         m_strFileName =
             FormatWithStrings(CStringTable::Get(IDS_PDF_PAGE_NAME),
-                              {std::filesystem::path(path).filename().string(), std::to_string(nPdfPage)});
+                              {CTextEncoding::Utf8ToCp1252(std::filesystem::path(path).filename().string()),
+                               std::to_string(nPdfPage)});
         return true;
     }
-    m_strFileName = path;
+    // The name is a text of the document, in Windows-1252 as every other: the path's
+    // characters that Windows-1252 cannot hold become '?'.
+    m_strFileName = CTextEncoding::Utf8ToCp1252(path);
     KeepTempCopy(pFile->GetData(), pFile->GetSize());
     return true;
 }
@@ -295,9 +330,13 @@ void CBmpManager::LoadEmbedded(const std::string& strFileName, const uint8_t* da
     PLAnyPicDecoder decoder;
     if (!DecodeFromMemory(strFileName, data, size, decoder)) {
         DropBitmap();
+        if (m_LastFailure == Failure::OutOfMemory)
+            throw std::bad_alloc();
         throw CArchiveException(CArchiveException::generic, "The picture in the document cannot be read.");
     }
-    m_strFileName = strFileName;
+    // Documents written before the name was converted hold the path's UTF-8 bytes.
+    m_strFileName =
+        CTextEncoding::IsNonAsciiUtf8(strFileName) ? CTextEncoding::Utf8ToCp1252(strFileName) : strFileName;
     KeepTempCopy(data, size);
 }
 

@@ -35,11 +35,12 @@ public:
     void SetDocument(CPlotvaneDoc* pDoc) { m_pDoc = pDoc; }
 
     // Decodes an image file at its native depth and keeps a copy of it. On failure the
-    // user is told ("Failed to Open this file !" or the unsupported depth) and the manager
-    // is empty. A PDF file gives its page nPdfPage (from 1) drawn at nPdfDpi, named after
-    // the file and the page ("figure.pdf, page 2") and kept without a copy of the file:
-    // saving embeds the bitmap as a BMP file, as for a scanned picture. Why a PDF page
-    // cannot be had is told with the failure.
+    // user is told ("Failed to Open this file !", then the file and the reason on a line
+    // of their own; or the unsupported depth) and the manager is empty. A PDF file gives
+    // its page nPdfPage (from 1) drawn at nPdfDpi, named after the file and the page
+    // ("figure.pdf, page 2") and kept without a copy of the file: saving embeds the bitmap
+    // as a BMP file, as for a scanned picture. Why a PDF page cannot be had is told with
+    // the failure.
     bool Load(const std::string& path, int nPdfPage = PLPdfDecoder::kDefaultPage,
               int nPdfDpi = PLPdfDecoder::kDefaultDpi);
     // Takes a packed device-independent bitmap handed over by a scanner; 24-bit pictures
@@ -50,6 +51,14 @@ public:
     bool CreateReader();
 
     bool IsLoaded() const { return m_pBitmap != nullptr; }
+
+    // Why the last picture could not be had (by Load or from a document); None after a
+    // success.
+    enum class Failure { None, Unreadable, OutOfMemory };
+    Failure GetLastFailure() const { return m_LastFailure; }
+    // The reason the layer below gave for it: the decoder's or the system's sentence, or
+    // "Not enough memory !" (with the decoder's sentence in brackets when it has one).
+    const std::string& GetLastReason() const { return m_strLastReason; }
     // x = width, y = height; (0, 0) without a bitmap.
     CPoint GetSize() const { return CPoint(m_nWidth, m_nHeight); }
     int GetWidth() const { return m_nWidth; }
@@ -98,7 +107,8 @@ public:
     // The bitmap 1:1 into clip with a plain copy; nothing without a bitmap.
     void Draw(CDrawContext& dc, const CRect& clip) const;
 
-    // The path of the image file, or "Scanned graphic"; empty without a bitmap.
+    // The path of the image file as a Windows-1252 text (characters it cannot hold are '?'),
+    // or "Scanned graphic"; empty without a bitmap.
     std::string GetFileName() const;
     // The private copy of the image file; empty when there is none.
     const std::string& GetTempPath() const { return m_strTempPath; }
@@ -118,13 +128,16 @@ public:
 private:
     // Deletes the bitmap, the reader and the private copy of the image file.
     void DropBitmap();
-    // Decodes into a new bitmap with decoder and makes its reader; reports failures to the
-    // user.
+    // Decodes into a new bitmap with decoder and makes its reader; a failure to decode is
+    // recorded (GetLastFailure), an unsupported depth reported to the user.
     bool DecodeFromMemory(const std::string& strFileName, const uint8_t* data, size_t size,
                           PLAnyPicDecoder& decoder);
     // Makes a private copy holding the given bytes; no copy when that fails, and the
     // message naming the temporary folder and the reason in pstrError (if given).
     bool KeepTempCopy(const uint8_t* data, size_t size, std::string* pstrError = nullptr);
+    void SetFailure(Failure failure, std::string strReason);
+    // Tells the user that the picture at path cannot be opened, with the recorded reason.
+    void ReportFailure(const std::string& path) const;
 
     CPlotvaneDoc* m_pDoc = nullptr;
     std::string m_strFileName;
@@ -133,4 +146,6 @@ private:
     int m_nWidth = 0;
     int m_nHeight = 0;
     std::string m_strTempPath;
+    Failure m_LastFailure = Failure::None;
+    std::string m_strLastReason;
 };

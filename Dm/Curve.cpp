@@ -70,6 +70,11 @@ bool CCurve::SetModified(bool bModified)
 {
     const bool bPrevious = m_bModified;
     m_bModified = bModified;
+    // A curve that stays unmodified changes nothing the document must look at again (it
+    // looks through every curve: clearing the flags of n unmodified curves, as an export of
+    // a document just read does, would look through n^2).
+    if (!bModified && !bPrevious)
+        return bPrevious;
     if (CDocumentLink* pDoc = GetDocument())
         pDoc->UpdateModifiedFlag();
     return bPrevious;

@@ -1,6 +1,7 @@
 #include "Dm/PlotvaneDoc.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
@@ -183,8 +184,12 @@ bool CPlotvaneDoc::OnOpenDocument(const std::string& strPath, std::string* pstrE
     try {
         pFile = std::make_unique<CMappedFile>(strPath);
     } catch (const CInputFileError& e) {
+        if (e.GetErrno() == ENOMEM)
+            return fail(CStringTable::Get(IDS_NOT_ENOUGH_MEMORY));
+        // The system's reason when it refused to open the file.
         if (e.GetReason() == CInputFileError::Reason::CannotOpen)
-            return fail(CStringTable::Get(IDS_FAILED_TO_OPEN));
+            return fail(e.GetErrno() != 0 ? std::error_code(e.GetErrno(), std::generic_category()).message()
+                                          : CStringTable::Get(IDS_FAILED_TO_OPEN));
         return fail(e.what());
     }
 
@@ -522,8 +527,11 @@ void CPlotvaneDoc::UpdateModifiedFlag()
 
 void CPlotvaneDoc::ClearCurvesModified()
 {
-    for (const auto& pCoordSyst : m_CoordSystList) {
-        for (const auto& pCurve : pCoordSyst->GetCurveList())
-            pCurve->SetModified(false);
+    // Last curve first: each change looks for the first curve still modified, which is then
+    // found at once; front to back, clearing n curves would look through n^2 / 2.
+    for (auto itCoordSyst = m_CoordSystList.rbegin(); itCoordSyst != m_CoordSystList.rend(); ++itCoordSyst) {
+        const auto& curves = (*itCoordSyst)->GetCurveList();
+        for (auto itCurve = curves.rbegin(); itCurve != curves.rend(); ++itCurve)
+            (*itCurve)->SetModified(false);
     }
 }

@@ -14,6 +14,10 @@ public:
 
     ExitCode GetCode() const { return m_Code; }
 
+    // A document that could not be read, with the model's reason (Windows-1252): exit 3,
+    // or exit 1 with "Not enough memory !" when the memory ran out.
+    static CCliError UnreadableDocument(const std::string& strPath, const std::string& strModelError);
+
 private:
     ExitCode m_Code;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <new>
 #include <ostream>
 #include <system_error>
 #include <vector>
@@ -23,6 +24,7 @@
 #include "platform/MappedFile.h"
 #include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 namespace {
 
@@ -55,6 +57,10 @@ void CInfoCommand::Execute(std::ostream& out, CStderrMessageService& messages)
     try {
         decoder.MakeBmpFromFile(m_strPath, bmp);
     } catch (const PLTextException& e) {
+        // A picture this machine cannot hold is refused as every other lack of memory.
+        if (e.GetCode() == PL_ERRNO_MEMORY)
+            throw CCliError(kExitRefused,
+                            m_strPath + ": " + CCliText::Get(IDS_NOT_ENOUGH_MEMORY) + " (" + e.what() + ")");
         strImageError = e.what();
     }
 
@@ -85,6 +91,8 @@ void CInfoCommand::Execute(std::ostream& out, CStderrMessageService& messages)
     if (DescribeDocument(out, strDocumentError))
         return;
     messages.TakeMessages();
+    if (strDocumentError == CStringTable::Get(IDS_NOT_ENOUGH_MEMORY))
+        throw std::bad_alloc();
     strDocumentError = CCliText::FromModel(strDocumentError);
     std::string strReason = strImageError;
     if (HasDocumentExtension(m_strPath))

@@ -11,6 +11,7 @@
 #include "cli/CliText.h"
 #include "cli/JobValue.h"
 #include "cli/StderrMessageService.h"
+#include "platform/MessageService.h"
 #include "platform/StringIds.h"
 
 CJobCurveBuilder::CJobCurveBuilder(CPlotvaneDoc& doc, CCoordSyst& coordSyst, CStderrMessageService& messages,
@@ -37,7 +38,12 @@ void CJobCurveBuilder::ApplyName(CCurve& curve, const CJobValue& item)
     const std::string strName = name->AsText();
     if (strName.empty())
         name->Refuse(CCliText::Get(IDS_CLI_CURVE_NEEDS_NAME));
-    m_Doc.CheckCurveName(&curve, strName);
+    // The job's own index of the names when it has one; the question is the dialogs'.
+    if (m_pCurveNames == nullptr)
+        m_Doc.CheckCurveName(&curve, strName);
+    else if (m_pCurveNames->count(strName) != 0)
+        AfxMessageBox(IDS_SAME_CURVE_NAME, CMessageService::Icon::Exclamation,
+                      CMessageService::Buttons::YesNo);
     Warn(*name);
     if (curve.GetName() != strName)
         curve.SetName(strName);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 
 #include "platform/Point.h"
 
@@ -29,6 +30,11 @@ public:
     // Builds the curve described by the job item (an object whose "kind" was read).
     virtual void Build(const CJobValue& item) = 0;
 
+    // The names of the document's other curves, kept by the job as it builds them: a job
+    // may build hundreds of thousands of curves, and comparing each name with every other
+    // would take hours. Without it the document's curves are compared one by one.
+    void SetCurveNames(const std::unordered_set<std::string>* pNames) { m_pCurveNames = pNames; }
+
     // The message of the toolkit's range check on an integer field.
     static std::string RangeMessage(int nMin, int nMax);
     // A string-table text on one line.
@@ -54,4 +60,7 @@ protected:
     CCoordSyst& m_CoordSyst;
     CStderrMessageService& m_Messages;
     CJobWorkBudget& m_Budget;
+
+private:
+    const std::unordered_set<std::string>* m_pCurveNames = nullptr;
 };

@@ -12,6 +12,7 @@
 
 #include "Dm/BmpManager.h"
 #include "Dm/CoordSyst.h"
+#include "Dm/Curve.h"
 #include "Dm/PlotvaneDoc.h"
 #include "cli/CliError.h"
 #include "cli/CliText.h"
@@ -59,6 +60,7 @@ void CJobRunner::Build(CPlotvaneDoc& doc)
     const CJobValue root = m_Job.Root();
     root.CheckObject(kTopLevelKeys);
     doc.DeleteContents();
+    m_CurveNames.clear();
     const std::optional<CJobValue> scanner = root.Find("scanner");
     if (scanner && root.Find("image"))
         scanner->Refuse(CCliText::Get(IDS_CLI_IMAGE_OR_SCANNER));
@@ -148,18 +150,17 @@ void CJobRunner::OpenImage(CPlotvaneDoc& doc)
     pProbe.reset();
 
     if (!doc.OpenBitmap(strPath, nPage, nDpi)) {
+        // What the bitmap manager told: the general message and the reason of the layer
+        // below, or a depth it cannot read.
         std::string strReason = m_Messages.TakeLastText();
-        // The bitmap manager's message is a general one; the decoder knows what went wrong
-        // (the manager tells it already for a PDF file).
-        if (!bPdf) {
-            try {
-                PLAnyPicDecoder decoder;
-                PLBmp bmp;
-                decoder.MakeBmpFromFile(strPath, bmp);
-            } catch (const PLTextException& e) {
-                strReason = CCliText::Join(strReason, std::string("(") + e.what() + ")");
-            }
-        }
+        const CBmpManager& bitmap = *doc.GetBmpManager();
+        // A picture this machine cannot hold refuses the job as every other lack of memory.
+        if (bitmap.GetLastFailure() == CBmpManager::Failure::OutOfMemory)
+            throw CCliError(kExitRefused, image.Where() + ": " + strPath + ": " +
+                                              CCliText::FromModel(bitmap.GetLastReason()));
+        if (bitmap.GetLastFailure() != CBmpManager::Failure::None)
+            strReason =
+                CCliText::Get(IDS_FAILED_TO_OPEN) + " (" + CCliText::FromModel(bitmap.GetLastReason()) + ")";
         throw CCliError(kExitUnreadable, image.Where() + ": " + strPath + ": " + strReason);
     }
     m_Messages.PrintWarnings(image.Where());
@@ -274,7 +275,10 @@ void CJobRunner::BuildCurve(CPlotvaneDoc& doc, CCoordSyst& coordSyst, const CJob
             pBuilder = std::make_unique<CDensityCurveBuilder>(doc, coordSyst, m_Messages, m_Budget);
             break;
     }
+    pBuilder->SetCurveNames(&m_CurveNames);
     pBuilder->Build(item);
+    if (!coordSyst.GetCurveList().empty())
+        m_CurveNames.insert(coordSyst.GetCurveList().back()->GetName());
     // As the wizard does when it finishes a new curve.
     doc.AdvanceCurveCounter();
 }

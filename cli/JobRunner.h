@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <unordered_set>
 
 #include "cli/JobWorkBudget.h"
 
@@ -57,4 +58,6 @@ private:
     const CJob& m_Job;
     CStderrMessageService& m_Messages;
     CJobWorkBudget m_Budget;
+    // The names of the curves built so far (the document holds no others).
+    std::unordered_set<std::string> m_CurveNames;
 };

@@ -76,9 +76,7 @@ void CRenderCommand::Execute(std::ostream& /*out*/, CStderrMessageService& messa
         std::string strError;
         if (!doc.OnOpenDocument(m_strPath, &strError)) {
             messages.TakeMessages();
-            throw CCliError(kExitUnreadable, m_strPath + ": " +
-                                                 CCliText::Format(IDS_CLI_CANNOT_READ_DOCUMENT,
-                                                                  {CCliText::FromModel(strError)}));
+            throw CCliError::UnreadableDocument(m_strPath, strError);
         }
     }
     messages.PrintWarnings(m_strPath);

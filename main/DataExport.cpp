@@ -101,8 +101,10 @@ bool CDataExport::Run()
         return false;
     if (!Write(curves.GetResultsList(), CQtText::PathFromQString(strPath), curves.GetSeparator()))
         return false;
-    for (CResults* pResults : curves.GetResultsList()) {
-        if (CCurve* pCurve = pResults->GetCurve())
+    // Last first: the document then finds the first curve still modified at once.
+    const auto& results = curves.GetResultsList();
+    for (auto it = results.rbegin(); it != results.rend(); ++it) {
+        if (CCurve* pCurve = (*it)->GetCurve())
             pCurve->SetModified(false);
     }
     return true;

@@ -1,15 +1,27 @@
 #include "main/LanguageResource.h"
 
+#include <cstdint>
+#include <exception>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "main/LanguageFileCheck.h"
 #include "main/QtText.h"
+#include "platform/MappedFile.h"
 #include "platform/StringTable.h"
 #include "platform/StringTableData.h"
 #include "platform/TextEncoding.h"
+
+namespace {
+
+// The program's translation files take some hundred kilobytes.
+constexpr uint64_t kMaxFileSize = uint64_t(16) << 20;
+
+}  // namespace
 
 CLanguageResource::CLanguageResource() = default;
 
@@ -26,11 +38,28 @@ QString CLanguageResource::FileFor(const std::string& strLibraryName, const QStr
 
 bool CLanguageResource::Load(const QString& strPath)
 {
-    auto pTranslator = std::make_unique<QTranslator>();
-    if (!QFileInfo(strPath).isFile() || !pTranslator->load(strPath))
+    m_bRefused = false;
+    QByteArray data;
+    try {
+        // Never a pipe or a device, and never more than a translation file can hold.
+        const CMappedFile file(CQtText::PathFromQString(strPath), kMaxFileSize);
+        data =
+            QByteArray(reinterpret_cast<const char*>(file.GetData()), static_cast<qsizetype>(file.GetSize()));
+    } catch (const std::exception&) {
         return false;
+    }
+    if (!CLanguageFileCheck::IsSound(data)) {
+        m_bRefused = true;
+        return false;
+    }
+    auto pTranslator = std::make_unique<QTranslator>();
+    if (!pTranslator->load(reinterpret_cast<const uchar*>(data.constData()), static_cast<int>(data.size()))) {
+        m_bRefused = true;
+        return false;
+    }
     Unload();
 
+    m_Data = std::move(data);
     m_pTranslator = std::move(pTranslator);
     QCoreApplication::installTranslator(m_pTranslator.get());
     ReplaceNumberedStrings(*m_pTranslator);
@@ -61,6 +90,7 @@ void CLanguageResource::Unload()
     }
     m_pQtTranslator.reset();
     m_pTranslator.reset();
+    m_Data.clear();
 }
 
 void CLanguageResource::ReplaceNumberedStrings(const QTranslator& translator) const

@@ -1,6 +1,7 @@
 #include "main/PlotvaneApp.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include "Dm/PlotvaneDoc.h"
@@ -11,7 +12,10 @@
 #include "main/QtDocumentUi.h"
 #include "main/QtSettingsBackend.h"
 #include "main/QtText.h"
+#include "main/SettingsStoreFile.h"
+#include "main/ShellStringIds.h"
 #include "platform/MessageService.h"
+#include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 
@@ -44,6 +48,16 @@ bool CPlotvaneApp::InitInstance(const QStringList& arguments)
 
     m_pMainFrame->showMaximized();
     QCoreApplication::processEvents();
+    // Said once the window is there: the language chosen cannot be had this time.
+    if (m_Language.WasRefused())
+        AfxMessageBox(FormatWithString(CStringTable::Get(IDS_LANGUAGE_FILE_DAMAGED),
+                                       CQtText::FromQString(QDir::toNativeSeparators(m_strLanguageFile))),
+                      CMessageService::Icon::Exclamation);
+    if (CSettingsStoreFile::Get().IsReadOnly())
+        AfxMessageBox(FormatWithString(
+                          CStringTable::Get(IDS_SETTINGS_NOT_SAVED),
+                          CQtText::FromQString(QDir::toNativeSeparators(m_pSettingsBackend->GetFileName()))),
+                      CMessageService::Icon::Information);
     m_pMainFrame->RunStartupPrompt();
     return true;
 }
@@ -57,8 +71,10 @@ void CPlotvaneApp::LoadLanguage()
     CHelpTopics::ChooseLanguage();
     const QString strDir =
         m_strResourceDir.isEmpty() ? QCoreApplication::applicationDirPath() : m_strResourceDir;
-    // A missing resource leaves the built-in English, and nobody is told.
-    m_Language.Load(CLanguageResource::FileFor(pSettings->GetResourceLibraryName(), strDir));
+    // A missing resource leaves the built-in English, and nobody is told; a damaged one is
+    // refused and the user told once the window is shown.
+    m_strLanguageFile = CLanguageResource::FileFor(pSettings->GetResourceLibraryName(), strDir);
+    m_Language.Load(m_strLanguageFile);
 }
 
 bool CPlotvaneApp::ProcessCommandLine(const QStringList& arguments)

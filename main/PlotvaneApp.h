@@ -47,6 +47,7 @@ private:
     bool ProcessCommandLine(const QStringList& arguments);
 
     QString m_strResourceDir;
+    QString m_strLanguageFile;
     std::unique_ptr<CQtSettingsBackend> m_pSettingsBackend;
     CLanguageResource m_Language;
     CQtMessageService m_MessageService;

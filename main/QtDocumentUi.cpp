@@ -102,9 +102,13 @@ bool CQtDocumentUi::OpenDocument()
 
 bool CQtDocumentUi::ReadDocument(const QString& strPath)
 {
-    if (m_Doc.OnOpenDocument(CQtText::PathFromQString(strPath)))
+    std::string strReason;
+    if (m_Doc.OnOpenDocument(CQtText::PathFromQString(strPath), &strReason))
         return true;
-    AfxMessageBox(IDS_FAILED_TO_OPEN, CMessageService::Icon::Stop);
+    // The file and the reason on a line of their own, after the message it always gave.
+    AfxMessageBox(
+        CStringTable::Get(IDS_FAILED_TO_OPEN) + "\n" + CQtText::FromQString(strPath) + ": " + strReason,
+        CMessageService::Icon::Stop);
     return false;
 }
 
@@ -145,7 +149,8 @@ bool CQtDocumentUi::SaveDocumentAs()
     // Proposed: the document's own file, else a document named after the picture beside it.
     QString strProposed = CQtText::PathToQString(m_Doc.GetPathName());
     if (strProposed.isEmpty() && m_Doc.GetBmpManager()->IsLoaded()) {
-        const QFileInfo picture(CQtText::PathToQString(m_Doc.GetBmpManager()->GetFileName()));
+        // The picture's name is a text of the document (Windows-1252), not the path's bytes.
+        const QFileInfo picture(CQtText::ToQString(m_Doc.GetBmpManager()->GetFileName()));
         strProposed = picture.dir().filePath(picture.completeBaseName() + strExtension);
     }
     QString strChosen = QFileDialog::getSaveFileName(m_pParent, QString(), strProposed, DocumentFilter());
@@ -158,8 +163,10 @@ bool CQtDocumentUi::SaveDocumentAs()
 
 bool CQtDocumentUi::SaveTo(const QString& strPath)
 {
-    if (m_Doc.OnSaveDocument(CQtText::PathFromQString(strPath)))
+    std::string strReason;
+    if (m_Doc.OnSaveDocument(CQtText::PathFromQString(strPath), &strReason))
         return true;
-    AfxMessageBox(IDS_CANNOT_WRITE, CMessageService::Icon::Stop);
+    // The reason names the file ("Cannot write the file %s.") and what the system said.
+    AfxMessageBox(CStringTable::Get(IDS_CANNOT_WRITE) + "\n" + strReason, CMessageService::Icon::Stop);
     return false;
 }

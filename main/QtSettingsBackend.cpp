@@ -5,6 +5,7 @@
 #include <QVariant>
 
 #include "main/QtText.h"
+#include "main/SettingsStoreFile.h"
 
 namespace {
 
@@ -34,7 +35,21 @@ QString CQtSettingsBackend::StoreFileName()
     return file.dir().filePath(file.completeBaseName() + QStringLiteral(".conf"));
 }
 
-CQtSettingsBackend::CQtSettingsBackend() : m_Settings(StoreFileName(), QSettings::IniFormat) {}
+// The user's file is read afresh for each store, and QSettings works on its copy.
+CQtSettingsBackend::CQtSettingsBackend()
+    : m_Settings(CSettingsStoreFile::Get().Reload(), QSettings::IniFormat)
+{
+}
+
+CQtSettingsBackend::~CQtSettingsBackend()
+{
+    Flush();
+}
+
+QString CQtSettingsBackend::GetFileName() const
+{
+    return StoreFileName();
+}
 
 bool CQtSettingsBackend::ReadText(const std::string& strSection, const std::string& strKey, QString& strValue)
 {
@@ -94,5 +109,5 @@ bool CQtSettingsBackend::WriteString(const std::string& strSection, const std::s
 bool CQtSettingsBackend::Flush()
 {
     m_Settings.sync();
-    return m_Settings.status() == QSettings::NoError;
+    return m_Settings.status() == QSettings::NoError && CSettingsStoreFile::Get().Save();
 }

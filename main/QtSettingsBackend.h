@@ -11,10 +11,13 @@
 // "[%General]", its own name for a group of that name, and reads it back the same way. Integers are written
 // as numbers and texts as Unicode converted from the model's Windows-1252; an integer is read from its
 // decimal text, so a value edited by hand into something else reads as absent.
+// QSettings works on a copy of the file (CSettingsStoreFile), read when the store is made and
+// written back by Flush, so that the user's file is written as the user's other files are.
 class CQtSettingsBackend : public CSettingsBackend {
 public:
     CQtSettingsBackend();
-    ~CQtSettingsBackend() override = default;
+    // Writes what it holds back to the user's file, as Flush does.
+    ~CQtSettingsBackend() override;
     CQtSettingsBackend(const CQtSettingsBackend&) = delete;
     CQtSettingsBackend& operator=(const CQtSettingsBackend&) = delete;
 
@@ -27,8 +30,8 @@ public:
                      const std::string& strValue) override;
     bool Flush() override;
 
-    QString GetFileName() const { return m_Settings.fileName(); }
-    // The user's settings file of the program.
+    // The user's settings file of the program (not the copy QSettings works on).
+    QString GetFileName() const;
     static QString StoreFileName();
 
 private:

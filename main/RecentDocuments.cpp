@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QSettings>
 
-#include "main/QtSettingsBackend.h"
+#include "main/SettingsStoreFile.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ const char* const kSection = "Recent File List";
 
 QSettings UserSettings()
 {
-    return QSettings(CQtSettingsBackend::StoreFileName(), QSettings::IniFormat);
+    return QSettings(CSettingsStoreFile::Get().GetWorkingFileName(), QSettings::IniFormat);
 }
 
 }  // namespace
@@ -47,14 +47,18 @@ void CRecentDocuments::Load()
 
 void CRecentDocuments::Store() const
 {
-    QSettings settings = UserSettings();
-    settings.beginGroup(QLatin1String(kSection));
-    for (int i = 1; i <= kMaxEntries; ++i) {
-        if (i <= m_Paths.size())
-            settings.setValue(QStringLiteral("File%1").arg(i), m_Paths[i - 1]);
-        else
-            settings.remove(QStringLiteral("File%1").arg(i));
+    {
+        QSettings settings = UserSettings();
+        settings.beginGroup(QLatin1String(kSection));
+        for (int i = 1; i <= kMaxEntries; ++i) {
+            if (i <= m_Paths.size())
+                settings.setValue(QStringLiteral("File%1").arg(i), m_Paths[i - 1]);
+            else
+                settings.remove(QStringLiteral("File%1").arg(i));
+        }
     }
+    // Kept at once, as it always was, not only at exit.
+    CSettingsStoreFile::Get().Save();
 }
 
 void CRecentDocuments::Add(const QString& strPath)

@@ -10,8 +10,8 @@
 
 #include "imaging/SaneSourceManager.h"
 #include "imaging/ScanProgress.h"
-#include "main/QtSettingsBackend.h"
 #include "main/ScanSettingsDialog.h"
+#include "main/SettingsStoreFile.h"
 #include "main/SelectSourceDialog.h"
 
 namespace {
@@ -198,14 +198,17 @@ void CScannerManager::PostSourceMessage(uint32_t nMessage)
 
 std::string CScannerManager::GetRememberedDevice() const
 {
-    const QSettings settings(CQtSettingsBackend::StoreFileName(), QSettings::IniFormat);
+    const QSettings settings(CSettingsStoreFile::Get().GetWorkingFileName(), QSettings::IniFormat);
     return settings.value(QLatin1String(kDeviceKey)).toString().toStdString();
 }
 
 void CScannerManager::RememberDevice(const std::string& strName)
 {
-    QSettings settings(CQtSettingsBackend::StoreFileName(), QSettings::IniFormat);
-    settings.setValue(QLatin1String(kDeviceKey), QString::fromStdString(strName));
+    {
+        QSettings settings(CSettingsStoreFile::Get().GetWorkingFileName(), QSettings::IniFormat);
+        settings.setValue(QLatin1String(kDeviceKey), QString::fromStdString(strName));
+    }
+    CSettingsStoreFile::Get().Save();
 }
 
 QString CScannerManager::SettingsGroup(const std::string& strDevice)
@@ -219,7 +222,7 @@ bool CScannerManager::EditSettings(const std::string& strDevice, const CScanOffe
                                    CScanSettings& settings,
                                    const std::function<std::vector<uint8_t>()>& preview)
 {
-    QSettings store(CQtSettingsBackend::StoreFileName(), QSettings::IniFormat);
+    QSettings store(CSettingsStoreFile::Get().GetWorkingFileName(), QSettings::IniFormat);
     store.beginGroup(SettingsGroup(strDevice));
     CScanSettings remembered;
     remembered.dResolution = store.value(QStringLiteral("Resolution"), 0.0).toDouble();
@@ -241,6 +244,8 @@ bool CScannerManager::EditSettings(const std::string& strDevice, const CScanOffe
     store.setValue(QStringLiteral("Top"), settings.dTop);
     store.setValue(QStringLiteral("Right"), settings.dRight);
     store.setValue(QStringLiteral("Bottom"), settings.dBottom);
+    store.sync();
+    CSettingsStoreFile::Get().Save();
     return true;
 }
 

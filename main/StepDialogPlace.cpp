@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QSettings>
 
-#include "main/QtSettingsBackend.h"
+#include "main/SettingsStoreFile.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ const char* const kPlaceKey = "Window/StepDialogPlace";
 
 QSettings UserSettings()
 {
-    return QSettings(CQtSettingsBackend::StoreFileName(), QSettings::IniFormat);
+    return QSettings(CSettingsStoreFile::Get().GetWorkingFileName(), QSettings::IniFormat);
 }
 
 }  // namespace

@@ -236,6 +236,9 @@ const CStringTableEntry kStrings[] = {
     {61398, "the picture it sent is damaged or too large"},
     {61399, "it reported a failure"},
 
+    {61456, "The language file %s is damaged: the interface stays in English."},
+    {61457, "The settings file %s is read-only: the settings of this session will not be saved."},
+
     // Texts of plotvane-cli: its refusals, failures and warnings.
     {62000, "An unexpected error ended the command: %s"},
     {62001, "An unexpected error ended the command."},

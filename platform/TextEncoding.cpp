@@ -35,59 +35,77 @@ void AppendUtf8(std::string& out, uint32_t cp)
     }
 }
 
+// Reads the character at text[i] and moves i past it; false (i past the lead byte only)
+// for a malformed or overlong sequence, a surrogate or a code point beyond Unicode.
+bool DecodeUtf8(const std::string& text, size_t& i, uint32_t& cp)
+{
+    const uint8_t b = static_cast<uint8_t>(text[i]);
+    int extra = 0;
+    uint32_t minimum = 0;
+    if (b < 0x80) {
+        cp = b;
+        ++i;
+        return true;
+    }
+    if ((b & 0xE0) == 0xC0) {
+        extra = 1;
+        cp = b & 0x1F;
+        minimum = 0x80;
+    } else if ((b & 0xF0) == 0xE0) {
+        extra = 2;
+        cp = b & 0x0F;
+        minimum = 0x800;
+    } else if ((b & 0xF8) == 0xF0) {
+        extra = 3;
+        cp = b & 0x07;
+        minimum = 0x10000;
+    } else {
+        ++i;
+        return false;
+    }
+    bool valid = i + static_cast<size_t>(extra) < text.size();
+    for (size_t k = 1; valid && k <= static_cast<size_t>(extra); ++k) {
+        const uint8_t c = static_cast<uint8_t>(text[i + k]);
+        if ((c & 0xC0) != 0x80)
+            valid = false;
+        else
+            cp = (cp << 6) | (c & 0x3F);
+    }
+    if (!valid || cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++i;
+        return false;
+    }
+    i += 1 + static_cast<size_t>(extra);
+    return true;
+}
+
 }  // namespace
 
 std::string CTextEncoding::Utf8ToCp1252(const std::string& utf8)
 {
     std::string out;
     out.reserve(utf8.size());
-    const size_t n = utf8.size();
     size_t i = 0;
-    while (i < n) {
-        const uint8_t b = static_cast<uint8_t>(utf8[i]);
-        int extra = 0;
+    while (i < utf8.size()) {
         uint32_t cp = 0;
-        uint32_t minimum = 0;
-        if (b < 0x80) {
-            out += static_cast<char>(b);
-            ++i;
-            continue;
-        } else if ((b & 0xE0) == 0xC0) {
-            extra = 1;
-            cp = b & 0x1F;
-            minimum = 0x80;
-        } else if ((b & 0xF0) == 0xE0) {
-            extra = 2;
-            cp = b & 0x0F;
-            minimum = 0x800;
-        } else if ((b & 0xF8) == 0xF0) {
-            extra = 3;
-            cp = b & 0x07;
-            minimum = 0x10000;
-        } else {
-            out += '?';
-            ++i;
-            continue;
-        }
-        bool valid = i + static_cast<size_t>(extra) < n;
-        size_t k = 1;
-        for (; valid && k <= static_cast<size_t>(extra); ++k) {
-            const uint8_t c = static_cast<uint8_t>(utf8[i + k]);
-            if ((c & 0xC0) != 0x80)
-                valid = false;
-            else
-                cp = (cp << 6) | (c & 0x3F);
-        }
-        if (!valid || cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            // Skip only the lead byte, so that a following valid character survives.
-            out += '?';
-            ++i;
-            continue;
-        }
-        out += ToCp1252(cp);
-        i += 1 + static_cast<size_t>(extra);
+        // An invalid sequence skips only its lead byte, so that a following valid character
+        // survives.
+        out += DecodeUtf8(utf8, i, cp) ? ToCp1252(cp) : '?';
     }
     return out;
+}
+
+bool CTextEncoding::IsNonAsciiUtf8(const std::string& text)
+{
+    bool bNonAscii = false;
+    size_t i = 0;
+    while (i < text.size()) {
+        uint32_t cp = 0;
+        if (!DecodeUtf8(text, i, cp))
+            return false;
+        bNonAscii = bNonAscii || cp >= 0x80;
+    }
+    return bNonAscii;
 }
 
 std::string CTextEncoding::Cp1252ToUtf8(const std::string& cp1252)

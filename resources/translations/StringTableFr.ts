@@ -1345,6 +1345,16 @@ Le document n&apos;a pas changé.</translation>
         <translation>il a signalé une erreur</translation>
     </message>
     <message>
+        <source>The language file %s is damaged: the interface stays in English.</source>
+        <comment>61456</comment>
+        <translation>Le fichier de langue %s est endommagé : l&apos;interface reste en anglais.</translation>
+    </message>
+    <message>
+        <source>The settings file %s is read-only: the settings of this session will not be saved.</source>
+        <comment>61457</comment>
+        <translation>Le fichier de réglages %s est en lecture seule : les réglages de cette session ne seront pas enregistrés.</translation>
+    </message>
+    <message>
         <source>give either &quot;image&quot; or &quot;scanner&quot;</source>
         <comment>62120</comment>
         <translation>donnez soit &quot;image&quot;, soit &quot;scanner&quot;</translation>

@@ -122,7 +122,8 @@ TEST_F(BmpManagerTest, LoadKeepsAByteForByteCopyUntilTheBitmapIsDropped)
 
         // A failed load drops the bitmap and its copy.
         EXPECT_FALSE(manager.Load((m_dir / "missing.png").string()));
-        EXPECT_EQ(m_messages.LastText(), "Failed to Open this file !");
+        EXPECT_EQ(m_messages.LastText(), "Failed to Open this file !\n" + (m_dir / "missing.png").string() +
+                                             ": No such file or directory");
         EXPECT_EQ(m_messages.Messages().back().icon, CMessageService::Icon::Stop);
         EXPECT_FALSE(manager.IsLoaded());
         EXPECT_EQ(manager.GetFileName(), "");
@@ -145,15 +146,51 @@ TEST_F(BmpManagerTest, WithoutTempTheSystemDirectoryServes)
     EXPECT_EQ(ReadFile(manager.GetTempPath()), ReadFile(png));
 }
 
-TEST_F(BmpManagerTest, UndecodableFileIsReportedAndLeavesNothing)
+TEST_F(BmpManagerTest, UndecodableFileIsReportedWithItsReasonAndLeavesNothing)
 {
     const std::string path = (m_dir / "junk.png").string();
     std::ofstream(path) << "not a picture at all";
     CBmpManager manager;
     EXPECT_FALSE(manager.Load(path));
-    EXPECT_EQ(m_messages.LastText(), "Failed to Open this file !");
+    EXPECT_EQ(m_messages.LastText(), "Failed to Open this file !\n" + path + ": Unknown file type.");
+    EXPECT_EQ(manager.GetLastFailure(), CBmpManager::Failure::Unreadable);
     EXPECT_FALSE(manager.IsLoaded());
     EXPECT_EQ(TempFileCount(), 0u);
+
+    // A picture larger than the bitmaps can be is a lack of memory, told as such.
+    const std::string huge = (m_dir / "huge.pgm").string();
+    std::ofstream(huge) << "P5\n40000 30000\n255\n";
+    EXPECT_FALSE(manager.Load(huge));
+    EXPECT_EQ(manager.GetLastFailure(), CBmpManager::Failure::OutOfMemory);
+    EXPECT_EQ(m_messages.LastText(),
+              "Failed to Open this file !\n" + huge + ": Not enough memory ! (PGM decoder: Image too large.)");
+}
+
+TEST_F(BmpManagerTest, ThePictureNameIsAWindows1252TextOfTheDocument)
+{
+    // "café.png" in the file system's UTF-8; the name kept is Windows-1252, as every text of
+    // the document, and a character it cannot hold becomes '?'.
+    const std::string png = MakePng();
+    const fs::path cafe = m_dir / "caf\xC3\xA9 \xE2\x82\xAC \xE6\x97\xA5.png";
+    fs::copy_file(png, cafe);
+    CBmpManager manager;
+    ASSERT_TRUE(manager.Load(cafe.string()));
+    const std::string expected = m_dir.string() + "/caf\xE9 \x80 ?.png";
+    EXPECT_EQ(manager.GetFileName(), expected);
+
+    const std::string record = StoreRecord(manager);
+    CBmpManager reloaded;
+    CArchive ar(Bytes(record), record.size());
+    reloaded.Serialize(ar);
+    EXPECT_EQ(reloaded.GetFileName(), expected);
+
+    // A document written while names were kept in UTF-8 reads back in Windows-1252; a
+    // Windows-1252 name that is no UTF-8 stays as it is.
+    const std::string bytes = ReadFile(png);
+    reloaded.LoadEmbedded(cafe.string(), Bytes(bytes), bytes.size());
+    EXPECT_EQ(reloaded.GetFileName(), expected);
+    reloaded.LoadEmbedded("d\xE9j\xE0 vu.png", Bytes(bytes), bytes.size());
+    EXPECT_EQ(reloaded.GetFileName(), "d\xE9j\xE0 vu.png");
 }
 
 TEST_F(BmpManagerTest, PixelsOutsideTheBitmapAreWhite)

@@ -459,7 +459,7 @@ TEST_F(PlotvaneDocTest, OpeningAnUndecodableGraphicLeavesAnEmptyUntitledDocument
     EXPECT_EQ(doc.GetTitle(), "");
     EXPECT_TRUE(doc.GetCoordSystList().empty());
     EXPECT_FALSE(doc.GetBmpManager()->IsLoaded());
-    EXPECT_EQ(m_messages.LastText(), "Failed to Open this file !");
+    EXPECT_EQ(m_messages.LastText(), "Failed to Open this file !\n" + junk.string() + ": Unknown file type.");
     EXPECT_EQ(m_messages.WaitCursorDepth(), 0);
     EXPECT_TRUE(observer.Saw("reinitialize"));
     EXPECT_FALSE(observer.Saw("construction"));

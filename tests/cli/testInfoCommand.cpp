@@ -163,3 +163,41 @@ TEST(InfoCommand, ADocumentIsRecognisedWhateverItsNameAndADamagedOneIsExplained)
     EXPECT_NE(cutOther.err.find("Unknown file type. Not a document either: "), std::string::npos)
         << cutOther.err;
 }
+
+TEST(InfoCommand, APictureTooLargeForTheMemoryIsRefusedWithExitOneInInfoAndRun)
+{
+    const clitest::fs::path dir = clitest::FreshDir();
+    const std::string strHuge = (dir / "huge.pgm").string();
+    clitest::WriteFile(strHuge, "P5\n40000 30000\n255\n");
+    const Outcome info = RunInfo({strHuge});
+    EXPECT_EQ(info.code, kExitRefused);
+    EXPECT_EQ(info.err, strHuge + ": Not enough memory ! (PGM decoder: Image too large.)\n");
+
+    nlohmann::json job = clitest::SampleJob();
+    job["image"] = "huge.pgm";
+    const clitest::Outcome run = clitest::RunCli<CRunCommand>("run", {clitest::WriteJob(dir, job).string()});
+    EXPECT_EQ(run.code, kExitRefused);
+    EXPECT_EQ(run.err, (dir / "job.json").string() + ": image: " + strHuge +
+                           ": Not enough memory ! (PGM decoder: Image too large.)\n");
+    EXPECT_FALSE(clitest::fs::exists(dir / "out.pvd"));
+}
+
+TEST(InfoCommand, ANonAsciiPictureNameIsOneTextInTheDocumentInfoAndExport)
+{
+    const clitest::fs::path dir = clitest::FreshDir();
+    // "café €.png": Windows-1252 holds both characters; the document and the export (both
+    // Windows-1252) hold them as single bytes and info prints them in UTF-8.
+    const clitest::fs::path picture = dir / "caf\xC3\xA9 \xE2\x82\xAC.png";
+    clitest::fs::copy_file(clitest::SampleGraph(), picture);
+    nlohmann::json job = clitest::SampleJob();
+    job["image"] = picture.filename().string();
+    const clitest::Outcome run = clitest::RunCli<CRunCommand>("run", {clitest::WriteJob(dir, job).string()});
+    ASSERT_EQ(run.code, kExitOk) << run.err;
+
+    const Outcome info = RunInfo({(dir / "out.pvd").string(), "--json"});
+    ASSERT_EQ(info.code, kExitOk) << info.err;
+    EXPECT_EQ(nlohmann::json::parse(info.out)["image"]["name"], picture.string());
+    const std::vector<std::string> lines = clitest::Lines(clitest::ReadFile(dir / "out.txt"));
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[3], dir.string() + "/caf\xE9 \x80.png");
+}

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "main/SettingsStoreFile.h"
+
 namespace {
 
 // One QApplication for the whole test process, offscreen, with its settings in the
@@ -59,6 +61,8 @@ void UseSaneConfig(const char* pszFolder)
 void ClearTestSettings()
 {
     QFile::remove(TestSettingsFile());
+    // The copy the program's settings are read from and written to.
+    CSettingsStoreFile::Get().Reload();
 }
 
 std::string MakeTestPicture(const std::string& strName, int nWidth, int nHeight)

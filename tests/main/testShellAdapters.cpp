@@ -87,6 +87,35 @@ TEST(QtDocumentUiTest, FiltersBecomeQtFilters)
     EXPECT_EQ(CQtDocumentUi::ToQtFilter(""), QString());
 }
 
+TEST(QtDocumentUiTest, FailuresToOpenOrSaveNameTheFileAndTheReason)
+{
+    CInstalledService installed;
+    CPlotvaneDoc doc;
+    CMainFrame frame(doc);
+    CQtDocumentUi& ui = frame.GetDocumentUi();
+    const QString strWork = QString::fromUtf8(PLOTVANE_TEST_WORK);
+
+    // "caf\u00E9.png": the path reaches the message whole, whatever its characters.
+    CSeenBox seen;
+    AnswerNextBox(QMessageBox::Ok, seen);
+    const QString strMissing = strWork + QStringLiteral("/caf\u00E9.png");
+    EXPECT_FALSE(ui.OpenFile(strMissing));
+    EXPECT_EQ(seen.strText, QStringLiteral("Failed to Open this file !\n") + strMissing +
+                                QStringLiteral(": No such file or directory"));
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+
+    ASSERT_TRUE(doc.OpenBitmap(MakeTestPicture("saved.bmp", 40, 30)));
+    const std::string strFolder = std::string(PLOTVANE_TEST_WORK) + "/no-such-folder";
+    const std::string strNoFolder = strFolder + "/saved.pvd";
+    doc.SetPathName(strNoFolder);
+    AnswerNextBox(QMessageBox::Ok, seen);
+    EXPECT_FALSE(ui.DoFileSave());
+    EXPECT_EQ(seen.strText, QStringLiteral("Cannot write into the file.\nCannot write the file ") +
+                                QString::fromStdString(strNoFolder) + QStringLiteral(".\nThe folder ") +
+                                QString::fromStdString(strFolder) + QStringLiteral(" does not exist."));
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+}
+
 TEST(MainFrameTest, ClosingAModifiedDocumentAsksFirstAndCancelKeepsTheWindow)
 {
     CInstalledService installed;

@@ -32,11 +32,13 @@ TEST_F(StringTable, BuiltInEnglish)
     EXPECT_EQ(CStringTable::Get(61214), "Out of limits !");
     EXPECT_EQ(CStringTable::Get(61213).substr(0, 17), "No curve here !\nE");
     EXPECT_EQ(CStringTable::Get(1000), "Click here to sort the points in the ascending order of X value.");
-    EXPECT_NE(CStringTable::Get(1049).find("axis. This name will be used in the output file"), std::string::npos);
+    EXPECT_NE(CStringTable::Get(1049).find("axis. This name will be used in the output file"),
+              std::string::npos);
     // The help texts of the controls wrap to their popup's width: no line breaks of their own.
     for (unsigned nId = 1000; nId < 1200; ++nId) {
-        if (CStringTable::Has(nId))
+        if (CStringTable::Has(nId)) {
             EXPECT_EQ(CStringTable::Get(nId).find('\n'), std::string::npos) << nId;
+        }
     }
     EXPECT_EQ(CStringTable::Get(61243), "Next >>");
     EXPECT_EQ(CStringTable::Get(61312), "The \"other value\" field is empty!");

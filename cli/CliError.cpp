@@ -1,0 +1,14 @@
+#include "cli/CliError.h"
+
+#include "cli/CliText.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
+
+CCliError CCliError::UnreadableDocument(const std::string& strPath, const std::string& strModelError)
+{
+    if (strModelError == CStringTable::Get(IDS_NOT_ENOUGH_MEMORY))
+        return CCliError(kExitRefused, strPath + ": " + CCliText::Get(IDS_NOT_ENOUGH_MEMORY));
+    return CCliError(kExitUnreadable, strPath + ": " +
+                                          CCliText::Format(IDS_CLI_CANNOT_READ_DOCUMENT,
+                                                           {CCliText::FromModel(strModelError)}));
+}
