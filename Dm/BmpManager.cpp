@@ -171,15 +171,17 @@ bool CBmpManager::DecodeFromMemory(const std::string& strFileName, const uint8_t
                                    PLAnyPicDecoder& decoder)
 {
     m_pBitmap = std::make_unique<CWinBmpEx>();
+    m_nLastDecodeError = 0;
     try {
         decoder.MakeBmpFromMemory(strFileName, data, size, *m_pBitmap);
     } catch (const std::exception& e) {
         // PLTextException, or the allocation of a picture too large for this machine.
         m_pBitmap.reset();
+        const auto* pTextException = dynamic_cast<const PLTextException*>(&e);
+        m_nLastDecodeError = pTextException != nullptr ? pTextException->GetCode() : PL_ERRNO_MEMORY;
         std::string strMessage = CStringTable::Get(IDS_FAILED_TO_OPEN);
         // A PDF file can be sound and still give no page: the user learns which rule refused it.
-        if (decoder.GetLastFormat() == PLAnyPicDecoder::Format::PDF &&
-            dynamic_cast<const PLTextException*>(&e))
+        if (decoder.GetLastFormat() == PLAnyPicDecoder::Format::PDF && pTextException != nullptr)
             strMessage += "\n" + std::string(e.what());
         AfxMessageBox(strMessage, CMessageService::Icon::Stop);
         return false;
@@ -204,6 +206,8 @@ bool CBmpManager::Load(const std::string& path, int nPdfPage, int nPdfDpi)
     if (!DecodeFromMemory(path, pFile->GetData(), pFile->GetSize(), decoder))
         return false;
     if (decoder.GetLastFormat() == PLAnyPicDecoder::Format::PDF) {
+        if (!decoder.WasComplete())
+            AfxMessageBox(IDS_PDF_INCOMPLETE, CMessageService::Icon::Exclamation);
         // The page drawn stands alone in the document: no private copy of the PDF file, so
         // that saving writes the bitmap as a BMP file, as for a scanned picture.
         m_strFileName =

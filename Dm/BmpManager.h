@@ -50,6 +50,9 @@ public:
     bool CreateReader();
 
     bool IsLoaded() const { return m_pBitmap != nullptr; }
+    // Why the last picture could not be decoded (PL_ERRLIMIT: its drawing passed a bound or
+    // was cancelled); 0 after a picture decoded.
+    int GetLastDecodeError() const { return m_nLastDecodeError; }
     // x = width, y = height; (0, 0) without a bitmap.
     CPoint GetSize() const { return CPoint(m_nWidth, m_nHeight); }
     int GetWidth() const { return m_nWidth; }
@@ -128,6 +131,7 @@ private:
 
     CPlotvaneDoc* m_pDoc = nullptr;
     std::string m_strFileName;
+    int m_nLastDecodeError = 0;
     std::unique_ptr<CWinBmpEx> m_pBitmap;
     std::unique_ptr<CAbstractBmpReader> m_pReader;
     int m_nWidth = 0;

@@ -157,7 +157,10 @@ void CJobRunner::OpenImage(CPlotvaneDoc& doc)
                 strReason = CCliText::Join(strReason, std::string("(") + e.what() + ")");
             }
         }
-        throw CCliError(kExitUnreadable, image.Where() + ": " + strPath + ": " + strReason);
+        // A page whose drawing passed a bound is refused as a job whose work passes one.
+        const ExitCode nExit =
+            doc.GetBmpManager()->GetLastDecodeError() == PL_ERRLIMIT ? kExitRefused : kExitUnreadable;
+        throw CCliError(nExit, image.Where() + ": " + strPath + ": " + strReason);
     }
     m_Messages.PrintWarnings(image.Where());
 }
