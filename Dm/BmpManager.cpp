@@ -172,11 +172,13 @@ bool CBmpManager::DecodeFromMemory(const std::string& strFileName, const uint8_t
                                    PLAnyPicDecoder& decoder)
 {
     m_pBitmap = std::make_unique<CWinBmpEx>();
+    m_nLastDecodeError = 0;
     try {
         decoder.MakeBmpFromMemory(strFileName, data, size, *m_pBitmap);
     } catch (const PLTextException& e) {
         m_pBitmap.reset();
         // The decoders tell a picture too large for the bitmaps as a lack of memory, and why.
+        m_nLastDecodeError = e.GetCode();
         if (e.GetCode() == PL_ERRNO_MEMORY)
             SetFailure(Failure::OutOfMemory,
                        CStringTable::Get(IDS_NOT_ENOUGH_MEMORY) + " (" + e.what() + ")");
@@ -185,10 +187,12 @@ bool CBmpManager::DecodeFromMemory(const std::string& strFileName, const uint8_t
         return false;
     } catch (const std::bad_alloc&) {
         m_pBitmap.reset();
+        m_nLastDecodeError = PL_ERRNO_MEMORY;
         SetFailure(Failure::OutOfMemory, CStringTable::Get(IDS_NOT_ENOUGH_MEMORY));
         return false;
     } catch (const std::exception& e) {
         m_pBitmap.reset();
+        m_nLastDecodeError = PL_ERRNO_MEMORY;
         SetFailure(Failure::Unreadable, e.what());
         return false;
     }
@@ -236,6 +240,8 @@ bool CBmpManager::Load(const std::string& path, int nPdfPage, int nPdfDpi)
         return false;
     }
     if (decoder.GetLastFormat() == PLAnyPicDecoder::Format::PDF) {
+        if (!decoder.WasComplete())
+            AfxMessageBox(IDS_PDF_INCOMPLETE, CMessageService::Icon::Exclamation);
         // The page drawn stands alone in the document: no private copy of the PDF file, so
         // that saving writes the bitmap as a BMP file, as for a scanned picture.
         m_strFileName =

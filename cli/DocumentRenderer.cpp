@@ -71,11 +71,20 @@ void CDocumentRenderer::RenderToPng(const CPlotvaneDoc& doc, int nZoom, const st
     const long long nHeight = static_cast<long long>(pBmpManager->GetHeight()) * nZoom / 100;
     if (nWidth <= 0 || nHeight <= 0)
         throw CCliError(kExitRefused, strWhere + ": " + CCliText::Get(IDS_CLI_NOTHING_TO_DRAW));
-    if (nWidth * nHeight > kMaxPixels)
-        throw CCliError(kExitRefused, strWhere + ": " +
-                                          CCliText::Format(IDS_CLI_PICTURE_TOO_LARGE,
-                                                           {std::to_string(nWidth), std::to_string(nHeight),
-                                                            std::to_string(kMaxPixels)}));
+    if (nWidth * nHeight > kMaxPixels) {
+        // The refusal names the largest zoom that fits.
+        int nFitting = nZoom;
+        while (nFitting > kMinZoom &&
+               static_cast<long long>(pBmpManager->GetWidth()) * nFitting / 100 *
+                       (static_cast<long long>(pBmpManager->GetHeight()) * nFitting / 100) >
+                   kMaxPixels)
+            --nFitting;
+        throw CCliError(kExitRefused,
+                        strWhere + ": " +
+                            CCliText::Format(IDS_CLI_PICTURE_TOO_LARGE,
+                                             {std::to_string(nWidth), std::to_string(nHeight),
+                                              std::to_string(kMaxPixels), std::to_string(nFitting)}));
+    }
 
     EnsureGuiApplication();
     QImage image(static_cast<int>(nWidth), static_cast<int>(nHeight), QImage::Format_RGB32);

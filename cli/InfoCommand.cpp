@@ -134,15 +134,23 @@ bool CInfoCommand::DescribePdf(std::ostream& out) const
     const char* format = PLAnyPicDecoder::FormatName(PLAnyPicDecoder::Format::PDF);
     if (m_bJson) {
         nlohmann::json pages = nlohmann::json::array();
-        for (size_t i = 0; i < sizes.size(); ++i)
-            pages.push_back({{"page", i + 1}, {"width", sizes[i].width}, {"height", sizes[i].height}});
+        for (size_t i = 0; i < sizes.size(); ++i) {
+            if (sizes[i].bDamaged)
+                pages.push_back({{"page", i + 1}, {"damaged", true}});
+            else
+                pages.push_back({{"page", i + 1}, {"width", sizes[i].width}, {"height", sizes[i].height}});
+        }
         nlohmann::json j = {{"file", m_strPath}, {"format", format}, {"pages", pages}};
         out << j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
         return true;
     }
     out << "file: " << m_strPath << '\n' << "format: " << format << '\n' << "pages: " << sizes.size() << '\n';
-    for (size_t i = 0; i < sizes.size(); ++i)
-        out << "page " << i + 1 << ": " << FormatG(sizes[i].width) << " x " << FormatG(sizes[i].height)
-            << " points\n";
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        out << "page " << i + 1 << ": ";
+        if (sizes[i].bDamaged)
+            out << "damaged\n";
+        else
+            out << FormatG(sizes[i].width) << " x " << FormatG(sizes[i].height) << " points\n";
+    }
     return true;
 }

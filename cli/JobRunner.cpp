@@ -158,6 +158,10 @@ void CJobRunner::OpenImage(CPlotvaneDoc& doc)
         if (bitmap.GetLastFailure() == CBmpManager::Failure::OutOfMemory)
             throw CCliError(kExitRefused, image.Where() + ": " + strPath + ": " +
                                               CCliText::FromModel(bitmap.GetLastReason()));
+        // A page whose drawing passed a bound is refused as a job whose work passes one.
+        if (bitmap.GetLastDecodeError() == PL_ERRLIMIT)
+            throw CCliError(kExitRefused, image.Where() + ": " + strPath + ": " +
+                                              CCliText::FromModel(bitmap.GetLastReason()));
         if (bitmap.GetLastFailure() != CBmpManager::Failure::None)
             strReason =
                 CCliText::Get(IDS_FAILED_TO_OPEN) + " (" + CCliText::FromModel(bitmap.GetLastReason()) + ")";

@@ -301,5 +301,8 @@ void PLAnyPicDecoder::MakeBmpFromMemory(const std::string& fileName, const uint8
     if (!decoder) {
         throw PLTextException(PL_ERRFORMAT_UNKNOWN, "Unknown file type.");
     }
+    m_bComplete = true;
     decoder->Decode(data, size, bmp);
+    if (const auto* pPdf = dynamic_cast<const PLPdfDecoder*>(decoder.get()))
+        m_bComplete = pPdf->WasComplete();
 }

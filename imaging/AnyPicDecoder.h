@@ -48,6 +48,9 @@ public:
     void MakeBmpFromMemory(const std::string& fileName, const uint8_t* data, size_t size, PLBmp& bmp);
 
     Format GetLastFormat() const { return m_LastFormat; }
+    // Whether the last picture decoded came whole: false for a PDF page that poppler drew
+    // while complaining about its content.
+    bool WasComplete() const { return m_bComplete; }
 
     // The page (from 1) and the resolution at which a PDF file is drawn; other formats
     // ignore them.
@@ -59,6 +62,7 @@ public:
 
 private:
     Format m_LastFormat = Format::Unknown;
+    bool m_bComplete = true;
     int m_nPdfPage = PLPdfDecoder::kDefaultPage;
     int m_nPdfDpi = PLPdfDecoder::kDefaultDpi;
 };

@@ -2,19 +2,18 @@
 
 #include <poppler-document.h>
 #include <poppler-global.h>
-#include <poppler-image.h>
-#include <poppler-page-renderer.h>
 #include <poppler-page.h>
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cmath>
-#include <cstring>
 #include <memory>
 #include <mutex>
 #include <string>
 
 #include "imaging/Bmp.h"
+#include "imaging/PdfDrawProcess.h"
 #include "imaging/TextException.h"
 #include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
@@ -49,13 +48,23 @@ std::unique_ptr<poppler::document> OpenDocument(const uint8_t* data, size_t size
     return pDocument;
 }
 
-PLPdfDecoder::PageSize SizeOf(const poppler::page& page)
+std::atomic<PLPdfDrawWaiter*> g_pWaiter{nullptr};
+
+// The size of a page as it is shown; a page that is missing, or whose size is no number
+// (an overflowing box) or nothing, is damaged.
+PLPdfDecoder::PageSize SizeOf(const poppler::page* pPage)
 {
-    const poppler::rectf rect = page.page_rect();
-    PLPdfDecoder::PageSize size{rect.width(), rect.height()};
-    const poppler::page::orientation_enum orientation = page.orientation();
+    PLPdfDecoder::PageSize size{0, 0, true};
+    if (pPage == nullptr)
+        return size;
+    const poppler::rectf rect = pPage->page_rect();
+    size.width = rect.width();
+    size.height = rect.height();
+    const poppler::page::orientation_enum orientation = pPage->orientation();
     if (orientation == poppler::page::landscape || orientation == poppler::page::seascape)
         std::swap(size.width, size.height);
+    size.bDamaged = !std::isfinite(size.width) || !std::isfinite(size.height) ||
+                    !(std::fabs(size.width) > 0) || !(std::fabs(size.height) > 0);
     return size;
 }
 
@@ -77,67 +86,60 @@ bool PLPdfDecoder::IsTooLarge(const PageSize& size, int dpi)
     return w > kMaxPixels || h > kMaxPixels || w * h > kMaxPixels;
 }
 
+uint64_t PLPdfDecoder::MemoryBound(const PageSize& size, int dpi)
+{
+    const double scale = dpi / 72.0;
+    const double pixels =
+        (std::ceil(std::fabs(size.width) * scale) + 1) * (std::ceil(std::fabs(size.height) * scale) + 1);
+    const double bitmapBytes = std::isfinite(pixels) ? std::min(pixels, kMaxPixels) * 4 : kMaxPixels * 4;
+    return static_cast<uint64_t>(2 * bitmapBytes) + kDrawingMemory;
+}
+
+void PLPdfDecoder::SetWaiter(PLPdfDrawWaiter* pWaiter)
+{
+    g_pWaiter.store(pWaiter);
+}
+
+void PLPdfDecoder::SetBounds(double cpuSeconds, uint64_t memoryBytes, double wallSeconds)
+{
+    m_CpuSeconds = cpuSeconds;
+    m_nMemoryBytes = memoryBytes;
+    m_WallSeconds = wallSeconds > 0 ? wallSeconds : 6 * cpuSeconds;
+}
+
 std::vector<PLPdfDecoder::PageSize> PLPdfDecoder::ReadPageSizes(const uint8_t* data, size_t size)
 {
     const std::unique_ptr<poppler::document> pDocument = OpenDocument(data, size);
     std::vector<PageSize> sizes;
     const int count = pDocument->pages();
+    bool bAnyReadable = false;
     for (int i = 0; i < count; ++i) {
         const std::unique_ptr<poppler::page> pPage(pDocument->create_page(i));
-        if (!pPage)
-            Fail(PL_ERRBAD_FORMAT, IDS_PDF_DAMAGED);
-        sizes.push_back(SizeOf(*pPage));
+        sizes.push_back(SizeOf(pPage.get()));
+        bAnyReadable = bAnyReadable || !sizes.back().bDamaged;
     }
+    if (!bAnyReadable)
+        Fail(PL_ERRBAD_FORMAT, IDS_PDF_DAMAGED);
     return sizes;
 }
 
 void PLPdfDecoder::DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp)
 {
+    m_bComplete = true;
     const std::unique_ptr<poppler::document> pDocument = OpenDocument(data, size);
     if (m_nPage < 1 || m_nPage > pDocument->pages())
         throw PLTextException(PL_ERRBAD_FORMAT, FormatWithInts(CStringTable::Get(IDS_PDF_NO_PAGE),
                                                                {m_nPage, pDocument->pages()}));
     const std::unique_ptr<poppler::page> pPage(pDocument->create_page(m_nPage - 1));
-    if (!pPage)
-        Fail(PL_ERRBAD_FORMAT, IDS_PDF_DAMAGED);
-    if (IsTooLarge(SizeOf(*pPage), m_nDpi))
+    const PageSize pageSize = SizeOf(pPage.get());
+    if (pageSize.bDamaged)
+        Fail(PL_ERRBAD_FORMAT, IDS_PDF_PAGE_DAMAGED);
+    if (IsTooLarge(pageSize, m_nDpi))
         Fail(PL_ERRFORMAT_NOT_SUPPORTED, IDS_PDF_PAGE_TOO_LARGE);
 
-    poppler::page_renderer renderer;
-    renderer.set_render_hints(poppler::page_renderer::antialiasing |
-                              poppler::page_renderer::text_antialiasing);
-    renderer.set_image_format(poppler::image::format_argb32);
-    renderer.set_paper_color(0xFFFFFFFF);
-    const poppler::image image = renderer.render_page(pPage.get(), m_nDpi, m_nDpi);
-    if (!image.is_valid() || image.format() != poppler::image::format_argb32 || image.width() < 1 ||
-        image.height() < 1 || image.bytes_per_row() < image.width() * 4)
-        Fail(PL_ERRBAD_FORMAT, IDS_PDF_DAMAGED);
-
-    // poppler's pixels are native 0xAARRGGBB words: blue, green, red, alpha in memory on a
-    // little-endian machine, as the bitmap wants them; the page is opaque on white paper.
-    bmp.Create(image.width(), image.height(), 32);
+    const PLPdfDrawProcess::Bounds bounds{
+        m_CpuSeconds, m_WallSeconds, m_nMemoryBytes != 0 ? m_nMemoryBytes : MemoryBound(pageSize, m_nDpi),
+        kMaxPixels};
+    m_bComplete = PLPdfDrawProcess::Draw(data, size, m_nPage, m_nDpi, bounds, g_pWaiter.load(), bmp);
     bmp.SetResolution(m_nDpi, m_nDpi);
-    const uint32_t one = 1;
-    uint8_t lowByte = 0;
-    std::memcpy(&lowByte, &one, 1);
-    const bool bLittleEndian = lowByte == 1;
-    const char* source = image.const_data();
-    const size_t sourceStride = static_cast<size_t>(image.bytes_per_row());
-    const size_t rowBytes = static_cast<size_t>(bmp.GetWidth()) * 4;
-    for (int32_t y = 0; y < bmp.GetHeight(); ++y) {
-        const auto* in = reinterpret_cast<const uint8_t*>(source + static_cast<size_t>(y) * sourceStride);
-        uint8_t* out = bmp.GetRow(y);
-        if (bLittleEndian)
-            std::memcpy(out, in, rowBytes);
-        for (size_t x = 0; x < rowBytes; x += 4) {
-            if (!bLittleEndian) {
-                uint32_t word = 0;
-                std::memcpy(&word, in + x, sizeof(word));
-                out[x] = static_cast<uint8_t>(word);
-                out[x + 1] = static_cast<uint8_t>(word >> 8);
-                out[x + 2] = static_cast<uint8_t>(word >> 16);
-            }
-            out[x + 3] = 0xFF;
-        }
-    }
 }

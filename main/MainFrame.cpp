@@ -20,6 +20,7 @@
 #include "main/ClipboardPicture.h"
 #include "main/CommandIds.h"
 #include "main/CommandState.h"
+#include "main/PdfBusyIndicator.h"
 #include "main/FrameStatusBar.h"
 #include "main/HelpWindow.h"
 #include "main/OptionsSheet.h"
@@ -73,7 +74,10 @@ const CCommandEntry kCommands[] = {
 }  // namespace
 
 CMainFrame::CMainFrame(CPlotvaneDoc& doc, QWidget* pParent)
-    : QMainWindow(pParent), m_Doc(doc), m_pDocumentUi(std::make_unique<CQtDocumentUi>(doc, this))
+    : QMainWindow(pParent),
+      m_Doc(doc),
+      m_pDocumentUi(std::make_unique<CQtDocumentUi>(doc, this)),
+      m_pPdfBusyIndicator(std::make_unique<CPdfBusyIndicator>(this))
 {
     // The icons are compiled into the shell's library, which the linker would otherwise leave
     // out of the program.

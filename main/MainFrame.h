@@ -11,6 +11,7 @@
 #include "main/ShellState.h"
 
 class CFrameStatusBar;
+class CPdfBusyIndicator;
 class CPlotvaneDoc;
 class CPlotvaneView;
 class CQtDocumentUi;
@@ -107,6 +108,8 @@ private:
 
     CPlotvaneDoc& m_Doc;
     std::unique_ptr<CQtDocumentUi> m_pDocumentUi;
+    // Shows the drawing of PDF pages while the window lives.
+    std::unique_ptr<CPdfBusyIndicator> m_pPdfBusyIndicator;
     CViewCommands* m_pView = nullptr;
     CPlotvaneView* m_pGraphView = nullptr;
     CFrameStatusBar* m_pStatusBar = nullptr;

@@ -60,6 +60,12 @@ QPixmap CPdfPageDialog::GetThumbnail() const
     return m_pUi->thumbnail->pixmap();
 }
 
+void CPdfPageDialog::showEvent(QShowEvent* pEvent)
+{
+    QDialog::showEvent(pEvent);
+    ShowThumbnail();
+}
+
 void CPdfPageDialog::OnChoiceChanged()
 {
     const int nPage = GetPage();
@@ -67,7 +73,9 @@ void CPdfPageDialog::OnChoiceChanged()
         return;
     const PLPdfDecoder::PageSize& page = m_PageSizes[static_cast<size_t>(nPage - 1)];
     const bool bTooLarge = PLPdfDecoder::IsTooLarge(page, GetDpi());
-    if (bTooLarge) {
+    if (page.bDamaged) {
+        m_pUi->sizeText->setText(tr("This page is damaged"));
+    } else if (bTooLarge) {
         m_pUi->sizeText->setText(tr("Too large at this resolution"));
     } else {
         const double scale = GetDpi() / 72.0;
@@ -75,8 +83,16 @@ void CPdfPageDialog::OnChoiceChanged()
                                      .arg(std::lround(std::fabs(page.width) * scale))
                                      .arg(std::lround(std::fabs(page.height) * scale)));
     }
-    m_pUi->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(!bTooLarge);
+    m_pUi->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(!bTooLarge && !page.bDamaged);
+    if (isVisible())
+        ShowThumbnail();
+}
 
+void CPdfPageDialog::ShowThumbnail()
+{
+    const int nPage = GetPage();
+    if (nPage < 1 || nPage > static_cast<int>(m_PageSizes.size()))
+        return;
     auto found = m_Thumbnails.find(nPage);
     if (found == m_Thumbnails.end())
         found = m_Thumbnails.emplace(nPage, MakeThumbnail(nPage)).first;
@@ -90,7 +106,7 @@ QPixmap CPdfPageDialog::MakeThumbnail(int nPage) const
 {
     const PLPdfDecoder::PageSize& page = m_PageSizes[static_cast<size_t>(nPage - 1)];
     const double longest = std::max(std::fabs(page.width), std::fabs(page.height));
-    if (!(longest > 0))
+    if (page.bDamaged || !(longest > 0))
         return QPixmap();
     // The lowest resolution that still fills the square; the decoder raises it to its
     // minimum, and the picture is then shrunk smoothly.
@@ -100,6 +116,8 @@ QPixmap CPdfPageDialog::MakeThumbnail(int nPage) const
     const double scale = nDpi / 72.0;
     if (std::fabs(page.width) * scale * std::fabs(page.height) * scale > kMaxThumbnailPixels)
         return QPixmap();
+    // A drawing that fails, passes its bound or is cancelled leaves the page without a
+    // picture, which is not asked for again.
     PLBmp bmp;
     try {
         PLPdfDecoder(nPage, nDpi).Decode(m_pData, m_nSize, bmp);

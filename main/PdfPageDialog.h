@@ -18,7 +18,8 @@ class CPdfPageDialog;
 // Asks which page of a PDF file to open as the picture, and at what resolution: the page
 // (from 1, with the file's page count beside it), a small picture of the chosen page, the
 // resolution in dots per inch (PLPdfDecoder's range, 300 at first) and the size in pixels
-// the page will have. OK is refused while the page would be too large at the resolution.
+// the page will have. OK is refused while the page would be too large at the resolution,
+// and for a damaged page. The small picture is drawn once the dialog shows.
 class CPdfPageDialog : public QDialog {
     Q_OBJECT
 public:
@@ -41,8 +42,12 @@ public:
     // The small picture of the chosen page; null when it cannot be drawn.
     QPixmap GetThumbnail() const;
 
+protected:
+    void showEvent(QShowEvent* pEvent) override;
+
 private:
     void OnChoiceChanged();
+    void ShowThumbnail();
     QPixmap MakeThumbnail(int nPage) const;
 
     const uint8_t* m_pData;

@@ -133,6 +133,15 @@ enum : unsigned {
     IDS_SCAN_REASON_BAD_PICTURE = 61398,  // "the picture it sent is damaged or too large"
     IDS_SCAN_REASON_OTHER = 61399,        // "it reported a failure"
 
+    // Drawing a PDF page: its bounds, its end, and what came of it.
+    IDS_PDF_TOO_LONG = 61400,         // "Drawing the page took more than %d seconds of ..."
+    IDS_PDF_TOO_MUCH_MEMORY = 61401,  // "Drawing the page needed more than %d MB of me ..."
+    IDS_PDF_CANCELLED = 61402,        // "The drawing of the page was cancelled."
+    IDS_PDF_INCOMPLETE = 61403,       // "The page was drawn incompletely: the PDF read ..."
+    IDS_PDF_NO_DRAWER = 61404,        // "The program that draws PDF pages cannot be ru ..."
+    IDS_PDF_PAGE_DAMAGED = 61405,     // "The page is damaged."
+    IDS_PDF_TOO_SLOW = 61406,         // "Drawing the page lasted more than %d seconds ..."
+
     // Texts of plotvane-cli: its refusals, failures and warnings ("%s" is a value put in).
     IDS_CLI_UNEXPECTED = 62000,
     IDS_CLI_UNEXPECTED_UNKNOWN = 62001,

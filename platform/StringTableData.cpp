@@ -236,6 +236,13 @@ const CStringTableEntry kStrings[] = {
     {61398, "the picture it sent is damaged or too large"},
     {61399, "it reported a failure"},
 
+    {61400, "Drawing the page took more than %d seconds of processor time: it was stopped."},
+    {61401, "Drawing the page needed more than %d MB of memory: it was stopped."},
+    {61402, "The drawing of the page was cancelled."},
+    {61403, "The page was drawn incompletely: the PDF reader met faults in its content, and a part of it may be missing."},
+    {61404, "The program that draws PDF pages cannot be run: %s"},
+    {61405, "The page is damaged."},
+    {61406, "Drawing the page lasted more than %d seconds: it was stopped."},
     {61456, "The language file %s is damaged: the interface stays in English."},
     {61457, "The settings file %s is read-only: the settings of this session will not be saved."},
 
@@ -253,7 +260,7 @@ const CStringTableEntry kStrings[] = {
     {62010, "--zoom: expected a percentage from %s to %s"},
     {62011, "the picture would replace the file it is drawn from"},
     {62012, "nothing to draw at this zoom"},
-    {62013, "the picture would be too large at this zoom (%s x %s pixels; at most %s pixels)"},
+    {62013, "the picture would be too large at this zoom (%s x %s pixels; at most %s pixels, which a zoom of %s or less gives)"},
     {62014, "the export would replace the document itself"},
     {62015, "it is a folder"},
     {62016, "the export would replace the document saved by the job"},

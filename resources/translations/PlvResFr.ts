@@ -918,6 +918,17 @@
     </message>
 </context>
 <context>
+    <name>CPdfBusyIndicator</name>
+    <message>
+        <source>Drawing the PDF page…</source>
+        <translation>Dessin de la page PDF…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>CPdfPageDialog</name>
     <message>
         <source>Open a PDF Page</source>
@@ -950,6 +961,10 @@
     <message>
         <source>%1 × %2 pixels</source>
         <translation>%1 × %2 pixels</translation>
+    </message>
+    <message>
+        <source>This page is damaged</source>
+        <translation>Cette page est endommagée</translation>
     </message>
 </context>
 <context>

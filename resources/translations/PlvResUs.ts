@@ -918,6 +918,17 @@
     </message>
 </context>
 <context>
+    <name>CPdfBusyIndicator</name>
+    <message>
+        <source>Drawing the PDF page…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CPdfPageDialog</name>
     <message>
         <source>Open a PDF Page</source>
@@ -949,6 +960,10 @@
     </message>
     <message>
         <source>%1 × %2 pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This page is damaged</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -898,9 +898,9 @@ Cliquez et faites glisser les points d&apos;ancrage à modifier. Ctrl fait des a
         <translation>rien à dessiner à ce zoom</translation>
     </message>
     <message>
-        <source>the picture would be too large at this zoom (%s x %s pixels; at most %s pixels)</source>
+        <source>the picture would be too large at this zoom (%s x %s pixels; at most %s pixels, which a zoom of %s or less gives)</source>
         <comment>62013</comment>
-        <translation>l&apos;image serait trop grande à ce zoom (%s x %s pixels ; au plus %s pixels)</translation>
+        <translation>l&apos;image serait trop grande à ce zoom (%s x %s pixels ; au plus %s pixels, ce que donne un zoom de %s ou moins)</translation>
     </message>
     <message>
         <source>the export would replace the document itself</source>
@@ -1343,6 +1343,41 @@ Le document n&apos;a pas changé.</translation>
         <source>it reported a failure</source>
         <comment>61399</comment>
         <translation>il a signalé une erreur</translation>
+    </message>
+    <message>
+        <source>Drawing the page took more than %d seconds of processor time: it was stopped.</source>
+        <comment>61400</comment>
+        <translation>Le dessin de la page a pris plus de %d secondes de processeur : il a été arrêté.</translation>
+    </message>
+    <message>
+        <source>Drawing the page needed more than %d MB of memory: it was stopped.</source>
+        <comment>61401</comment>
+        <translation>Le dessin de la page a demandé plus de %d Mo de mémoire : il a été arrêté.</translation>
+    </message>
+    <message>
+        <source>The drawing of the page was cancelled.</source>
+        <comment>61402</comment>
+        <translation>Le dessin de la page a été annulé.</translation>
+    </message>
+    <message>
+        <source>The page was drawn incompletely: the PDF reader met faults in its content, and a part of it may be missing.</source>
+        <comment>61403</comment>
+        <translation>La page a été dessinée incomplètement : le lecteur PDF a rencontré des défauts dans son contenu, et une partie peut en manquer.</translation>
+    </message>
+    <message>
+        <source>The program that draws PDF pages cannot be run: %s</source>
+        <comment>61404</comment>
+        <translation>Le programme qui dessine les pages PDF ne peut pas être lancé : %s</translation>
+    </message>
+    <message>
+        <source>The page is damaged.</source>
+        <comment>61405</comment>
+        <translation>La page est endommagée.</translation>
+    </message>
+    <message>
+        <source>Drawing the page lasted more than %d seconds: it was stopped.</source>
+        <comment>61406</comment>
+        <translation>Le dessin de la page a duré plus de %d secondes : il a été arrêté.</translation>
     </message>
     <message>
         <source>The language file %s is damaged: the interface stays in English.</source>

@@ -54,6 +54,8 @@ TEST(PdfPageDialogTest, ShowsThePageCountThePictureAndTheSizeOfTheChosenPage)
     const std::string pdf = FourPages();
     const auto* data = reinterpret_cast<const uint8_t*>(pdf.data());
     CPdfPageDialog dialog(data, pdf.size(), PLPdfDecoder::ReadPageSizes(data, pdf.size()), nullptr);
+    EXPECT_TRUE(dialog.GetThumbnail().isNull()) << "drawn once the dialog shows";
+    dialog.show();
     auto* pPage = dialog.findChild<QSpinBox*>(QStringLiteral("pageSpin"));
     auto* pDpi = dialog.findChild<QSpinBox*>(QStringLiteral("dpiSpin"));
     QPushButton* pOk = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);

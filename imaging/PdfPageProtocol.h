@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+// What the page drawing program (plotvane-pdf-page) answers the PDF decoder: kMagic, then
+// four native 32-bit integers (status, width, height, flags), then the pixels when drawn.
+struct PLPdfPageProtocol {
+    static constexpr char kMagic[5] = "PVPG";
+    static constexpr int32_t kDrawn = 0;
+    static constexpr int32_t kDamaged = 1;
+    static constexpr int32_t kOutOfMemory = 2;
+    // flags: poppler complained while drawing, so the page may lack some of its content.
+    static constexpr int32_t kIncomplete = 1;
+};
