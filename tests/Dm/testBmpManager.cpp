@@ -162,8 +162,8 @@ TEST_F(BmpManagerTest, UndecodableFileIsReportedWithItsReasonAndLeavesNothing)
     std::ofstream(huge) << "P5\n40000 30000\n255\n";
     EXPECT_FALSE(manager.Load(huge));
     EXPECT_EQ(manager.GetLastFailure(), CBmpManager::Failure::OutOfMemory);
-    EXPECT_EQ(m_messages.LastText(),
-              "Failed to Open this file !\n" + huge + ": Not enough memory ! (PGM decoder: Image too large.)");
+    EXPECT_EQ(m_messages.LastText(), "Failed to Open this file !\n" + huge +
+                                         ": Not enough memory ! (PGM decoder: Image too large.)");
 }
 
 TEST_F(BmpManagerTest, ThePictureNameIsAWindows1252TextOfTheDocument)
