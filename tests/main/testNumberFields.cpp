@@ -12,6 +12,7 @@
 #include "main/AxeDialog.h"
 #include "main/ColorChooseDialog.h"
 #include "main/ConstructionCommands.h"
+#include "main/DecimalSpinBox.h"
 #include "main/LanguageResource.h"
 #include "main/NumberFieldHint.h"
 #include "main/NumberSpinBox.h"
@@ -53,6 +54,21 @@ TEST(NumberFieldTest, TheFrenchInterfaceTakesTheDecimalCommaAndThePoint)
     EXPECT_TRUE(TakeTip().startsWith(QStringLiteral("« x » ne peut pas être tapé ici.")));
     pX->reject();
     CWizardBench::Settle();
+
+    // A decimal field with arrows, as the scan area has: the comma, the point, and a refusal.
+    CDecimalSpinBox area;
+    area.setRange(0, 200);
+    area.setDecimals(1);
+    area.show();
+    area.selectAll();
+    QTest::keyClicks(&area, QStringLiteral("12,5"));
+    EXPECT_DOUBLE_EQ(area.value(), 12.5);
+    area.selectAll();
+    QTest::keyClicks(&area, QStringLiteral("7.5"));
+    EXPECT_DOUBLE_EQ(area.value(), 7.5);
+    EXPECT_TRUE(TakeTip().isEmpty());
+    QTest::keyClicks(&area, QStringLiteral("x"));
+    EXPECT_TRUE(TakeTip().startsWith(QStringLiteral("« x » ne peut pas être tapé ici.")));
 
     language.Unload();
     EXPECT_EQ(CNumberFieldHint::DecimalSeparator(), QLocale().decimalPoint().at(0));
