@@ -34,7 +34,8 @@ CAxeDialog::CAxeDialog(unsigned nTemplateId, CPlotvaneView& view, CSequence& seq
     connect(m_pUi->value2Edit, &QLineEdit::textEdited, this, [this] { OnValueChanged(2); });
     for (CValueEdit* pEdit : {m_pUi->value1Edit, m_pUi->value2Edit})
         connect(pEdit, &CValueEdit::FocusChanged, this, [this] {
-            if (m_pState != nullptr)
+            // A step left waits for its deletion while its system may be gone already.
+            if (m_pState != nullptr && !IsEnded())
                 m_pState->UpdatePrompt();
         });
     connect(m_pUi->linearRadio, &QRadioButton::clicked, this, &CAxeDialog::OnScaleKindChosen);

@@ -67,6 +67,9 @@ public:
     void reject() override;
 
 protected:
+    // The step was left (Next, Previous, Finish or Cancel): what it showed may be gone.
+    bool IsEnded() const { return m_bEnded; }
+
     // Opens where the sequence says, with the size its form needs.
     void showEvent(QShowEvent* pEvent) override;
 

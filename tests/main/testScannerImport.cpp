@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
+#include <dlfcn.h>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -107,9 +108,24 @@ protected:
     void SetUp() override { UseScanner("sane-jammed"); }
 };
 
+// The scanner library's "test" backend loses the buffer of a scan cancelled in the middle:
+// under the leak checker that is the library's loss, not the program's.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libsane-test.so\n";
+}
+
 class SlowScannerTest : public ScannerImportTest {
 protected:
-    void SetUp() override { UseScanner("sane-slow"); }
+    void SetUp() override
+    {
+        // Kept loaded, the backend's frames can be named, and so suppressed, in a leak report.
+        for (const char* pszPath :
+             {"/usr/lib/x86_64-linux-gnu/sane/libsane-test.so.1", "/usr/lib/sane/libsane-test.so.1"})
+            if (dlopen(pszPath, RTLD_NOW | RTLD_NODELETE) != nullptr)
+                break;
+        UseScanner("sane-slow");
+    }
 };
 
 // The tests' own backend (tests/sanebackend), whose device never answers a read.
