@@ -172,27 +172,25 @@ bool CBmpManager::DecodeFromMemory(const std::string& strFileName, const uint8_t
                                    PLAnyPicDecoder& decoder)
 {
     m_pBitmap = std::make_unique<CWinBmpEx>();
-    m_nLastDecodeError = 0;
     try {
         decoder.MakeBmpFromMemory(strFileName, data, size, *m_pBitmap);
     } catch (const PLTextException& e) {
         m_pBitmap.reset();
         // The decoders tell a picture too large for the bitmaps as a lack of memory, and why.
-        m_nLastDecodeError = e.GetCode();
         if (e.GetCode() == PL_ERRNO_MEMORY)
             SetFailure(Failure::OutOfMemory,
                        CStringTable::Get(IDS_NOT_ENOUGH_MEMORY) + " (" + e.what() + ")");
+        else if (e.GetCode() == PL_ERRLIMIT)
+            SetFailure(Failure::Stopped, e.what());
         else
             SetFailure(Failure::Unreadable, e.what());
         return false;
     } catch (const std::bad_alloc&) {
         m_pBitmap.reset();
-        m_nLastDecodeError = PL_ERRNO_MEMORY;
         SetFailure(Failure::OutOfMemory, CStringTable::Get(IDS_NOT_ENOUGH_MEMORY));
         return false;
     } catch (const std::exception& e) {
         m_pBitmap.reset();
-        m_nLastDecodeError = PL_ERRNO_MEMORY;
         SetFailure(Failure::Unreadable, e.what());
         return false;
     }

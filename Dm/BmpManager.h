@@ -53,15 +53,12 @@ public:
     bool IsLoaded() const { return m_pBitmap != nullptr; }
 
     // Why the last picture could not be had (by Load or from a document); None after a
-    // success.
-    enum class Failure { None, Unreadable, OutOfMemory };
+    // success. Stopped: its drawing (a PDF page) passed a bound or was cancelled.
+    enum class Failure { None, Unreadable, OutOfMemory, Stopped };
     Failure GetLastFailure() const { return m_LastFailure; }
     // The reason the layer below gave for it: the decoder's or the system's sentence, or
     // "Not enough memory !" (with the decoder's sentence in brackets when it has one).
     const std::string& GetLastReason() const { return m_strLastReason; }
-    // Why the last picture could not be decoded (PL_ERRLIMIT: its drawing passed a bound or
-    // was cancelled); 0 after a picture decoded.
-    int GetLastDecodeError() const { return m_nLastDecodeError; }
     // x = width, y = height; (0, 0) without a bitmap.
     CPoint GetSize() const { return CPoint(m_nWidth, m_nHeight); }
     int GetWidth() const { return m_nWidth; }
@@ -144,7 +141,6 @@ private:
 
     CPlotvaneDoc* m_pDoc = nullptr;
     std::string m_strFileName;
-    int m_nLastDecodeError = 0;
     std::unique_ptr<CWinBmpEx> m_pBitmap;
     std::unique_ptr<CAbstractBmpReader> m_pReader;
     int m_nWidth = 0;

@@ -527,11 +527,18 @@ void CPlotvaneDoc::UpdateModifiedFlag()
 
 void CPlotvaneDoc::ClearCurvesModified()
 {
+    std::vector<CCurve*> curves;
+    for (const auto& pCoordSyst : m_CoordSystList) {
+        for (const auto& pCurve : pCoordSyst->GetCurveList())
+            curves.push_back(pCurve.get());
+    }
+    ClearCurvesModified(curves);
+}
+
+void CPlotvaneDoc::ClearCurvesModified(const std::vector<CCurve*>& curves)
+{
     // Last curve first: each change looks for the first curve still modified, which is then
     // found at once; front to back, clearing n curves would look through n^2 / 2.
-    for (auto itCoordSyst = m_CoordSystList.rbegin(); itCoordSyst != m_CoordSystList.rend(); ++itCoordSyst) {
-        const auto& curves = (*itCoordSyst)->GetCurveList();
-        for (auto itCurve = curves.rbegin(); itCurve != curves.rend(); ++itCurve)
-            (*itCurve)->SetModified(false);
-    }
+    for (auto it = curves.rbegin(); it != curves.rend(); ++it)
+        (*it)->SetModified(false);
 }

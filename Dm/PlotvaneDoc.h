@@ -163,6 +163,9 @@ public:
     const std::vector<COLORREF>& GetColorTable() const { return m_CurveColors; }
     // Modified exactly when some curve is.
     void UpdateModifiedFlag() override;
+    // Clears the modified flags of curves of the document, in the order that keeps the
+    // document's own flag cheap to follow.
+    void ClearCurvesModified(const std::vector<CCurve*>& curves);
 
 private:
     void ClearCurvesModified();

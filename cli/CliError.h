@@ -17,6 +17,8 @@ public:
     // A document that could not be read, with the model's reason (Windows-1252): exit 3,
     // or exit 1 with "Not enough memory !" when the memory ran out.
     static CCliError UnreadableDocument(const std::string& strPath, const std::string& strModelError);
+    // Whether the model's reason is its lack of memory.
+    static bool IsOutOfMemory(const std::string& strModelError);
 
 private:
     ExitCode m_Code;

@@ -211,9 +211,7 @@ void CCurveExporter::Write(CFileReplacer& file, char cSeparator)
     } catch (const std::exception&) {
         throw CCliError(kExitRefused, m_strWhere + ": " + strPath + ": " + Text(IDS_ERROR_ACCESSING_FILE));
     }
-    // Last first: the document then finds the first curve still modified at once.
-    for (auto it = m_Curves.rbegin(); it != m_Curves.rend(); ++it)
-        (*it)->SetModified(false);
+    m_Doc.ClearCurvesModified(m_Curves);
 }
 
 void CCurveExporter::Write(std::ostream& out, char cSeparator)

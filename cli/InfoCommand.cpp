@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <new>
 #include <ostream>
 #include <system_error>
 #include <vector>
@@ -91,8 +90,8 @@ void CInfoCommand::Execute(std::ostream& out, CStderrMessageService& messages)
     if (DescribeDocument(out, strDocumentError))
         return;
     messages.TakeMessages();
-    if (strDocumentError == CStringTable::Get(IDS_NOT_ENOUGH_MEMORY))
-        throw std::bad_alloc();
+    if (CCliError::IsOutOfMemory(strDocumentError))
+        throw CCliError::UnreadableDocument(m_strPath, strDocumentError);
     strDocumentError = CCliText::FromModel(strDocumentError);
     std::string strReason = strImageError;
     if (HasDocumentExtension(m_strPath))

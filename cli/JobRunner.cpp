@@ -154,12 +154,10 @@ void CJobRunner::OpenImage(CPlotvaneDoc& doc)
         // below, or a depth it cannot read.
         std::string strReason = m_Messages.TakeLastText();
         const CBmpManager& bitmap = *doc.GetBmpManager();
-        // A picture this machine cannot hold refuses the job as every other lack of memory.
-        if (bitmap.GetLastFailure() == CBmpManager::Failure::OutOfMemory)
-            throw CCliError(kExitRefused, image.Where() + ": " + strPath + ": " +
-                                              CCliText::FromModel(bitmap.GetLastReason()));
-        // A page whose drawing passed a bound is refused as a job whose work passes one.
-        if (bitmap.GetLastDecodeError() == PL_ERRLIMIT)
+        // A picture this machine cannot hold refuses the job as every other lack of memory,
+        // and a page whose drawing passed a bound as a job whose work passes one.
+        if (bitmap.GetLastFailure() == CBmpManager::Failure::OutOfMemory ||
+            bitmap.GetLastFailure() == CBmpManager::Failure::Stopped)
             throw CCliError(kExitRefused, image.Where() + ": " + strPath + ": " +
                                               CCliText::FromModel(bitmap.GetLastReason()));
         if (bitmap.GetLastFailure() != CBmpManager::Failure::None)

@@ -303,6 +303,5 @@ void PLAnyPicDecoder::MakeBmpFromMemory(const std::string& fileName, const uint8
     }
     m_bComplete = true;
     decoder->Decode(data, size, bmp);
-    if (const auto* pPdf = dynamic_cast<const PLPdfDecoder*>(decoder.get()))
-        m_bComplete = pPdf->WasComplete();
+    m_bComplete = decoder->WasComplete();
 }

@@ -63,7 +63,7 @@ public:
     void SetBounds(double cpuSeconds, uint64_t memoryBytes, double wallSeconds = 0);
 
     // Whether the last page decoded was drawn without poppler complaining.
-    bool WasComplete() const { return m_bComplete; }
+    bool WasComplete() const override { return m_bComplete; }
 
 private:
     void DecodeFormat(const uint8_t* data, size_t size, PLBmp& bmp) override;

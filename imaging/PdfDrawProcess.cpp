@@ -31,7 +31,7 @@ extern char** environ;
 namespace {
 
 constexpr int kPollMilliseconds = 20;
-constexpr size_t kHeaderSize = 4 + 4 * sizeof(int32_t);
+constexpr size_t kHeaderSize = PLPdfPageProtocol::kHeaderSize;
 
 [[noreturn]] void Fail(PLErrCode code, const std::string& message)
 {
@@ -215,7 +215,7 @@ private:
     int32_t Field(int i) const
     {
         int32_t value = 0;
-        std::memcpy(&value, m_Header + 4 + i * sizeof(int32_t), sizeof(value));
+        std::memcpy(&value, m_Header + PLPdfPageProtocol::kMagicSize + i * sizeof(int32_t), sizeof(value));
         return value;
     }
 
@@ -239,7 +239,8 @@ private:
     {
         const int32_t width = Field(1);
         const int32_t height = Field(2);
-        if (std::memcmp(m_Header, PLPdfPageProtocol::kMagic, 4) != 0 || Status() != PLPdfPageProtocol::kDrawn)
+        if (std::memcmp(m_Header, PLPdfPageProtocol::kMagic, PLPdfPageProtocol::kMagicSize) != 0 ||
+            Status() != PLPdfPageProtocol::kDrawn)
             return;
         if (width < 1 || height < 1 || static_cast<double>(width) * height > m_MaxPixels) {
             m_bBad = true;
@@ -300,18 +301,25 @@ bool PLPdfDrawProcess::Draw(const uint8_t* data, size_t size, int page, int dpi,
 
     AnswerReader reader(bmp, bounds.maxPixels);
     const auto started = std::chrono::steady_clock::now();
+    const auto period = std::chrono::milliseconds(kPollMilliseconds);
+    auto lastCheck = started - period;
     bool bOpen = true;
     while (bOpen || !child.Wait(WNOHANG)) {
         pollfd ready{output.Get(), POLLIN, 0};
         poll(&ready, bOpen ? 1 : 0, kPollMilliseconds);
         if (bOpen)
             bOpen = reader.ReadFrom(output.Get());
-        if (std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count() >
-            bounds.wallSeconds) {
+        const auto now = std::chrono::steady_clock::now();
+        if (std::chrono::duration<double>(now - started).count() > bounds.wallSeconds) {
             child.Kill();
             Fail(PL_ERRLIMIT, FormatWithInts(CStringTable::Get(IDS_PDF_TOO_SLOW),
                                              {static_cast<long long>(std::lround(bounds.wallSeconds))}));
         }
+        // The child's figures and the waiter once a period: while the pixels flow, poll
+        // returns at every piece, and each figure is a file of /proc to read.
+        if (now - lastCheck < period)
+            continue;
+        lastCheck = now;
         if (child.CpuSeconds() > bounds.cpuSeconds) {
             child.Kill();
             Fail(PL_ERRLIMIT, FormatWithInts(CStringTable::Get(IDS_PDF_TOO_LONG),

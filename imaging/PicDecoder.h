@@ -18,6 +18,9 @@ class PLPicDecoder {
 public:
     virtual ~PLPicDecoder() = default;
     void Decode(const uint8_t* data, size_t size, PLBmp& bmp);
+    // Whether the last picture decoded is whole; only a drawn format (a PDF page whose
+    // drawing met faults) can give an incomplete one.
+    virtual bool WasComplete() const { return true; }
 
 protected:
     // Fills bmp at the format's native depth (1, 8 or 32 bits per pixel); raises

@@ -46,5 +46,10 @@ QString CNumberFieldHint::RefusalText(QChar c, bool bWholeNumber)
 void CNumberFieldHint::Refuse(QWidget& field, QChar c, bool bWholeNumber)
 {
     QApplication::beep();
-    QToolTip::showText(field.mapToGlobal(QPoint(0, field.height())), RefusalText(c, bWholeNumber), &field);
+    ShowBelow(field, RefusalText(c, bWholeNumber));
+}
+
+void CNumberFieldHint::ShowBelow(QWidget& field, const QString& strText)
+{
+    QToolTip::showText(field.mapToGlobal(QPoint(0, field.height())), strText, &field);
 }

@@ -20,6 +20,8 @@ public:
     static QChar TypedCharacter(const QKeyEvent& event);
     // Tells the user at field that c was refused, and what the field takes.
     static void Refuse(QWidget& field, QChar c, bool bWholeNumber);
+    // Shows strText in a tip under field.
+    static void ShowBelow(QWidget& field, const QString& strText);
     // The text of that tip.
     static QString RefusalText(QChar c, bool bWholeNumber);
 };

@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QTimer>
-#include <QToolTip>
 
 #include "main/NumberFieldHint.h"
 #include "main/QtText.h"
@@ -59,7 +58,5 @@ void CNumberSpinBox::TellRangeIfOutside(const QString& strInput) const
         return;
     // Once the keystroke or the change of focus is over: a change of focus hides the tips.
     auto* pThis = const_cast<CNumberSpinBox*>(this);
-    QTimer::singleShot(0, pThis, [pThis] {
-        QToolTip::showText(pThis->mapToGlobal(QPoint(0, pThis->height())), pThis->RangeMessage(), pThis);
-    });
+    QTimer::singleShot(0, pThis, [pThis] { CNumberFieldHint::ShowBelow(*pThis, pThis->RangeMessage()); });
 }

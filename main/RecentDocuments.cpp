@@ -12,11 +12,6 @@ namespace {
 
 const char* const kSection = "Recent File List";
 
-QSettings UserSettings()
-{
-    return QSettings(CSettingsStoreFile::Get().GetWorkingFileName(), QSettings::IniFormat);
-}
-
 }  // namespace
 
 CRecentDocuments::CRecentDocuments(QMenu* pMenu, QAction* pBefore, QObject* pParent)
@@ -36,7 +31,7 @@ CRecentDocuments::~CRecentDocuments()
 
 void CRecentDocuments::Load()
 {
-    QSettings settings = UserSettings();
+    QSettings settings = CSettingsStoreFile::Get().OpenSettings();
     settings.beginGroup(QLatin1String(kSection));
     for (int i = 1; i <= kMaxEntries; ++i) {
         const QString strPath = settings.value(QStringLiteral("File%1").arg(i)).toString();
@@ -48,7 +43,7 @@ void CRecentDocuments::Load()
 void CRecentDocuments::Store() const
 {
     {
-        QSettings settings = UserSettings();
+        QSettings settings = CSettingsStoreFile::Get().OpenSettings();
         settings.beginGroup(QLatin1String(kSection));
         for (int i = 1; i <= kMaxEntries; ++i) {
             if (i <= m_Paths.size())

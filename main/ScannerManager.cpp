@@ -198,14 +198,14 @@ void CScannerManager::PostSourceMessage(uint32_t nMessage)
 
 std::string CScannerManager::GetRememberedDevice() const
 {
-    const QSettings settings(CSettingsStoreFile::Get().GetWorkingFileName(), QSettings::IniFormat);
+    const QSettings settings = CSettingsStoreFile::Get().OpenSettings();
     return settings.value(QLatin1String(kDeviceKey)).toString().toStdString();
 }
 
 void CScannerManager::RememberDevice(const std::string& strName)
 {
     {
-        QSettings settings(CSettingsStoreFile::Get().GetWorkingFileName(), QSettings::IniFormat);
+        QSettings settings = CSettingsStoreFile::Get().OpenSettings();
         settings.setValue(QLatin1String(kDeviceKey), QString::fromStdString(strName));
     }
     CSettingsStoreFile::Get().Save();
@@ -222,7 +222,7 @@ bool CScannerManager::EditSettings(const std::string& strDevice, const CScanOffe
                                    CScanSettings& settings,
                                    const std::function<std::vector<uint8_t>()>& preview)
 {
-    QSettings store(CSettingsStoreFile::Get().GetWorkingFileName(), QSettings::IniFormat);
+    QSettings store = CSettingsStoreFile::Get().OpenSettings();
     store.beginGroup(SettingsGroup(strDevice));
     CScanSettings remembered;
     remembered.dResolution = store.value(QStringLiteral("Resolution"), 0.0).toDouble();

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QByteArray>
+#include <QSettings>
 #include <QString>
 
 class QTemporaryDir;
@@ -28,6 +29,8 @@ public:
     QString Reload();
     // The working copy that every QSettings of the program opens (made at first use).
     QString GetWorkingFileName();
+    // The settings of the working copy, as every part of the window reads and writes them.
+    QSettings OpenSettings() { return QSettings(GetWorkingFileName(), QSettings::IniFormat); }
     // Writes the working copy to the user's file when it changed and the file may take it.
     // False when a write was tried and failed.
     bool Save();

@@ -12,16 +12,11 @@ namespace {
 
 const char* const kPlaceKey = "Window/StepDialogPlace";
 
-QSettings UserSettings()
-{
-    return QSettings(CSettingsStoreFile::Get().GetWorkingFileName(), QSettings::IniFormat);
-}
-
 }  // namespace
 
 std::optional<QPoint> CStepDialogPlace::Remembered()
 {
-    const QVariant value = UserSettings().value(QLatin1String(kPlaceKey));
+    const QVariant value = CSettingsStoreFile::Get().OpenSettings().value(QLatin1String(kPlaceKey));
     if (!value.canConvert<QPoint>())
         return std::nullopt;
     const QPoint place = value.toPoint();
@@ -33,12 +28,12 @@ std::optional<QPoint> CStepDialogPlace::Remembered()
 
 void CStepDialogPlace::Remember(QPoint place)
 {
-    UserSettings().setValue(QLatin1String(kPlaceKey), place);
+    CSettingsStoreFile::Get().OpenSettings().setValue(QLatin1String(kPlaceKey), place);
 }
 
 void CStepDialogPlace::Forget()
 {
-    UserSettings().remove(QLatin1String(kPlaceKey));
+    CSettingsStoreFile::Get().OpenSettings().remove(QLatin1String(kPlaceKey));
 }
 
 QPoint CStepDialogPlace::BesidePicture(const QRect& picture, const QRect& view, QSize dialog,

@@ -53,7 +53,8 @@ bool WriteAll(const void* data, size_t size)
 int Answer(int32_t status, int32_t width = 0, int32_t height = 0, int32_t flags = 0)
 {
     const int32_t header[4] = {status, width, height, flags};
-    const bool bWritten = WriteAll(PLPdfPageProtocol::kMagic, 4) && WriteAll(header, sizeof(header));
+    const bool bWritten = WriteAll(PLPdfPageProtocol::kMagic, PLPdfPageProtocol::kMagicSize) &&
+                          WriteAll(header, sizeof(header));
     return bWritten ? 0 : 1;
 }
 

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tests/Dm/PlotScript.h"
+#include "tests/support/HostilePdfs.h"
 
 namespace pdftest {
 
@@ -84,21 +85,7 @@ inline std::string HandMadePdf(const std::vector<HandPage>& pages)
                           page.content + "\nendstream");
     }
     objects[1] = "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages.size()) + " >>";
-    std::string pdf = "%PDF-1.4\n";
-    std::vector<size_t> offsets;
-    for (size_t i = 0; i < objects.size(); ++i) {
-        offsets.push_back(pdf.size());
-        pdf += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
-    }
-    const size_t xref = pdf.size();
-    pdf += "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (size_t offset : offsets) {
-        const std::string number = std::to_string(offset);
-        pdf += std::string(10 - number.size(), '0') + number + " 00000 n \n";
-    }
-    pdf += "trailer\n<< /Size " + std::to_string(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n" +
-           std::to_string(xref) + "\n%%EOF\n";
-    return pdf;
+    return hostilepdf::Build(objects);
 }
 
 // Draws the files into dir; false when matplotlib is missing or fails.
