@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "main/ConstructionDialog.h"
 #include "main/HelpWindow.h"
 #include "ui_ScanSettingsDialog.h"
 
@@ -89,7 +88,7 @@ CScanSettingsDialog::CScanSettingsDialog(const QString& strDevice, const CScanOf
     connect(m_pUi->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_pUi->buttonBox, &QDialogButtonBox::helpRequested, this,
             [this] { CHelpWindow::ShowHelpOf(*this); });
-    CHelpWindow::SetHelpContext(*this, CConstructionDialog::kHelpContextBase + IDD);
+    CHelpWindow::SetUpDialogHelp(*this, IDD, nullptr);
 }
 
 CScanSettingsDialog::~CScanSettingsDialog() = default;
