@@ -263,6 +263,14 @@ QAction* CMainFrame::GetAction(unsigned nId) const
     return it != m_Actions.end() ? it->second : nullptr;
 }
 
+std::vector<unsigned> CMainFrame::GetCommandIds() const
+{
+    std::vector<unsigned> ids;
+    for (const auto& entry : m_Actions)
+        ids.push_back(entry.first);
+    return ids;
+}
+
 QMenu* CMainFrame::GetMenu(int nIndex) const
 {
     const QList<QAction*> menus = menuBar()->actions();

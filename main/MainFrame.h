@@ -40,6 +40,8 @@ public:
 
     // The command numbered nId (CommandIds.h); null for an unknown number.
     QAction* GetAction(unsigned nId) const;
+    // The numbers of all the window's commands, in increasing order.
+    std::vector<unsigned> GetCommandIds() const;
     QMenu* GetMenu(int nIndex) const;
     QToolBar* GetToolBar() const { return m_pToolBar; }
     CFrameStatusBar* GetStatusBar() const { return m_pStatusBar; }

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -37,23 +39,16 @@ public:
     std::vector<unsigned> m_Calls;
 };
 
-const unsigned kMenuCommands[] = {ID_FILE_OPEN_GRAPHIC, ID_SCANNER_SELECT_SOURCE,
-                                  ID_SCANNER_IMPORT,    ID_FILE_EXPORT,
-                                  ID_FILE_OPEN,         ID_FILE_SAVE_AS,
-                                  ID_APP_EXIT,          ID_NEW_CONTINUOUS_CURVE,
-                                  ID_NEW_SPLINE_CURVE,  ID_NEW_DISCRETE_CURVE,
-                                  ID_NEW_DENSITY_CURVE, ID_CONSTRUCT_COORDSYST,
-                                  ID_CONSTRUCT_BOTH,    ID_MODIFY_SELECTED,
-                                  ID_DELETE_SELECTED,   ID_VIEW_TOOLBAR,
-                                  ID_VIEW_ZOOM,         ID_OPTIONS,
-                                  ID_HELP_FINDER,       ID_APP_ABOUT};
+// What CollectItems records for a visible item that is none of the window's commands.
+constexpr unsigned kNotACommand = ~0u;
 
 bool Enabled(unsigned nId, const CPlotvaneDoc& doc, const CShellState& state)
 {
     return CCommandState::IsEnabled(nId, doc, state);
 }
 
-// The items of a menu and its submenus, separators as 0, submenus as their items.
+// The items of a menu and its submenus, separators as 0, submenus as their items, each
+// command as its number.
 void CollectItems(const CMainFrame& frame, QMenu* pMenu, std::vector<unsigned>& items)
 {
     for (QAction* pAction : pMenu->actions()) {
@@ -64,10 +59,10 @@ void CollectItems(const CMainFrame& frame, QMenu* pMenu, std::vector<unsigned>& 
         } else if (pAction->menu() != nullptr) {
             CollectItems(frame, pAction->menu(), items);
         } else {
-            for (unsigned nId : kMenuCommands) {
-                if (frame.GetAction(nId) == pAction)
-                    items.push_back(nId);
-            }
+            const std::vector<unsigned> ids = frame.GetCommandIds();
+            const auto it = std::find_if(ids.begin(), ids.end(),
+                                         [&](unsigned nId) { return frame.GetAction(nId) == pAction; });
+            items.push_back(it != ids.end() ? *it : kNotACommand);
         }
     }
 }
@@ -129,12 +124,14 @@ TEST(CommandStateTest, ScannerCommandsNeedAViewAndAScannerThatCanAcquire)
 
 TEST(MainFrameTest, MenusHoldEveryCommandInOrderWithSeparators)
 {
+    ClearTestSettings();  // no recent documents
     CPlotvaneDoc doc;
     CMainFrame frame(doc);
     std::vector<unsigned> items;
     for (int i = 0; frame.GetMenu(i) != nullptr; ++i)
         CollectItems(frame, frame.GetMenu(i), items);
     const std::vector<unsigned> expected = {ID_FILE_OPEN_GRAPHIC,
+                                            ID_EDIT_PASTE,
                                             ID_SCANNER_SELECT_SOURCE,
                                             ID_SCANNER_IMPORT,
                                             ID_FILE_EXPORT,
@@ -160,6 +157,13 @@ TEST(MainFrameTest, MenusHoldEveryCommandInOrderWithSeparators)
                                             0,
                                             ID_APP_ABOUT};
     EXPECT_EQ(items, expected);
+    // Every command of the window is in a menu once, but the two help keys, which act
+    // anywhere in the window without a menu item.
+    for (unsigned nId : frame.GetCommandIds()) {
+        const bool bWindowKey = frame.actions().contains(frame.GetAction(nId));
+        EXPECT_EQ(std::count(items.begin(), items.end(), nId) + (bWindowKey ? 1 : 0), 1) << nId;
+    }
+    EXPECT_EQ(frame.actions(), (QList<QAction*>{frame.GetAction(ID_HELP), frame.GetAction(ID_CONTEXT_HELP)}));
 
     EXPECT_EQ(frame.GetAction(ID_FILE_OPEN_GRAPHIC)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(frame.GetAction(ID_FILE_EXPORT)->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
