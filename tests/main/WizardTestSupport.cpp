@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include "main/AxeDialog.h"
 #include "main/ClipboardPicture.h"
 #include "main/ConstructionDialog.h"
+#include "main/ExportPromptDlg.h"
 #include "main/HelpWindow.h"
 #include "main/ValueEdit.h"
 
@@ -113,11 +115,24 @@ CCoordSyst* AddUprightCoordSyst(CPlotvaneDoc& doc)
 
 void FinishWithoutExport(CConstructionDialog& dialog)
 {
-    // Gone by itself once it has answered.
-    const QPointer<QTimer> pWatch =
-        WhenModal([](QWidget* pModal) { static_cast<QDialog*>(pModal)->reject(); }, false);
+    // The prompt is modal: it is answered from the event loop it runs, while OnNext waits.
+    bool bPrompted = false;
+    const QPointer<QTimer> pWatch = WhenModal(
+        [&bPrompted](QWidget* pModal) {
+            auto* pPrompt = qobject_cast<CExportPromptDlg*>(pModal);
+            EXPECT_NE(pPrompt, nullptr) << "another dialog came: " << pModal->metaObject()->className();
+            if (pPrompt != nullptr) {
+                bPrompted = true;
+                QTest::mouseClick(pPrompt->findChild<QPushButton*>(QStringLiteral("laterButton")),
+                                  Qt::LeftButton);
+            } else {
+                static_cast<QDialog*>(pModal)->reject();
+            }
+        },
+        false);
     dialog.OnNext();
     delete pWatch.data();
+    EXPECT_TRUE(bPrompted) << "no export prompt came";
     CWizardBench::Settle();
 }
 

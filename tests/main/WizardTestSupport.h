@@ -48,7 +48,7 @@ public:
 };
 
 // Presses "Finish" on the last step of a curve's wizard and answers the export proposal that
-// comes for a changed curve with "Later".
+// comes for a changed curve with "Later"; a failure when no proposal comes.
 void FinishWithoutExport(CConstructionDialog& dialog);
 
 // Makes window the active window, presses F1 on its focused control (on the window without
