@@ -18,6 +18,7 @@
 #include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
+#include "tests/support/RequiredTool.h"
 
 namespace fs = std::filesystem;
 
@@ -341,7 +342,7 @@ TEST_F(FileResultDumper, WriteFailureIsReportedAndKeepsTheExistingFile)
 TEST_F(FileResultDumper, DeviceTargetIsWrittenInPlace)
 {
     if (!fs::exists("/dev/full") || !fs::exists("/dev/null"))
-        GTEST_SKIP() << "no /dev/full";
+        SKIP_WITHOUT_TOOL("no /dev/full");
     CPreparedResults results(Ramp(10));
     {
         CFileResultDumper dumper({&results}, "/dev/null", '\t');

@@ -12,6 +12,7 @@
 #include "cli/ExitCode.h"
 #include "cli/RunCommand.h"
 #include "tests/doubles/RecordingMessageService.h"
+#include "tests/support/RequiredTool.h"
 
 using namespace clitest;
 using nlohmann::json;
@@ -28,7 +29,7 @@ protected:
     void SetUp() override
     {
         if (!CDocumentRenderer::IsAvailable())
-            GTEST_SKIP() << "plotvane-cli is built without Qt";
+            SKIP_WITHOUT_TOOL("plotvane-cli is built without Qt");
         m_Dir = FreshDir();
         json job = SampleJob();
         job.erase("export");

@@ -17,6 +17,7 @@
 #include "cli/RunCommand.h"
 #include "cli/ScannersCommand.h"
 #include "imaging/SaneSession.h"
+#include "tests/support/RequiredTool.h"
 #include "tests/support/ScannedDocument.h"
 
 using namespace clitest;
@@ -33,7 +34,7 @@ protected:
         std::vector<CScannerDevice> devices;
         session.ListDevices(true, devices);
         if (devices.empty())
-            GTEST_SKIP() << "the scanner library's \"test\" backend is not installed (package libsane1)";
+            SKIP_WITHOUT_TOOL("the scanner library's \"test\" backend is not installed (package libsane1)");
         m_dir = FreshDir();
     }
     Outcome Run(const json& job) { return RunCli<CRunCommand>("run", {WriteJob(m_dir, job).string()}); }

@@ -31,6 +31,7 @@
 #include "main/QtSettingsBackend.h"
 #include "main/ScanSettingsDialog.h"
 #include "main/SelectSourceDialog.h"
+#include "tests/support/RequiredTool.h"
 #include "tests/support/ScannedDocument.h"
 
 namespace {
@@ -49,7 +50,7 @@ protected:
         std::vector<CScannerDevice> devices;
         session.ListDevices(true, devices);
         if (devices.empty())
-            GTEST_SKIP() << "the scanner library's \"test\" backend is not installed (package libsane1)";
+            SKIP_WITHOUT_TOOL("the scanner library's \"test\" backend is not installed (package libsane1)");
     }
     // Answers the scanner's dialog when it shows: act first does what it will with it, then
     // the dialog's Scan button (or, without bScan, Cancel) is clicked.
