@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
-#include <QWindow>
 
 #include "Dm/BmpManager.h"
 #include "Dm/CoordSyst.h"
@@ -22,6 +21,7 @@
 #include "main/GraphCursors.h"
 #include "main/Loupe.h"
 #include "main/MainFrame.h"
+#include "main/OnScreenActions.h"
 #include "main/QtDrawContext.h"
 #include "main/ConstructionCommands.h"
 #include "main/Sequence.h"
@@ -65,6 +65,7 @@ CPlotvaneView::CPlotvaneView(CPlotvaneDoc& doc, CMainFrame* pFrame, QWidget* pPa
             return m_Doc.GetBmpManager()->GetPixelColor(pixel.x, pixel.y) & 0xFFFFFFu;
         },
         this);
+    m_pOnScreen = new COnScreenActions(*this);
     m_Doc.AddObserver(this);
     UpdateScrollSizes();
 }
@@ -334,10 +335,10 @@ void CPlotvaneView::OnReinitialize()
     UpdateScrollSizes();
     viewport()->update();
     // Until it is on the screen the view does not have the size it will show the picture at.
-    if (IsOnScreen())
+    if (m_pOnScreen->IsOnScreen())
         ChooseOpeningZoom();
     else
-        WhenOnScreen([this] { ChooseOpeningZoom(); });
+        m_pOnScreen->Run([this] { ChooseOpeningZoom(); });
 }
 
 void CPlotvaneView::ChooseOpeningZoom()
@@ -369,25 +370,7 @@ void CPlotvaneView::OnStartConstruction()
 {
     // Once the document has finished loading and the window is where it stays, so that the
     // first step opens beside the picture.
-    WhenOnScreen([this] { StartCompleteConstruction(); });
-}
-
-bool CPlotvaneView::IsOnScreen() const
-{
-    const QWindow* pWindow = window()->windowHandle();
-    return isVisible() && pWindow != nullptr && pWindow->isExposed();
-}
-
-void CPlotvaneView::WhenOnScreen(const std::function<void()>& action, int nTries)
-{
-    // Looked at again a little later while the window manager may still be placing and
-    // maximising the window (at start-up); a view that is never shown does nothing.
-    QTimer::singleShot(kStartRetryMs, this, [this, action, nTries] {
-        if (IsOnScreen())
-            action();
-        else if (nTries > 0)
-            WhenOnScreen(action, nTries - 1);
-    });
+    m_pOnScreen->Run([this] { StartCompleteConstruction(); });
 }
 
 void CPlotvaneView::StartCompleteConstruction()

@@ -16,6 +16,7 @@
 
 class CLoupe;
 class CMainFrame;
+class COnScreenActions;
 class CPlotvaneDoc;
 class CSequence;
 class CZoomDialog;
@@ -37,8 +38,6 @@ public:
     enum MouseState { MOUSE_DETACHED = 0, MOUSE_IDLE = 1, MOUSE_DRAGGING = 2, MOUSE_SCROLLING = 3 };
     static constexpr int AUTOSCROLL_PERIOD_MS = 50;
     static constexpr int AUTOSCROLL_STEP = 25;
-    static constexpr int kStartTries = 40;
-    static constexpr int kStartRetryMs = 50;
     // The zoom that fits the picture to the window.
     static constexpr int kFitZoom = -1;
 
@@ -158,10 +157,6 @@ private:
     void SendToDialog(GraphMessage message, unsigned nFlags, CPoint point);
     void UpdateStatusCoordinates(QPoint client);
     void RunSequence(std::unique_ptr<CSequence> pSequence);
-    // The view is shown and its window exposed: it has the size it shows the picture at.
-    bool IsOnScreen() const;
-    // Runs action once the view is on the screen, looking every kStartRetryMs.
-    void WhenOnScreen(const std::function<void()>& action, int nTries = kStartTries);
     // A picture larger than the view opens at Fit, any other at 100 %.
     void ChooseOpeningZoom();
     QRect ClientRectOf(CPoint from, CPoint to) const;
@@ -188,6 +183,9 @@ private:
     CShrunkPicture m_ShrunkPicture;
     // A window of the view's, which deletes it.
     CLoupe* m_pLoupe = nullptr;
+    // What waits for the view to be on the screen (it has the size it shows the picture at
+    // then); a child of the view's.
+    COnScreenActions* m_pOnScreen = nullptr;
     // The pixel the arrow keys moved to, while the pointer stays where they put it.
     bool m_bKeyPixel = false;
     CPoint m_KeyPixel;
