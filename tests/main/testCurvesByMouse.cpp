@@ -83,9 +83,7 @@ TEST(CurvesByMouse, SameDocumentAsTheCommandLineJob)
     CWizardBench bench;
     ASSERT_TRUE(bench.m_Doc.OpenBitmap(QFile::encodeName(strPicture).toStdString()));
     // A new picture starts the wizard of a coordinate system and a curve.
-    for (int nWait = 0; nWait < 500 && bench.AxeDialog() == nullptr; ++nWait)
-        QTest::qWait(10);
-    ASSERT_NE(bench.AxeDialog(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&bench] { return bench.AxeDialog() != nullptr; }));
     bench.DefineAxis({100, 534}, {720, 534}, {100, 534}, "0", {720, 534}, "10");
     TypeInto(*bench.Dialog(), "axisNameEdit", "Time (s)");
     bench.Dialog()->OnNext();

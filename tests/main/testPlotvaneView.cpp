@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QComboBox>
-#include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -231,10 +230,7 @@ TEST_F(PlotvaneViewTest, DraggingOutOfTheWindowScrollsUntilTheEnd)
     QTest::mouseMove(Viewport(), QPoint(260, 100));
     EXPECT_EQ(m_pView->GetMouseState(), CPlotvaneView::MOUSE_SCROLLING);
     // 25 pixels every 50 ms up to the right end (100).
-    QDeadlineTimer deadline(5000);
-    while (HScroll() < 100 && !deadline.hasExpired())
-        QTest::qWait(10);
-    EXPECT_EQ(HScroll(), 100);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return HScroll() == 100; })) << HScroll();
     EXPECT_EQ(m_pView->verticalScrollBar()->value(), 0);
     // No room left: the next move stops the scrolling although the pointer is still out.
     QTest::mouseMove(Viewport(), QPoint(261, 100));
@@ -244,9 +240,10 @@ TEST_F(PlotvaneViewTest, DraggingOutOfTheWindowScrollsUntilTheEnd)
     EXPECT_EQ(m_pView->GetMouseState(), CPlotvaneView::MOUSE_SCROLLING);
     QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, QPoint(-5, 100));
     EXPECT_EQ(m_pView->GetMouseState(), CPlotvaneView::MOUSE_IDLE);
+    // Nothing to wait for: two periods of the scrolling pass without a step.
     const int nStopped = HScroll();
-    QTest::qWait(120);
-    EXPECT_EQ(HScroll(), nStopped);
+    EXPECT_FALSE(
+        QTest::qWaitFor([&] { return HScroll() != nStopped; }, 2 * CPlotvaneView::AUTOSCROLL_PERIOD_MS + 20));
     EXPECT_EQ(m_Receiver.Messages(),
               (std::vector<GraphMessage>{WM_GRAPH_BUTTONDOWN, WM_GRAPH_SCROLLDRAG, WM_GRAPH_SCROLLSTOP,
                                          WM_GRAPH_DRAG, WM_GRAPH_SCROLLDRAG, WM_GRAPH_BUTTONUP}));
@@ -342,6 +339,8 @@ TEST(PlotvaneViewZoomTest, ANewPictureOpensAtFitWhenLargerThanTheViewElseAt100)
     view.SetZoom(400);
     openPicture(300, 200);
     view.resize(400, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view.GetZoom(), 400);
     view.show();
     EXPECT_TRUE(QTest::qWaitFor([&view] { return view.GetZoom() == 100; }, 5000)) << view.GetZoom();
     ASSERT_TRUE(view.windowHandle()->isExposed());

@@ -23,6 +23,7 @@
 #include "Dm/PlotvaneDoc.h"
 #include "Dm/WinBmpEx.h"
 #include "ShellTestSupport.h"
+#include "WizardTestSupport.h"
 #include "tests/doubles/RecordingMessageService.h"
 #include "imaging/SaneSession.h"
 #include "imaging/SaneSourceManager.h"
@@ -259,8 +260,8 @@ TEST_F(ScannerImportTest, SelectSourceListsTheScannersAndRemembersTheChoice)
     CMainFrame frame(doc);
     ASSERT_TRUE(frame.GetAction(ID_SCANNER_SELECT_SOURCE)->isEnabled());
     QStringList items;
-    QTimer::singleShot(50, [&items] {
-        auto* pDialog = qobject_cast<CSelectSourceDialog*>(QApplication::activeModalWidget());
+    WhenModal([&items](QWidget* pModal) {
+        auto* pDialog = qobject_cast<CSelectSourceDialog*>(pModal);
         ASSERT_NE(pDialog, nullptr);
         auto* pList = pDialog->findChild<QListWidget*>();
         for (int i = 0; i < pList->count(); ++i)
