@@ -21,7 +21,7 @@
 #include "Dm/BmpManager.h"
 #include "Dm/PlotvaneDoc.h"
 #include "cli/StderrMessageService.h"
-#include "main/QtDrawContext.h"
+#include "qtdraw/QtDrawContext.h"
 #include "platform/FileReplacer.h"
 #include "platform/NumberFormat.h"
 #include "platform/StringIds.h"

@@ -11,7 +11,7 @@
 #include "Dm/DocumentObserver.h"
 #include "main/GraphMouseReceiver.h"
 #include "main/InvertedOverlay.h"
-#include "main/ShrunkPicture.h"
+#include "qtdraw/ShrunkPicture.h"
 #include "main/ViewCommands.h"
 
 class CLoupe;

@@ -1,4 +1,4 @@
-#include "main/ShrunkPicture.h"
+#include "qtdraw/ShrunkPicture.h"
 
 #include <algorithm>
 #include <cmath>

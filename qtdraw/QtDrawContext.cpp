@@ -1,4 +1,4 @@
-#include "main/QtDrawContext.h"
+#include "qtdraw/QtDrawContext.h"
 
 #include <algorithm>
 #include <climits>
@@ -14,7 +14,7 @@
 #include <QString>
 #include <QTransform>
 
-#include "main/ShrunkPicture.h"
+#include "qtdraw/ShrunkPicture.h"
 #include "platform/TextEncoding.h"
 
 namespace {
