@@ -5,7 +5,6 @@
 #include "Dm/PlotvaneDoc.h"
 #include "main/ControlHelp.h"
 #include "main/HelpWindow.h"
-#include "main/MainFrame.h"
 #include "main/PlotvaneView.h"
 #include "main/QtText.h"
 #include "main/Sequence.h"
@@ -60,7 +59,7 @@ void CConstructionDialog::BindWizardButtons(QPushButton* pNext, QPushButton* pPr
     if (pCancel != nullptr)
         connect(pCancel, &QPushButton::clicked, this, &CConstructionDialog::reject);
     if (pHelp != nullptr)
-        connect(pHelp, &QPushButton::clicked, this, &CConstructionDialog::OnHelp);
+        connect(pHelp, &QPushButton::clicked, this, [this] { CHelpWindow::ShowHelpOf(*this); });
     SetLastStep(false);
     CControlHelp::Install(this);
 }
@@ -157,10 +156,4 @@ void CConstructionDialog::reject()
     m_Sequence.Cancel(this);
     QDialog::reject();
     deleteLater();
-}
-
-void CConstructionDialog::OnHelp()
-{
-    if (auto* pFrame = qobject_cast<CMainFrame*>(m_View.window()))
-        pFrame->WinHelp(kHelpContextBase + m_nTemplateId);
 }

@@ -22,9 +22,6 @@ class QPushButton;
 class CConstructionDialog : public QDialog, public CGraphMouseReceiver {
     Q_OBJECT
 public:
-    // The Help topics of the dialogs: this base plus the template number.
-    static constexpr unsigned kHelpContextBase = 0x20000;
-
     // Parented to the view and attached to it at once.
     CConstructionDialog(unsigned nTemplateId, CPlotvaneView& view, CSequence& sequence);
     ~CConstructionDialog() override;
@@ -87,7 +84,6 @@ private:
     void StorePosition();
     // Stores the data (not checked), then moves the sequence by nDelta and goes.
     void Leave(int nDelta);
-    void OnHelp();
 
     unsigned m_nTemplateId;
     bool m_bPlaced = false;  // put at the sequence's position on first showing

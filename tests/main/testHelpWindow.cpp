@@ -161,7 +161,7 @@ TEST_F(HelpWindowTest, AClickInTheHelpModeOpensTheTopicOfTheDialogClicked)
     EXPECT_EQ(pModalHelp->GetPage(), Page("en", "y-axis.html"));
 }
 
-TEST_F(HelpWindowTest, F1AndShiftF1ThenAClickInAStepDialogOpenItsTopic)
+TEST_F(HelpWindowTest, F1ShiftF1AndTheHelpButtonOfAStepDialogOpenItsTopic)
 {
     CWizardBench bench;
     CConstructionCommands(bench.m_View, bench.m_Doc).NewCoordSyst();
@@ -185,6 +185,11 @@ TEST_F(HelpWindowTest, F1AndShiftF1ThenAClickInAStepDialogOpenItsTopic)
     ASSERT_TRUE(QWhatsThis::inWhatsThisMode());
     QTest::mouseClick(pDrawAxis, Qt::LeftButton);
     EXPECT_FALSE(QWhatsThis::inWhatsThisMode());
+    EXPECT_EQ(Shown(bench.m_View, CHelpWindow::kCommandWindow), Page("en", "x-axis.html"));
+    Window(bench.m_View, CHelpWindow::kCommandWindow)->hide();
+
+    // The Help button opens the same topic.
+    QTest::mouseClick(pDialog->findChild<QWidget*>(QStringLiteral("helpButton")), Qt::LeftButton);
     EXPECT_EQ(Shown(bench.m_View, CHelpWindow::kCommandWindow), Page("en", "x-axis.html"));
 }
 

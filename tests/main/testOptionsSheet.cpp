@@ -17,6 +17,7 @@
 #include "main/ConstructionDialog.h"
 #include "main/DensitoProPage.h"
 #include "main/ExportProPage.h"
+#include "main/HelpTopics.h"
 #include "main/HelpWindow.h"
 #include "main/MainFrame.h"
 #include "main/OptionsSheet.h"
@@ -275,7 +276,7 @@ TEST_F(OptionsSheetTest, EachPageHasItsHelpTopic)
     for (int i = 0; i < m_pSheet->GetPageCount(); ++i) {
         ASSERT_TRUE(m_pSheet->SetActivePage(i));
         EXPECT_EQ(CHelpWindow::FindHelpContext(m_pSheet->GetActivePage()),
-                  CConstructionDialog::kHelpContextBase + templates[i]);
+                  CHelpTopics::ContextOf(templates[i]));
     }
 }
 
