@@ -7,6 +7,7 @@
 #include "Dm/Geometry.h"
 #include "platform/Archive.h"
 #include "platform/DrawContext.h"
+#include "platform/StringIds.h"
 
 IMPLEMENT_SERIAL(CAxe, CObject, 1)
 
@@ -15,6 +16,17 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 // How far from the drawn line, in pixels per coordinate, a click still hits the axis.
 constexpr int64_t kHitDistance = 2;
+
+// Whether the directions a->b and c->d are parallel. On pixel positions the cross product
+// is a whole number, so the test is exact.
+bool AreParallel(const CPoint& a, const CPoint& b, const CPoint& c, const CPoint& d)
+{
+    const double ux = static_cast<double>(b.x) - a.x;
+    const double uy = static_cast<double>(b.y) - a.y;
+    const double vx = static_cast<double>(d.x) - c.x;
+    const double vy = static_cast<double>(d.y) - c.y;
+    return ux * vy - uy * vx == 0.0;
+}
 
 }  // namespace
 
@@ -83,13 +95,40 @@ double CAxe::ComputeAngle()
 
 bool CAxe::IsParallelTo(const CPoint& a, const CPoint& b) const
 {
-    if (!HasLine())
-        return true;
-    const double ux = static_cast<double>(b.x) - a.x;
-    const double uy = static_cast<double>(b.y) - a.y;
-    const double vx = static_cast<double>(m_LineEnd.x) - m_LineStart.x;
-    const double vy = static_cast<double>(m_LineEnd.y) - m_LineStart.y;
-    return ux * vy - uy * vx == 0.0;
+    return !HasLine() || AreParallel(a, b, m_LineStart, m_LineEnd);
+}
+
+unsigned CAxe::CheckLine(const CPoint& start, const CPoint& end, const CAxe& other)
+{
+    if (start == end)
+        return IDS_AXIS_ENDS_EQUAL;
+    if (start == CPoint() || end == CPoint())
+        return IDS_AXIS_AT_CORNER;
+    if (other.IsDefined() && AreParallel(start, end, other.m_LineStart, other.m_LineEnd))
+        return IDS_AXES_PARALLEL;
+    return 0;
+}
+
+unsigned CAxe::CheckScalePoint(int nIndex, const CPoint& picked) const
+{
+    const CScalePoint& other = nIndex == 1 ? m_ScalePoint2 : m_ScalePoint1;
+    if (other.IsPositioned() && ProjectOnLine(m_LineStart, m_LineEnd, picked) == other.GetPosition())
+        return IDS_SCALE_POINTS_EQUAL;
+    return 0;
+}
+
+unsigned CAxe::CheckScale(bool bLogarithmic) const
+{
+    const CScalePoint& point1 = m_ScalePoint1;
+    const CScalePoint& point2 = m_ScalePoint2;
+    if (point1.IsPositioned() && point2.IsPositioned() && point1.GetPosition() == point2.GetPosition())
+        return IDS_SCALE_POINTS_EQUAL;
+    if (point1.IsValued() && point2.IsValued() && point1.GetValue() == point2.GetValue())
+        return IDS_SCALE_VALUES_EQUAL;
+    if (bLogarithmic &&
+        ((point1.IsValued() && point1.GetValue() <= 0) || (point2.IsValued() && point2.GetValue() <= 0)))
+        return IDS_LOG_VALUES_POSITIVE;
+    return 0;
 }
 
 bool CAxe::GetDrawnLine(CPoint& start, CPoint& end) const

@@ -55,6 +55,18 @@ public:
     // Whether the segment from a to b runs parallel to this axis; true without a line.
     bool IsParallelTo(const CPoint& a, const CPoint& b) const;
 
+    // The checks both fronts apply before they change an axis. Each returns the string id
+    // of the refusal the user is shown, or 0 when the input is taken.
+    // A line from start to end for an axis beside `other`: its ends equal, an end at the
+    // corner pixel (the model's mark of no line) or parallel to the other axis's line.
+    static unsigned CheckLine(const CPoint& start, const CPoint& end, const CAxe& other);
+    // Scale point nIndex (1 or 2) picked at `picked`: refused when its projection onto the
+    // line falls on the other scale point.
+    unsigned CheckScalePoint(int nIndex, const CPoint& picked) const;
+    // The scale as far as it is set: two positioned points on one pixel, then two valued
+    // points of one value, then a value <= 0 on a logarithmic scale.
+    unsigned CheckScale(bool bLogarithmic) const;
+
     // The line as drawn: extended to the origin of the coordinate system when the origin
     // lies beyond an end. False without a line.
     bool GetDrawnLine(CPoint& start, CPoint& end) const;

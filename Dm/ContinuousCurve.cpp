@@ -259,7 +259,7 @@ CSnailAlgorithm* CContinuousCurve::CreateSnail()
     if (m_bDashed) {
         // The dialogs hold the distance within range; a larger one would only make the search
         // for the next dash slower.
-        const int nMaxDist = std::clamp(m_nDashMaxDist, 0, kMaxDashMaxDist);
+        const int nMaxDist = std::clamp(m_nDashMaxDist, kMinDashMaxDist, kMaxDashMaxDist);
         m_pSnail = std::make_unique<CDashedSnail>(*pBmpManager, m_Threshold, m_bFollowTop, nMaxDist);
     } else {
         m_pSnail = std::make_unique<CSimpleSnail>(*pBmpManager, m_Threshold, m_bFollowTop);
@@ -412,6 +412,22 @@ CContinuousCurve::GenesisOutcome CContinuousCurve::AddGenesisPoint(const CPoint&
     // Rebuild ends with the assembly of the new list.
     Rebuild();
     return GenesisOutcome::Added;
+}
+
+unsigned CContinuousCurve::PickThickness(const CPoint& p)
+{
+    // The snap reads no pixel off the bitmap and fails where p is not ink.
+    const CBmpManager* pBmpManager = GetBmpManager();
+    CPoint top = p;
+    CPoint bottom = p;
+    if (pBmpManager == nullptr || m_pThicknessCorrector == nullptr ||
+        !pBmpManager->SnapToEdge(top, true, m_Threshold) ||
+        !pBmpManager->SnapToEdge(bottom, false, m_Threshold))
+        return IDS_NO_CURVE_HERE;
+    SetModified(true);
+    m_pThicknessCorrector->SetThickness(std::clamp(bottom.y - top.y, kMinThickness, kMaxThickness));
+    Assemble();
+    return 0;
 }
 
 void CContinuousCurve::Draw(CDrawContext& dc)
@@ -599,7 +615,7 @@ void CContinuousCurve::LoadContinuousPart(CArchive& ar)
     const bool bHandModified = ar.ReadDword() != 0;
     const bool bDashed = ar.ReadDword() != 0;
     const int32_t nDashMaxDist = ar.ReadInt();
-    if (nDashMaxDist < 0 || nDashMaxDist > kMaxDashMaxDist)
+    if (nDashMaxDist < kMinDashMaxDist || nDashMaxDist > kMaxDashMaxDist)
         throw CArchiveException(CArchiveException::generic, "The dash distance of a curve is out of range.");
     const uint8_t red = ar.ReadByte();
     const uint8_t green = ar.ReadByte();

@@ -40,9 +40,17 @@ public:
     // What became of a click on the bitmap offered as a genesis point.
     enum class GenesisOutcome { Added, NoCurveHere, OutOfLimits, AlreadyExists };
 
+    // The largest gap between dashes, in pixels: 0 to 1000 on a curve (a document, the
+    // dialog, a job); the default the settings keep for new curves is at least 1.
     static constexpr int kDefaultDashMaxDist = 20;
-    // Dash distances a document may hold (the settings allow 1 to 1000).
+    static constexpr int kMinDashMaxDist = 0;
     static constexpr int kMaxDashMaxDist = 1000;
+    static constexpr int kMinDefaultDashMaxDist = 1;
+    // A thickness the user sets, typed or picked: 1 to 32 pixels, the thickest line a graph
+    // is drawn with. The corrector itself bears up to 1000, its guard against a damaged
+    // document; a measure is kept within this narrower range so that it fits the field.
+    static constexpr int kMinThickness = 1;
+    static constexpr int kMaxThickness = 32;
     // Red, green and blue 70: a pixel word 0xAARRGGBB.
     static constexpr uint32_t kDefaultThreshold = 0xFF464646;
 
@@ -84,6 +92,11 @@ public:
     // the pixel is not ink, lies beyond a limit, or lies on the curve already (or in the
     // column of another genesis point); otherwise a new partial curve and a rebuild.
     GenesisOutcome AddGenesisPoint(const CPoint& p);
+    // The "Pick" of the thickness: measures the vertical ink run through p from its top to
+    // its bottom edge, kept within kMinThickness to kMaxThickness, gives it to the corrector
+    // and assembles again; the curve becomes modified. Returns 0, or the refusal
+    // IDS_NO_CURVE_HERE, nothing changed, when p is not ink or lies off the bitmap.
+    unsigned PickThickness(const CPoint& p);
     // Places a new partial curve by its genesis x, taking it from pPart. Returns its
     // position, or GetElements().end() when its genesis point lies beyond a limit: the part
     // is then not taken and stays in pPart.

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "Dm/ColorScale.h"
+#include "Dm/ContinuousCurve.h"
 #include "platform/MemorySettingsBackend.h"
 
 namespace {
@@ -32,11 +33,12 @@ CSettingsManager::CSettingsManager(CSettingsBackend& backend)
       m_BlackLevel(backend, "Curve", "BlackLevel", 70, 70, 70),
       m_SideFollow(backend, "Curve", "SideFollow", 0, 0, 1),
       m_Dashed(backend, "Curve", "Dashed", 0, 0, 1),
-      m_DashMaxDist(backend, "Curve", "DashMaxDist", 20, 1, 1000),
+      m_DashMaxDist(backend, "Curve", "DashMaxDist", CContinuousCurve::kDefaultDashMaxDist,
+                    CContinuousCurve::kMinDefaultDashMaxDist, CContinuousCurve::kMaxDashMaxDist),
       m_StartingJob(backend, "Prompt", "StartingJob", 0, 0, 2),
       m_ExportPrompt(backend, "Prompt", "ExportPrompt", 1, 0, 1),
       m_Separator(backend, "Export", "Separator", 9, 0, 255),
-      m_Extension(backend, "Export", "Extension", "xls", "^[a-zA-Z0-9][a-zA-Z0-9]?[a-zA-Z0-9]?$"),
+      m_Extension(backend, "Export", "Extension", "xls", kExtensionPattern),
       m_TopColor(backend, "Density", "TopColor", 0, 0, 0),
       m_BottomColor(backend, "Density", "BottomColor", 255, 255, 255),
       m_TopValue(backend, "Density", "TopValue", 100.0),

@@ -35,6 +35,10 @@ class CSettingsBackend;
 class CSettingsManager {
 public:
     static constexpr const char* kVersion = "V120";
+    // The default extension of export files: 1 to kMaxExtensionLength letters or digits, as
+    // the store and the options page take it.
+    static constexpr int kMaxExtensionLength = 3;
+    static constexpr const char* kExtensionPattern = "^[a-zA-Z0-9][a-zA-Z0-9]?[a-zA-Z0-9]?$";
 
     // Defaults for continuous curves, in the order the curve construction takes them.
     struct CCurveOptions {

@@ -29,8 +29,6 @@ namespace {
 // The pen and rubber strokes of one curve may hold this many points in all: each point
 // edits the point list of the curve, so the bound keeps a job's edits to seconds.
 constexpr size_t kMaxStrokePoints = 100000;
-// The thickness the "Pick" button measures is brought into the range of the thickness field.
-constexpr int kMaxThickness = 32;
 // Rows above which the period dialog asks whether to go on.
 constexpr int kRowsAsked = 1000;
 
@@ -81,7 +79,9 @@ void CContinuousCurveBuilder::ApplyRecognitionSettings(CContinuousCurve& curve, 
     if (const std::optional<CJobValue> dashed = item.Find("dashed"))
         curve.SetDashed(dashed->AsBool());
     if (const std::optional<CJobValue> dist = item.Find("dash_max_dist"))
-        curve.SetDashMaxDist(dist->AsInt(0, 1000, RangeMessage(0, 1000)));
+        curve.SetDashMaxDist(
+            dist->AsInt(CContinuousCurve::kMinDashMaxDist, CContinuousCurve::kMaxDashMaxDist,
+                        RangeMessage(CContinuousCurve::kMinDashMaxDist, CContinuousCurve::kMaxDashMaxDist)));
     if (const std::optional<CJobValue> threshold = item.Find("threshold"))
         curve.SetThreshold(PixelColor(*threshold));
     if (const std::optional<CJobValue> refine = item.Find("refine"))
@@ -117,7 +117,8 @@ void CContinuousCurveBuilder::ApplyRecognitionSettings(CContinuousCurve& curve, 
     }
     if (const std::optional<CJobValue> thickness = item.Find("thickness"))
         curve.GetThicknessCorrector()->SetThickness(
-            thickness->AsInt(1, kMaxThickness, RangeMessage(1, kMaxThickness)));
+            thickness->AsInt(CContinuousCurve::kMinThickness, CContinuousCurve::kMaxThickness,
+                             RangeMessage(CContinuousCurve::kMinThickness, CContinuousCurve::kMaxThickness)));
 }
 
 void CContinuousCurveBuilder::AddGenesisPoints(CContinuousCurve& curve, const CJobValue& item)
@@ -136,25 +137,8 @@ void CContinuousCurveBuilder::AddGenesisPoints(CContinuousCurve& curve, const CJ
 
 void CContinuousCurveBuilder::PickThickness(CContinuousCurve& curve, const CJobValue& at)
 {
-    const CPoint p = at.AsPoint();
-    const CBmpManager* pBmpManager = curve.GetBmpManager();
-    const uint32_t threshold = curve.GetThreshold();
-    // The ink test reads no pixel outside the picture: such a click is background.
-    if (pBmpManager == nullptr || p.x < 0 || p.y < 0 || p.x >= pBmpManager->GetWidth() ||
-        p.y >= pBmpManager->GetHeight() || !pBmpManager->IsInk(p, threshold))
-        at.Refuse(Text(IDS_NO_CURVE_HERE));
-    CPoint top = p;
-    CPoint bottom = p;
-    if (!pBmpManager->SnapToEdge(top, true, threshold) || !pBmpManager->SnapToEdge(bottom, false, threshold))
-        at.Refuse(Text(IDS_NO_CURVE_HERE));
-    int nThickness = bottom.y - top.y;
-    if (nThickness > kMaxThickness)
-        nThickness = kMaxThickness;
-    else if (nThickness <= 0)
-        nThickness = 1;
-    curve.SetModified(true);
-    curve.GetThicknessCorrector()->SetThickness(nThickness);
-    curve.Assemble();
+    if (const unsigned nRefusal = curve.PickThickness(at.AsPoint()))
+        at.Refuse(Text(nRefusal));
     Warn(at);
 }
 

@@ -34,20 +34,6 @@
 #include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
 
-namespace {
-
-// The axis dialog's parallelism test on the directions of the two lines.
-bool AreParallel(const CPoint& start, const CPoint& end, const CAxe& other)
-{
-    const double dx1 = static_cast<double>(end.x) - start.x;
-    const double dy1 = static_cast<double>(end.y) - start.y;
-    const double dx2 = static_cast<double>(other.GetLineEnd().x) - other.GetLineStart().x;
-    const double dy2 = static_cast<double>(other.GetLineEnd().y) - other.GetLineStart().y;
-    return std::fabs(dx1 * dy2 - dx2 * dy1) < 0.00001;
-}
-
-}  // namespace
-
 CJobRunner::CJobRunner(const CJob& job, CStderrMessageService& messages) : m_Job(job), m_Messages(messages) {}
 
 std::string CJobRunner::GetImagePath() const
@@ -218,13 +204,8 @@ void CJobRunner::BuildAxis(CCoordSyst& coordSyst, bool bXAxis, const CJobValue& 
     const std::vector<CJobValue> ends = line.Elements(2, 2);
     const CPoint start = ends[0].AsPointOn(size);
     const CPoint end = ends[1].AsPointOn(size);
-    if (start == end)
-        line.Refuse(CCliText::Get(IDS_CLI_AXIS_ENDS_EQUAL));
-    // The model takes a line with an end at the picture's corner pixel for no line at all.
-    if (start == CPoint() || end == CPoint())
-        line.Refuse(CCliText::Get(IDS_CLI_AXIS_AT_CORNER));
-    if (other.HasLine() && AreParallel(start, end, other))
-        line.Refuse(CCliText::Get(IDS_AXES_PARALLEL));
+    if (const unsigned nRefusal = CAxe::CheckLine(start, end, other))
+        line.Refuse(CCliText::Get(nRefusal));
     axe.SetLine(start, end);
     coordSyst.ComputeOrigin();
 
@@ -233,11 +214,11 @@ void CJobRunner::BuildAxis(CCoordSyst& coordSyst, bool bXAxis, const CJobValue& 
         const CJobValue point = item.Get(i == 1 ? "point1" : "point2");
         point.CheckObject({"at", "value"});
         CScalePoint& scalePoint = i == 1 ? axe.GetScalePoint1() : axe.GetScalePoint2();
-        const CScalePoint& otherPoint = i == 1 ? axe.GetScalePoint2() : axe.GetScalePoint1();
         const CJobValue at = point.Get("at");
-        scalePoint.SetPosition(at.AsPointOn(size));
-        if (otherPoint.IsPositioned() && scalePoint.GetPosition() == otherPoint.GetPosition())
-            at.Refuse(CCliText::Get(IDS_SCALE_POINTS_EQUAL));
+        const CPoint picked = at.AsPointOn(size);
+        if (const unsigned nRefusal = axe.CheckScalePoint(i, picked))
+            at.Refuse(CCliText::Get(nRefusal));
+        scalePoint.SetPosition(picked);
         scalePoint.SetValue(point.Get("value").AsDouble());
     }
     bool bLogarithmic = axe.IsLogarithmic();
@@ -245,12 +226,10 @@ void CJobRunner::BuildAxis(CCoordSyst& coordSyst, bool bXAxis, const CJobValue& 
         bLogarithmic = logarithmic->AsBool();
 
     // The dialog's validation, in its order, then its commit.
-    const CJobValue value2 = item.Get("point2").Get("value");
-    if (axe.GetScalePoint1().GetValue() == axe.GetScalePoint2().GetValue())
-        value2.Refuse(CCliText::Get(IDS_CLI_AXIS_SCALE_VALUES_EQUAL));
-    if (bLogarithmic && (axe.GetScalePoint1().GetValue() <= 0 || axe.GetScalePoint2().GetValue() <= 0)) {
-        (axe.GetScalePoint1().GetValue() <= 0 ? item.Get("point1").Get("value") : value2)
-            .Refuse(CCliText::Get(IDS_CLI_AXIS_LOG_VALUES_POSITIVE));
+    if (const unsigned nRefusal = axe.CheckScale(bLogarithmic)) {
+        // A value <= 0 is shown where it stands; any other refusal on the second value.
+        const bool bFirst = nRefusal == IDS_LOG_VALUES_POSITIVE && axe.GetScalePoint1().GetValue() <= 0;
+        item.Get(bFirst ? "point1" : "point2").Get("value").Refuse(CCliText::Get(nRefusal));
     }
     if (const std::optional<CJobValue> name = item.Find("name"))
         axe.SetName(name->AsText());

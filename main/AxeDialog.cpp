@@ -101,15 +101,7 @@ bool CAxeDialog::CanGoNext() const
 
 bool CAxeDialog::Validate()
 {
-    const CScalePoint& point1 = m_Axe.GetScalePoint1();
-    const CScalePoint& point2 = m_Axe.GetScalePoint2();
-    unsigned nRefusal = 0;
-    if (point1.GetPosition() == point2.GetPosition())
-        nRefusal = IDS_SCALE_POINTS_EQUAL;
-    else if (point1.GetValue() == point2.GetValue())
-        nRefusal = IDS_SCALE_VALUES_EQUAL;
-    else if (m_pUi->logarithmicRadio->isChecked() && (point1.GetValue() <= 0 || point2.GetValue() <= 0))
-        nRefusal = IDS_LOG_VALUES_POSITIVE;
+    const unsigned nRefusal = m_Axe.CheckScale(m_pUi->logarithmicRadio->isChecked());
     if (nRefusal == 0)
         return true;
     AfxMessageBox(nRefusal, CMessageService::Icon::Information);

@@ -66,16 +66,9 @@ CAxeAbstractState::StatePtr CAxeDrawingState::OnButtonUp(unsigned nFlags, CPoint
     if (end == start)
         return nullptr;
 
-    const CAxe& other = m_Dialog.GetOtherAxe();
-    if (other.IsDefined()) {
-        const double dx1 = static_cast<double>(end.x) - start.x;
-        const double dy1 = static_cast<double>(end.y) - start.y;
-        const double dx2 = static_cast<double>(other.GetLineEnd().x) - other.GetLineStart().x;
-        const double dy2 = static_cast<double>(other.GetLineEnd().y) - other.GetLineStart().y;
-        if (std::fabs(dx1 * dy2 - dx2 * dy1) < 0.00001) {
-            AfxMessageBox(IDS_AXES_PARALLEL, CMessageService::Icon::Information);
-            return nullptr;
-        }
+    if (const unsigned nRefusal = CAxe::CheckLine(start, end, m_Dialog.GetOtherAxe())) {
+        AfxMessageBox(nRefusal, CMessageService::Icon::Information);
+        return nullptr;
     }
     m_Axe.SetLine(start, end);
     if (CCoordSyst* pCoordSyst = m_Axe.GetCoordSyst())

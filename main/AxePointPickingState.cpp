@@ -51,10 +51,8 @@ void CAxePointPickingState::UpdatePrompt()
 
 CAxeAbstractState::StatePtr CAxePointPickingState::OnButtonUp(unsigned /*nFlags*/, CPoint point)
 {
-    const CAxe& axe = m_Dialog.GetAxe();
-    if (m_OtherPoint.IsPositioned() &&
-        ProjectOnLine(axe.GetLineStart(), axe.GetLineEnd(), point) == m_OtherPoint.GetPosition()) {
-        AfxMessageBox(IDS_SCALE_POINTS_EQUAL, CMessageService::Icon::Information);
+    if (const unsigned nRefusal = m_Dialog.GetAxe().CheckScalePoint(m_nIndex, point)) {
+        AfxMessageBox(nRefusal, CMessageService::Icon::Information);
         return nullptr;
     }
     m_Point.SetPosition(point);

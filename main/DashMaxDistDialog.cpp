@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "Dm/ContinuousCurve.h"
 #include "main/ControlHelp.h"
 #include "main/GenesisDialog.h"
 #include "main/HelpWindow.h"
@@ -18,7 +19,7 @@ CDashMaxDistDialog::CDashMaxDistDialog(CGenesisDialog& parent, int nDistance)
 {
     m_pUi->setupUi(this);
     CControlHelp::Install(this);
-    m_pUi->distanceSpin->setRange(0, 1000);
+    m_pUi->distanceSpin->setRange(CContinuousCurve::kMinDashMaxDist, CContinuousCurve::kMaxDashMaxDist);
     m_pUi->distanceSpin->setValue(nDistance);
     m_pUi->applyButton->setEnabled(false);
     connect(m_pUi->distanceSpin, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -48,7 +49,7 @@ bool CDashMaxDistDialog::ReadDistance(int& nDistance) const
     if (!m_pUi->distanceSpin->hasAcceptableInput())
         return false;
     nDistance = m_pUi->distanceSpin->value();
-    return nDistance >= 0 && nDistance <= 1000;
+    return nDistance >= CContinuousCurve::kMinDashMaxDist && nDistance <= CContinuousCurve::kMaxDashMaxDist;
 }
 
 void CDashMaxDistDialog::OnDistanceEdited()

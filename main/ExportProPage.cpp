@@ -12,6 +12,7 @@ CExportProPage::CExportProPage(CSettingsManager& settings, QWidget* pParent)
 {
     m_pUi->setupUi(this);
     m_pUi->separatorChooser->SetSeparator(settings.GetSeparator());
+    m_pUi->extensionEdit->setMaxLength(CSettingsManager::kMaxExtensionLength);
     m_pUi->extensionEdit->setText(CQtText::ToQString(settings.GetExtension()));
 }
 
@@ -39,7 +40,8 @@ bool CExportProPage::OnKillActive()
     unsigned nRefusal = 0;
     if (extension.text().isEmpty())
         nRefusal = IDS_EXTENSION_EMPTY;
-    else if (!CPatternMatcher::Match(CQtText::FromQString(extension.text()), kExtensionPattern))
+    else if (!CPatternMatcher::Match(CQtText::FromQString(extension.text()),
+                                     CSettingsManager::kExtensionPattern))
         nRefusal = IDS_EXTENSION_NOT_ALPHANUMERIC;
     if (nRefusal == 0)
         return true;

@@ -16,8 +16,6 @@ class CExportProPage : public COptionsPage {
     Q_OBJECT
 public:
     static constexpr unsigned IDD = 143;
-    // What the page lets through as an extension; the field holds at most three characters.
-    static constexpr const char* kExtensionPattern = "^[a-zA-Z0-9]+$";
 
     CExportProPage(CSettingsManager& settings, QWidget* pParent = nullptr);
     ~CExportProPage() override;

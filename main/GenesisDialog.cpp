@@ -36,8 +36,9 @@ CGenesisDialog::CGenesisDialog(CPlotvaneView& view, CSequence& sequence, CContin
 {
     m_pUi->setupUi(this);
     BindWizardButtons(m_pUi->nextButton, m_pUi->previousButton, m_pUi->cancelButton, m_pUi->helpButton);
-    m_pUi->thicknessSpin->setRange(kMinThickness, kMaxThickness);
-    m_pUi->dashDistEdit->setMaxLength(4);
+    m_pUi->thicknessSpin->setRange(CContinuousCurve::kMinThickness, CContinuousCurve::kMaxThickness);
+    m_pUi->dashDistEdit->setMaxLength(
+        static_cast<int>(QString::number(CContinuousCurve::kMaxDashMaxDist).size()));
     CPointListColumns::SetUp(*m_pUi->genesisList, m_pUi->xHeaderLabel);
 
     connect(m_pUi->pickCurveButton, &QPushButton::clicked, this, &CGenesisDialog::OnPickCurve);
@@ -93,14 +94,6 @@ void CGenesisDialog::Commit()
 }
 
 // ---- The list and the controls
-
-int CGenesisDialog::ThicknessOf(int nTopRow, int nBottomRow)
-{
-    const int nThickness = nBottomRow - nTopRow;
-    if (nThickness > kMaxThickness)
-        return kMaxThickness;
-    return nThickness <= 0 ? kMinThickness : nThickness;
-}
 
 void CGenesisDialog::FillGenesisList()
 {
@@ -238,7 +231,8 @@ void CGenesisDialog::OnThicknessTyped()
         return;
     }
     const int nThickness = m_pUi->thicknessSpin->value();
-    if (nThickness < kMinThickness || nThickness > kMaxThickness || pCorrector == nullptr)
+    if (nThickness < CContinuousCurve::kMinThickness || nThickness > CContinuousCurve::kMaxThickness ||
+        pCorrector == nullptr)
         return;
     m_Curve.SetModified(true);
     pCorrector->SetThickness(nThickness);
@@ -351,25 +345,12 @@ void CGenesisDialog::OnGraphButtonUp(unsigned nFlags, CPoint point)
 
 void CGenesisDialog::PickThicknessAt(CPoint point)
 {
-    const CBmpManager* pBmp = m_Curve.GetBmpManager();
-    CAbstractThicknessCorrector* pCorrector = m_Curve.GetThicknessCorrector();
-    if (pBmp == nullptr || pCorrector == nullptr)
-        return;
-    if (!pBmp->IsInk(point, m_Curve.GetThreshold())) {
-        AfxMessageBox(IDS_NO_CURVE_HERE, CMessageService::Icon::Information);
+    if (const unsigned nRefusal = m_Curve.PickThickness(point)) {
+        AfxMessageBox(nRefusal, CMessageService::Icon::Information);
         return;
     }
-    CPoint top = point;
-    CPoint bottom = point;
-    if (!pBmp->SnapToEdge(top, true, m_Curve.GetThreshold()) ||
-        !pBmp->SnapToEdge(bottom, false, m_Curve.GetThreshold()))
-        return;
-    const int nThickness = ThicknessOf(top.y, bottom.y);
     m_bPickThickness = false;
     UpdateCursor();
-    m_Curve.SetModified(true);
-    pCorrector->SetThickness(nThickness);
-    m_Curve.Assemble();
     // The points were made again from the traced parts.
     m_Curve.SetHandModified(false);
     UpdateControls();

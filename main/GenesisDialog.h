@@ -24,9 +24,6 @@ class CGenesisDialog : public CConstructionDialog {
     Q_OBJECT
 public:
     static constexpr unsigned IDD_GENESIS = 141;
-    // The thickness the corrector may be given, in pixels.
-    static constexpr int kMinThickness = 1;
-    static constexpr int kMaxThickness = 32;
 
     CGenesisDialog(CPlotvaneView& view, CSequence& sequence, CContinuousCurve& curve);
     ~CGenesisDialog() override;
@@ -53,9 +50,6 @@ public:
     void OnSubDialogClosed();
     // The dash-distance dialog gives a distance: stored, the curve rebuilt.
     void OnDashDistance(int nDistance);
-
-    // The thickness measured between the top and the bottom row of a stroke.
-    static int ThicknessOf(int nTopRow, int nBottomRow);
 
     CContinuousCurve& GetCurve() const { return m_Curve; }
     QListWidget* GetGenesisList() const;

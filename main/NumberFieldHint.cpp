@@ -6,6 +6,12 @@
 #include <QLocale>
 #include <QToolTip>
 #include <QWidget>
+#include <string>
+
+#include "main/QtText.h"
+#include "platform/NumberFormat.h"
+#include "platform/StringIds.h"
+#include "platform/StringTable.h"
 
 QChar CNumberFieldHint::DecimalSeparator()
 {
@@ -41,6 +47,12 @@ QString CNumberFieldHint::RefusalText(QChar c, bool bWholeNumber)
                 .arg(DecimalSeparator());
     return QCoreApplication::translate("CNumberFieldHint", "\"%1\" cannot be typed here.").arg(c) +
            QLatin1Char('\n') + strTakes;
+}
+
+QString CNumberFieldHint::RangeText(int nMin, int nMax)
+{
+    return CQtText::ToQString(FormatWithStrings(CStringTable::Get(IDS_CLI_INTEGER_FIELD_RANGE),
+                                                {std::to_string(nMin), std::to_string(nMax)}));
 }
 
 void CNumberFieldHint::Refuse(QWidget& field, QChar c, bool bWholeNumber)

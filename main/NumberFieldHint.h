@@ -24,4 +24,6 @@ public:
     static void ShowBelow(QWidget& field, const QString& strText);
     // The text of that tip.
     static QString RefusalText(QChar c, bool bWholeNumber);
+    // The tip of a whole number beyond nMin ... nMax: "Please enter an integer between ...".
+    static QString RangeText(int nMin, int nMax);
 };

@@ -4,17 +4,12 @@
 #include <QTimer>
 
 #include "main/NumberFieldHint.h"
-#include "main/QtText.h"
-#include "platform/NumberFormat.h"
-#include "platform/StringIds.h"
-#include "platform/StringTable.h"
 
 CNumberSpinBox::CNumberSpinBox(QWidget* pParent) : QSpinBox(pParent) {}
 
 QString CNumberSpinBox::RangeMessage() const
 {
-    return CQtText::ToQString(FormatWithStrings(CStringTable::Get(IDS_CLI_INTEGER_FIELD_RANGE),
-                                                {std::to_string(minimum()), std::to_string(maximum())}));
+    return CNumberFieldHint::RangeText(minimum(), maximum());
 }
 
 void CNumberSpinBox::keyPressEvent(QKeyEvent* pEvent)

@@ -706,7 +706,7 @@ void CPlotvaneView::OnDeleteSelected()
 void CPlotvaneView::OnZoom()
 {
     if (m_pZoomDialog == nullptr)
-        m_pZoomDialog = std::make_unique<CZoomDialog>(*this, window());
+        m_pZoomDialog = new CZoomDialog(*this, this);
     m_pZoomDialog->SelectCurrentZoom();
     m_pZoomDialog->show();
     m_pZoomDialog->raise();
@@ -747,8 +747,8 @@ void CPlotvaneView::wheelEvent(QWheelEvent* pEvent)
     const QPoint client = pEvent->position().toPoint();
     const int nOld = EffectiveZoom();
     const QPointF anchor = QPointF(client + ScrollPosition()) * (100.0 / nOld);  // in bitmap pixels
-    const int nNew = pEvent->angleDelta().y() > 0 ? std::min(3200, nOld + std::max(1, nOld / 4))
-                                                  : std::max(1, nOld - std::max(1, nOld / 5));
+    const int nNew = pEvent->angleDelta().y() > 0 ? std::min(kMaxZoom, nOld + std::max(1, nOld / 4))
+                                                  : std::max(kMinZoom, nOld - std::max(1, nOld / 5));
     SetZoom(nNew);
     const QPointF scroll = anchor * (nNew / 100.0) - QPointF(client);
     horizontalScrollBar()->setValue(static_cast<int>(std::lround(scroll.x())));

@@ -63,6 +63,10 @@ public:
     void EndSequence();
 
     // ---- Zoom: the zoom in percent; 0 or less fits the bitmap to the window.
+    // The zooms the wheel reaches and the zoom window takes: 1 to 3200 %, where a pixel of
+    // the picture already fills the pointer's cursor.
+    static constexpr int kMinZoom = 1;
+    static constexpr int kMaxZoom = 3200;
     int GetZoom() const { return m_nZoom; }
     // Returns the previous zoom.
     int SetZoom(int nPercent);
@@ -126,7 +130,7 @@ public:
 
     // The popup of the context menu for what is selected now: "0" … "6".
     int ContextMenuIndex() const;
-    CZoomDialog* GetZoomDialog() const { return m_pZoomDialog.get(); }
+    CZoomDialog* GetZoomDialog() const { return m_pZoomDialog; }
 
     // ---- CDocumentObserver
     void OnReinitialize() override;
@@ -178,7 +182,7 @@ private:
     bool m_bCaptured = false;
     CGraphMouseReceiver* m_pDialog = nullptr;
     int m_nZoom = 100;
-    std::unique_ptr<CZoomDialog> m_pZoomDialog;
+    CZoomDialog* m_pZoomDialog = nullptr;  // a child of the view, made on first use
     CInvertedOverlay m_InvertedOverlay;
     CShrunkPicture m_ShrunkPicture;
     // A window of the view's, which deletes it.

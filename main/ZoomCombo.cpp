@@ -11,12 +11,31 @@ CZoomCombo::CZoomCombo(QWidget* pParent) : QComboBox(pParent)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     connect(lineEdit(), &QLineEdit::textEdited, this, &CZoomCombo::KeepDigits);
-    connect(lineEdit(), &QLineEdit::returnPressed, this, [this] {
-        bool bOk = false;
-        const int nPercent = currentText().toInt(&bOk);
-        if (bOk && nPercent > 0)
-            emit ZoomTyped(nPercent);
-    });
+    connect(lineEdit(), &QLineEdit::returnPressed, this, &CZoomCombo::ApplyTyped);
+}
+
+void CZoomCombo::SetRange(int nMin, int nMax)
+{
+    m_nMin = nMin;
+    m_nMax = nMax;
+}
+
+QString CZoomCombo::RangeMessage() const
+{
+    return CNumberFieldHint::RangeText(m_nMin, m_nMax);
+}
+
+void CZoomCombo::ApplyTyped()
+{
+    if (currentText().isEmpty())
+        return;
+    // Only digits are left in the field: a number too long for an int is beyond the range.
+    bool bOk = false;
+    const int nPercent = currentText().toInt(&bOk);
+    if (bOk && nPercent >= m_nMin && nPercent <= m_nMax)
+        emit ZoomTyped(nPercent);
+    else
+        CNumberFieldHint::ShowBelow(*this, RangeMessage());
 }
 
 void CZoomCombo::KeepDigits(const QString& strText)

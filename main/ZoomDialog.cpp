@@ -10,6 +10,7 @@ CZoomDialog::CZoomDialog(CPlotvaneView& view, QWidget* pParent)
     : QDialog(pParent, Qt::Tool), m_View(view), m_pUi(std::make_unique<Ui::CZoomDialog>())
 {
     m_pUi->setupUi(this);
+    m_pUi->zoomCombo->SetRange(CPlotvaneView::kMinZoom, CPlotvaneView::kMaxZoom);
     CHelpWindow::SetUpDialogHelp(*this, IDD, nullptr);
     const QString strFit = CQtText::String(IDS_ZOOM_FIT);
     m_pUi->zoomCombo->addItems({QStringLiteral("400"), QStringLiteral("200"), QStringLiteral("150"),

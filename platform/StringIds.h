@@ -46,9 +46,11 @@ enum : unsigned {
     IDS_READY = 61259,                    // "Ready"
     IDS_DEFINE_SCALE_POSITION = 61260,    // "Please define a position for the scale point %d"
     IDS_PICK_AND_ENTER = 61261,           // "Pick a position and enter a value for scale point %d"
-    // The axis dialog's checks share their texts with the command line's.
+    // The refusals of the model's axis checks, shown by the axis dialog and the command line.
     IDS_SCALE_VALUES_EQUAL = 62062,    // "The two scale values must be different."
     IDS_LOG_VALUES_POSITIVE = 62063,   // "Logarithmic values must be greater than zero"
+    IDS_AXIS_ENDS_EQUAL = 62064,       // "the two ends of the axis line must be different"
+    IDS_AXIS_AT_CORNER = 62065,        // "an axis line cannot end at pixel [0, 0]"
     IDS_SAME_CURVE_NAME = 61264,       // "Another curve already has the same name.\n..."
     IDS_UNTITLED = 61265,              // "Untitled"
     IDS_NO_SCANNER = 61267,            // "Sorry, there is no available scanner."
@@ -202,10 +204,6 @@ enum : unsigned {
     IDS_CLI_INTEGER_FIELD_RANGE = 62057,
     IDS_CLI_CURVE_NEEDS_NAME = 62060,
     IDS_CLI_CANNOT_READ_PICTURE = 62061,
-    IDS_CLI_AXIS_SCALE_VALUES_EQUAL = 62062,
-    IDS_CLI_AXIS_LOG_VALUES_POSITIVE = 62063,
-    IDS_CLI_AXIS_ENDS_EQUAL = 62064,
-    IDS_CLI_AXIS_AT_CORNER = 62065,
     IDS_CLI_NO_TRANSFORM = 62066,
     IDS_CLI_TOO_MANY_STROKE_POINTS = 62067,
     IDS_CLI_NO_POINT_LEFT = 62068,

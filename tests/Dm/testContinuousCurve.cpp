@@ -15,6 +15,7 @@
 #include "Dm/SmartThicknessCorrector.h"
 #include "SnailTestSupport.h"
 #include "platform/MemorySettingsBackend.h"
+#include "platform/StringIds.h"
 #include "tests/doubles/RecordingDrawContext.h"
 #include "platform/StringTable.h"
 
@@ -243,6 +244,35 @@ TEST_F(ContinuousCurveTest, GenesisRefusals)
     EXPECT_EQ(curve.GetElements().size(), 3u);
     EXPECT_EQ(Points(curve), traced);
     EXPECT_EQ(m_Messages.WaitCursorDepth(), 0);
+}
+
+// The "Pick" of the thickness, which the genesis dialog and the job share.
+TEST_F(ContinuousCurveTest, PickedThicknessIsTheInkRunWithinTheFieldRange)
+{
+    CInkCanvas canvas = ThickLine();
+    canvas.Fill(50, 52, 0, 39);  // 40 rows high
+    canvas.Set(56, 10);
+    CContinuousCurve& curve = MakeCurve(canvas);
+    ASSERT_EQ(curve.AddGenesisPoint(CPoint(20, 21)), Outcome::Added);
+    const CAbstractThicknessCorrector& corrector = *curve.GetThicknessCorrector();
+    curve.SetModified(false);
+    EXPECT_EQ(curve.PickThickness(CPoint(20, 22)), 0u);
+    EXPECT_EQ(corrector.GetThickness(), 2);
+    EXPECT_TRUE(curve.GetModified());
+    EXPECT_EQ(Points(curve), Row(5, 44, 21)) << "assembled with the new thickness";
+    EXPECT_EQ(curve.PickThickness(CPoint(51, 30)), 0u);
+    EXPECT_EQ(corrector.GetThickness(), CContinuousCurve::kMaxThickness);
+    EXPECT_EQ(curve.PickThickness(CPoint(56, 10)), 0u);
+    EXPECT_EQ(corrector.GetThickness(), CContinuousCurve::kMinThickness);
+
+    // Background and off the bitmap: the refusal, nothing changed and nothing shown.
+    curve.SetModified(false);
+    for (const CPoint& p : {CPoint(20, 5), CPoint(-1, 21), CPoint(60, 21), CPoint(20, 40)}) {
+        EXPECT_EQ(curve.PickThickness(p), unsigned(IDS_NO_CURVE_HERE));
+        EXPECT_EQ(corrector.GetThickness(), 1);
+    }
+    EXPECT_FALSE(curve.GetModified());
+    EXPECT_EQ(m_Messages.Count(), 0u);
 }
 
 TEST_F(ContinuousCurveTest, RedundantGenesisPointIsReportedAndRemoved)

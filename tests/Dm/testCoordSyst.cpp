@@ -11,6 +11,7 @@
 #include "TestCurve.h"
 #include "TestResults.h"
 #include "platform/Archive.h"
+#include "platform/StringIds.h"
 #include "tests/doubles/RecordingDrawContext.h"
 
 namespace {
@@ -221,6 +222,43 @@ TEST(CoordSystAxes, AngleAndParallelism)
     EXPECT_FALSE(axe.IsParallelTo({5, 5}, {6, 90}));
     axe.SetLine({10, 10}, {20, 0});
     EXPECT_DOUBLE_EQ(axe.GetAngle(), -M_PI / 4);
+}
+
+// The refusals the axis dialog and the job both take from the axis.
+TEST(CoordSystAxes, ChecksGiveTheRefusalShown)
+{
+    CCoordSyst cs;
+    CAxe& x = cs.GetXAxe();
+    CAxe& y = cs.GetYAxe();
+    EXPECT_EQ(CAxe::CheckLine({100, 250}, {300, 250}, y), 0u) << "nothing to be parallel to";
+    x.SetLine({100, 250}, {300, 250});
+    EXPECT_EQ(CAxe::CheckLine({120, 200}, {120, 200}, x), unsigned(IDS_AXIS_ENDS_EQUAL));
+    EXPECT_EQ(CAxe::CheckLine({0, 0}, {120, 200}, x), unsigned(IDS_AXIS_AT_CORNER));
+    EXPECT_EQ(CAxe::CheckLine({120, 200}, {50, 200}, x), unsigned(IDS_AXES_PARALLEL));
+    EXPECT_EQ(CAxe::CheckLine({100, 250}, {300, 251}, x), 0u) << "one pixel off over 200";
+    // Far apart on a large picture, still parallel; one pixel off, not.
+    x.SetLine({1, 1}, {60001, 40001});
+    EXPECT_EQ(CAxe::CheckLine({7, 3}, {-59993, -39997}, x), unsigned(IDS_AXES_PARALLEL));
+    EXPECT_EQ(CAxe::CheckLine({7, 3}, {-59993, -39996}, x), 0u);
+
+    y.SetLine({100, 400}, {100, 0});
+    y.GetScalePoint1().SetPosition({90, 200});
+    EXPECT_EQ(y.CheckScalePoint(1, {130, 60}), 0u) << "the other point is not placed";
+    EXPECT_EQ(y.CheckScalePoint(2, {130, 200}), unsigned(IDS_SCALE_POINTS_EQUAL)) << "projected onto point 1";
+    EXPECT_EQ(y.CheckScalePoint(2, {130, 201}), 0u);
+
+    // In the dialog's order, on what is set only.
+    y.GetScalePoint2().SetPosition({100, 200});
+    y.GetScalePoint1().SetValue(0);
+    y.GetScalePoint2().SetValue(0);
+    EXPECT_EQ(y.CheckScale(true), unsigned(IDS_SCALE_POINTS_EQUAL));
+    y.GetScalePoint2().SetPosition({100, 60});
+    EXPECT_EQ(y.CheckScale(true), unsigned(IDS_SCALE_VALUES_EQUAL));
+    y.GetScalePoint2().SetValue(10);
+    EXPECT_EQ(y.CheckScale(false), 0u);
+    EXPECT_EQ(y.CheckScale(true), unsigned(IDS_LOG_VALUES_POSITIVE));
+    y.GetScalePoint1().SetValue(1);
+    EXPECT_EQ(y.CheckScale(true), 0u);
 }
 
 TEST(CoordSystHitTest, TwoPixelsOffTheDrawnLine)

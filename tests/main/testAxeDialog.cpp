@@ -150,6 +150,16 @@ TEST_F(AxeDialogTest, ParallelAxesAndCoincidentPointsAreRefused)
     EXPECT_EQ(Dialog().GetPrompt(), Text(IDS_ENTER_SCALE_VALUE, 2)) << "the focus is in the empty edit 2";
 }
 
+TEST_F(AxeDialogTest, ALineEndingAtTheCornerPixelIsRefused)
+{
+    // The model takes such a line for no line: the system would get no transform.
+    Draw({0, 0}, {300, 250});
+    ASSERT_EQ(m_Bench.m_Messages.Count(), 1u);
+    EXPECT_EQ(m_Bench.m_Messages.LastText(), CStringTable::Get(IDS_AXIS_AT_CORNER));
+    EXPECT_FALSE(m_pCoordSyst->GetXAxe().IsDefined());
+    EXPECT_TRUE(InState<CAxeDrawingState>());
+}
+
 TEST_F(AxeDialogTest, TypedValuesUpdateThePromptAndNext)
 {
     Draw({100, 250}, {300, 250});

@@ -312,9 +312,6 @@ TEST_F(ContinuousDialogsTest, IdentificationEdgeCases)
     m_Bench.Send(WM_GRAPH_BUTTONUP, {80, 80});
     EXPECT_EQ(m_Bench.m_Messages.LastText(), CStringTable::Get(IDS_NO_CURVE_HERE));
     EXPECT_EQ(Genesis().GetThickness(), 32);
-    EXPECT_EQ(CGenesisDialog::ThicknessOf(10, 12), 2);
-    EXPECT_EQ(CGenesisDialog::ThicknessOf(10, 10), 1);
-    EXPECT_EQ(CGenesisDialog::ThicknessOf(10, 50), 32);
 
     // Hand-modified: declining the question keeps the follow side; Delete after Yes.
     Curve().SetHandModified(true);
@@ -339,6 +336,18 @@ TEST_F(ContinuousDialogsTest, IdentificationEdgeCases)
     // An empty name keeps Next off.
     Child<QLineEdit>("nameEdit")->clear();
     EXPECT_FALSE(Genesis().GetNextButton()->isEnabled());
+}
+
+TEST_F(ContinuousDialogsTest, AThicknessPickThatFindsNoInkRunSaysWhy)
+{
+    GoToGenesis();
+    Genesis().OnPickThickness();
+    // Beyond the right edge, level with the first stroke: no pixel of the picture.
+    m_Bench.Send(WM_GRAPH_BUTTONUP, {550, 150});
+    ASSERT_EQ(m_Bench.m_Messages.Count(), 1u);
+    EXPECT_EQ(m_Bench.m_Messages.LastText(), CStringTable::Get(IDS_NO_CURVE_HERE));
+    EXPECT_EQ(Genesis().GetThickness(), 1);
+    EXPECT_TRUE(Genesis().IsPickThicknessChecked()) << "the pick waits for another click";
 }
 
 TEST_F(ContinuousDialogsTest, AdvancedOptionsRefusalsAndUnchangedOk)

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -300,6 +301,36 @@ TEST_F(PlotvaneViewTest, ZoomWindowKeepsDigitsAndShowsFit)
     EXPECT_EQ(pCombo->currentText(), "Fit");
     emit pCombo->activated(0);
     EXPECT_EQ(m_pView->GetZoom(), 400);
+}
+
+TEST_F(PlotvaneViewTest, TypedZoomKeepsToTheWheelsRange)
+{
+    Open(100, 100);
+    m_pView->OnZoom();
+    EXPECT_EQ(m_pView->GetZoomDialog()->parentWidget(), m_pView.get());
+    QComboBox* pCombo = m_pView->GetZoomDialog()->GetCombo();
+    const auto typeZoom = [pCombo](const char* pszText) {
+        pCombo->lineEdit()->clear();
+        QTest::keyClicks(pCombo->lineEdit(), pszText);
+        QTest::keyClick(pCombo->lineEdit(), Qt::Key_Return);
+    };
+    for (const char* pszBeyond : {"3201", "99999999999", "0"}) {
+        typeZoom(pszBeyond);
+        EXPECT_EQ(m_pView->GetZoom(), 100) << pszBeyond;
+        EXPECT_TRUE(QTest::qWaitFor([] {
+            return QToolTip::text() == QLatin1String("Please enter an integer between 1 and 3200.");
+        })) << pszBeyond;
+        QToolTip::hideText();
+    }
+    typeZoom("3200");
+    EXPECT_EQ(m_pView->GetZoom(), CPlotvaneView::kMaxZoom);
+
+    // The wheel stops at the same bound.
+    const QPoint pointer(50, 50);
+    QWheelEvent wheel(pointer, m_pView->viewport()->mapToGlobal(pointer), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(m_pView->viewport(), &wheel);
+    EXPECT_EQ(m_pView->GetZoom(), CPlotvaneView::kMaxZoom);
 }
 
 TEST(PlotvaneViewFrameTest, StatusBarShowsTheGraphCoordinatesOfTheSelectedSystem)
