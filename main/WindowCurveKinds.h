@@ -6,20 +6,16 @@
 #include "Dm/CurveKind.h"
 #include "main/Sequence.h"
 
-class CConstructionDialog;
-class CCoordSyst;
-class CCurve;
-class CPlotvaneDoc;
-class CPlotvaneView;
-
 // What the window needs of one curve kind: its "New curve" command, its place in the kind
 // step of the wizard "New coordinates system and curve", and its own wizard with the dialog
 // of each step.
 struct CWindowCurveKind {
-    // A step of the kind's wizard and the dialog that shows it (modeless, parented to and
-    // attached to the view; it deletes itself when it closes).
+    // A step of the kind's wizard, the template number of its dialog (which names its help
+    // topic) and the dialog (modeless, parented to and attached to the view; it deletes
+    // itself when it closes).
     struct CStep {
         STEP step;
+        unsigned nTemplate;
         CConstructionDialog* (*makeDialog)(STEP step, CPlotvaneView& view, CSequence& sequence);
     };
 
