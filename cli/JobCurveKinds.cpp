@@ -1,5 +1,6 @@
 #include "cli/JobCurveKinds.h"
 
+#include "Dm/CurveKindTable.h"
 #include "cli/ContinuousCurveBuilder.h"
 #include "cli/DensityCurveBuilder.h"
 #include "cli/DiscreteCurveBuilder.h"
@@ -29,10 +30,7 @@ const std::vector<CJobCurveKind>& CJobCurveKinds::All()
 
 const CJobCurveKind* CJobCurveKinds::Find(ECurveKind kind)
 {
-    for (const CJobCurveKind& entry : All())
-        if (entry.kind == kind)
-            return &entry;
-    return nullptr;
+    return FindCurveKind(All(), kind);
 }
 
 std::vector<const char*> CJobCurveKinds::Keywords()

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include "Dm/ContinuousCurve.h"
+#include "Dm/CurveKindTable.h"
 #include "Dm/DensityCurve.h"
 #include "Dm/DiscreteCurve.h"
 #include "Dm/SplineCurve.h"
@@ -80,10 +81,7 @@ const std::vector<CWindowCurveKind>& CWindowCurveKinds::All()
 
 const CWindowCurveKind* CWindowCurveKinds::Find(ECurveKind kind)
 {
-    for (const CWindowCurveKind& entry : All())
-        if (entry.kind == kind)
-            return &entry;
-    return nullptr;
+    return FindCurveKind(All(), kind);
 }
 
 const CWindowCurveKind& CWindowCurveKinds::Of(ECurveKind kind)
