@@ -68,7 +68,7 @@ public:
     // Within 2 pixels above or below the vertical span joining the point of column x to its
     // neighbours in the adjacent columns.
     bool HitTest(int x, int y) override;
-    bool IsContinuous() const override { return true; }
+    ECurveKind GetKind() const override { return ECurveKind::Continuous; }
     // The points as polylines broken where a column has no point, and a small cross on every
     // genesis point. Nothing for an empty curve.
     void Draw(CDrawContext& dc) override;

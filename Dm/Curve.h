@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "Dm/CurveKind.h"
 #include "platform/Object.h"
 #include "platform/Point.h"
 
@@ -33,8 +34,10 @@ public:
     // The results object, made on the first call and kept.
     virtual CResults* GetResults() = 0;
     virtual bool HitTest(int x, int y) = 0;
-    virtual bool IsContinuous() const { return false; }
-    virtual bool IsDiscrete() const { return false; }
+    // The kind of the curve's class.
+    virtual ECurveKind GetKind() const = 0;
+    bool IsContinuous() const { return GetKind() == ECurveKind::Continuous; }
+    bool IsDiscrete() const { return GetKind() == ECurveKind::Discrete; }
     virtual void Draw(CDrawContext& dc) = 0;
     // Every subclass's record starts with SerializeBase.
     void Serialize(CArchive& ar) override = 0;

@@ -39,6 +39,7 @@ public:
     // Within the segment's bounding rectangle (edges included) and at most 3 pixels in x and
     // in y from the point's projection on the segment's line.
     bool HitTest(int x, int y) override;
+    ECurveKind GetKind() const override { return ECurveKind::Density; }
     // The segment as a line in the curve's colour, 2 pixels wide when selected.
     void Draw(CDrawContext& dc) override;
     // Base curve, start, end, colour scale. A curve without a segment is stored with both

@@ -24,7 +24,7 @@ public:
     CResults* GetResults() override;
     // Within one pixel of a point in both directions.
     bool HitTest(int x, int y) override;
-    bool IsDiscrete() const override { return true; }
+    ECurveKind GetKind() const override { return ECurveKind::Discrete; }
     void Draw(CDrawContext& dc) override { DrawCrosses(dc); }
     // The crosses in the curve's colour, 2 pixels wide when selected; false, and nothing
     // drawn, without points.

@@ -77,6 +77,7 @@ public:
 
     // Any node, in list order, then any segment.
     bool HitTest(int x, int y) override;
+    ECurveKind GetKind() const override { return ECurveKind::Spline; }
     // The segments' polylines, then the nodes, with a solid pen of the curve's colour, two
     // pixels wide when selected.
     void Draw(CDrawContext& dc) override;

@@ -17,6 +17,7 @@
 #include "Dm/SplineCurve.h"
 #include "Dm/SplineResults.h"
 #include "Dm/Limit.h"
+#include "cli/JobCurveKinds.h"
 #include "platform/TextEncoding.h"
 
 using json = nlohmann::ordered_json;
@@ -40,15 +41,8 @@ std::string Utf8(const std::string& strCp1252)
 
 const char* KindName(const CCurve& curve)
 {
-    if (curve.IsContinuous())
-        return "continuous";
-    if (curve.IsDiscrete())
-        return "discrete";
-    if (curve.IsKindOf(RUNTIME_CLASS(CSplineCurve)))
-        return "spline";
-    if (curve.IsKindOf(RUNTIME_CLASS(CDensityCurve)))
-        return "density";
-    return "unknown";
+    const CJobCurveKind* pKind = CJobCurveKinds::Find(curve.GetKind());
+    return pKind != nullptr ? pKind->pszKeyword : "unknown";
 }
 
 json Limit(const CLimit* pLimit)

@@ -16,13 +16,11 @@
 #include "Dm/PlotvaneDoc.h"
 #include "cli/CliError.h"
 #include "cli/CliText.h"
-#include "cli/ContinuousCurveBuilder.h"
-#include "cli/DensityCurveBuilder.h"
-#include "cli/DiscreteCurveBuilder.h"
-#include "cli/JobScanner.h"
 #include "cli/Job.h"
+#include "cli/JobCurveBuilder.h"
+#include "cli/JobCurveKinds.h"
+#include "cli/JobScanner.h"
 #include "cli/JobValue.h"
-#include "cli/SplineCurveBuilder.h"
 #include "cli/StderrMessageService.h"
 #include "imaging/AnyPicDecoder.h"
 #include "imaging/Bmp.h"
@@ -240,22 +238,9 @@ void CJobRunner::BuildAxis(CCoordSyst& coordSyst, bool bXAxis, const CJobValue& 
 
 void CJobRunner::BuildCurve(CPlotvaneDoc& doc, CCoordSyst& coordSyst, const CJobValue& item)
 {
-    const int nKind = item.Get("kind").AsChoice({"continuous", "discrete", "spline", "density"});
-    std::unique_ptr<CJobCurveBuilder> pBuilder;
-    switch (nKind) {
-        case 0:
-            pBuilder = std::make_unique<CContinuousCurveBuilder>(doc, coordSyst, m_Messages, m_Budget);
-            break;
-        case 1:
-            pBuilder = std::make_unique<CDiscreteCurveBuilder>(doc, coordSyst, m_Messages, m_Budget);
-            break;
-        case 2:
-            pBuilder = std::make_unique<CSplineCurveBuilder>(doc, coordSyst, m_Messages, m_Budget);
-            break;
-        default:
-            pBuilder = std::make_unique<CDensityCurveBuilder>(doc, coordSyst, m_Messages, m_Budget);
-            break;
-    }
+    const CJobCurveKind& kind =
+        CJobCurveKinds::All().at(item.Get("kind").AsChoice(CJobCurveKinds::Keywords()));
+    const std::unique_ptr<CJobCurveBuilder> pBuilder = kind.makeBuilder(doc, coordSyst, m_Messages, m_Budget);
     pBuilder->SetCurveNames(&m_CurveNames);
     pBuilder->Build(item);
     if (!coordSyst.GetCurveList().empty())

@@ -180,7 +180,7 @@ std::string CJobValue::AsText() const
     return CTextEncoding::Utf8ToCp1252(AsString());
 }
 
-int CJobValue::AsChoice(std::initializer_list<const char*> words) const
+int CJobValue::AsChoice(const std::vector<const char*>& words) const
 {
     const std::string strValue = AsString();
     int nIndex = 0;

@@ -51,7 +51,7 @@ public:
     // refused: every string of a job is a name, a path or a word that a dialog would take.
     std::string AsString() const;
     // One of the given words; its index.
-    int AsChoice(std::initializer_list<const char*> words) const;
+    int AsChoice(const std::vector<const char*>& words) const;
     // A pixel point [x, y] of 32-bit integers.
     CPoint AsPoint() const;
     std::vector<CPoint> AsPoints(size_t nMinSize = 0) const;

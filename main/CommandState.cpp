@@ -4,11 +4,14 @@
 #include "Dm/PlotvaneDoc.h"
 #include "main/CommandIds.h"
 #include "main/ShellState.h"
+#include "main/WindowCurveKinds.h"
 
 bool CCommandState::IsEnabled(unsigned nId, const CPlotvaneDoc& doc, const CShellState& state)
 {
     const bool bIdle = !state.m_bConstructionActive;
     const bool bBitmap = doc.GetBmpManager()->IsLoaded();
+    if (CWindowCurveKinds::FindByCommand(nId) != nullptr)
+        return !doc.GetCoordSystList().empty() && bIdle;
     switch (nId) {
         case ID_FILE_OPEN_GRAPHIC:
         case ID_EDIT_PASTE:
@@ -21,11 +24,6 @@ bool CCommandState::IsEnabled(unsigned nId, const CPlotvaneDoc& doc, const CShel
         case ID_CONSTRUCT_COORDSYST:
         case ID_CONSTRUCT_BOTH:
             return bBitmap && bIdle;
-        case ID_NEW_CONTINUOUS_CURVE:
-        case ID_NEW_SPLINE_CURVE:
-        case ID_NEW_DISCRETE_CURVE:
-        case ID_NEW_DENSITY_CURVE:
-            return !doc.GetCoordSystList().empty() && bIdle;
         case ID_MODIFY_SELECTED:
         case ID_DELETE_SELECTED:
             return bIdle && (doc.GetSelectedCoordSyst() != nullptr || doc.GetSelectedCurve() != nullptr);

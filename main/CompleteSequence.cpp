@@ -1,48 +1,18 @@
 #include "main/CompleteSequence.h"
 
-#include <vector>
-
 #include <QDialog>
 
 #include "Dm/CoordSyst.h"
 #include "Dm/Curve.h"
 #include "Dm/PlotvaneDoc.h"
-#include "main/ContinuousSequence.h"
 #include "main/CurveKindDialog.h"
-#include "main/DensitoSequence.h"
-#include "main/DiscreteSequence.h"
 #include "main/PlotvaneView.h"
-#include "main/SplineSequence.h"
+#include "main/WindowCurveKinds.h"
 
 namespace {
 
 // The index of the first step of the curve, right after the kind.
 constexpr int kFirstCurveStep = 4;
-
-struct CKindSteps {
-    bool (*isOfKind)(const CCurve&);
-    std::unique_ptr<CCurve> (*make)(CCoordSyst&);
-    std::vector<STEP> steps;
-};
-
-CKindSteps StepsOf(CCompleteSequence::CurveKind kind)
-{
-    switch (kind) {
-        case CCompleteSequence::KIND_SPLINE:
-            return {&CSplineSequence::IsOfKind, &CSplineSequence::MakeCurve, {STEP_SPLINE, STEP_END}};
-        case CCompleteSequence::KIND_DISCRETE:
-            return {&CDiscreteSequence::IsOfKind,
-                    &CDiscreteSequence::MakeCurve,
-                    {STEP_DISCRETE_POINTS, STEP_END}};
-        case CCompleteSequence::KIND_DENSITOMETRY:
-            return {&CDensitoSequence::IsOfKind, &CDensitoSequence::MakeCurve, {STEP_DENSITOMETRY, STEP_END}};
-        case CCompleteSequence::KIND_CONTINUOUS:
-            break;
-    }
-    return {&CContinuousSequence::IsOfKind,
-            &CContinuousSequence::MakeCurve,
-            {STEP_LIMITS, STEP_GENESIS, STEP_HAND_MODIFICATION, STEP_END}};
-}
 
 }  // namespace
 
@@ -64,7 +34,9 @@ bool CCompleteSequence::Start()
 
 void CCompleteSequence::ChooseCurveKind()
 {
-    const int nKind = GetStep(kFirstCurveStep) == STEP_DISCRETE_POINTS ? KIND_DISCRETE : KIND_CONTINUOUS;
+    // The user who chose discrete and came back finds it chosen; any other kind, continuous.
+    const int nKind = CWindowCurveKinds::IndexOf(
+        GetStep(kFirstCurveStep) == STEP_DISCRETE_POINTS ? ECurveKind::Discrete : ECurveKind::Continuous);
     CCurveKindDialog dialog(*this, nKind, &m_View);
     if (dialog.exec() != QDialog::Accepted) {
         Cancel(nullptr);
@@ -74,24 +46,24 @@ void CCompleteSequence::ChooseCurveKind()
         Move(-1);
         return;
     }
-    EnsureCurveKind(static_cast<CurveKind>(dialog.GetKind()));
+    EnsureCurveKind(CWindowCurveKinds::All().at(dialog.GetKind()));
     Move(+1);
 }
 
-void CCompleteSequence::EnsureCurveKind(CurveKind kind)
+void CCompleteSequence::EnsureCurveKind(const CWindowCurveKind& kind)
 {
-    const CKindSteps kindSteps = StepsOf(kind);
-    if (m_pCurve != nullptr && !kindSteps.isOfKind(*m_pCurve)) {
+    if (m_pCurve != nullptr && m_pCurve->GetKind() != kind.kind) {
         m_pCoordSyst->RemoveCurve(m_pCurve);
         m_pCurve = nullptr;
         m_View.OnDocumentChanged();
     }
     if (m_pCurve == nullptr)
-        m_pCurve = m_pCoordSyst->AddCurve(kindSteps.make(*m_pCoordSyst));
+        m_pCurve = m_pCoordSyst->AddCurve(kind.makeCurve(*m_pCoordSyst));
     m_bNewCurve = true;
     int nIndex = kFirstCurveStep;
-    for (STEP step : kindSteps.steps)
-        SetStep(nIndex++, step);
+    for (const CWindowCurveKind::CStep& step : kind.steps)
+        SetStep(nIndex++, step.step);
+    SetStep(nIndex, STEP_END);
 }
 
 void CCompleteSequence::Cancel(CConstructionDialog* /*pDialog*/)

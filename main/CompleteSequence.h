@@ -1,8 +1,8 @@
 #pragma once
 
-#include <memory>
-
 #include "main/Sequence.h"
+
+struct CWindowCurveKind;
 
 // The wizard "New coordinates system and curve": the X axis, the Y axis, the kind of curve,
 // then the steps of that kind of curve. The coordinate system is added to the document at
@@ -10,8 +10,6 @@
 // the kind is chosen.
 class CCompleteSequence : public CSequence {
 public:
-    enum CurveKind { KIND_CONTINUOUS = 0, KIND_SPLINE = 1, KIND_DISCRETE = 2, KIND_DENSITOMETRY = 3 };
-
     CCompleteSequence(CPlotvaneView& view, CPlotvaneDoc& doc);
 
     bool Start() override;
@@ -23,5 +21,5 @@ protected:
 
 private:
     // Keeps the curve when it is of the kind chosen; otherwise replaces it by a new one.
-    void EnsureCurveKind(CurveKind kind);
+    void EnsureCurveKind(const CWindowCurveKind& kind);
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Dm/CurveKind.h"
+
 class CPlotvaneDoc;
 class CPlotvaneView;
 
@@ -7,13 +9,11 @@ class CPlotvaneView;
 // modifies a coordinate system or a curve and hands it to the view, which starts it.
 class CConstructionCommands {
 public:
-    enum CurveKind { CONTINUOUS, SPLINE, DISCRETE, DENSITOMETRY };
-
     CConstructionCommands(CPlotvaneView& view, CPlotvaneDoc& doc) : m_View(view), m_Doc(doc) {}
 
     void NewCoordSyst();
     // On the selected coordinate system; without one, says that one must be selected first.
-    void NewCurve(CurveKind kind);
+    void NewCurve(ECurveKind kind);
     void NewCoordSystAndCurve();
     // The selected coordinate system, else the selected curve; nothing without a selection.
     void ModifySelected();

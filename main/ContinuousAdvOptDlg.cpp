@@ -8,24 +8,18 @@
 #include "Dm/ColorScale.h"
 #include "Dm/ContinuousCurve.h"
 #include "Dm/FlatThicknessCorrector.h"
-#include "Dm/PlotvaneDoc.h"
 #include "Dm/SettingsManager.h"
 #include "Dm/SmartThicknessCorrector.h"
 #include "main/ControlHelp.h"
-#include "main/GenesisDialog.h"
 #include "main/GraphMessage.h"
 #include "main/HandModifiedQuestion.h"
 #include "main/HelpWindow.h"
-#include "main/PlotvaneView.h"
 #include "platform/MessageService.h"
 #include "platform/StringIds.h"
 #include "ui_ContinuousAdvOptDlg.h"
 
-CContinuousAdvOptDlg::CContinuousAdvOptDlg(CContinuousCurve& curve, CGenesisDialog& parent)
-    : QDialog(parent.parentWidget()),
-      m_Curve(curve),
-      m_Parent(parent),
-      m_pUi(std::make_unique<Ui::CContinuousAdvOptDlg>())
+CContinuousAdvOptDlg::CContinuousAdvOptDlg(CContinuousCurve& curve, QWidget* pParent)
+    : QDialog(pParent), m_Curve(curve), m_pUi(std::make_unique<Ui::CContinuousAdvOptDlg>())
 {
     m_pUi->setupUi(this);
     CHelpWindow::SetUpDialogHelp(*this, IDD, nullptr);
@@ -60,7 +54,6 @@ CContinuousAdvOptDlg::CContinuousAdvOptDlg(CContinuousCurve& curve, CGenesisDial
     connect(m_pUi->pickCheck, &QCheckBox::clicked, this, &CContinuousAdvOptDlg::OnPickFromBitmap);
     m_pUi->centreLineCheck->setChecked(m_Curve.IsCentreRefined());
     connect(m_pUi->centreLineCheck, &QCheckBox::clicked, this, [this] { m_bDirty = true; });
-    m_Parent.SetCursorKind(CURSOR_ARROW);
 }
 
 CContinuousAdvOptDlg::~CContinuousAdvOptDlg() = default;
@@ -138,7 +131,7 @@ void CContinuousAdvOptDlg::OnCompensationChosen()
 
 void CContinuousAdvOptDlg::OnPickFromBitmap()
 {
-    m_Parent.SetCursorKind(m_pUi->pickCheck->isChecked() ? CURSOR_PIPETTE : CURSOR_ARROW);
+    emit CursorWanted(m_pUi->pickCheck->isChecked() ? CURSOR_PIPETTE : CURSOR_ARROW);
 }
 
 void CContinuousAdvOptDlg::OnPick(unsigned /*nFlags*/, CPoint point)
@@ -150,7 +143,7 @@ void CContinuousAdvOptDlg::OnPick(unsigned /*nFlags*/, CPoint point)
     const uint32_t color = pBmp != nullptr ? pBmp->GetPixelColorOrWhite(point.x, point.y) : 0xFFFFFFFFu;
     ShowComponents(color);
     m_pUi->pickCheck->setChecked(false);
-    m_Parent.SetCursorKind(CURSOR_ARROW);
+    emit CursorWanted(CURSOR_ARROW);
 }
 
 void CContinuousAdvOptDlg::accept()
@@ -197,7 +190,7 @@ void CContinuousAdvOptDlg::accept()
     m_Curve.SetThicknessCorrector(std::move(pCorrector));
     m_Curve.SetCentreRefined(m_pUi->centreLineCheck->isChecked());
     m_Curve.Rebuild();
-    m_Parent.GetView().GetDocument().UpdateAllViews();
+    emit CurveRebuilt();
     Close();
 }
 
@@ -208,7 +201,7 @@ void CContinuousAdvOptDlg::reject()
 
 void CContinuousAdvOptDlg::Close()
 {
-    m_Parent.OnSubDialogClosed();
+    emit Closed();
     QDialog::done(QDialog::Rejected);
     deleteLater();
 }

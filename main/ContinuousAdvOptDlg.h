@@ -10,7 +10,6 @@ namespace Ui {
 class CContinuousAdvOptDlg;
 }
 class CContinuousCurve;
-class CGenesisDialog;
 class QLineEdit;
 class QSlider;
 
@@ -18,14 +17,17 @@ class QSlider;
 // (which it disables while open): the threshold colour that tells the line's ink from the
 // background (slid, typed or picked on the picture) and the thickness compensation, flat
 // or smart with its range, and whether results follow the sub-pixel centre of the line. OK
-// applies them and rebuilds the curve when something changed.
+// applies them and rebuilds the curve when something changed (CurveRebuilt). While "Pick
+// from bitmap" is checked it wants the pipette over the picture (CursorWanted); Closed
+// tells that it went.
 class CContinuousAdvOptDlg : public QDialog {
     Q_OBJECT
 public:
     // The dialog's template number, which names its help topic.
     static constexpr unsigned IDD = 164;
 
-    CContinuousAdvOptDlg(CContinuousCurve& curve, CGenesisDialog& parent);
+    // pParent: the window the dialog belongs to (the view).
+    CContinuousAdvOptDlg(CContinuousCurve& curve, QWidget* pParent);
     ~CContinuousAdvOptDlg() override;
 
     // ---- The user's actions (0 red, 1 green, 2 blue).
@@ -43,6 +45,12 @@ public:
     QSlider* Slider(int nChannel) const;
     uint32_t GetSwatchColor() const;
 
+signals:
+    // The cursor kind wanted over the picture (main/GraphMessage.h).
+    void CursorWanted(int nKind);
+    void CurveRebuilt();
+    void Closed();
+
 private:
     // The component typed in an edit; -1 when it is no number.
     int ReadValue(int nChannel) const;
@@ -52,7 +60,6 @@ private:
     void Close();
 
     CContinuousCurve& m_Curve;
-    CGenesisDialog& m_Parent;
     int m_nComponents[3] = {0, 0, 0};
     bool m_bSmart = true;
     bool m_bDirty = false;

@@ -7,8 +7,3 @@ std::unique_ptr<CCurve> CContinuousSequence::MakeCurve(CCoordSyst& coordSyst)
     // With the continuous-curve defaults of the settings.
     return std::make_unique<CContinuousCurve>(&coordSyst);
 }
-
-bool CContinuousSequence::IsOfKind(const CCurve& curve)
-{
-    return dynamic_cast<const CContinuousCurve*>(&curve) != nullptr;
-}

@@ -1,11 +1,16 @@
 #include "main/CurveKindDialog.h"
 
+#include <vector>
+
 #include <QIcon>
+#include <QLabel>
+#include <QRadioButton>
 
 #include "main/ControlHelp.h"
 #include "main/HelpWindow.h"
 #include "main/QtText.h"
 #include "main/Sequence.h"
+#include "main/WindowCurveKinds.h"
 #include "platform/StringIds.h"
 #include "ui_CurveKindDialog.h"
 
@@ -17,13 +22,9 @@ CCurveKindDialog::CCurveKindDialog(CSequence& sequence, int nKind, QWidget* pPar
 {
     m_pUi->setupUi(this);
     const QSize pictureSize(96, 64);
-    m_pUi->continuousPicture->setPixmap(
-        QIcon(QStringLiteral(":/pictures/kind-continuous.svg")).pixmap(pictureSize));
-    m_pUi->splinePicture->setPixmap(QIcon(QStringLiteral(":/pictures/kind-spline.svg")).pixmap(pictureSize));
-    m_pUi->discretePicture->setPixmap(
-        QIcon(QStringLiteral(":/pictures/kind-discrete.svg")).pixmap(pictureSize));
-    m_pUi->densityPicture->setPixmap(
-        QIcon(QStringLiteral(":/pictures/kind-density.svg")).pixmap(pictureSize));
+    for (const CWindowCurveKind& kind : CWindowCurveKinds::All())
+        findChild<QLabel*>(QLatin1String(kind.pszPictureLabel))
+            ->setPixmap(QIcon(QLatin1String(kind.pszPicture)).pixmap(pictureSize));
     m_pUi->nextButton->setText(CQtText::String(IDS_NEXT));
     m_pUi->nextButton->setDefault(true);
     connect(m_pUi->nextButton, &QPushButton::clicked, this, &CCurveKindDialog::OnNext);
@@ -41,21 +42,15 @@ CCurveKindDialog::~CCurveKindDialog() = default;
 
 QRadioButton* CCurveKindDialog::Radio(int nKind) const
 {
-    switch (nKind) {
-        case 1:
-            return m_pUi->splineRadio;
-        case 2:
-            return m_pUi->discreteRadio;
-        case 3:
-            return m_pUi->densityRadio;
-        default:
-            return m_pUi->continuousRadio;
-    }
+    const std::vector<CWindowCurveKind>& kinds = CWindowCurveKinds::All();
+    const CWindowCurveKind& kind =
+        nKind > 0 && nKind < static_cast<int>(kinds.size()) ? kinds[nKind] : kinds[0];
+    return findChild<QRadioButton*>(QLatin1String(kind.pszRadio));
 }
 
 int CCurveKindDialog::GetKind() const
 {
-    for (int nKind = 0; nKind < 4; ++nKind) {
+    for (int nKind = 0; nKind < static_cast<int>(CWindowCurveKinds::All().size()); ++nKind) {
         if (Radio(nKind)->isChecked())
             return nKind;
     }

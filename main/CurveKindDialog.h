@@ -11,7 +11,8 @@ class CSequence;
 class QRadioButton;
 
 // The modal step "Graph construction - Kind of curve" of the wizard that builds a
-// coordinate system and a curve: four kinds, each beside a picture. "Next >>" and
+// coordinate system and a curve: a radio button for each kind of the window's table of curve
+// kinds (main/WindowCurveKinds), each beside its picture, in the table's order. "Next >>" and
 // "<< Previous" accept the dialog with the direction +1 or -1 and remember where it stood;
 // "Cancel" rejects it.
 class CCurveKindDialog : public QDialog {
@@ -19,8 +20,9 @@ class CCurveKindDialog : public QDialog {
 public:
     static constexpr unsigned IDD = 135;
 
-    // nKind: the kind selected when the dialog opens (0 continuous, 1 spline, 2 discrete,
-    // 3 densitometry). Opens at the sequence's dialog position.
+    // nKind: the kind selected when the dialog opens, as its position in the window's table
+    // (0 continuous, 1 spline, 2 discrete, 3 densitometry). Opens at the sequence's dialog
+    // position.
     CCurveKindDialog(CSequence& sequence, int nKind, QWidget* pParent = nullptr);
     ~CCurveKindDialog() override;
 

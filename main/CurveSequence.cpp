@@ -4,9 +4,11 @@
 #include "Dm/Curve.h"
 #include "Dm/PlotvaneDoc.h"
 #include "main/PlotvaneView.h"
+#include "main/WindowCurveKinds.h"
 
-CCurveSequence::CCurveSequence(CPlotvaneView& view, CPlotvaneDoc& doc, CCoordSyst* pCoordSyst, CCurve* pCurve)
-    : CSequence(view, doc, pCoordSyst, pCurve)
+CCurveSequence::CCurveSequence(const CWindowCurveKind& kind, CPlotvaneView& view, CPlotvaneDoc& doc,
+                               CCoordSyst* pCoordSyst, CCurve* pCurve)
+    : CSequence(view, doc, pCoordSyst, pCurve), m_Kind(kind)
 {
 }
 
@@ -15,7 +17,7 @@ bool CCurveSequence::Start()
     if (m_pCoordSyst == nullptr)
         return false;
     if (m_pCurve == nullptr) {
-        m_pCurve = m_pCoordSyst->AddCurve(NewCurve(*m_pCoordSyst));
+        m_pCurve = m_pCoordSyst->AddCurve(m_Kind.makeCurve(*m_pCoordSyst));
         if (m_pCurve == nullptr)
             return false;
         m_bNewCurve = true;
@@ -23,9 +25,11 @@ bool CCurveSequence::Start()
         m_pCurveBackup = m_pCurve->Clone();
         m_bNewCurve = false;
     }
-    const std::vector<STEP> steps = Steps();
-    for (size_t i = 0; i < steps.size(); ++i)
-        SetStep(static_cast<int>(i), steps[i]);
+    int nIndex = 0;
+    SetStep(nIndex++, STEP_NONE);
+    for (const CWindowCurveKind::CStep& step : m_Kind.steps)
+        SetStep(nIndex++, step.step);
+    SetStep(nIndex, STEP_END);
     m_nCurrentStep = 0;
     Move(+1);
     return true;

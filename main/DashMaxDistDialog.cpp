@@ -5,14 +5,11 @@
 
 #include "Dm/ContinuousCurve.h"
 #include "main/ControlHelp.h"
-#include "main/GenesisDialog.h"
 #include "main/HelpWindow.h"
-#include "main/PlotvaneView.h"
 #include "ui_DashMaxDistDialog.h"
 
-CDashMaxDistDialog::CDashMaxDistDialog(CGenesisDialog& parent, int nDistance)
-    : QDialog(parent.parentWidget()),
-      m_Parent(parent),
+CDashMaxDistDialog::CDashMaxDistDialog(QWidget* pParent, int nDistance)
+    : QDialog(pParent),
       m_nOpening(nDistance),
       m_nTaken(nDistance),
       m_pUi(std::make_unique<Ui::CDashMaxDistDialog>())
@@ -64,7 +61,7 @@ void CDashMaxDistDialog::OnApply()
     if (!ReadDistance(nDistance))
         return;
     m_nTaken = nDistance;
-    m_Parent.OnDashDistance(nDistance);
+    emit DistanceChosen(nDistance);
     m_bDirty = false;
 }
 
@@ -74,20 +71,20 @@ void CDashMaxDistDialog::accept()
     if (!ReadDistance(nDistance))
         return;
     if (m_bDirty)
-        m_Parent.OnDashDistance(nDistance);
+        emit DistanceChosen(nDistance);
     Close();
 }
 
 void CDashMaxDistDialog::reject()
 {
     if (m_nTaken != m_nOpening)
-        m_Parent.OnDashDistance(m_nOpening);
+        emit DistanceChosen(m_nOpening);
     Close();
 }
 
 void CDashMaxDistDialog::Close()
 {
-    m_Parent.OnSubDialogClosed();
+    emit Closed();
     QDialog::done(QDialog::Rejected);
     deleteLater();
 }

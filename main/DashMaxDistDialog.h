@@ -7,18 +7,18 @@
 namespace Ui {
 class CDashMaxDistDialog;
 }
-class CGenesisDialog;
 
 // The dialog that sets the largest distance between two dashes of a dashed curve (0 to
 // 1000 pixels), opened from the curve-identification dialog, which it disables while open.
-// "Apply" and OK send the distance to the parent, which rebuilds the curve; Cancel sends
-// back the distance of the opening when one was applied.
+// "Apply" and OK send the distance (DistanceChosen), on which the curve is rebuilt; Cancel
+// sends back the distance of the opening when one was applied. Closed tells that it went.
 class CDashMaxDistDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr unsigned IDD_DASH_DISTANCE = 173;
 
-    CDashMaxDistDialog(CGenesisDialog& parent, int nDistance);
+    // pParent: the window the dialog belongs to (the view).
+    CDashMaxDistDialog(QWidget* pParent, int nDistance);
     ~CDashMaxDistDialog() override;
 
     // ---- The user's actions.
@@ -30,12 +30,15 @@ public:
     bool IsApplyEnabled() const;
     void SetDistanceText(const QString& strText);
 
+signals:
+    void DistanceChosen(int nDistance);
+    void Closed();
+
 private:
     // The distance typed, when it reads as one from 0 to 1000.
     bool ReadDistance(int& nDistance) const;
     void Close();
 
-    CGenesisDialog& m_Parent;
     int m_nOpening;
     int m_nTaken;
     bool m_bDirty = false;

@@ -7,7 +7,6 @@
 
 #include "Dm/CoordSyst.h"
 #include "Dm/DensityCurve.h"
-#include "main/DensitometryDialog.h"
 #include "main/QtText.h"
 #include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
@@ -26,8 +25,8 @@ QString PointText(const CDensityCurve& curve, CPoint pixel)
 
 }  // namespace
 
-CDensitoPreviewWnd::CDensitoPreviewWnd(CDensitometryDialog& dialog, CDensityCurve& curve)
-    : QWidget(&dialog, Qt::Window), m_Dialog(dialog), m_Curve(curve)
+CDensitoPreviewWnd::CDensitoPreviewWnd(QWidget* pDialog, CDensityCurve& curve)
+    : QWidget(pDialog, Qt::Window), m_Curve(curve)
 {
     setObjectName(QStringLiteral("CDensitoPreviewWnd"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -47,7 +46,7 @@ void CDensitoPreviewWnd::paintEvent(QPaintEvent* /*pEvent*/)
 
 void CDensitoPreviewWnd::closeEvent(QCloseEvent* pEvent)
 {
-    m_Dialog.OnPreviewClosed();
+    emit Closed();
     QWidget::closeEvent(pEvent);
 }
 

@@ -11,8 +11,3 @@ std::unique_ptr<CCurve> CDensitoSequence::MakeCurve(CCoordSyst& coordSyst)
     return std::make_unique<CDensityCurve>(&coordSyst,
                                            pSettings != nullptr ? pSettings->MakeColorScale() : nullptr);
 }
-
-bool CDensitoSequence::IsOfKind(const CCurve& curve)
-{
-    return dynamic_cast<const CDensityCurve*>(&curve) != nullptr;
-}

@@ -7,10 +7,6 @@ class CDensitoSequence : public CCurveSequence {
 public:
     using CCurveSequence::CCurveSequence;
 
+    // A new curve of the kind, for the window's table of curve kinds.
     static std::unique_ptr<CCurve> MakeCurve(CCoordSyst& coordSyst);
-    static bool IsOfKind(const CCurve& curve);
-
-protected:
-    std::unique_ptr<CCurve> NewCurve(CCoordSyst& coordSyst) const override { return MakeCurve(coordSyst); }
-    std::vector<STEP> Steps() const override { return {STEP_NONE, STEP_DENSITOMETRY, STEP_END}; }
 };

@@ -117,8 +117,10 @@ void CDensitometryDialog::OnPreview()
     if (!ValidateScale())
         return;
     m_Curve.Sample();
-    if (m_pPreview == nullptr)
-        m_pPreview = new CDensitoPreviewWnd(*this, m_Curve);
+    if (m_pPreview == nullptr) {
+        m_pPreview = new CDensitoPreviewWnd(this, m_Curve);
+        connect(m_pPreview, &CDensitoPreviewWnd::Closed, this, &CDensitometryDialog::OnPreviewClosed);
+    }
     m_pPreview->show();
     m_pPreview->update();
     m_pPreview->raise();

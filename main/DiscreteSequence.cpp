@@ -6,8 +6,3 @@ std::unique_ptr<CCurve> CDiscreteSequence::MakeCurve(CCoordSyst& coordSyst)
 {
     return std::make_unique<CDiscreteCurve>(&coordSyst);
 }
-
-bool CDiscreteSequence::IsOfKind(const CCurve& curve)
-{
-    return dynamic_cast<const CDiscreteCurve*>(&curve) != nullptr;
-}

@@ -270,14 +270,21 @@ void CGenesisDialog::OnModifyDashDistance()
         return;
     }
     EnableInput(false);
-    m_pDashDialog = new CDashMaxDistDialog(*this, m_Curve.GetDashMaxDist());
+    m_pDashDialog = new CDashMaxDistDialog(parentWidget(), m_Curve.GetDashMaxDist());
+    connect(m_pDashDialog, &CDashMaxDistDialog::DistanceChosen, this, &CGenesisDialog::OnDashDistance);
+    connect(m_pDashDialog, &CDashMaxDistDialog::Closed, this, &CGenesisDialog::OnSubDialogClosed);
     m_pDashDialog->show();
 }
 
 void CGenesisDialog::OnAdvancedOptions()
 {
     EnableInput(false);
-    m_pAdvOptions = new CContinuousAdvOptDlg(m_Curve, *this);
+    m_pAdvOptions = new CContinuousAdvOptDlg(m_Curve, parentWidget());
+    connect(m_pAdvOptions, &CContinuousAdvOptDlg::CursorWanted, this, &CGenesisDialog::SetCursorKind);
+    connect(m_pAdvOptions, &CContinuousAdvOptDlg::CurveRebuilt, this,
+            [this] { GetView().GetDocument().UpdateAllViews(); });
+    connect(m_pAdvOptions, &CContinuousAdvOptDlg::Closed, this, &CGenesisDialog::OnSubDialogClosed);
+    SetCursorKind(CURSOR_ARROW);
     m_pAdvOptions->show();
 }
 

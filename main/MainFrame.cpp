@@ -29,6 +29,7 @@
 #include "main/QtText.h"
 #include "main/RecentDocuments.h"
 #include "main/ViewCommands.h"
+#include "main/WindowCurveKinds.h"
 #include "imaging/ScanFailure.h"
 #include "platform/MessageService.h"
 #include "platform/StringIds.h"
@@ -54,10 +55,6 @@ const CCommandEntry kCommands[] = {
     {ID_FILE_OPEN, QT_TRANSLATE_NOOP("CMainFrame", "Open Document..."), {}, nullptr},
     {ID_FILE_SAVE_AS, QT_TRANSLATE_NOOP("CMainFrame", "Save Document..."), {}, nullptr},
     {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), {}, nullptr},
-    {ID_NEW_CONTINUOUS_CURVE, QT_TRANSLATE_NOOP("CMainFrame", "&Continuous curve"), {}, "continuous-curve"},
-    {ID_NEW_SPLINE_CURVE, QT_TRANSLATE_NOOP("CMainFrame", "&Spline curve"), {}, "spline-curve"},
-    {ID_NEW_DISCRETE_CURVE, QT_TRANSLATE_NOOP("CMainFrame", "&Discrete curve"), {}, "discrete-curve"},
-    {ID_NEW_DENSITY_CURVE, QT_TRANSLATE_NOOP("CMainFrame", "Den&sitometry curve"), {}, "density-curve"},
     {ID_CONSTRUCT_COORDSYST, QT_TRANSLATE_NOOP("CMainFrame", "New coordinates &system"), {}, "coordinates-system"},
     {ID_CONSTRUCT_BOTH, QT_TRANSLATE_NOOP("CMainFrame", "&Both"), {}, "system-and-curve"},
     {ID_MODIFY_SELECTED, QT_TRANSLATE_NOOP("CMainFrame", "&Modify selected object"), {}, nullptr},
@@ -70,6 +67,11 @@ const CCommandEntry kCommands[] = {
     {ID_CONTEXT_HELP, QT_TRANSLATE_NOOP("CMainFrame", "What's This?"), Qt::SHIFT | Qt::Key_F1, nullptr},
 };
 // clang-format on
+
+QIcon CommandIcon(const char* pszIcon)
+{
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(pszIcon)));
+}
 
 }  // namespace
 
@@ -140,7 +142,16 @@ void CMainFrame::CreateActions()
         if (entry.key.key() != Qt::Key_unknown)
             pAction->setShortcut(QKeySequence(entry.key));
         if (entry.pszIcon != nullptr)
-            pAction->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(entry.pszIcon))));
+            pAction->setIcon(CommandIcon(entry.pszIcon));
+    }
+    // The "New curve" commands, one for each kind of curve.
+    for (const CWindowCurveKind& kind : CWindowCurveKinds::All()) {
+        AddCommand(kind.nCommandId, tr(kind.pszCommandText))->setIcon(CommandIcon(kind.pszIcon));
+        connect(m_Actions.at(kind.nCommandId), &QAction::triggered, this, [this, curveKind = kind.kind] {
+            if (m_pView != nullptr)
+                m_pView->OnNewCurve(curveKind);
+            UpdateCommandStates();
+        });
     }
     const std::pair<unsigned, void (CMainFrame::*)()> frameCommands[] = {
         {ID_FILE_OPEN_GRAPHIC, &CMainFrame::OnOpenGraphic},
@@ -165,10 +176,6 @@ void CMainFrame::CreateActions()
     connect(m_Actions.at(ID_APP_EXIT), &QAction::triggered, this, &CMainFrame::close);
     // The construction, selection and zoom commands are the view's.
     const std::pair<unsigned, void (CViewCommands::*)()> viewCommands[] = {
-        {ID_NEW_CONTINUOUS_CURVE, &CViewCommands::OnNewContinuousCurve},
-        {ID_NEW_SPLINE_CURVE, &CViewCommands::OnNewSplineCurve},
-        {ID_NEW_DISCRETE_CURVE, &CViewCommands::OnNewDiscreteCurve},
-        {ID_NEW_DENSITY_CURVE, &CViewCommands::OnNewDensityCurve},
         {ID_CONSTRUCT_COORDSYST, &CViewCommands::OnNewCoordSyst},
         {ID_CONSTRUCT_BOTH, &CViewCommands::OnNewCoordSystAndCurve},
         {ID_MODIFY_SELECTED, &CViewCommands::OnModifySelected},
@@ -193,9 +200,10 @@ void CMainFrame::CreateToolBar()
     m_pToolBar->setObjectName(QStringLiteral("ToolBar"));
     m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_pToolBar->setIconSize(QSize(24, 24));
-    const unsigned buttons[] = {ID_FILE_OPEN_GRAPHIC,    ID_FILE_EXPORT,      0,
-                                ID_NEW_CONTINUOUS_CURVE, ID_NEW_SPLINE_CURVE, ID_NEW_DISCRETE_CURVE,
-                                ID_NEW_DENSITY_CURVE,    ID_CONSTRUCT_BOTH,   ID_CONSTRUCT_COORDSYST};
+    std::vector<unsigned> buttons = {ID_FILE_OPEN_GRAPHIC, ID_FILE_EXPORT, 0};
+    for (const CWindowCurveKind& kind : CWindowCurveKinds::All())
+        buttons.push_back(kind.nCommandId);
+    buttons.insert(buttons.end(), {ID_CONSTRUCT_BOTH, ID_CONSTRUCT_COORDSYST});
     for (unsigned nId : buttons) {
         if (nId == 0)
             m_pToolBar->addSeparator();
@@ -233,9 +241,8 @@ void CMainFrame::CreateMenus()
 
     QMenu* pConstruction = menuBar()->addMenu(tr("&Graph construction"));
     QMenu* pNewCurve = pConstruction->addMenu(tr("New &curve"));
-    for (unsigned nId :
-         {ID_NEW_CONTINUOUS_CURVE, ID_NEW_SPLINE_CURVE, ID_NEW_DISCRETE_CURVE, ID_NEW_DENSITY_CURVE})
-        pNewCurve->addAction(m_Actions.at(nId));
+    for (const CWindowCurveKind& kind : CWindowCurveKinds::All())
+        pNewCurve->addAction(m_Actions.at(kind.nCommandId));
     pConstruction->addAction(m_Actions.at(ID_CONSTRUCT_COORDSYST));
     pConstruction->addAction(m_Actions.at(ID_CONSTRUCT_BOTH));
     pConstruction->addSeparator();

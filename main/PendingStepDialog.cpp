@@ -6,26 +6,13 @@
 #include <QVBoxLayout>
 
 #include "main/QtText.h"
+#include "main/WindowCurveKinds.h"
 #include "platform/StringIds.h"
 
 unsigned CPendingStepDialog::TemplateOf(STEP step)
 {
-    switch (step) {
-        case STEP_LIMITS:
-            return 136;
-        case STEP_GENESIS:
-            return 141;
-        case STEP_HAND_MODIFICATION:
-            return 144;
-        case STEP_DISCRETE_POINTS:
-            return 138;
-        case STEP_DENSITOMETRY:
-            return 180;
-        case STEP_SPLINE:
-            return 187;
-        default:
-            return 0;
-    }
+    const CWindowCurveKind::CStep* pCurveStep = CWindowCurveKinds::FindStep(step);
+    return pCurveStep != nullptr ? pCurveStep->nTemplate : 0;
 }
 
 CPendingStepDialog::CPendingStepDialog(STEP step, CPlotvaneView& view, CSequence& sequence)

@@ -657,24 +657,9 @@ void CPlotvaneView::OnNewCoordSyst()
     CConstructionCommands(*this, m_Doc).NewCoordSyst();
 }
 
-void CPlotvaneView::OnNewContinuousCurve()
+void CPlotvaneView::OnNewCurve(ECurveKind kind)
 {
-    CConstructionCommands(*this, m_Doc).NewCurve(CConstructionCommands::CONTINUOUS);
-}
-
-void CPlotvaneView::OnNewSplineCurve()
-{
-    CConstructionCommands(*this, m_Doc).NewCurve(CConstructionCommands::SPLINE);
-}
-
-void CPlotvaneView::OnNewDiscreteCurve()
-{
-    CConstructionCommands(*this, m_Doc).NewCurve(CConstructionCommands::DISCRETE);
-}
-
-void CPlotvaneView::OnNewDensityCurve()
-{
-    CConstructionCommands(*this, m_Doc).NewCurve(CConstructionCommands::DENSITOMETRY);
+    CConstructionCommands(*this, m_Doc).NewCurve(kind);
 }
 
 void CPlotvaneView::OnNewCoordSystAndCurve()

@@ -118,10 +118,7 @@ public:
     void StartCompleteConstruction();
 
     // ---- Commands (also reached from the main frame)
-    void OnNewContinuousCurve() override;
-    void OnNewSplineCurve() override;
-    void OnNewDiscreteCurve() override;
-    void OnNewDensityCurve() override;
+    void OnNewCurve(ECurveKind kind) override;
     void OnNewCoordSyst() override;
     void OnNewCoordSystAndCurve() override;
     void OnModifySelected() override;

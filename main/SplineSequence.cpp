@@ -7,11 +7,6 @@ std::unique_ptr<CCurve> CSplineSequence::MakeCurve(CCoordSyst& coordSyst)
     return std::make_unique<CBezierCurve>(&coordSyst);
 }
 
-bool CSplineSequence::IsOfKind(const CCurve& curve)
-{
-    return dynamic_cast<const CSplineCurve*>(&curve) != nullptr;
-}
-
 bool CSplineSequence::Start()
 {
     if (!CCurveSequence::Start())

@@ -7,12 +7,8 @@ class CSplineSequence : public CCurveSequence {
 public:
     using CCurveSequence::CCurveSequence;
 
+    // A new curve of the kind, for the window's table of curve kinds.
     static std::unique_ptr<CCurve> MakeCurve(CCoordSyst& coordSyst);
-    static bool IsOfKind(const CCurve& curve);
     // The copy of a modified curve gets its segments rebuilt from its nodes.
     bool Start() override;
-
-protected:
-    std::unique_ptr<CCurve> NewCurve(CCoordSyst& coordSyst) const override { return MakeCurve(coordSyst); }
-    std::vector<STEP> Steps() const override { return {STEP_NONE, STEP_SPLINE, STEP_END}; }
 };

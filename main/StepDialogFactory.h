@@ -5,9 +5,9 @@
 class CConstructionDialog;
 class CPlotvaneView;
 
-// Makes the dialog of each step of a construction: the one place where a step is bound to
-// its dialog. A step whose dialog the program does not have yet gets a stand-in that only
-// lets the user go on, back or cancel.
+// Makes the dialog of each step of a construction: the axis steps here, the curve steps
+// through the window's table of curve kinds (main/WindowCurveKinds). A step whose dialog the
+// program does not have yet gets a stand-in that only lets the user go on, back or cancel.
 class CStepDialogFactory {
 public:
     // Steps shown as a modeless step dialog (the axes and the curve steps).

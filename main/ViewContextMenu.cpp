@@ -4,6 +4,7 @@
 
 #include "main/CommandIds.h"
 #include "main/MainFrame.h"
+#include "main/WindowCurveKinds.h"
 
 CViewContextMenu::CViewContextMenu(CMainFrame& frame, int nPopup) : QMenu(&frame), m_Frame(frame)
 {
@@ -41,9 +42,8 @@ CViewContextMenu::CViewContextMenu(CMainFrame& frame, int nPopup) : QMenu(&frame
 void CViewContextMenu::AddNewCurveMenu()
 {
     QMenu* pNewCurve = addMenu(tr("New &curve"));
-    for (unsigned nId :
-         {ID_NEW_CONTINUOUS_CURVE, ID_NEW_SPLINE_CURVE, ID_NEW_DISCRETE_CURVE, ID_NEW_DENSITY_CURVE})
-        if (QAction* pCommand = m_Frame.GetAction(nId))
+    for (const CWindowCurveKind& kind : CWindowCurveKinds::All())
+        if (QAction* pCommand = m_Frame.GetAction(kind.nCommandId))
             pNewCurve->addAction(pCommand);
 }
 

@@ -13,6 +13,8 @@ public:
     std::unique_ptr<CCurve> Clone() const override { return std::unique_ptr<CCurve>(new CTestCurve(*this)); }
     CResults* GetResults() override;
     bool HitTest(int x, int y) override;
+    // The base part is all a test needs; it passes for the simplest kind.
+    ECurveKind GetKind() const override { return ECurveKind::Discrete; }
     void Draw(CDrawContext& dc) override;
     void Serialize(CArchive& ar) override { SerializeBase(ar); }
 

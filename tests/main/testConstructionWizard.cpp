@@ -169,7 +169,7 @@ TEST(ConstructionWizard, CancelLeavesTheDocumentAsModifiedAsItWas)
 
     // A new curve given a point, then cancelled.
     pCoordSyst->SetSelected(true);
-    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DISCRETE);
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(ECurveKind::Discrete);
     bench.Send(WM_GRAPH_BUTTONUP, {120, 200});
     ASSERT_TRUE(bench.m_Doc.IsModified());
     bench.Dialog()->reject();
@@ -189,7 +189,7 @@ TEST(ConstructionWizard, CancelLeavesTheDocumentAsModifiedAsItWas)
     bench.m_Doc.GetCoordSystList().front()->GetCurveList().front()->SetModified(true);
     pCoordSyst = bench.m_Doc.GetCoordSystList().front().get();
     pCoordSyst->SetSelected(true);
-    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DISCRETE);
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(ECurveKind::Discrete);
     bench.Dialog()->reject();
     CWizardBench::Settle();
     EXPECT_TRUE(bench.m_Doc.IsModified());
@@ -259,7 +259,7 @@ TEST(ConstructionWizard, FinishedCurveWithChangesProposesItsExport)
     CCoordSyst* pCoordSyst = AddUprightCoordSyst(bench.m_Doc);
     for (bool bChanged : {false, true}) {
         pCoordSyst->SetSelected(true);
-        CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DISCRETE);
+        CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(ECurveKind::Discrete);
         ASSERT_NE(bench.Dialog(), nullptr);
         EXPECT_EQ(bench.Dialog()->GetTemplateId(), 138u);
         if (bChanged)
@@ -285,7 +285,7 @@ TEST(ConstructionCommands, CurvesNeedASelectedCoordinateSystem)
 {
     CWizardBench bench;
     AddUprightCoordSyst(bench.m_Doc);
-    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DISCRETE);
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(ECurveKind::Discrete);
     ASSERT_EQ(bench.m_Messages.Count(), 1u);
     EXPECT_EQ(bench.m_Messages.LastText(), CStringTable::Get(IDS_SELECT_COORDSYST_FIRST));
     EXPECT_EQ(bench.m_Messages.Messages().back().icon, CMessageService::Icon::Information);
@@ -300,7 +300,7 @@ TEST(ConstructionDialog, DuplicateCurveNameIsOnlyAWarning)
     CCoordSyst* pOther = AddUprightCoordSyst(bench.m_Doc);
     pOther->AddCurve(std::make_unique<CDiscreteCurve>(pOther))->SetName("Pressure");
     pCoordSyst->SetSelected(true);
-    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DENSITOMETRY);
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(ECurveKind::Density);
     CConstructionDialog* pDialog = bench.Dialog();
     ASSERT_NE(pDialog, nullptr);
     const CCurve* pCurve = bench.m_View.GetSequence()->GetCurve();
@@ -337,7 +337,7 @@ TEST(ConstructionWizard, StepDialogsOpenBesideThePictureThenWhereTheUserLeftOne)
     const auto newCurve = [](CWizardBench& bench) {
         CCoordSyst* pCoordSyst = bench.m_Doc.GetCoordSystList().front().get();
         pCoordSyst->SetSelected(true);
-        CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::DISCRETE);
+        CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(ECurveKind::Discrete);
         CWizardBench::Settle();
         return bench.Dialog();
     };

@@ -12,6 +12,7 @@
 #include "main/AxeDialog.h"
 #include "main/ConstructionCommands.h"
 #include "main/CurveKindDialog.h"
+#include "main/WindowCurveKinds.h"
 #include "main/DiscreteDialog.h"
 #include "main/SplineDialog.h"
 
@@ -92,7 +93,7 @@ TEST(CurvesByMouse, SameDocumentAsTheCommandLineJob)
     WhenModal([](QWidget* pModal) {
         auto* pKind = qobject_cast<CCurveKindDialog*>(pModal);
         ASSERT_NE(pKind, nullptr);
-        pKind->SetKind(CConstructionCommands::DISCRETE);
+        pKind->SetKind(CWindowCurveKinds::IndexOf(ECurveKind::Discrete));
         pKind->OnNext();
     });
     bench.Dialog()->OnNext();
@@ -106,7 +107,7 @@ TEST(CurvesByMouse, SameDocumentAsTheCommandLineJob)
     FinishWithoutExport(*pDiscrete);
 
     bench.m_Doc.GetCoordSystList().front()->SetSelected(true);
-    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(CConstructionCommands::SPLINE);
+    CConstructionCommands(bench.m_View, bench.m_Doc).NewCurve(ECurveKind::Spline);
     auto* pSpline = dynamic_cast<CSplineDialog*>(bench.Dialog());
     ASSERT_NE(pSpline, nullptr);
     for (CPoint point : {CPoint(162, 442), CPoint(410, 300), CPoint(658, 211)})

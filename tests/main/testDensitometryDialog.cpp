@@ -62,7 +62,7 @@ protected:
         m_pCoordSyst = AddUprightCoordSyst(m_Bench.m_Doc);
         m_pCoordSyst->ComputeTransform();
         m_pCoordSyst->SetSelected(true);
-        CConstructionCommands(m_Bench.m_View, m_Bench.m_Doc).NewCurve(CConstructionCommands::DENSITOMETRY);
+        CConstructionCommands(m_Bench.m_View, m_Bench.m_Doc).NewCurve(ECurveKind::Density);
         Dialog().activateWindow();
         CWizardBench::Settle();
     }

@@ -28,7 +28,7 @@ protected:
     {
         m_pCoordSyst = AddUprightCoordSyst(m_Bench.m_Doc);
         m_pCoordSyst->SetSelected(true);
-        CConstructionCommands(m_Bench.m_View, m_Bench.m_Doc).NewCurve(CConstructionCommands::DISCRETE);
+        CConstructionCommands(m_Bench.m_View, m_Bench.m_Doc).NewCurve(ECurveKind::Discrete);
         m_pDialog = dynamic_cast<CDiscreteDialog*>(m_Bench.Dialog());
         ASSERT_NE(m_pDialog, nullptr);
         m_pList = m_pDialog->findChild<QListWidget*>(QStringLiteral("pointList"));

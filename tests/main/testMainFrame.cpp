@@ -18,6 +18,7 @@
 #include "main/PlotvaneView.h"
 #include "main/ShellState.h"
 #include "main/ViewCommands.h"
+#include "main/WindowCurveKinds.h"
 
 namespace {
 
@@ -25,10 +26,7 @@ namespace {
 class CRecordingView : public CViewCommands {
 public:
     bool IsConstructionActive() const override { return m_bConstruction; }
-    void OnNewContinuousCurve() override { m_Calls.push_back(ID_NEW_CONTINUOUS_CURVE); }
-    void OnNewSplineCurve() override { m_Calls.push_back(ID_NEW_SPLINE_CURVE); }
-    void OnNewDiscreteCurve() override { m_Calls.push_back(ID_NEW_DISCRETE_CURVE); }
-    void OnNewDensityCurve() override { m_Calls.push_back(ID_NEW_DENSITY_CURVE); }
+    void OnNewCurve(ECurveKind kind) override { m_Calls.push_back(CWindowCurveKinds::Of(kind).nCommandId); }
     void OnNewCoordSyst() override { m_Calls.push_back(ID_CONSTRUCT_COORDSYST); }
     void OnNewCoordSystAndCurve() override { m_Calls.push_back(ID_CONSTRUCT_BOTH); }
     void OnModifySelected() override { m_Calls.push_back(ID_MODIFY_SELECTED); }

@@ -27,7 +27,7 @@ protected:
     {
         m_pCoordSyst = AddUprightCoordSyst(m_Bench.m_Doc);
         m_pCoordSyst->SetSelected(true);
-        CConstructionCommands(m_Bench.m_View, m_Bench.m_Doc).NewCurve(CConstructionCommands::SPLINE);
+        CConstructionCommands(m_Bench.m_View, m_Bench.m_Doc).NewCurve(ECurveKind::Spline);
         m_pDialog = dynamic_cast<CSplineDialog*>(m_Bench.Dialog());
         ASSERT_NE(m_pDialog, nullptr);
     }
