@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "main/PlotvaneApp.h"
+#include "main/frame/PlotvaneApp.h"
 
 int main(int argc, char* argv[])
 {

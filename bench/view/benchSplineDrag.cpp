@@ -18,12 +18,12 @@
 #include "Dm/CoordSyst.h"
 #include "Dm/PlotvaneDoc.h"
 #include "Dm/SplineCurve.h"
-#include "main/ClipboardPicture.h"
-#include "main/ConstructionCommands.h"
-#include "main/ConstructionDialog.h"
-#include "main/GraphMessage.h"
-#include "main/PlotvaneView.h"
-#include "main/SplineDialog.h"
+#include "main/frame/ClipboardPicture.h"
+#include "main/wizard/ConstructionCommands.h"
+#include "main/wizard/ConstructionDialog.h"
+#include "main/view/GraphMessage.h"
+#include "main/view/PlotvaneView.h"
+#include "main/steps/spline/SplineDialog.h"
 
 namespace {
 

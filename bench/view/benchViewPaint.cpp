@@ -20,8 +20,8 @@
 #include "Dm/CoordSyst.h"
 #include "Dm/ContinuousCurve.h"
 #include "Dm/PlotvaneDoc.h"
-#include "main/ClipboardPicture.h"
-#include "main/PlotvaneView.h"
+#include "main/frame/ClipboardPicture.h"
+#include "main/view/PlotvaneView.h"
 
 namespace {
 

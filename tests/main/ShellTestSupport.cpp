@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "main/SettingsStoreFile.h"
+#include "main/adapters/SettingsStoreFile.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 
 #include "Dm/BmpManager.h"
 #include "Dm/CoordSyst.h"
-#include "main/AxeDialog.h"
-#include "main/ClipboardPicture.h"
-#include "main/ConstructionDialog.h"
-#include "main/ExportPromptDlg.h"
-#include "main/HelpWindow.h"
-#include "main/ValueEdit.h"
+#include "main/steps/axes/AxeDialog.h"
+#include "main/frame/ClipboardPicture.h"
+#include "main/wizard/ConstructionDialog.h"
+#include "main/export/ExportPromptDlg.h"
+#include "main/help/HelpWindow.h"
+#include "main/fields/ValueEdit.h"
 
 CWizardBench::CWizardBench() : m_View(m_Doc, nullptr), m_Messages(true)
 {

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "Dm/PlotvaneDoc.h"
-#include "main/PlotvaneView.h"
+#include "main/view/PlotvaneView.h"
 #include "platform/Point.h"
 #include "tests/doubles/RecordingMessageService.h"
 

@@ -8,8 +8,8 @@
 #include "Dm/CoordSyst.h"
 #include "Dm/Curve.h"
 #include "Dm/PlotvaneDoc.h"
-#include "main/StepDialogFactory.h"
-#include "main/WindowCurveKinds.h"
+#include "main/wizard/StepDialogFactory.h"
+#include "main/wizard/WindowCurveKinds.h"
 #include "ui_CurveKindDialog.h"
 
 // A kind the window's table forgets cannot be built in the window: every kind of the model

@@ -9,12 +9,12 @@
 
 #include "Dm/CoordSyst.h"
 #include "WizardTestSupport.h"
-#include "main/AxeDialog.h"
-#include "main/ConstructionCommands.h"
-#include "main/CurveKindDialog.h"
-#include "main/WindowCurveKinds.h"
-#include "main/DiscreteDialog.h"
-#include "main/SplineDialog.h"
+#include "main/steps/axes/AxeDialog.h"
+#include "main/wizard/ConstructionCommands.h"
+#include "main/wizard/CurveKindDialog.h"
+#include "main/wizard/WindowCurveKinds.h"
+#include "main/steps/discrete/DiscreteDialog.h"
+#include "main/steps/spline/SplineDialog.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include "Dm/CoordSyst.h"
 #include "Dm/DiscreteCurve.h"
 #include "WizardTestSupport.h"
-#include "main/ConstructionCommands.h"
-#include "main/DiscreteDialog.h"
-#include "main/PointListColumns.h"
+#include "main/wizard/ConstructionCommands.h"
+#include "main/steps/discrete/DiscreteDialog.h"
+#include "main/wizard/PointListColumns.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 

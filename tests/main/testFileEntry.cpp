@@ -19,11 +19,11 @@
 #include "Dm/PlotvaneDoc.h"
 #include "ShellTestSupport.h"
 #include "WizardTestSupport.h"
-#include "main/ClipboardPicture.h"
-#include "main/CommandIds.h"
-#include "main/MainFrame.h"
-#include "main/RecentDocuments.h"
-#include "main/SavePromptDlg.h"
+#include "main/frame/ClipboardPicture.h"
+#include "main/frame/CommandIds.h"
+#include "main/frame/MainFrame.h"
+#include "main/frame/RecentDocuments.h"
+#include "main/frame/SavePromptDlg.h"
 
 TEST(RecentDocumentsTest, NewestFirstFourAtMostKeptAcrossSessions)
 {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/doubles/RecordingDrawContext.h"
-#include "main/InvertedOverlay.h"
+#include "main/view/InvertedOverlay.h"
 
 using Kind = CRecordingDrawContext::Kind;
 using Op = CDrawContext::RasterOp;

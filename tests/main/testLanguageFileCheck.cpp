@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "ShellTestSupport.h"
-#include "main/LanguageFileCheck.h"
-#include "main/LanguageResource.h"
-#include "main/MainFrame.h"
-#include "main/PlotvaneApp.h"
+#include "main/frame/LanguageFileCheck.h"
+#include "main/frame/LanguageResource.h"
+#include "main/frame/MainFrame.h"
+#include "main/frame/PlotvaneApp.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 

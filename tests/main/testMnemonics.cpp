@@ -10,8 +10,8 @@
 
 #include "Dm/PlotvaneDoc.h"
 #include "ShellTestSupport.h"
-#include "main/LanguageResource.h"
-#include "main/MainFrame.h"
+#include "main/frame/LanguageResource.h"
+#include "main/frame/MainFrame.h"
 #include "ui_AboutDlg.h"
 #include "ui_AxeDialog.h"
 #include "ui_ColorChooseDialog.h"

@@ -9,14 +9,14 @@
 #include "Dm/ContinuousCurve.h"
 #include "Dm/CoordSyst.h"
 #include "WizardTestSupport.h"
-#include "main/AxeDialog.h"
-#include "main/ColorChooseDialog.h"
-#include "main/ConstructionCommands.h"
-#include "main/DecimalSpinBox.h"
-#include "main/LanguageResource.h"
-#include "main/NumberFieldHint.h"
-#include "main/NumberSpinBox.h"
-#include "main/ValueEdit.h"
+#include "main/steps/axes/AxeDialog.h"
+#include "main/fields/ColorChooseDialog.h"
+#include "main/wizard/ConstructionCommands.h"
+#include "main/fields/DecimalSpinBox.h"
+#include "main/frame/LanguageResource.h"
+#include "main/fields/NumberFieldHint.h"
+#include "main/fields/NumberSpinBox.h"
+#include "main/fields/ValueEdit.h"
 
 namespace {
 

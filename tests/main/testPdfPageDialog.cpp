@@ -19,8 +19,8 @@
 #include "ShellTestSupport.h"
 #include "WizardTestSupport.h"
 #include "imaging/PdfDecoder.h"
-#include "main/MainFrame.h"
-#include "main/PdfPageDialog.h"
+#include "main/frame/MainFrame.h"
+#include "main/frame/PdfPageDialog.h"
 #include "tests/support/PdfFigures.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include "Dm/PlotvaneDoc.h"
 #include "Dm/SettingsManager.h"
 #include "ShellTestSupport.h"
-#include "main/HelpWindow.h"
-#include "main/MainFrame.h"
-#include "main/PlotvaneApp.h"
+#include "main/help/HelpWindow.h"
+#include "main/frame/MainFrame.h"
+#include "main/frame/PlotvaneApp.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 

@@ -14,12 +14,12 @@
 #include "Dm/DiscreteCurve.h"
 #include "Dm/PlotvaneDoc.h"
 #include "ShellTestSupport.h"
-#include "main/ClipboardPicture.h"
-#include "main/FrameStatusBar.h"
-#include "main/Loupe.h"
-#include "main/MainFrame.h"
-#include "main/PlotvaneView.h"
-#include "main/ZoomDialog.h"
+#include "main/frame/ClipboardPicture.h"
+#include "main/frame/FrameStatusBar.h"
+#include "main/view/Loupe.h"
+#include "main/frame/MainFrame.h"
+#include "main/view/PlotvaneView.h"
+#include "main/view/ZoomDialog.h"
 #include "tests/doubles/RecordingMessageService.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "Dm/SettingsManager.h"
 #include "ShellTestSupport.h"
-#include "main/QtSettingsBackend.h"
+#include "main/adapters/QtSettingsBackend.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedSourceManager.h"
-#include "main/ScannerManager.h"
+#include "main/scanner/ScannerManager.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <unistd.h>
 
 #include "ShellTestSupport.h"
-#include "main/MainFrame.h"
-#include "main/PlotvaneApp.h"
+#include "main/frame/MainFrame.h"
+#include "main/frame/PlotvaneApp.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "Dm/CoordSyst.h"
 #include "Dm/SplineCurve.h"
 #include "WizardTestSupport.h"
-#include "main/ConstructionCommands.h"
-#include "main/SplineDialog.h"
+#include "main/wizard/ConstructionCommands.h"
+#include "main/steps/spline/SplineDialog.h"
 #include "platform/StringIds.h"
 #include "platform/StringTable.h"
 

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "Dm/PlotvaneDoc.h"
-#include "main/PlotvaneView.h"
+#include "main/view/PlotvaneView.h"
 
 namespace {
 
