@@ -473,10 +473,12 @@ int64_t CCentreLineRefiner::FitReach(size_t i) const
 
 bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
 {
-    if (IsMeasured(i))
-        return FitOver(i, FitReach(i), dCentre);
-    // A bridge reaches no further than it needs: the line may bend more over a long gap than
-    // its fit can follow.
+    if (IsMeasured(i) && FitOver(i, FitReach(i), dCentre))
+        return true;
+    // A column that cannot be measured is bridged; so is a measured one whose fit finds none
+    // on one side (the last columns of a dash before a gap wider than the fit's reach), whose
+    // own centre is off by up to half a row without anti-aliasing. A bridge reaches no
+    // further than it needs: the line may bend more over a long gap than its fit can follow.
     for (int64_t reach = kMinBridgeReach;;
          reach = std::min<int64_t>(reach + kBridgeReachStep, kBridgeReach)) {
         if (FitOver(i, reach, dCentre))

@@ -43,7 +43,8 @@ struct CSubpixelPoint {
 //     which cancels the staircase of lines drawn without anti-aliasing. A column that cannot be
 //     measured takes a cubic fit of the measured columns around it when there are enough on
 //     both sides within kBridgeReach (across a crossing, a mark or a gap between dashes);
-//     otherwise its point keeps its position.
+//     otherwise its point keeps its position. A measured column with none on one side within
+//     the fit's reach (the end of a dash) takes a fit that reaches as far as a bridge.
 // 10. Bends (CorrectBends): where a thick stroke slopes and bends, the middle of a column's
 //     cut lies off the centre line by an amount the thickness, the slope and the bend give: the
 //     centres are moved back.

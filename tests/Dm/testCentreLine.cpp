@@ -250,7 +250,9 @@ TEST_F(CentreLineTest, DashEndsDoNotPullTheCentre)
     // The same dashes along a line sloping about half a row a column, 3 and 4 pixels thick:
     // the columns beside a gap cut the square end of a dash short on one side, and their
     // middles lie off the stroke's by up to a row. Taken for the stroke, they pull the centre
-    // 0.6 to 1.05 rows off the line; left out, it stays within half a row.
+    // 0.6 to 1.05 rows off the line. Left out, the last column of a dash has no neighbour on
+    // one side within the fit's reach: on its own, its centre is off by up to 0.41 rows; fitted
+    // across the gap from the next dash, the centre stays within a third of a row.
     for (const double dOffset : {0.0, 0.3}) {
         const Centre line = [=](double x) { return 20.0 + dOffset + 0.5 * x + 0.001 * x * x; };
         const Centre slope = [](double x) { return 0.5 + 0.002 * x; };
@@ -258,7 +260,7 @@ TEST_F(CentreLineTest, DashEndsDoNotPullTheCentre)
             CInkCanvas canvas(200, 180);
             CContinuousCurve& curve = TraceDashes(canvas, line, slope, dThickness, 100);
 
-            EXPECT_LT(WorstError(curve, line, 10, 190), 0.5) << dOffset << " " << dThickness;
+            EXPECT_LT(WorstError(curve, line, 10, 190), 0.33) << dOffset << " " << dThickness;
             m_pCoordSyst->RemoveCurve(&curve);
         }
     }
