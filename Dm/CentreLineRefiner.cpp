@@ -4,21 +4,23 @@
 #include <cmath>
 #include <limits>
 
-#include "Dm/BmpManager.h"
 #include "Dm/PolynomialFit.h"
 
 namespace {
 
-// A pixel at least this much covered can hold the stroke's middle.
-constexpr double kCoreCoverage = 0.3;
-// Beyond the stroke, the picture must be background up to this coverage (the ringing of a
-// compressed picture stays below it); more means something else touches the stroke.
-constexpr double kClearCoverage = 0.2;
-// Pixels of a run found without knowing the thickness are covered at least this much.
-constexpr double kRunCoverage = 0.15;
+// Rows to spare beyond a cut through the stroke, on each side: room for its anti-aliased
+// edges and for the rounding of where it lies.
+constexpr double kEdgeRows = 1.5;
 // How much heavier than the stroke a column may be (ragged edges of a picture drawn without
 // anti-aliasing).
 constexpr double kWeightTolerance = 1.5;
+// A run lighter than this share of a whole cut is the end of a dash or of the line.
+constexpr double kMinRunWeight = 0.5;
+// Columns on each side over which ComputeSlopes takes its chords, and how much steeper than
+// the flatter of a point's two chords its slope may be (in rows a column).
+constexpr size_t kChordColumns = 2;
+constexpr double kChordSpan = static_cast<double>(kChordColumns);
+constexpr double kMaxChordSpread = 2.0;
 // A stretch of fewer measured columns than this between crowded columns is checked against the stroke around
 // it, and its columns further than kStretchAgreement rows from it are not believed.
 constexpr size_t kTrustedStretch = 11;
@@ -39,40 +41,30 @@ constexpr double kWholeCut = 0.9;
 // Where the centre line is steeper than this, rows cut the stroke better than columns: the
 // centre is the curve through the middles of the rows within kSteepReach columns, when at
 // least kMinSteepRows of them are whole, found from the straight line's answer in a few
-// Newton's steps.
+// Newton's steps. The curve must lean at least kMinRowsSlope columns a row for the column to
+// meet it, and the answer is believed within kMaxSteepShift rows of the fit's centre.
 constexpr double kSteepSlope = 1.5;
 constexpr double kSteepReach = 5.0;
 constexpr int kMinSteepRows = 5;
 constexpr int kNewtonSteps = 3;
+constexpr double kMinRowsSlope = 1e-6;
+constexpr double kMaxSteepShift = 2.0;
 // Neighbouring centres this far apart or more are on different levels (rows drawn without
 // anti-aliasing put them half a row apart at least).
 constexpr double kLevelChange = 0.25;
 // Passes of the window that follows the centre.
 constexpr int kCentringPasses = 2;
-// Measured columns that bridge a column that cannot be measured, on each side, and the reach
-// a bridge starts from.
+// Measured columns that bridge a column that cannot be measured, on each side, the reach a
+// bridge starts from, and the columns it reaches further each time it finds too few.
 constexpr int kMinBridgeSide = 3;
 constexpr int64_t kMinBridgeReach = 12;
+constexpr int64_t kBridgeReachStep = 2;
+// The columns the fit on a picture drawn without anti-aliasing reaches further each time it
+// holds too few changes of level, and the changes it needs.
+constexpr int64_t kFitReachStep = 3;
+constexpr int kFitLevelChanges = 2;
 // Fewer measured columns than this do not make a fit.
 constexpr int kMinFitColumns = 5;
-// The median thickness needs this many measured columns; with fewer the corrector's serves.
-constexpr size_t kMinThicknessSamples = 5;
-// Ink and background closer than this (in colour levels) cannot tell coverage.
-constexpr double kMinContrast = 32.0;
-
-// Every how many points the colours and the thickness are sampled.
-size_t SampleStride(size_t nPoints)
-{
-    constexpr size_t kSamples = 1024;
-    return nPoints / kSamples + 1;
-}
-
-double Median(std::vector<double>& values)
-{
-    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
-}
 
 // std::floor and std::ceil for rows, which the compiler otherwise leaves to a library call.
 int64_t FloorRow(double v)
@@ -87,34 +79,13 @@ int64_t CeilRow(double v)
     return t + (v > static_cast<double>(t) ? 1 : 0);
 }
 
-uint32_t Channel(uint32_t color, int k)
-{
-    return (color >> (16 - 8 * k)) & 0xFF;
-}
-
-// The median of channel k (0 red, 1 green, 2 blue) of the colours, counted level by level.
-double ChannelMedian(const std::vector<uint32_t>& colors, int k)
-{
-    std::array<size_t, 256> counts{};
-    for (const uint32_t c : colors)
-        ++counts[Channel(c, k)];
-    size_t nBelow = 0;
-    for (size_t v = 0; v < counts.size(); ++v) {
-        nBelow += counts[v];
-        if (2 * nBelow > colors.size())
-            return static_cast<double>(v);
-    }
-    return 255.0;
-}
-
 }  // namespace
 
 CCentreLineRefiner::CCentreLineRefiner(const CBmpManager& bmpManager, uint32_t threshold, int nThickness,
                                        bool bDashed)
-    : m_BmpManager(bmpManager),
-      m_Threshold(threshold),
-      m_nThickness(std::clamp(nThickness, 1, 1000)),
-      m_bDashed(bDashed)
+    : m_nThickness(std::clamp(nThickness, 1, 1000)),
+      m_bDashed(bDashed),
+      m_Coverage(bmpManager, threshold, m_nThickness)
 {
     // The weighted quadratic fit over a full window of reach K, at its middle: by symmetry
     // the odd powers drop out, and a = sum of w_d (S4 - S2 d^2) / (S0 S4 - S2^2) y_d, with
@@ -138,148 +109,68 @@ CCentreLineRefiner::CCentreLineRefiner(const CBmpManager& bmpManager, uint32_t t
     }
 }
 
-bool CCentreLineRefiner::LearnColours()
+void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPoint>& out)
 {
-    const int64_t nWidth = m_BmpManager.GetWidth();
-    const int64_t nHeight = m_BmpManager.GetHeight();
-    auto inside = [&](int64_t x, int64_t y) { return x >= 0 && y >= 0 && x < nWidth && y < nHeight; };
-    auto isInk = [&](int64_t x, int64_t y) {
-        return inside(x, y) &&
-               m_BmpManager.IsInk(CPoint(static_cast<int32_t>(x), static_cast<int32_t>(y)), m_Threshold);
-    };
-    std::vector<uint32_t> ink;
-    std::vector<uint32_t> background;
-    // The colours and the thickness are the same all along: a thousand points tell them.
-    const size_t nStride = SampleStride(m_Points.size());
-    for (size_t i = 0; i < m_Points.size(); i += nStride) {
-        const CPoint& p = m_Points[i];
-        if (!isInk(p.x, p.y))
-            continue;
-        ink.push_back(m_BmpManager.GetPixelColor(p.x, p.y));
-        // Two rows clear of the ink above and below: past the anti-aliased edge.
-        for (const int d : {-1, 1}) {
-            int64_t y = p.y;
-            for (int nRows = 0; isInk(p.x, y) && nRows <= 4 * m_nThickness + 64; ++nRows)
-                y += d;
-            y += 2 * d;
-            if (inside(p.x, y) && !isInk(p.x, y))
-                background.push_back(m_BmpManager.GetPixelColor(p.x, static_cast<int>(y)));
-        }
-    }
-    if (ink.empty())
-        return false;
-    for (int k = 0; k < 3; ++k) {
-        m_Ink[k] = ChannelMedian(ink, k);
-        if (!background.empty())
-            m_Background[k] = ChannelMedian(background, k);
-    }
-    m_dContrast2 = 0.0;
-    for (int k = 0; k < 3; ++k)
-        m_dContrast2 += (m_Background[k] - m_Ink[k]) * (m_Background[k] - m_Ink[k]);
-    if (m_dContrast2 < kMinContrast * kMinContrast)
-        return false;
-    // The coverage of a colour is the projection of its distance from the background onto
-    // the ink's, summed channel by channel: one table a channel.
-    for (int k = 0; k < 3; ++k) {
-        for (int v = 0; v < 256; ++v)
-            m_Shares[k][static_cast<size_t>(v)] =
-                (m_Background[k] - v) * (m_Background[k] - m_Ink[k]) / m_dContrast2;
-    }
-    for (int k = 0; k < 2; ++k) {
-        m_RecentColors[k] = 0xFFFFFFFFu - static_cast<uint32_t>(k);
-        m_dRecentCoverages[k] = CoverageOf(m_RecentColors[k]);
-    }
-    return true;
-}
-
-double CCentreLineRefiner::Coverage(int64_t x, int64_t y) const
-{
-    if (x < 0 || y < 0 || x >= m_BmpManager.GetWidth() || y >= m_BmpManager.GetHeight())
-        return 0.0;
-    return CoverageOf(m_BmpManager.GetReader()->GetColor(static_cast<int>(x), static_cast<int>(y)));
-}
-
-double CCentreLineRefiner::CoverageOf(uint32_t color) const
-{
-    const double dot =
-        m_Shares[0][(color >> 16) & 0xFF] + m_Shares[1][(color >> 8) & 0xFF] + m_Shares[2][color & 0xFF];
-    return std::clamp(dot, 0.0, 1.0);
-}
-
-void CCentreLineRefiner::ReadColumn(int64_t x, int64_t yFirst, int64_t nRows)
-{
-    m_Coverages.resize(static_cast<size_t>(nRows));
-    const int64_t yBegin = std::max<int64_t>(yFirst, 0);
-    const int64_t yEnd = std::min<int64_t>(yFirst + nRows, m_BmpManager.GetHeight());
-    if (x < 0 || x >= m_BmpManager.GetWidth() || yBegin >= yEnd) {
-        std::fill(m_Coverages.begin(), m_Coverages.end(), 0.0);
+    m_Points.assign(points.begin(), points.end());
+    const size_t n = m_Points.size();
+    out.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        out[i] = CSubpixelPoint{m_Points[i].x, static_cast<double>(m_Points[i].y)};
+    if (n == 0 || !m_Coverage.Learn(m_Points))
         return;
-    }
-    // Outside the bitmap nothing is covered.
-    std::fill(m_Coverages.begin(), m_Coverages.begin() + (yBegin - yFirst), 0.0);
-    std::fill(m_Coverages.begin() + (yEnd - yFirst), m_Coverages.end(), 0.0);
-    m_Colors.resize(static_cast<size_t>(yEnd - yBegin));
-    m_BmpManager.GetReader()->GetColumn(static_cast<int>(x), static_cast<int>(yBegin),
-                                        static_cast<int>(yEnd - yBegin), m_Colors.data());
-    // Most pixels have the colour of the background or of solid ink: the last two colours
-    // met are remembered with their coverage.
-    uint32_t c0 = m_RecentColors[0];
-    uint32_t c1 = m_RecentColors[1];
-    double w0 = m_dRecentCoverages[0];
-    double w1 = m_dRecentCoverages[1];
-    double* pOut = m_Coverages.data() + (yBegin - yFirst);
-    for (const uint32_t c : m_Colors) {
-        if (c != c0) {
-            std::swap(c0, c1);
-            std::swap(w0, w1);
-            if (c != c0) {
-                c0 = c;
-                w0 = CoverageOf(c);
-            }
-        }
-        *pOut++ = w0;
-    }
-    m_RecentColors[0] = c0;
-    m_RecentColors[1] = c1;
-    m_dRecentCoverages[0] = w0;
-    m_dRecentCoverages[1] = w1;
+    ComputeSlopes();
+    m_Thickness.Estimate(m_Coverage, m_Points, m_Slopes, m_nThickness);
+    m_bQuantised = m_Thickness.IsQuantised();
+    const double dThickness = m_Thickness.GetThickness();
+    SizeWindows(dThickness);
+    m_Columns.resize(n);
+    for (size_t i = 0; i < n; ++i)
+        m_Columns[i] = Measure(i);
+    DropDashEnds(dThickness);
+    CheckStretches();
+    if (m_bQuantised)
+        BridgeTurns();
+    PrepareFit();
+    FitCentres(out);
+    CorrectBends(dThickness / 2.0, out);
+    RefineSteep(dThickness, out);
 }
 
 void CCentreLineRefiner::ComputeSlopes()
 {
-    // From the chords over two columns on each side of each point.
+    // From the chords over kChordColumns columns on each side of each point.
     const size_t n = m_Points.size();
     auto chord = [this](size_t a, size_t b) {
         const double dx = static_cast<double>(int64_t{m_Points[b].x} - m_Points[a].x);
         const auto dy = static_cast<double>(int64_t{m_Points[b].y} - m_Points[a].y);
-        // Mostly two columns apart: a division spared.
-        return std::abs(dx == 2.0 ? dy * 0.5 : dx == 0.0 ? 0.0 : dy / dx);
+        // Mostly kChordColumns apart: a division spared.
+        return std::abs(dx == kChordSpan ? dy * (1.0 / kChordSpan) : dx == 0.0 ? 0.0 : dy / dx);
     };
     // First the chord on the right of each point, which is the one on the left of the point
-    // two further on; then, from the last point back, both chords of each point.
+    // kChordColumns further on; then, from the last point back, both chords of each point.
     m_Slopes.resize(n);
     for (size_t i = 0; i < n; ++i)
-        m_Slopes[i] = chord(i, std::min(i + 2, n - 1));
+        m_Slopes[i] = chord(i, std::min(i + kChordColumns, n - 1));
     for (size_t i = n; i-- > 0;) {
         const double right = m_Slopes[i];
-        const double left = i >= 2 ? m_Slopes[i - 2] : chord(0, i);
+        const double left = i >= kChordColumns ? m_Slopes[i - kChordColumns] : chord(0, i);
         if (i == 0)
             m_Slopes[i] = right;
         else if (i + 1 == n)
             m_Slopes[i] = left;
         else
             // The steeper one on a bend, so that the window holds the whole stroke, but no
-            // more than two rows a column steeper than the flatter one: a spike of the traced
-            // points, where they ran onto something touching the stroke, must not widen the
-            // columns next to it.
-            m_Slopes[i] = std::min(std::max(left, right), std::min(left, right) + 2.0);
+            // more than kMaxChordSpread rows a column steeper than the flatter one: a spike of
+            // the traced points, where they ran onto something touching the stroke, must not
+            // widen the columns next to it.
+            m_Slopes[i] = std::min(std::max(left, right), std::min(left, right) + kMaxChordSpread);
     }
 }
 
 void CCentreLineRefiner::SizeWindows(double dThickness)
 {
     // The stroke covers dThickness / cos(angle) rows of a column, spread over |slope| more
-    // rows by the width of the column, with one row to spare on each side for the
+    // rows by the width of the column, with kEdgeRows to spare on each side for the
     // anti-aliased edges. The window holds the rows within dHalf of the centre: from a
     // point's own row, nHalfRows on each side.
     // The slopes come from chords between whole pixels: neighbours mostly share theirs.
@@ -290,7 +181,7 @@ void CCentreLineRefiner::SizeWindows(double dThickness)
         const double m = m_Slopes[i];
         if (m != dLastSlope) {
             window.dExpected = dThickness * std::sqrt(1.0 + m * m);
-            window.dHalf = (window.dExpected + m) / 2.0 + 1.5;
+            window.dHalf = (window.dExpected + m) / 2.0 + kEdgeRows;
             window.nHalfRows = FloorRow(window.dHalf);
             dLastSlope = m;
         }
@@ -313,20 +204,20 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i)
     const int64_t nSearch = m_nThickness / 2 + 1;
     int64_t nFirst = y0 - window.nHalfRows - 1;
     int64_t nRead = 2 * window.nHalfRows + 3;
-    ReadColumn(x, nFirst, nRead);
+    m_Coverage.ReadColumn(x, nFirst, nRead, m_ColumnCoverages);
     auto coverage = [&](int64_t y) {
         const int64_t k = y - nFirst;
-        return k >= 0 && k < nRead ? m_Coverages[static_cast<size_t>(k)] : Coverage(x, y);
+        return k >= 0 && k < nRead ? m_ColumnCoverages[static_cast<size_t>(k)] : m_Coverage.At(x, y);
     };
     int64_t start = y0;
     for (int64_t k = 0;; ++k) {
         if (k > nSearch)
             return column;
-        if (coverage(y0 - k) >= kCoreCoverage) {
+        if (coverage(y0 - k) >= CInkCoverage::kCoreCoverage) {
             start = y0 - k;
             break;
         }
-        if (coverage(y0 + k) >= kCoreCoverage) {
+        if (coverage(y0 + k) >= CInkCoverage::kCoreCoverage) {
             start = y0 + k;
             break;
         }
@@ -345,9 +236,9 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i)
         if (top - 1 < nFirst || bottom + 1 >= nFirst + nRead) {
             nFirst = top - 1;
             nRead = nRows + 2;
-            ReadColumn(x, nFirst, nRead);
+            m_Coverage.ReadColumn(x, nFirst, nRead, m_ColumnCoverages);
         }
-        const double* pCoverages = m_Coverages.data() + (top - nFirst);
+        const double* pCoverages = m_ColumnCoverages.data() + (top - nFirst);
         int64_t k = 0;
         for (; k + 2 <= nRows; k += 2) {
             dWeights[0] += pCoverages[k];
@@ -377,11 +268,16 @@ CCentreLineRefiner::Column CCentreLineRefiner::Measure(size_t i)
     }
     // A run heavier than the stroke, or ink going on past the window, is the stroke and
     // something else; a much lighter one is the end of a dash or of the line.
-    column.bCrowded = coverage(top - 1) > kClearCoverage || coverage(bottom + 1) > kClearCoverage ||
-                      dWeight > window.dExpected + kWeightTolerance + (m_bQuantised ? m_Slopes[i] : 0.0);
-    if (column.bCrowded || dWeight < 0.5 * window.dExpected)
+    const bool bCrowded = coverage(top - 1) > CInkCoverage::kClearCoverage ||
+                          coverage(bottom + 1) > CInkCoverage::kClearCoverage ||
+                          dWeight > window.dExpected + kWeightTolerance + (m_bQuantised ? m_Slopes[i] : 0.0);
+    if (bCrowded) {
+        column.state = ColumnState::kCrowded;
         return column;
-    column.bMeasured = true;
+    }
+    if (dWeight < kMinRunWeight * window.dExpected)
+        return column;
+    column.state = ColumnState::kMeasured;
     column.dCentre = dCentre;
     column.dWeight = dWeight;
     return column;
@@ -391,13 +287,13 @@ void CCentreLineRefiner::DropDashEnds(double dThickness)
 {
     // The square end of a dash cuts the columns next to the gap short on one side: their
     // middle is not the stroke's. Those lighter than a whole cut are not believed. A gap is
-    // a column without a run, or a column missing from the points.
+    // an empty column, or a column missing from the points.
     const size_t n = m_Points.size();
-    // The column of a gap at each point: its own when it has no run, the one before it when
+    // The column of a gap at each point: its own when it is empty, the one before it when
     // that is missing; kNone otherwise.
     constexpr int64_t kNone = std::numeric_limits<int64_t>::max() / 4;
     auto gapAt = [this](size_t i) -> int64_t {
-        if (!m_Columns[i].bMeasured && !m_Columns[i].bCrowded && m_Columns[i].dWeight == 0.0)
+        if (m_Columns[i].state == ColumnState::kEmpty)
             return m_Points[i].x;
         if (i > 0 && m_Points[i].x - m_Points[i - 1].x > 1)
             return int64_t{m_Points[i].x} - 1;
@@ -422,36 +318,54 @@ void CCentreLineRefiner::DropDashEnds(double dThickness)
     }
     for (size_t i = 0; i < n; ++i) {
         Column& column = m_Columns[i];
-        if (!column.bMeasured)
+        if (column.state != ColumnState::kMeasured)
             continue;
+        // The square end reaches half the thickness times the sine of the slope's angle along
+        // the columns.
         const double m = m_Slopes[i];
-        const double dReach = dThickness / 2.0 * m / std::sqrt(1.0 + m * m) + 1.5;
+        const double dReach = dThickness / 2.0 * m / std::sqrt(1.0 + m * m) + kEdgeRows;
         const int64_t x = m_Points[i].x;
         if (static_cast<double>(std::min(x - m_GapBefore[i], m_GapAfter[i] - x)) > dReach)
             continue;
         // A whole cut is as heavy as the heaviest nearby.
         double dWhole = 0.0;
         for (size_t j = i >= kBendReach ? i - kBendReach : 0; j < std::min(n, i + kBendReach + 1); ++j)
-            dWhole = std::max(dWhole, m_Columns[j].bMeasured ? m_Columns[j].dWeight : 0.0);
+            dWhole = std::max(dWhole, IsMeasured(j) ? m_Columns[j].dWeight : 0.0);
         if (column.dWeight < kWholeCut * dWhole)
-            column.bMeasured = false;
+            column.state = ColumnState::kDashEnd;
+    }
+}
+
+void CCentreLineRefiner::CheckStretches()
+{
+    // A short stretch of measured columns between columns where something else touches the
+    // stroke must agree with the stroke on both sides of it: where two strokes cross at their
+    // middles, the two look like one.
+    const size_t n = m_Points.size();
+    auto crowded = [this](size_t i) { return m_Columns[i].state == ColumnState::kCrowded; };
+    for (size_t i = 0; i < n;) {
+        size_t end = i;
+        while (end < n && IsMeasured(end))
+            ++end;
+        if (end > i && end - i < kTrustedStretch && i > 0 && end < n && crowded(i - 1) && crowded(end))
+            CheckStretch(i, end);
+        i = end + 1;
     }
 }
 
 void CCentreLineRefiner::CheckStretch(size_t first, size_t end)
 {
+    // The stretch is bridged from the columns around it.
     for (size_t j = first; j < end; ++j)
-        m_Columns[j].bMeasured = false;
-    m_Samples.clear();
+        m_Columns[j].state = ColumnState::kCrowded;
+    m_StretchAgrees.clear();
     for (size_t j = first; j < end; ++j) {
         double dAround = 0.0;
-        const bool bAgrees = Fit(j, dAround) && std::abs(dAround - m_Columns[j].dCentre) <= kStretchAgreement;
-        m_Samples.push_back(bAgrees ? 1.0 : 0.0);
+        m_StretchAgrees.push_back(Fit(j, dAround) &&
+                                  std::abs(dAround - m_Columns[j].dCentre) <= kStretchAgreement);
     }
-    for (size_t j = first; j < end; ++j) {
-        m_Columns[j].bMeasured = m_Samples[j - first] != 0.0;
-        m_Columns[j].bCrowded = !m_Columns[j].bMeasured;
-    }
+    for (size_t j = first; j < end; ++j)
+        m_Columns[j].state = m_StretchAgrees[j - first] ? ColumnState::kMeasured : ColumnState::kCrowded;
 }
 
 void CCentreLineRefiner::BridgeTurns()
@@ -467,18 +381,17 @@ void CCentreLineRefiner::BridgeTurns()
                std::abs(m_Columns[a].dCentre - m_Columns[b].dCentre) < kLevelChange;
     };
     for (size_t i = 0; i < n;) {
-        if (!m_Columns[i].bMeasured) {
+        if (!IsMeasured(i)) {
             ++i;
             continue;
         }
         size_t end = i + 1;
-        while (end < n && m_Columns[end].bMeasured && sameLevel(end - 1, end))
+        while (end < n && IsMeasured(end) && sameLevel(end - 1, end))
             ++end;
         // The level holds from i to end (excluded): a turn when the columns just beside it
         // are measured and both on the same side of it.
         if (end - i >= kMinTurnColumns && end - i <= kMaxTurnColumns && i > 0 && end < n &&
-            m_Columns[i - 1].bMeasured && m_Columns[end].bMeasured &&
-            int64_t{m_Points[i].x} - m_Points[i - 1].x == 1 &&
+            IsMeasured(i - 1) && IsMeasured(end) && int64_t{m_Points[i].x} - m_Points[i - 1].x == 1 &&
             int64_t{m_Points[end].x} - m_Points[end - 1].x == 1) {
             const double dLevel = m_Columns[i].dCentre;
             const double dBefore = m_Columns[i - 1].dCentre - dLevel;
@@ -492,10 +405,8 @@ void CCentreLineRefiner::BridgeTurns()
 
 void CCentreLineRefiner::BridgeTurn(size_t first, size_t end, double dLevel)
 {
-    for (size_t j = first; j < end; ++j) {
-        m_Columns[j].bMeasured = false;
-        m_Columns[j].bCrowded = true;
-    }
+    for (size_t j = first; j < end; ++j)
+        m_Columns[j].state = ColumnState::kTurn;
     // The line stays within the level all along it: a bridge that leaves the level has been
     // led astray (by sides that are themselves long levels, where the line turns slowly), and
     // the level stands.
@@ -504,10 +415,45 @@ void CCentreLineRefiner::BridgeTurn(size_t first, size_t end, double dLevel)
         double dBridge = 0.0;
         bWithin = Fit(j, dBridge) && std::abs(dBridge - dLevel) <= kTurnBand;
     }
-    for (size_t j = first; j < end; ++j) {
-        m_Columns[j].bMeasured = !bWithin;
-        m_Columns[j].bCrowded = bWithin;
-        m_Columns[j].bTurn = bWithin;
+    for (size_t j = first; j < end; ++j)
+        m_Columns[j].state = bWithin ? ColumnState::kTurn : ColumnState::kMeasured;
+}
+
+void CCentreLineRefiner::PrepareFit()
+{
+    const size_t n = m_Points.size();
+    m_MeasuredBefore.assign(n + 1, 0);
+    m_Centres.resize(n);
+    for (size_t i = 0; i < n; ++i) {
+        m_MeasuredBefore[i + 1] = m_MeasuredBefore[i] + (IsMeasured(i) ? 1 : 0);
+        m_Centres[i] = m_Columns[i].dCentre;
+    }
+    // A change of level between measured neighbours.
+    m_LevelChanges.assign(n, 0);
+    for (size_t i = 1; i < n; ++i) {
+        const bool bChange = IsMeasured(i) && IsMeasured(i - 1) &&
+                             std::abs(m_Columns[i].dCentre - m_Columns[i - 1].dCentre) >= kLevelChange;
+        m_LevelChanges[i] = m_LevelChanges[i - 1] + (bChange ? 1 : 0);
+    }
+}
+
+void CCentreLineRefiner::FitCentres(std::vector<CSubpixelPoint>& out)
+{
+    const size_t n = m_Points.size();
+    m_Refined.assign(n, 0);
+    for (size_t i = 0; i < n; ++i) {
+        double dCentre = 0.0;
+        if (Fit(i, dCentre))
+            // At a turn the bridge tells where within the level the line runs, but it may
+            // overshoot: the mean of the two strays least, whether the rasteriser inked the
+            // rows the stroke covers or only those whose middles it covers.
+            out[i].y =
+                m_Columns[i].state == ColumnState::kTurn ? (dCentre + m_Columns[i].dCentre) / 2.0 : dCentre;
+        else if (!IsMeasured(i))
+            continue;
+        else
+            out[i].y = m_Columns[i].dCentre;
+        m_Refined[i] = 1;
     }
 }
 
@@ -517,21 +463,24 @@ int64_t CCentreLineRefiner::FitReach(size_t i) const
     int64_t reach = kFitReach;
     if (!m_bQuantised)
         return reach;
-    for (;; reach += 3) {
+    for (;; reach += kFitReachStep) {
         const size_t first = i >= static_cast<size_t>(reach) ? i - static_cast<size_t>(reach) : 0;
         const size_t last = std::min(i + static_cast<size_t>(reach), n - 1);
-        if (reach >= kMaxFitReach || m_LevelChanges[last] - m_LevelChanges[first] >= 2)
+        if (reach >= kMaxFitReach || m_LevelChanges[last] - m_LevelChanges[first] >= kFitLevelChanges)
             return std::min<int64_t>(reach, kMaxFitReach);
     }
 }
 
 bool CCentreLineRefiner::Fit(size_t i, double& dCentre) const
 {
-    if (m_Columns[i].bMeasured)
-        return FitOver(i, FitReach(i), dCentre);
-    // A bridge reaches no further than it needs: the line may bend more over a long gap than
-    // its fit can follow.
-    for (int64_t reach = kMinBridgeReach;; reach = std::min<int64_t>(reach + 2, kBridgeReach)) {
+    if (IsMeasured(i) && FitOver(i, FitReach(i), dCentre))
+        return true;
+    // A column that cannot be measured is bridged; so is a measured one whose fit finds none
+    // on one side (the last columns of a dash before a gap wider than the fit's reach), whose
+    // own centre is off by up to half a row without anti-aliasing. A bridge reaches no
+    // further than it needs: the line may bend more over a long gap than its fit can follow.
+    for (int64_t reach = kMinBridgeReach;;
+         reach = std::min<int64_t>(reach + kBridgeReachStep, kBridgeReach)) {
         if (FitOver(i, reach, dCentre))
             return true;
         if (reach == kBridgeReach)
@@ -547,7 +496,7 @@ bool CCentreLineRefiner::FitOver(size_t i, int64_t reach, double& dCentre) const
     // measured (a crossing, a mark, a gap between dashes, the turn of a line drawn without
     // anti-aliasing) is bridged from measured columns on both sides by a cubic, which follows
     // a line that bends unevenly across the gap.
-    const bool bBridge = !m_Columns[i].bMeasured;
+    const bool bBridge = !IsMeasured(i);
     const size_t n = m_Points.size();
     const int64_t x0 = m_Points[i].x;
     const double y0 = static_cast<double>(m_Points[i].y);
@@ -586,7 +535,7 @@ bool CCentreLineRefiner::FitOver(size_t i, int64_t reach, double& dCentre) const
     const size_t last = std::min(i + static_cast<size_t>(reach), n - 1);
     for (size_t j = first; j <= last; ++j) {
         const int64_t d = int64_t{m_Points[j].x} - x0;
-        if (!m_Columns[j].bMeasured || d < -reach || d > reach)
+        if (!IsMeasured(j) || d < -reach || d > reach)
             continue;
         fit.Add(static_cast<double>(d), m_Columns[j].dCentre - y0,
                 static_cast<double>(reach + 1 - (d < 0 ? -d : d)));
@@ -606,101 +555,42 @@ bool CCentreLineRefiner::FitOver(size_t i, int64_t reach, double& dCentre) const
     return true;
 }
 
-void CCentreLineRefiner::Refine(const PointList& points, std::vector<CSubpixelPoint>& out)
+void CCentreLineRefiner::CorrectBends(double dRadius, std::vector<CSubpixelPoint>& out)
 {
-    m_Points.assign(points.begin(), points.end());
-    const size_t n = m_Points.size();
-    out.resize(n);
-    for (size_t i = 0; i < n; ++i)
-        out[i] = CSubpixelPoint{m_Points[i].x, static_cast<double>(m_Points[i].y)};
-    if (n == 0 || !LearnColours())
+    // A column cuts a stroke of radius r whose centre line y(x) slopes and bends through the
+    // points at distance r from the line: the middle of that cut lies below the line by
+    // r^2 / 2 * y'' * y'^2 / (1 + y'^2), to second order. The slope and the bend are read
+    // from the refined centres kBendReach columns on each side, which the fit has smoothed,
+    // but not across a gap in the stroke (between dashes), which the fit bridges as it can.
+    const size_t n = out.size();
+    const size_t h = kBendReach;
+    constexpr double kInvH2 = 1.0 / static_cast<double>(kBendReach * kBendReach);
+    constexpr double kInv2H = 1.0 / static_cast<double>(2 * kBendReach);
+    const double dScale = dRadius * dRadius / 2.0;
+    const double dMax = std::min(kMaxBendShift, dRadius / 2.0);
+    m_BendShifts.assign(n, 0.0);
+    if (n < 2 * h + 1)
         return;
-
-    ComputeSlopes();
-
-    // The stroke's thickness: in each column, the weight of the run through the point (taken
-    // as far as it goes, within a generous bound) times the cosine of the slope. Columns
-    // where something else touches the stroke are few: the median passes over them.
-    m_Samples.clear();
-    const int64_t nBound = 4 * std::max(m_nThickness, 2) + 3;
-    int64_t nPartial = 0;
-    int64_t nPixels = 0;
-    for (size_t i = 0; i < n; i += SampleStride(n)) {
-        const int64_t x = m_Points[i].x;
-        const int64_t y0 = m_Points[i].y;
-        if (Coverage(x, y0) < kCoreCoverage)
+    for (size_t i = 0; i < n; ++i) {
+        // The last columns at each end read the bend of the stretch next to them, and the
+        // slope carried over to them.
+        const size_t c = std::clamp(i, h, n - 1 - h);
+        if (!m_Refined[i] || !m_Refined[c] || !m_Refined[c - h] || !m_Refined[c + h] ||
+            int64_t{out[c + h].x} - out[c - h].x != static_cast<int64_t>(2 * h))
             continue;
-        const double m = m_Slopes[i];
-        const double dCosine = 1.0 / std::sqrt(1.0 + m * m);
-        const int64_t nMaxRows = static_cast<int64_t>(static_cast<double>(nBound) / dCosine + m);
-        double dWeight = Coverage(x, y0);
-        int64_t nRows = 1;
-        for (const int d : {-1, 1}) {
-            for (int64_t y = y0 + d; nRows <= nMaxRows; y += d, ++nRows) {
-                const double w = Coverage(x, y);
-                if (w < kRunCoverage)
-                    break;
-                dWeight += w;
-                nPartial += w < 1.0 - kRunCoverage ? 1 : 0;
-                ++nPixels;
-            }
-        }
-        if (nRows <= nMaxRows)
-            m_Samples.push_back(dWeight * dCosine);
+        bool bGap = false;
+        const bool bAllMeasured = m_MeasuredBefore[c + h + 1] - m_MeasuredBefore[c - h] == 2 * h + 1;
+        for (size_t j = c - h; !bAllMeasured && j <= c + h; ++j)
+            bGap = bGap || IsBroken(j);
+        if (bGap)
+            continue;
+        const double d2 = (out[c + h].y - 2.0 * out[c].y + out[c - h].y) * kInvH2;
+        const double d1 =
+            (out[c + h].y - out[c - h].y) * kInv2H + d2 * static_cast<double>(int64_t{out[i].x} - out[c].x);
+        m_BendShifts[i] = std::clamp(dScale * d2 * d1 * d1 / (1.0 + d1 * d1), -dMax, dMax);
     }
-    // A picture drawn without anti-aliasing has hardly any pixel between ink and background.
-    m_bQuantised = nPartial * 10 < nPixels;
-    const double dThickness =
-        m_Samples.size() >= kMinThicknessSamples ? Median(m_Samples) : static_cast<double>(m_nThickness);
-
-    m_Columns.resize(n);
-    SizeWindows(dThickness);
     for (size_t i = 0; i < n; ++i)
-        m_Columns[i] = Measure(i);
-    DropDashEnds(dThickness);
-    // A short stretch of measured columns between columns where something else touches the
-    // stroke must agree with the stroke on both sides of it: where two strokes cross at their
-    // middles, the two look like one.
-    for (size_t i = 0; i < n;) {
-        size_t end = i;
-        while (end < n && m_Columns[end].bMeasured)
-            ++end;
-        if (end > i && end - i < kTrustedStretch && i > 0 && end < n && m_Columns[i - 1].bCrowded &&
-            m_Columns[end].bCrowded)
-            CheckStretch(i, end);
-        i = end + 1;
-    }
-    if (m_bQuantised)
-        BridgeTurns();
-    m_MeasuredBefore.assign(n + 1, 0);
-    m_Centres.resize(n);
-    for (size_t i = 0; i < n; ++i) {
-        m_MeasuredBefore[i + 1] = m_MeasuredBefore[i] + (m_Columns[i].bMeasured ? 1 : 0);
-        m_Centres[i] = m_Columns[i].dCentre;
-    }
-    // A change of level between measured neighbours.
-    m_LevelChanges.assign(n, 0);
-    for (size_t i = 1; i < n; ++i) {
-        const bool bChange = m_Columns[i].bMeasured && m_Columns[i - 1].bMeasured &&
-                             std::abs(m_Columns[i].dCentre - m_Columns[i - 1].dCentre) >= kLevelChange;
-        m_LevelChanges[i] = m_LevelChanges[i - 1] + (bChange ? 1 : 0);
-    }
-    m_Refined.assign(n, 0);
-    for (size_t i = 0; i < n; ++i) {
-        double dCentre = 0.0;
-        if (Fit(i, dCentre))
-            // At a turn the bridge tells where within the level the line runs, but it may
-            // overshoot: the mean of the two strays least, whether the rasteriser inked the
-            // rows the stroke covers or only those whose middles it covers.
-            out[i].y = m_Columns[i].bTurn ? (dCentre + m_Columns[i].dCentre) / 2.0 : dCentre;
-        else if (!m_Columns[i].bMeasured)
-            continue;
-        else
-            out[i].y = m_Columns[i].dCentre;
-        m_Refined[i] = 1;
-    }
-    CorrectBends(dThickness / 2.0, out);
-    RefineSteep(dThickness, out);
+        out[i].y -= m_BendShifts[i];
 }
 
 void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoint>& out)
@@ -709,19 +599,17 @@ void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoi
     // cut one of its ends, but the rows cross it whole. The middles of the rows within
     // kSteepReach columns, each row clear beside the stroke and as heavy as the stroke is
     // wide, give the curve x = x0 + a + b dy + q dy^2 (dy = y - yc), which the column x0
-    // meets near yc - a / b. A gap between dashes shows as a column without a run or, on a
-    // dashed curve where the gap crosses a column without emptying it, as an empty row.
+    // meets near yc - a / b. A gap between dashes shows as a broken column or, on a dashed
+    // curve where the gap crosses a column without emptying it, as an empty row.
     const size_t n = out.size();
-    auto broken = [this](size_t j) { return !m_Columns[j].bMeasured && !m_Columns[j].bCrowded; };
     size_t nBroken = 0;
     for (size_t i = 0; i < n; ++i)
-        nBroken += broken(i) ? 1 : 0;
+        nBroken += IsBroken(i) ? 1 : 0;
     if (nBroken == 0 && !m_bDashed)
         return;
-    std::vector<double>& refined = m_Samples;
-    refined.resize(n);
+    m_SteepCentres.resize(n);
     for (size_t i = 0; i < n; ++i) {
-        refined[i] = out[i].y;
+        m_SteepCentres[i] = out[i].y;
         if (!m_Refined[i] || i < 2 || i + 2 >= n || out[i + 2].x - out[i - 2].x != 4)
             continue;
         const double s = (out[i + 2].y - out[i - 2].y) / 4.0;
@@ -729,13 +617,13 @@ void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoi
             continue;
         bool bBroken = false;
         for (size_t j = i >= 3 ? i - 3 : 0; j < std::min(n, i + 4); ++j)
-            bBroken = bBroken || broken(j);
+            bBroken = bBroken || IsBroken(j);
         if (!bBroken && !m_bDashed)
             continue;
         const double yc = out[i].y;
         const double x0 = out[i].x;
         const double dWidth = dThickness * std::sqrt(1.0 + 1.0 / (s * s));
-        const double dHalf = dWidth / 2.0 + 1.5;
+        const double dHalf = dWidth / 2.0 + kEdgeRows;
         const int64_t nRows = CeilRow(std::abs(s) * kSteepReach);
         // The cuts of the rows: empty, or whole with their middles, or neither.
         m_RowCuts.clear();
@@ -746,16 +634,16 @@ void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoi
             const int64_t right = FloorRow(xe + dHalf);
             double dW = 0, dS = 0;
             for (int64_t x = left; x <= right; ++x) {
-                const double w = Coverage(x, y);
+                const double w = m_Coverage.At(x, y);
                 dW += w;
                 dS += w * static_cast<double>(x);
             }
             RowCut cut;
             cut.dy = static_cast<double>(y) - yc;
-            cut.bEmpty = dW < kRunCoverage;
-            cut.bWhole = !cut.bEmpty && Coverage(left - 1, y) <= kClearCoverage &&
-                         Coverage(right + 1, y) <= kClearCoverage && dW >= kWholeCut * dWidth &&
-                         dW <= dWidth + kWeightTolerance;
+            cut.bEmpty = dW < CInkCoverage::kRunCoverage;
+            cut.bWhole = !cut.bEmpty && m_Coverage.At(left - 1, y) <= CInkCoverage::kClearCoverage &&
+                         m_Coverage.At(right + 1, y) <= CInkCoverage::kClearCoverage &&
+                         dW >= kWholeCut * dWidth && dW <= dWidth + kWeightTolerance;
             cut.dx = cut.bWhole ? dS / dW - x0 : 0.0;
             bBroken = bBroken || (cut.bEmpty && m_bDashed);
             m_RowCuts.push_back(cut);
@@ -778,58 +666,20 @@ void CCentreLineRefiner::RefineSteep(double dThickness, std::vector<CSubpixelPoi
         const double a = c[0];
         const double b = c[1];
         const double q = c[2];
-        if (!(std::abs(b) > 1e-6) || b * s < 0)
+        if (!(std::abs(b) > kMinRowsSlope) || b * s < 0)
             continue;
         // The column x0 meets the line where a + b dy + q dy^2 = 0: Newton's steps from the
         // straight line's answer.
         double dy = -a / b;
         for (int step = 0; step < kNewtonSteps; ++step) {
             const double dSlope = b + 2.0 * q * dy;
-            if (!(std::abs(dSlope) > 1e-6))
+            if (!(std::abs(dSlope) > kMinRowsSlope))
                 break;
             dy -= (a + b * dy + q * dy * dy) / dSlope;
         }
-        if (std::abs(dy) < 2.0)
-            refined[i] = yc + dy;
+        if (std::abs(dy) < kMaxSteepShift)
+            m_SteepCentres[i] = yc + dy;
     }
     for (size_t i = 0; i < n; ++i)
-        out[i].y = refined[i];
-}
-
-void CCentreLineRefiner::CorrectBends(double dRadius, std::vector<CSubpixelPoint>& out)
-{
-    // A column cuts a stroke of radius r whose centre line y(x) slopes and bends through the
-    // points at distance r from the line: the middle of that cut lies below the line by
-    // r^2 / 2 * y'' * y'^2 / (1 + y'^2), to second order. The slope and the bend are read
-    // from the refined centres kBendReach columns on each side, which the fit has smoothed,
-    // but not across a gap in the stroke (between dashes), which the fit bridges as it can.
-    const size_t n = out.size();
-    const size_t h = kBendReach;
-    constexpr double kInvH2 = 1.0 / static_cast<double>(kBendReach * kBendReach);
-    constexpr double kInv2H = 1.0 / static_cast<double>(2 * kBendReach);
-    const double dScale = dRadius * dRadius / 2.0;
-    const double dMax = std::min(kMaxBendShift, dRadius / 2.0);
-    m_Samples.assign(n, 0.0);
-    if (n < 2 * h + 1)
-        return;
-    for (size_t i = 0; i < n; ++i) {
-        // The last columns at each end read the bend of the stretch next to them, and the
-        // slope carried over to them.
-        const size_t c = std::clamp(i, h, n - 1 - h);
-        if (!m_Refined[i] || !m_Refined[c] || !m_Refined[c - h] || !m_Refined[c + h] ||
-            int64_t{out[c + h].x} - out[c - h].x != static_cast<int64_t>(2 * h))
-            continue;
-        bool bGap = false;
-        const bool bAllMeasured = m_MeasuredBefore[c + h + 1] - m_MeasuredBefore[c - h] == 2 * h + 1;
-        for (size_t j = c - h; !bAllMeasured && j <= c + h; ++j)
-            bGap = bGap || (!m_Columns[j].bMeasured && !m_Columns[j].bCrowded);
-        if (bGap)
-            continue;
-        const double d2 = (out[c + h].y - 2.0 * out[c].y + out[c - h].y) * kInvH2;
-        const double d1 =
-            (out[c + h].y - out[c - h].y) * kInv2H + d2 * static_cast<double>(int64_t{out[i].x} - out[c].x);
-        m_Samples[i] = std::clamp(dScale * d2 * d1 * d1 / (1.0 + d1 * d1), -dMax, dMax);
-    }
-    for (size_t i = 0; i < n; ++i)
-        out[i].y -= m_Samples[i];
+        out[i].y = m_SteepCentres[i];
 }

@@ -13,17 +13,24 @@ curve) and compared with the true centre line there, found from matplotlib's own
 Pixel (x, y) of the program has its middle at display coordinates (x + 0.5, H - y - 0.5).
 
     bench/accuracy/accuracy.py build/cli/plotvane-cli [work-folder] [--shift N]
+    bench/accuracy/accuracy.py build/cli/plotvane-cli [work-folder] --set [--part P] [--jobs N]
 
 Prints one line a case, today's mode ("none") beside the refined one ("centre"), then the
 median RMS and the worst single error of each mode. --shift N (1 to 3) moves the X and Y
 ranges of the plots drawn without anti-aliasing by a fixed amount, so that their lines fall
 differently on the pixels, and runs those cases only: a check that the figures do not hang on
 one drawing.
+
+--set measures the random plots of plotset.py instead (300, or --count), all of them, or only
+those tuning may look at (--part tuning), or only those kept aside (--part held-out), and
+prints the distribution of the figures over the plots: over all, over the part kept aside, and
+by kind. Every run writes its figures to results.json in the work folder.
 """
 
 import argparse
 import json
 import math
+import multiprocessing
 import os
 import statistics
 import subprocess
@@ -38,8 +45,7 @@ import matplotlib.pyplot as plt  # noqa: E402
 import numpy as np  # noqa: E402
 from PIL import Image  # noqa: E402
 
-W, H = 640, 480
-
+import plotset  # noqa: E402
 
 def wave(x):
     return np.sin(x) + 0.3 * np.sin(3.1 * x + 0.4)
@@ -64,8 +70,11 @@ CASES = [
 
 
 def draw(folder, name, f, xr, yr, width, aa, extra):
+    W, H = extra.get("size", (640, 480))
     fig = plt.figure(figsize=(W / 72, H / 72), dpi=72, facecolor="white")
-    ax = fig.add_axes([0.08, 0.08, 0.88, 0.88])
+    # The axes moved by a fraction of a pixel, so that the line falls differently on them.
+    u, v = extra.get("place", (0, 0))
+    ax = fig.add_axes([0.08 + u / W, 0.08 + v / H, 0.88, 0.88])
     if extra.get("logx"):
         ax.set_xscale("log")
     if extra.get("logy"):
@@ -74,22 +83,27 @@ def draw(folder, name, f, xr, yr, width, aa, extra):
     ax.set_ylim(*yr)
     lo, hi = min(xr), max(xr)
     xs = np.geomspace(lo, hi, 4000) if extra.get("logx") else np.linspace(lo, hi, 4000)
-    style = dict(color="black", linewidth=width, antialiased=aa, solid_capstyle="butt",
+    colour = tuple(c / 255 for c in extra["color"]) if "color" in extra else "black"
+    style = dict(color=colour, linewidth=width, antialiased=aa, solid_capstyle="butt",
                  dash_capstyle="butt")
     if "dashes" in extra:
         style["dashes"] = extra["dashes"]
     ax.plot(xs, f(xs), **style)
     fig.canvas.draw()
     to_display = ax.transData
+    angle = extra.get("rotate", 0.0)
+    quality = extra.get("quality", 75)
     ext = ".jpg" if extra.get("jpeg") else ".png"
     path = os.path.join(folder, name + ext)
-    kwargs = {"pil_kwargs": {"quality": 75}} if extra.get("jpeg") else {}
-    fig.savefig(path, dpi=72, facecolor="white", **kwargs)
+    # A turned picture is drawn, turned, then compressed once.
+    drawn = os.path.join(folder, name + ".png") if angle else path
+    kwargs = {"pil_kwargs": {"quality": quality}} if extra.get("jpeg") and not angle else {}
+    fig.savefig(drawn, dpi=72, facecolor="white", **kwargs)
     plt.close(fig)
 
-    angle = extra.get("rotate", 0.0)
     if angle:
-        Image.open(path).convert("RGB").rotate(angle, resample=Image.BICUBIC, fillcolor="white").save(path)
+        turned = Image.open(drawn).convert("RGB").rotate(angle, resample=Image.BICUBIC, fillcolor="white")
+        turned.save(path, **({"quality": quality} if extra.get("jpeg") else {}))
 
     def to_pixel(x, y):
         """Data to the program's pixel coordinates (of the turned picture if turned)."""
@@ -147,6 +161,16 @@ def frame(axis_x, axis_y, logx, logy):
     return to_pixel
 
 
+def ink_threshold(extra):
+    """The threshold of the ink test a user would pick: halfway from the line's colour to the
+    white background. None for the fixed cases' black lines, which keep the program's own; the
+    random plots set it for black lines too, whose thin anti-aliased or compressed strokes the
+    program's own misses."""
+    if "color" not in extra and "size" not in extra:
+        return None
+    return [(c + 255) // 2 for c in extra.get("color", (0, 0, 0))]
+
+
 def make_job(folder, name, path, f, xr, yr, width, extra, to_pixel, to_data, refine):
     logx, logy = extra.get("logx", False), extra.get("logy", False)
     lo, hi = min(xr), max(xr)
@@ -172,7 +196,13 @@ def make_job(folder, name, path, f, xr, yr, width, extra, to_pixel, to_data, ref
     period = math.log10(hi / lo) / pixels if logx else (hi - lo) / pixels
 
     # The genesis point: an ink pixel of the line near the middle of the plot.
-    img = np.asarray(Image.open(path).convert("L"))
+    threshold = ink_threshold(extra)
+    if threshold is None:
+        img = np.asarray(Image.open(path).convert("L"))
+        is_ink = lambda y, x: img[y, x] < 60  # noqa: E731
+    else:
+        img = np.asarray(Image.open(path).convert("RGB"))
+        is_ink = lambda y, x: all(img[y, x, k] <= threshold[k] for k in range(3))  # noqa: E731
     gx = (lo * hi) ** 0.5 if logx else (lo + hi) / 2
     gpx, gpy = to_pixel(np.array([gx]), f(np.array([gx])))
     genesis = None
@@ -182,11 +212,14 @@ def make_job(folder, name, path, f, xr, yr, width, extra, to_pixel, to_data, ref
             col = f(np.array([to_data(x, gpy[0])[0]]))
             ty = to_pixel(np.array([to_data(x, gpy[0])[0]]), col)[1][0]
             y = int(round(ty))
-            if 0 <= y < img.shape[0] and img[y, x] < 60:
+            if 0 <= y < img.shape[0] and 0 <= x < img.shape[1] and is_ink(y, x):
                 genesis = [x, y]
                 break
         if genesis:
             break
+
+    if genesis is None:
+        return None, None, None, None
 
     def axis(points, log, name):
         a, b = points
@@ -195,11 +228,13 @@ def make_job(folder, name, path, f, xr, yr, width, extra, to_pixel, to_data, ref
 
     curve = {"kind": "continuous", "name": "c", "left": left, "right": right, "genesis": [genesis],
              # Without anti-aliasing the rasteriser inks every pixel the stroke touches.
-             "thickness": width if extra.get("smooth") else width + 1,
+             "thickness": max(1, round(width)) if extra.get("smooth") else round(width) + 1,
              "refine": refine, "first": left if xr[0] < xr[1] else right, "period": period}
     if "dashes" in extra:
         curve["dashed"] = True
-        curve["dash_max_dist"] = 10
+        curve["dash_max_dist"] = max(10, math.ceil(extra["dashes"][1] * 1.5))
+    if threshold is not None:
+        curve["threshold"] = threshold
     job = {"image": os.path.basename(path),
            "coordinate_systems": [{"x_axis": axis(axis_x["points"], logx, "X"),
                                    "y_axis": axis(axis_y["points"], logy, "Y"),
@@ -224,18 +259,25 @@ def read_rows(path):
     return rows
 
 
-def errors(rows, f, xs, to_pixel, back, bounds):
+def errors(rows, f, xs, to_pixel, back, bounds, across=False):
+    """The vertical error of each row against the true centre line, in pixels; across: the
+    distance across the line instead (the vertical error times the cosine of the line's
+    slope), which does not grow without bound where the line is steep."""
     # The true centre line as a dense polyline in pixels, ascending in x.
     tx, ty = to_pixel(xs, f(xs))
     order = np.argsort(tx)
     tx, ty = tx[order], ty[order]
+    slopes = np.gradient(ty, tx) if across else None
     lo, hi = min(bounds), max(bounds)
     out = []
     for X, Y in rows:
         if not (lo <= X <= hi):
             continue
         px, py = back(X, Y)
-        out.append(py - float(np.interp(px, tx, ty)))
+        e = py - float(np.interp(px, tx, ty))
+        if across:
+            e /= math.sqrt(1.0 + float(np.interp(px, tx, slopes)) ** 2)
+        out.append(e)
     return out
 
 
@@ -250,50 +292,147 @@ def shifted(cases, n):
             for name, f, xr, yr, width, aa, extra in cases if not aa]
 
 
+def measure(folder, cli, case):
+    """Draws the case and runs it in both modes: {mode: (RMS, worst, rows)}, or a mode's
+    failure as a string."""
+    name, f, xr, yr, width, aa, extra = case
+    path, xs, to_pixel, to_data = draw(folder, name, f, xr, yr, width, aa, extra)
+    extra = dict(extra)
+    if aa:
+        extra["smooth"] = True
+    modes = {}
+    for refine in ("none", "centre"):
+        job, axis_x, axis_y, bounds = make_job(folder, name, path, f, xr, yr, width, extra, to_pixel, to_data,
+                                               refine)
+        if job is None:
+            modes[refine] = "failed: no ink on the line near the middle of the plot"
+            continue
+        run = subprocess.run([cli, "run", job], cwd=folder, capture_output=True, text=True)
+        if run.returncode != 0:
+            modes[refine] = "failed: " + run.stderr.strip()
+            continue
+        back = frame(axis_x, axis_y, extra.get("logx", False), extra.get("logy", False))
+        e = errors(read_rows(os.path.join(folder, name + "-" + refine + ".txt")), f, xs, to_pixel, back, bounds,
+                   "size" in extra)
+        with open(os.path.join(folder, name + "-" + refine + ".err"), "w") as dump:
+            dump.write("".join("%.4f\n" % v for v in e))
+        if not e:
+            modes[refine] = "failed: no rows"
+            continue
+        with open(os.path.join(folder, name + "-" + refine + ".txt"), encoding="latin-1") as export:
+            exported = len(export.read().splitlines()[7:])
+        modes[refine] = (math.sqrt(sum(v * v for v in e) / len(e)), max(abs(v) for v in e), len(e), exported)
+    return modes
+
+
+# The cases of this run, for measure_case.
+RUNNING = []
+
+
+def measure_case(folder, cli, i):
+    return measure(folder, cli, RUNNING[i])
+
+
+def print_cases(table):
+    print("%-12s %6s | %-22s | %-22s" % ("case", "rows", "none: RMS / worst px", "centre: RMS / worst px"))
+    for name, modes in table.items():
+        cells = []
+        for refine in ("none", "centre"):
+            m = modes.get(refine)
+            cells.append("%6.3f / %6.3f" % m[:2] if isinstance(m, tuple) else "failed")
+        rows = modes["centre"][2] if isinstance(modes.get("centre"), tuple) else 0
+        print("%-12s %6d | %-22s | %-22s" % (name, rows, cells[0], cells[1]))
+
+
+def quantile(values, q):
+    """The q quantile of values, by linear interpolation between order statistics."""
+    return float(np.quantile(np.array(values), q))
+
+
+def print_distribution(title, table, cases):
+    """Median, 95th percentile and worst of the RMS and of the worst error per plot, by mode,
+    over all the plots of table and over each kind."""
+    groups = {}
+    # Each kind under its dimension (function, anti-aliasing, dashes, ...), in order.
+    place = {"all": (-1, "")}
+    for name in table:
+        for k, label in enumerate(plotset.labels(cases[name])):
+            if label:
+                groups.setdefault(label, []).append(name)
+                place[label] = (k, label)
+    groups = {"all": list(table), **{label: groups[label] for label in sorted(groups, key=place.get)}}
+    print()
+    print("%s (RMS: median / 95th percentile / worst; worst error per plot: the same; px)" % title)
+    print("%-24s %5s | %-28s %-28s | %-28s %-28s" % ("kind", "plots", "none RMS", "none max", "centre RMS",
+                                                     "centre max"))
+    for label, names in groups.items():
+        cells = []
+        failed = 0
+        for refine in ("none", "centre"):
+            ok = [table[n][refine] for n in names if isinstance(table[n].get(refine), tuple)]
+            failed += len(names) - len(ok)
+            for k in (0, 1):
+                v = [m[k] for m in ok]
+                cells.append("%6.3f / %6.3f / %6.3f" % (statistics.median(v), quantile(v, 0.95), max(v)) if v
+                             else "-")
+        print("%-24s %5d | %-28s %-28s | %-28s %-28s%s" % (label, len(names), *cells,
+                                                           "  (%d runs failed)" % failed if failed else ""))
+
+
 def main():
     parser = argparse.ArgumentParser(description="Accuracy of continuous curves.")
     parser.add_argument("cli", help="the plotvane-cli to run")
     parser.add_argument("folder", nargs="?", default="accuracy-work", help="where to draw and run")
     parser.add_argument("--shift", type=int, choices=range(1, len(SHIFTS) + 1),
                         help="move the ranges of the plots drawn without anti-aliasing")
+    parser.add_argument("--set", action="store_true", help="the random plots of plotset.py instead of the twelve")
+    parser.add_argument("--part", choices=("all", "tuning", "held-out"), default="all",
+                        help="with --set: all the plots, those tuning may look at, or those kept aside")
+    parser.add_argument("--count", type=int, default=plotset.COUNT, help="with --set: how many plots")
+    parser.add_argument("--jobs", type=int, default=1, help="plots measured at once")
+    parser.add_argument("--cases", action="store_true", help="with --set: print every plot's figures too")
     args = parser.parse_args()
-    cases = shifted(CASES, args.shift) if args.shift else CASES
+    if args.set:
+        first = plotset.HELD_OUT_FROM if args.part == "held-out" else 0
+        last = min(args.count, plotset.HELD_OUT_FROM) if args.part == "tuning" else args.count
+        cases = [plotset.plot(i) for i in range(first, last)]
+    else:
+        cases = shifted(CASES, args.shift) if args.shift else CASES
     cli = os.path.abspath(args.cli)
     folder = os.path.abspath(args.folder)
     os.makedirs(folder, exist_ok=True)
-    table = {}
-    for name, f, xr, yr, width, aa, extra in cases:
-        path, xs, to_pixel, to_data = draw(folder, name, f, xr, yr, width, aa, extra)
-        extra = dict(extra)
-        if aa:
-            extra["smooth"] = True
-        for refine in ("none", "centre"):
-            job, axis_x, axis_y, bounds = make_job(folder, name, path, f, xr, yr, width, extra, to_pixel,
-                                                   to_data, refine)
-            run = subprocess.run([cli, "run", job], cwd=folder, capture_output=True, text=True)
-            if run.returncode != 0:
-                print(name, refine, "failed:", run.stderr.strip())
-                continue
-            back = frame(axis_x, axis_y, extra.get("logx", False), extra.get("logy", False))
-            e = errors(read_rows(os.path.join(folder, name + "-" + refine + ".txt")), f, xs, to_pixel, back,
-                       bounds)
-            with open(os.path.join(folder, name + "-" + refine + ".err"), "w") as dump:
-                dump.write("".join("%.4f\n" % v for v in e))
-            rms = math.sqrt(sum(v * v for v in e) / len(e)) if e else float("nan")
-            worst = max(abs(v) for v in e) if e else float("nan")
-            table.setdefault(name, {})[refine] = (rms, worst, len(e))
-    print("%-12s %6s | %-22s | %-22s" % ("case", "rows", "none: RMS / worst px", "centre: RMS / worst px"))
+    # The workers are forked after this: they find the cases (whose functions cannot be
+    # pickled) here, by index.
+    global RUNNING
+    RUNNING = cases
+    with multiprocessing.Pool(args.jobs) as pool:
+        results = pool.starmap(measure_case, [(folder, cli, i) for i in range(len(cases))])
+    table = {case[0]: modes for case, modes in zip(cases, results)}
+    with open(os.path.join(folder, "results.json"), "w") as out:
+        json.dump(table, out, indent=1)
     for name, modes in table.items():
-        cells = []
-        for refine in ("none", "centre"):
-            rms, worst, n = modes.get(refine, (float("nan"), float("nan"), 0))
-            cells.append("%6.3f / %6.3f" % (rms, worst))
-        print("%-12s %6d | %-22s | %-22s" % (name, modes.get("centre", (0, 0, 0))[2], cells[0], cells[1]))
+        for refine, m in modes.items():
+            if not isinstance(m, tuple):
+                print(name, refine, m)
+    # Where the trace stops short, or leaves the line, the rows of today's mode are as wrong as
+    # the refined ones: the fault is the trace's.
+    partial = [n for n, m in table.items() if isinstance(m.get("none"), tuple) and m["none"][2] < 0.9 * m["none"][3]]
+    if partial:
+        print("traced over less than 90 %% of the exported rows (%d): %s" % (len(partial), " ".join(partial)))
+    if not args.set or args.cases:
+        print_cases(table)
+    if args.set:
+        by_name = {case[0]: case for case in cases}
+        print_distribution("All %d plots" % len(table), table, by_name)
+        held = {n: m for n, m in table.items() if int(n[4:]) >= plotset.HELD_OUT_FROM}
+        if held and len(held) < len(table):
+            print_distribution("The %d plots kept aside" % len(held), held, by_name)
+        return
     for refine in ("none", "centre"):
-        rmss = [m[refine][0] for m in table.values() if refine in m]
-        worsts = [m[refine][1] for m in table.values() if refine in m]
-        if rmss:
-            print("%s: median RMS %.3f px, worst %.3f px" % (refine, statistics.median(rmss), max(worsts)))
+        ok = [m[refine] for m in table.values() if isinstance(m.get(refine), tuple)]
+        if ok:
+            print("%s: median RMS %.3f px, worst %.3f px" % (refine, statistics.median([m[0] for m in ok]),
+                                                              max(m[1] for m in ok)))
 
 
 if __name__ == "__main__":
