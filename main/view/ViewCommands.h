@@ -14,7 +14,7 @@ public:
     // A construction dialog is attached to the view.
     virtual bool IsConstructionActive() const = 0;
 
-    // The "New curve" command of a kind (main/WindowCurveKinds).
+    // The "New curve" command of a kind (main/wizard/WindowCurveKinds).
     virtual void OnNewCurve(ECurveKind kind) = 0;
     virtual void OnNewCoordSyst() = 0;
     virtual void OnNewCoordSystAndCurve() = 0;

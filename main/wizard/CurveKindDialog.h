@@ -12,7 +12,7 @@ class QRadioButton;
 
 // The modal step "Graph construction - Kind of curve" of the wizard that builds a
 // coordinate system and a curve: a radio button for each kind of the window's table of curve
-// kinds (main/WindowCurveKinds), each beside its picture, in the table's order. "Next >>" and
+// kinds (main/wizard/WindowCurveKinds), each beside its picture, in the table's order. "Next >>" and
 // "<< Previous" accept the dialog with the direction +1 or -1 and remember where it stood;
 // "Cancel" rejects it.
 class CCurveKindDialog : public QDialog {

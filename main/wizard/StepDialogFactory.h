@@ -6,7 +6,7 @@ class CConstructionDialog;
 class CPlotvaneView;
 
 // Makes the dialog of each step of a construction: the axis steps here, the curve steps
-// through the window's table of curve kinds (main/WindowCurveKinds). A step whose dialog the
+// through the window's table of curve kinds (main/wizard/WindowCurveKinds). A step whose dialog the
 // program does not have yet gets a stand-in that only lets the user go on, back or cancel.
 class CStepDialogFactory {
 public:

@@ -20,7 +20,7 @@ struct CWindowCurveKind {
     };
 
     ECurveKind kind;
-    // The command: its id (main/CommandIds.h; the string of that number in the platform
+    // The command: its id (main/frame/CommandIds.h; the string of that number in the platform
     // string table is its "status tip\ntooltip"), its menu text (context "CMainFrame") and its
     // icon (resources/icons/<name>.svg).
     unsigned nCommandId;

@@ -46,7 +46,7 @@ public:
     uint32_t GetSwatchColor() const;
 
 signals:
-    // The cursor kind wanted over the picture (main/GraphMessage.h).
+    // The cursor kind wanted over the picture (main/view/GraphMessage.h).
     void CursorWanted(int nKind);
     void CurveRebuilt();
     void Closed();
