@@ -6,6 +6,7 @@
 
 #include "Dm/ColorScale.h"
 #include "Dm/ContinuousCurve.h"
+#include "Dm/SmartThicknessCorrector.h"
 #include "platform/MemorySettingsBackend.h"
 
 namespace {
@@ -29,7 +30,8 @@ CSettingsManager::CSettingsManager(CSettingsBackend& backend)
     : m_Version(backend, "General", "Version", kVersion, ".*"),
       m_Language(backend, "General", "Language", 0, 0, 1),
       m_Algo(backend, "Curve", "Algo", 0, 0, 1),
-      m_SmartAlgoRange(backend, "Curve", "SmartAlgoRange", 2, 1, 32),
+      m_SmartAlgoRange(backend, "Curve", "SmartAlgoRange", CSmartThicknessCorrector::kDefaultRange,
+                       CSmartThicknessCorrector::kMinRange, CSmartThicknessCorrector::kMaxRange),
       m_BlackLevel(backend, "Curve", "BlackLevel", 70, 70, 70),
       m_SideFollow(backend, "Curve", "SideFollow", 0, 0, 1),
       m_Dashed(backend, "Curve", "Dashed", 0, 0, 1),

@@ -17,6 +17,9 @@ class CSmartThicknessCorrector : public CAbstractThicknessCorrector {
     DECLARE_SERIAL(CSmartThicknessCorrector)
 public:
     static constexpr int kDefaultRange = 2;
+    // The ranges the user may choose, in the curve's dialog, the options and a job.
+    static constexpr int kMinRange = 1;
+    static constexpr int kMaxRange = 32;
 
     CSmartThicknessCorrector() = default;
     explicit CSmartThicknessCorrector(CContinuousCurve* pCurve, int nRange = kDefaultRange)

@@ -102,8 +102,10 @@ void CContinuousCurveBuilder::ApplyRecognitionSettings(CContinuousCurve& curve, 
             nRange = pSettings->GetCurveOptions().m_nSmartAlgoRange;
         if (range) {
             // The dialog checks the range only with the smart compensation.
-            const int nGiven =
-                bSmart ? range->AsInt(1, 32, Text(IDS_RANGE_RANGE)) : range->AsInt(INT_MIN, INT_MAX);
+            const int nGiven = bSmart
+                                   ? range->AsInt(CSmartThicknessCorrector::kMinRange,
+                                                  CSmartThicknessCorrector::kMaxRange, Text(IDS_RANGE_RANGE))
+                                   : range->AsInt(INT_MIN, INT_MAX);
             if (bSmart)
                 nRange = nGiven;
         }

@@ -164,7 +164,8 @@ void CContinuousAdvOptDlg::accept()
         }
     }
     const int nRange = m_pUi->rangeSpin->value();
-    if (pFaulty == nullptr && m_bSmart && (nRange < 1 || nRange > 32)) {
+    if (pFaulty == nullptr && m_bSmart &&
+        (nRange < CSmartThicknessCorrector::kMinRange || nRange > CSmartThicknessCorrector::kMaxRange)) {
         pFaulty = m_pUi->rangeSpin;
         nRefusal = IDS_RANGE_RANGE;
     }
