@@ -224,9 +224,7 @@ bool CBmpManager::Load(const std::string& path, int nPdfPage, int nPdfDpi)
         if (e.GetErrno() == ENOMEM)
             SetFailure(Failure::OutOfMemory, CStringTable::Get(IDS_NOT_ENOUGH_MEMORY));
         else
-            SetFailure(Failure::Unreadable,
-                       e.GetErrno() != 0 ? std::error_code(e.GetErrno(), std::generic_category()).message()
-                                         : std::string(e.what()));
+            SetFailure(Failure::Unreadable, e.UserText());
         ReportFailure(path);
         return false;
     }

@@ -9,7 +9,6 @@
 #include <iterator>
 #include <memory>
 #include <new>
-#include <system_error>
 #include <utility>
 
 #include "Dm/BmpManager.h"
@@ -186,11 +185,9 @@ bool CPlotvaneDoc::OnOpenDocument(const std::string& strPath, std::string* pstrE
     } catch (const CInputFileError& e) {
         if (e.GetErrno() == ENOMEM)
             return fail(CStringTable::Get(IDS_NOT_ENOUGH_MEMORY));
-        // The system's reason when it refused to open the file.
-        if (e.GetReason() == CInputFileError::Reason::CannotOpen)
-            return fail(e.GetErrno() != 0 ? std::error_code(e.GetErrno(), std::generic_category()).message()
-                                          : CStringTable::Get(IDS_FAILED_TO_OPEN));
-        return fail(e.what());
+        if (e.GetReason() == CInputFileError::Reason::CannotOpen && e.GetErrno() == 0)
+            return fail(CStringTable::Get(IDS_FAILED_TO_OPEN));
+        return fail(e.UserText());
     }
 
     try {

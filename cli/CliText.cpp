@@ -34,6 +34,6 @@ std::string CCliText::Join(const std::string& strFirst, const std::string& strSe
 
 std::string CCliText::ReasonOf(const CInputFileError& error)
 {
-    return error.GetErrno() != 0 ? std::generic_category().message(error.GetErrno())
-                                 : FromModel(error.what());
+    // The system's reason is in the terminal's encoding already; the program's own is the model's.
+    return error.GetErrno() != 0 ? error.UserText() : FromModel(error.UserText());
 }
