@@ -144,6 +144,10 @@ enum : unsigned {
     IDS_PDF_PAGE_DAMAGED = 61405,     // "The page is damaged."
     IDS_PDF_TOO_SLOW = 61406,         // "Drawing the page lasted more than %d seconds ..."
 
+    // Files of the window that are refused at start ("%s" is the file).
+    IDS_LANGUAGE_FILE_DAMAGED = 61456,  // "The language file %s is damaged ..."
+    IDS_SETTINGS_NOT_SAVED = 61457,     // "The settings file %s is read-only ..."
+
     // Texts of plotvane-cli: its refusals, failures and warnings ("%s" is a value put in).
     IDS_CLI_UNEXPECTED = 62000,
     IDS_CLI_UNEXPECTED_UNKNOWN = 62001,

@@ -13,7 +13,6 @@
 #include "main/adapters/QtSettingsBackend.h"
 #include "main/adapters/QtText.h"
 #include "main/adapters/SettingsStoreFile.h"
-#include "main/frame/ShellStringIds.h"
 #include "platform/MessageService.h"
 #include "platform/NumberFormat.h"
 #include "platform/StringIds.h"
