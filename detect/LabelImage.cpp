@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "detect/InkBlobs.h"
 #include "platform/PixelBuffer.h"
 
 namespace {
@@ -14,6 +15,28 @@ constexpr int32_t kMargin = 12;
 uint8_t Luminance(const uint8_t* bgr)
 {
     return static_cast<uint8_t>((114 * bgr[0] + 587 * bgr[1] + 299 * bgr[2] + 500) / 1000);
+}
+
+// What the region's edge cuts through belongs to a neighbour (a tick, a spine, a curve, the
+// next label), not to the label, which is cut with room around it: made ground (white), unless
+// it is all the ink there is.
+void EraseCutInk(std::vector<uint8_t>& grey, int32_t w, int32_t h)
+{
+    const CInkBlobs blobs(grey.data(), w, h, 128);
+    std::vector<bool> cut(blobs.GetBoxes().size(), false);
+    for (size_t i = 0; i < cut.size(); ++i) {
+        const CRect& b = blobs.GetBoxes()[i];
+        cut[i] = b.left == 0 || b.top == 0 || b.right == w || b.bottom == h;
+    }
+    if (std::find(cut.begin(), cut.end(), false) == cut.end())
+        return;
+    for (int32_t y = 0; y < h; ++y) {
+        for (int32_t x = 0; x < w; ++x) {
+            const int32_t blob = blobs.GetBlob(x, y);
+            if (blob >= 0 && cut[blob])
+                grey[static_cast<size_t>(y) * w + x] = 255;
+        }
+    }
 }
 
 uint8_t GreyAt(const CPixelBufferView& picture, int32_t x, int32_t y)
@@ -70,6 +93,15 @@ CLabelImage::CLabelImage(const CPixelBufferView& picture, const CRect& region)
         ground = static_cast<uint8_t>(255 - ground);
     }
 
+    // The ink stretched to black and the ground to white: faint labels on a grey ground, and
+    // the thin minus signs of small ones, are read more surely at full contrast.
+    const uint8_t darkest = *std::min_element(grey.begin(), grey.end());
+    if (ground > darkest) {
+        for (uint8_t& v : grey)
+            v = static_cast<uint8_t>(std::clamp((v - darkest) * 255 / (ground - darkest), 0, 255));
+        ground = 255;
+        EraseCutInk(grey, w, h);
+    }
     m_Ground = ground;
     m_nScale = h < kMinHeight ? std::min(kMaxScale, (kMinHeight + h - 1) / h) : 1;
     m_nMargin = kMargin;
@@ -109,38 +141,7 @@ int32_t CLabelImage::FindRaisedSplit() const
     const int threshold = (m_Ground + darkest) / 2;
 
     // The characters: the bounding boxes of the connected patches of ink.
-    std::vector<CRect> blobs;
-    std::vector<bool> seen(m_Pixels.size(), false);
-    std::vector<size_t> stack;
-    for (size_t start = 0; start < m_Pixels.size(); ++start) {
-        if (seen[start] || m_Pixels[start] >= threshold)
-            continue;
-        CRect box(m_nWidth, m_nHeight, -1, -1);
-        seen[start] = true;
-        stack.push_back(start);
-        while (!stack.empty()) {
-            const size_t i = stack.back();
-            stack.pop_back();
-            const auto x = static_cast<int32_t>(i % m_nWidth);
-            const auto y = static_cast<int32_t>(i / m_nWidth);
-            box = CRect(std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
-                        std::max(box.bottom, y + 1));
-            for (int32_t dy = -1; dy <= 1; ++dy) {
-                for (int32_t dx = -1; dx <= 1; ++dx) {
-                    const int32_t nx = x + dx;
-                    const int32_t ny = y + dy;
-                    if (nx < 0 || ny < 0 || nx >= m_nWidth || ny >= m_nHeight)
-                        continue;
-                    const size_t j = static_cast<size_t>(ny) * m_nWidth + nx;
-                    if (!seen[j] && m_Pixels[j] < threshold) {
-                        seen[j] = true;
-                        stack.push_back(j);
-                    }
-                }
-            }
-        }
-        blobs.push_back(box);
-    }
+    std::vector<CRect> blobs = CInkBlobs(m_Pixels.data(), m_nWidth, m_nHeight, threshold).GetBoxes();
     // Specks of a scan are no characters; the smallest character, a point, is kept with them
     // out of the count, which it does not change.
     int32_t tallest = 0;

@@ -11,7 +11,7 @@
 namespace {
 
 // The characters numbers are written with, the times and minus signs included.
-constexpr const char* kNumberCharacters = "0123456789.,-+eExX\xC3\x97\xE2\x88\x92";
+constexpr const char* kNumberCharacters = "0123456789.-+eExX\xC3\x97\xE2\x88\x92";
 
 }  // namespace
 
@@ -56,10 +56,18 @@ CLabelReader::CReading CLabelReader::Read(const CPixelBufferView& picture, const
                    text.end());
         return text;
     };
-    if (split > 0)
-        reading.text = readPart(0, split) + "^" + readPart(split, image.GetWidth());
-    else
+    if (split > 0) {
+        const std::string base = readPart(0, split);
+        const std::string raised = readPart(split, image.GetWidth());
+        if (!raised.empty())
+            reading.text = base + "^" + raised;
+    }
+    // Without raised characters, or with raised ink that reads as nothing (a speck, a mark
+    // beside the label), the label is one line.
+    if (reading.text.empty()) {
+        confidence = 100;
         reading.text = readPart(0, image.GetWidth());
+    }
     m_pApi->Clear();
     reading.confidence = std::clamp(confidence, 0, 100);
     reading.value = CLabelParser::Parse(reading.text);

@@ -23,13 +23,15 @@ WORDS = ["Time", "Voltage", "Pressure", "Depth", "Signal", "Rate", "Flow", "Load
 UNITS = ["(s)", "(V)", "(kPa)", "(m)", "(a.u.)", "(Hz)", "(mm)", "(%)", "(J)", "(°C)", "", ""]
 
 
-def _size(rng):
+def _size(rng, font_size):
     """Picture width and height in pixels (the longer side 400 to 1600) and a resolution that
-    gives a figure of 4 to 10 inches across."""
+    gives a figure of 4 to 10 inches across, as long as its text stays at least 10 pixels high
+    (a smaller figure otherwise: text no reader could read is no test)."""
     longer = int(rng.integers(400, 1601))
     shorter = int(round(longer * rng.uniform(0.55, 0.95)))
     w, h = (longer, shorter) if rng.random() < 0.8 else (shorter, longer)
-    dpi = w / rng.uniform(4.0, 10.0)
+    widest = min(10.0, w * font_size / (72.0 * 10.0))
+    dpi = w / rng.uniform(min(4.0, widest), widest)
     return w, h, dpi
 
 
@@ -106,11 +108,14 @@ def _draw_plot(rng, ax, kind, opts):
     if kind == "multiplier":
         # Values that make matplotlib write an offset or a multiplier beside the axis.
         pick = rng.integers(0, 3)
-        if pick == 0:
-            yr = (yr[0] * 1e-5, yr[1] * 1e-5) if yr[0] != 0 or yr[1] != 0 else (0.0, 3e-5)
-        elif pick == 1:
-            yr = (2.0e6 + yr[0] * 1e4, 2.0e6 + yr[1] * 1e4)
-        else:
+        if pick == 0:  # small values: a multiplier "1e-5" or "×10⁻⁵"
+            scale = 10.0 ** int(rng.integers(-10, -7))
+            lo = float(rng.uniform(-5.0, 2.0))
+            yr = (lo * scale, (lo + float(rng.uniform(2.0, 9.0))) * scale)
+        elif pick == 1:  # large values: "1e6"
+            base = float(rng.choice([2e8, 3e9, 4.5e10]))
+            yr = (base, base * float(rng.uniform(1.5, 4.0)))
+        else:  # a narrow range far from zero: an offset "+1.99e3"
             base = float(rng.choice([1000.0, 5e4, 12.0]))
             yr = (base + 0.001, base + 0.0042)
         if rng.random() < 0.5:
@@ -176,27 +181,49 @@ def _truth(ax, display_to_pixel, xlog, ylog, extra):
     return plot_truth(m, xl, yl, xlog, ylog, extra)
 
 
-def _labels(ax):
-    """The tick values labelled on each axis, within the limits (for looking at the detector's
-    readings), and the offset or multiplier texts."""
+def _plain_text(text):
+    """A label's text without matplotlib's mathtext markup: "$\\mathdefault{10^{3}}$" is "10^3",
+    "\\times" a times sign, "\\minus" or "-" a minus sign as matplotlib draws it."""
+    t = text.replace("$", "").replace("\\mathdefault", "").replace("\\mathregular", "")
+    t = t.replace("\\times", "\u00d7").replace("\\minus", "\u2212").replace("\\cdot", "\u00b7")
+    return t.replace("{", "").replace("}", "").replace("\\", "").strip()
+
+
+def _labels(ax, renderer, display_to_pixel):
+    """The labelled ticks of each axis within the limits, with the label's text and its box in
+    pixels ([left, top, right, bottom], edges of pixels: pixel i spans i - 0.5 to i + 0.5), and
+    the offset or multiplier text with its box."""
+    def box(artist):
+        e = artist.get_window_extent(renderer)
+        left, bottom = display_to_pixel((e.x0, e.y0))
+        right, top = display_to_pixel((e.x1, e.y1))
+        return [round(float(v), 2) for v in (left, top, right, bottom)]
+
     def ticks(axis, limits):
         lo, hi = min(limits), max(limits)
-        return [float(v) for v in axis.get_majorticklocs() if lo <= v <= hi]
-    return {
-        "x_ticks": ticks(ax.xaxis, ax.get_xlim()),
-        "y_ticks": ticks(ax.yaxis, ax.get_ylim()),
-        "x_offset_text": ax.xaxis.get_offset_text().get_text(),
-        "y_offset_text": ax.yaxis.get_offset_text().get_text(),
-    }
+        out = []
+        for tick in axis.get_major_ticks():
+            loc = tick.get_loc()
+            for label in (tick.label1, tick.label2):
+                if lo <= loc <= hi and label.get_visible() and label.get_text():
+                    out.append({"value": float(loc), "text": _plain_text(label.get_text()), "box": box(label)})
+        return out
+
+    record = {"x_labels": ticks(ax.xaxis, ax.get_xlim()), "y_labels": ticks(ax.yaxis, ax.get_ylim())}
+    for name, axis in (("x_offset", ax.xaxis), ("y_offset", ax.yaxis)):
+        text = axis.get_offset_text()
+        if text.get_visible() and text.get_text():
+            record[name] = {"text": _plain_text(text.get_text()), "box": box(text)}
+    return record
 
 
 def draw(rng, kind):
     """One matplotlib figure of a kind ("linear", "log", "inverted", "open-frame", "subplots",
     "multiplier"): (picture, plots, description)."""
-    w, h, dpi = _size(rng)
     style = str(rng.choice(STYLES))
     font = str(rng.choice(FONTS))
     size = float(rng.uniform(7.5, 14.0))
+    w, h, dpi = _size(rng, size)
     plt.close("all")
     with plt.style.context(style), plt.rc_context({"font.family": font, "font.size": size,
                                                    "axes.unicode_minus": bool(rng.random() < 0.7)}):
@@ -210,10 +237,12 @@ def draw(rng, kind):
             axes = [fig.add_subplot(1, 1, 1)]
             kinds = [kind]
         logs = [_draw_plot(rng, ax, k, opts) for ax, k in zip(axes, kinds)]
-        if rng.random() < 0.8:
-            fig.tight_layout()
+        # Laid out so that titles, labels and offset texts stay on the picture.
+        fig.tight_layout()
         image, display_to_pixel = _render(fig, w, h, dpi)
-        plots = [_truth(ax, display_to_pixel, xl, yl, _labels(ax)) for ax, (xl, yl) in zip(axes, logs)]
+        renderer = fig.canvas.get_renderer()
+        plots = [_truth(ax, display_to_pixel, xl, yl, _labels(ax, renderer, display_to_pixel))
+                 for ax, (xl, yl) in zip(axes, logs)]
         plt.close(fig)
     description = {"program": "matplotlib", "style": style, "font": font, "font_size": round(size, 1),
                    "dpi": round(dpi, 2), "ticks": opts["ticks"], "grid": opts["grid"],
@@ -224,11 +253,12 @@ def draw(rng, kind):
 def draw_without_axes(rng, kind):
     """A matplotlib picture with no axes to read: "pie" (a pie chart with percentages) or
     "unnumbered" (a frame and ticks whose labels are words or absent)."""
-    w, h, dpi = _size(rng)
     style = str(rng.choice(STYLES))
     font = str(rng.choice(FONTS))
+    size = float(rng.uniform(8, 14))
+    w, h, dpi = _size(rng, size)
     plt.close("all")
-    with plt.style.context(style), plt.rc_context({"font.family": font, "font.size": float(rng.uniform(8, 14))}):
+    with plt.style.context(style), plt.rc_context({"font.family": font, "font.size": size}):
         fig = _figure(w, h, dpi)
         ax = fig.add_subplot(1, 1, 1)
         variant = ""

@@ -74,13 +74,28 @@ def plot_truth(m, x_limits, y_limits, x_log, y_log, extra=None):
     return record
 
 
+def _turned_box(box, rotation):
+    """The upright box around a box [left, top, right, bottom] once turned."""
+    left, top, right, bottom = box
+    corners = np.array([[left, top, 1.0], [right, top, 1.0], [right, bottom, 1.0], [left, bottom, 1.0]])
+    moved = (rotation @ corners.T)[:2]
+    return [round(float(v), 2) for v in (moved[0].min(), moved[1].min(), moved[0].max(), moved[1].max())]
+
+
 def turned(plot, rotation):
     """A plot's record after its picture was turned by the 3 x 3 matrix rotation."""
     m = np.vstack([np.asarray(plot["to_pixel"], float), [0.0, 0.0, 1.0]])
     m = (rotation @ m)[:2]
-    rest = {k: v for k, v in plot.items() if k not in plot_truth(m, plot["x_limits"], plot["y_limits"],
-                                                                 plot["x_log"], plot["y_log"])}
-    return plot_truth(m, plot["x_limits"], plot["y_limits"], plot["x_log"], plot["y_log"], rest)
+    record = plot_truth(m, plot["x_limits"], plot["y_limits"], plot["x_log"], plot["y_log"])
+    for key, value in plot.items():
+        if key in record:
+            continue
+        if key in ("x_labels", "y_labels"):
+            value = [dict(label, box=_turned_box(label["box"], rotation)) for label in value]
+        elif key in ("x_offset", "y_offset"):
+            value = dict(value, box=_turned_box(value["box"], rotation))
+        record[key] = value
+    return record
 
 
 def truth_to_pixel(plot, x, y):

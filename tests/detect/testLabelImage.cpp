@@ -21,15 +21,33 @@ TEST(LabelImage, EnlargesLowRegionsAndFramesThem)
     EXPECT_TRUE(CLabelImage(drawing.View(), CRect(100, 0, 120, 60)).IsEmpty());
 }
 
-TEST(LabelImage, GivesDarkTextOnALightGround)
+TEST(LabelImage, GivesBlackTextOnAWhiteGround)
 {
-    // A light mark on a dark ground, as a dark style draws its labels.
+    // A light grey mark on a dark grey ground, as a dark style draws its labels: inverted, and
+    // stretched to full contrast.
     CLabelDrawing drawing(60, 60, 20);
     drawing.Fill(CRect(30, 30, 31, 31), 230);
     const CLabelImage image(drawing.View(), CRect(0, 0, 60, 60));
     ASSERT_EQ(image.GetScale(), 1);
     const int32_t m = image.GetMargin();
-    EXPECT_EQ(image.GetBits()[(30 + m) * image.GetWidth() + 30 + m], 255 - 230);  // the mark, now dark
-    EXPECT_EQ(image.GetBits()[(10 + m) * image.GetWidth() + 10 + m], 255 - 20);   // the ground, now light
-    EXPECT_EQ(image.GetBits()[0], 255 - 20);                                      // the margin, ground
+    EXPECT_EQ(image.GetBits()[(30 + m) * image.GetWidth() + 30 + m], 0);    // the mark
+    EXPECT_EQ(image.GetBits()[(10 + m) * image.GetWidth() + 10 + m], 255);  // the ground
+    EXPECT_EQ(image.GetBits()[0], 255);                                     // the margin
+}
+
+TEST(LabelImage, LeavesOutTheInkTheRegionCutsThrough)
+{
+    // A label with a tick mark beside it that runs out of the region, as a label cut with a
+    // few pixels of room often meets its tick or the frame.
+    CLabelDrawing drawing(60, 60);
+    drawing.Fill(CRect(20, 20, 30, 30), 0);  // the label's ink
+    drawing.Fill(CRect(36, 10, 38, 50), 0);  // the tick, through the region's right edge
+    const CLabelImage image(drawing.View(), CRect(15, 15, 37, 35));
+    ASSERT_EQ(image.GetScale(), 3);
+    auto at = [&](int32_t x, int32_t y) {
+        const int32_t m = image.GetMargin();
+        return image.GetBits()[(y * 3 + 1 + m) * image.GetWidth() + x * 3 + 1 + m];
+    };
+    EXPECT_EQ(at(25 - 15, 25 - 15), 0);    // the label stays
+    EXPECT_EQ(at(36 - 15, 25 - 15), 255);  // the tick is gone
 }
