@@ -36,19 +36,9 @@ struct CTally {
 
 const char* FormName(CLabelValue::Form form)
 {
-    switch (form) {
-        case CLabelValue::Form::Plain:
-            return "plain";
-        case CLabelValue::Form::Scientific:
-            return "scientific";
-        case CLabelValue::Form::Power:
-            return "power";
-        case CLabelValue::Form::Multiplier:
-            return "multiplier";
-        case CLabelValue::Form::Offset:
-            return "offset";
-    }
-    return "?";
+    // In the order of CLabelValue::Form.
+    static const char* const kNames[] = {"plain", "scientific", "power", "multiplier", "offset"};
+    return kNames[static_cast<int>(form)];
 }
 
 void Print(const std::string& name, const CTally& t)
