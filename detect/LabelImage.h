@@ -9,8 +9,11 @@ struct CPixelBufferView;
 
 // One label's region of a picture made ready for the OCR: grey (one byte a pixel, 0 black),
 // dark text on a light ground (a region whose border is dark is inverted: light labels on a
-// dark style), enlarged by a whole factor when it is too small for the OCR to read, and framed
-// by a margin of the ground's grey. Owns its pixels; row 0 at the top, no padding.
+// dark style), stretched to black ink on a white ground, without the ink the region's edge
+// cuts through (the region is to be cut with a few pixels of room around the label, so that
+// what its edge meets is a neighbour's: a tick, the frame, a curve), enlarged by a whole factor
+// when it is too small for the OCR to read, and framed by a margin of the ground.
+// Owns its pixels; row 0 at the top, no padding.
 class CLabelImage {
 public:
     // The region is clipped to the picture; an empty one gives an empty image.

@@ -70,7 +70,7 @@ TEST(LabelParser, ReadsMultiplierAndOffsetTexts)
 TEST(LabelParser, RefusesWhatIsNoNumber)
 {
     for (const char* text :
-         {"",  " ", "abc", "1.2.3", "--5",  "-+5",    "e3",    "1e",     "1e3.5", "10^", "^3",
-          "x", "+", "5-",  "1x",    "2x10", "10^400", "1e999", "10^3^2", "\xC3",  "12a"})
+         {"",  " ", "abc", "1.2.3", "--5",  "-+5",    "e3",    "1e",     "1e3.5",  "10^",  "^3",
+          "x", "+", "5-",  "1x",    "2x10", "10^400", "1e999", "1e-400", "10^3^2", "\xC3", "12a"})
         EXPECT_FALSE(CLabelParser::Parse(text).has_value()) << '"' << text << '"';
 }
