@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "detect/GreyPicture.h"
 #include "detect/InkBlobs.h"
 #include "platform/PixelBuffer.h"
 
@@ -11,11 +12,6 @@ namespace {
 // Room around the text, in the enlarged image's pixels: the OCR misreads characters that
 // touch the image's edge.
 constexpr int32_t kMargin = 12;
-
-uint8_t Luminance(const uint8_t* bgr)
-{
-    return static_cast<uint8_t>((114 * bgr[0] + 587 * bgr[1] + 299 * bgr[2] + 500) / 1000);
-}
 
 // What the region's edge cuts through belongs to a neighbour (a tick, a spine, a curve, the
 // next label), not to the label, which is cut with room around it: made ground (white), unless
@@ -39,26 +35,6 @@ void EraseCutInk(std::vector<uint8_t>& grey, int32_t w, int32_t h)
     }
 }
 
-uint8_t GreyAt(const CPixelBufferView& picture, int32_t x, int32_t y)
-{
-    const uint8_t* row = picture.Row(y);
-    switch (picture.bitsPerPixel) {
-        case 32:
-            return Luminance(row + 4 * static_cast<size_t>(x));
-        case 24:
-            return Luminance(row + 3 * static_cast<size_t>(x));
-        case 8:
-        case 1: {
-            const int index = picture.bitsPerPixel == 8 ? row[x] : (row[x / 8] >> (7 - x % 8)) & 1;
-            if (picture.palette == nullptr || index >= picture.paletteEntries)
-                return picture.bitsPerPixel == 8 ? static_cast<uint8_t>(index) : (index != 0 ? 255 : 0);
-            return Luminance(picture.palette + 4 * index);
-        }
-        default:
-            return 255;
-    }
-}
-
 }  // namespace
 
 CLabelImage::CLabelImage(const CPixelBufferView& picture, const CRect& region)
@@ -72,7 +48,7 @@ CLabelImage::CLabelImage(const CPixelBufferView& picture, const CRect& region)
     std::vector<uint8_t> grey(static_cast<size_t>(w) * h);
     for (int32_t y = 0; y < h; ++y) {
         for (int32_t x = 0; x < w; ++x)
-            grey[static_cast<size_t>(y) * w + x] = GreyAt(picture, r.left + x, r.top + y);
+            grey[static_cast<size_t>(y) * w + x] = CGreyPicture::GreyAt(picture, r.left + x, r.top + y);
     }
 
     // The ground is what the region's border shows: labels are cut with room around them.
