@@ -63,7 +63,8 @@ void CDetectCommand::Execute(std::ostream& out, CStderrMessageService& messages)
     bool bPdf = false;
     try {
         const CMappedFile probe(m_strPath);
-        bPdf = PLAnyPicDecoder::Detect(m_strPath, probe.GetData(), probe.GetSize()) == PLAnyPicDecoder::Format::PDF;
+        bPdf = PLAnyPicDecoder::Detect(m_strPath, probe.GetData(), probe.GetSize()) ==
+               PLAnyPicDecoder::Format::PDF;
     } catch (const CInputFileError& e) {
         throw CCliError(kExitUnreadable,
                         CCliText::Format(IDS_CLI_CANNOT_READ_PICTURE, {m_strPath, CCliText::ReasonOf(e)}));
@@ -86,12 +87,13 @@ void CDetectCommand::Execute(std::ostream& out, CStderrMessageService& messages)
 
     CLabelReader reader;
     if (!reader.IsReady())
-        throw CCliError(kExitUnreadable, m_strPath + ": the OCR could not start (no English data for Tesseract)");
+        throw CCliError(kExitUnreadable,
+                        m_strPath + ": the OCR could not start (no English data for Tesseract)");
     CAxesDetector detector(reader);
     const CAxesDetection detection = detector.Detect(doc.GetBmpManager()->GetBitmap()->View());
     if (m_bJson)
-        out << CDetectionJson::Report(detection, m_strPath).dump(2, ' ', false,
-                                                                  nlohmann::ordered_json::error_handler_t::replace)
+        out << CDetectionJson::Report(detection, m_strPath)
+                   .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
             << '\n';
     if (detection.FoundCount() == 0)
         throw CCliError(kExitRefused, m_strPath + ": no coordinate system found: " + detection.reason);
@@ -108,6 +110,6 @@ void CDetectCommand::Execute(std::ostream& out, CStderrMessageService& messages)
     CFileReplacer file(m_strOutput);
     if (!file.Open() || !file.Write(strJob) || !file.Commit())
         throw CCliError(kExitRefused, m_strOutput + ": " +
-                                          CStderrMessageService::Flatten(CStringTable::Get(IDS_CANNOT_WRITE) + "\n" +
-                                                                         file.GetReason()));
+                                          CStderrMessageService::Flatten(CStringTable::Get(IDS_CANNOT_WRITE) +
+                                                                         "\n" + file.GetReason()));
 }

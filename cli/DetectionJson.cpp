@@ -62,8 +62,8 @@ nlohmann::ordered_json ReportAxis(const CDetectedAxis& axis)
 
 }  // namespace
 
-nlohmann::ordered_json CDetectionJson::Job(const CAxesDetection& detection, const std::string& strImage, int nPage,
-                                           int nDpi)
+nlohmann::ordered_json CDetectionJson::Job(const CAxesDetection& detection, const std::string& strImage,
+                                           int nPage, int nDpi)
 {
     nlohmann::ordered_json job;
     job["image"] = strImage;

@@ -12,13 +12,13 @@
 // A text read beside an axis: a tick label, or a multiplier or offset text.
 struct CDetectedLabel {
     CRect box;
-    std::string text;      // as read
-    bool number = false;   // whether the text is a number
-    double value = 0.0;    // the number as written (before a multiplier or offset)
-    bool onTick = false;   // whether it stands at a tick
-    double at = 0.0;       // that tick's position along the axis
-    bool agrees = false;   // whether the fitted scale keeps it
-    double residual = 0.0; // its tick's distance to where the scale puts its value, in pixels
+    std::string text;       // as read
+    bool number = false;    // whether the text is a number
+    double value = 0.0;     // the number as written (before a multiplier or offset)
+    bool onTick = false;    // whether it stands at a tick
+    double at = 0.0;        // that tick's position along the axis
+    bool agrees = false;    // whether the fitted scale keeps it
+    double residual = 0.0;  // its tick's distance to where the scale puts its value, in pixels
 };
 
 struct CDetectedAxis {

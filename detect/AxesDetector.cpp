@@ -54,7 +54,8 @@ const CTick* TickOf(const std::vector<CTick>& ticks, const CRect& box, bool vert
     const double reach = std::max(3.0, vertical ? 0.5 * box.Height() : 0.3 * box.Width());
     const CTick* nearest = nullptr;
     for (const CTick& t : ticks) {
-        if (std::abs(t.at - middle) <= reach && (nearest == nullptr || std::abs(t.at - middle) < std::abs(nearest->at - middle)))
+        if (std::abs(t.at - middle) <= reach &&
+            (nearest == nullptr || std::abs(t.at - middle) < std::abs(nearest->at - middle)))
             nearest = &t;
     }
     return nearest;
@@ -62,7 +63,8 @@ const CTick* TickOf(const std::vector<CTick>& ticks, const CRect& box, bool vert
 
 class CAxisWork {
 public:
-    CAxisWork(const CGreyPicture& grey, const CPixelBufferView& picture, CLabelReader& reader, CAxesDetection& times)
+    CAxisWork(const CGreyPicture& grey, const CPixelBufferView& picture, CLabelReader& reader,
+              CAxesDetection& times)
         : m_Grey(grey), m_Picture(picture), m_Reader(reader), m_Times(times)
     {
     }
@@ -97,7 +99,8 @@ public:
         for (const CRect& box : boxes.labels) {
             const CTick* tick = TickOf(axis.ticks, box, line.vertical);
             const CLabelReader::CReading reading = m_Reader.Read(m_Picture, Grown(box, kLabelRoom));
-            CDetectedLabel label{box, reading.text, reading.value.has_value(), 0.0, tick != nullptr, 0.0, false, 0.0};
+            CDetectedLabel label{box,   reading.text, reading.value.has_value(), 0.0, tick != nullptr, 0.0,
+                                 false, 0.0};
             if (reading.value) {
                 label.value = reading.value->value;
                 const CLabelValue::Form form = reading.value->form;

@@ -132,11 +132,13 @@ CAxisFit::CResult CAxisFit::Fit(const std::vector<CLabelledTick>& ticks, double 
     const CConsensus logarithmic = BestConsensus(logPairs);
     // Decades written as powers say the axis is logarithmic when the two scales do equally
     // well (three labels 1, 10, 100 fit neither worse); otherwise the larger consensus wins.
-    const auto powers = static_cast<size_t>(std::count_if(ticks.begin(), ticks.end(), [](const CLabelledTick& t) {
-        return t.label.form == CLabelValue::Form::Power || t.label.form == CLabelValue::Form::Scientific;
-    }));
-    const bool useLog = logarithmic.count > linear.count ||
-                        (logarithmic.count == linear.count && 2 * powers > ticks.size() && logarithmic.count > 0);
+    const auto powers =
+        static_cast<size_t>(std::count_if(ticks.begin(), ticks.end(), [](const CLabelledTick& t) {
+            return t.label.form == CLabelValue::Form::Power || t.label.form == CLabelValue::Form::Scientific;
+        }));
+    const bool useLog =
+        logarithmic.count > linear.count ||
+        (logarithmic.count == linear.count && 2 * powers > ticks.size() && logarithmic.count > 0);
     const CConsensus& best = useLog ? logarithmic : linear;
     const std::vector<CPair>& pairs = useLog ? logPairs : linearPairs;
     const size_t labels = linearPairs.size();
@@ -144,7 +146,8 @@ CAxisFit::CResult CAxisFit::Fit(const std::vector<CLabelledTick>& ticks, double 
     result.agrees.assign(ticks.size(), false);
     result.residuals.assign(ticks.size(), std::nan(""));
     if (best.count < kMinAgreeing) {
-        result.reason = labels < kMinAgreeing ? "too few tick labels read" : "the tick labels disagree with the ticks";
+        result.reason =
+            labels < kMinAgreeing ? "too few tick labels read" : "the tick labels disagree with the ticks";
         return result;
     }
     // Most labels must agree: a scale that few of them share is a coincidence.

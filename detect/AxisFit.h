@@ -23,9 +23,9 @@ public:
         bool logarithmic = false;
         double intercept = 0.0;  // value (or log10 of it) = intercept + slope * position
         double slope = 0.0;
-        std::vector<bool> agrees;  // for each labelled tick, whether the scale keeps it
+        std::vector<bool> agrees;       // for each labelled tick, whether the scale keeps it
         std::vector<double> residuals;  // for each labelled tick, its distance to the scale, in pixels
-        double confidence = 0.0;      // 0 to 1
+        double confidence = 0.0;        // 0 to 1
 
         double ValueAt(double at) const;
     };

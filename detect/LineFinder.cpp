@@ -153,8 +153,8 @@ void CollectRuns(const COrientedView& view, double slope, double lo, double hi, 
     for (int32_t a = 0; a < view.AlongSize(); ++a) {
         bool ink = false;
         const double base = slope * a;
-        for (auto c = static_cast<int32_t>(std::floor(lo + base)); c <= static_cast<int32_t>(std::ceil(hi + base)) && !ink;
-             ++c)
+        for (auto c = static_cast<int32_t>(std::floor(lo + base));
+             c <= static_cast<int32_t>(std::ceil(hi + base)) && !ink; ++c)
             ink = view.IsInk(a, c);
         if (!ink) {
             if (runStart >= 0 && a - lastInk > kMaxGap)

@@ -35,8 +35,8 @@ int RunFrom(const CGreyPicture& picture, const CAxisLine& line, int32_t a, int s
     return run;
 }
 
-double WeightedMiddle(const CGreyPicture& picture, const CAxisLine& line, int32_t first, int32_t last, int sign,
-                      int length)
+double WeightedMiddle(const CGreyPicture& picture, const CAxisLine& line, int32_t first, int32_t last,
+                      int sign, int length)
 {
     const double edge = line.thickness / 2 + 1;
     double sum = 0;

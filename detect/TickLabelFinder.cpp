@@ -8,11 +8,12 @@
 
 namespace {
 
-// The patches of ink of a region of the picture, in picture coordinates; specks left out.
+// The patches of ink of a region of the picture, in picture coordinates, but for what the
+// region's edges cut through (a spine, a curve).
 std::vector<CRect> Characters(const CGreyPicture& picture, const CRect& region)
 {
-    const CRect r(std::max(region.left, 0), std::max(region.top, 0), std::min(region.right, picture.GetWidth()),
-                  std::min(region.bottom, picture.GetHeight()));
+    const CRect r(std::max(region.left, 0), std::max(region.top, 0),
+                  std::min(region.right, picture.GetWidth()), std::min(region.bottom, picture.GetHeight()));
     std::vector<CRect> boxes;
     if (r.IsEmpty())
         return boxes;
@@ -23,7 +24,6 @@ std::vector<CRect> Characters(const CGreyPicture& picture, const CRect& region)
     }
     const CInkBlobs blobs(grey.data(), r.Width(), r.Height(), picture.GetInkThreshold());
     for (const CRect& b : blobs.GetBoxes()) {
-        // What the region's edge cuts through is not a character of it (a spine, a curve).
         if (b.left == 0 || b.top == 0 || b.right == r.Width() || b.bottom == r.Height())
             continue;
         boxes.emplace_back(b.left + r.left, b.top + r.top, b.right + r.left, b.bottom + r.top);
@@ -62,29 +62,53 @@ std::vector<CRect> Words(std::vector<CRect> chars)
     return chars;
 }
 
-// The characters whose rows meet the band that begins with the highest character of at least
-// three pixels, and the band's bottom.
-std::vector<CRect> FirstRow(const std::vector<CRect>& chars, int32_t& bottom)
+// How far out of the line a box begins: below a horizontal line, left of a vertical one,
+// measured from the line where the box stands (a turned line's place changes along it).
+double Depth(const CAxisLine& line, const CRect& r)
+{
+    if (line.vertical)
+        return line.Across((r.top + r.bottom - 1) / 2.0) - (r.right - 1);
+    return r.top - line.Across((r.left + r.right - 1) / 2.0);
+}
+
+// The characters of the region that stand clear of the line and its ticks.
+std::vector<CRect> CharactersOff(const CGreyPicture& picture, const CAxisLine& line, const CRect& region,
+                                 int clear)
+{
+    std::vector<CRect> chars = Characters(picture, region);
+    const double minDepth = line.thickness / 2 + clear + 1;
+    chars.erase(
+        std::remove_if(chars.begin(), chars.end(), [&](const CRect& c) { return Depth(line, c) < minDepth; }),
+        chars.end());
+    return chars;
+}
+
+// The characters of the first row of text out of a horizontal line: those whose rows meet the
+// band that begins with the character of at least three pixels nearest the line.
+std::vector<CRect> FirstRow(const CAxisLine& line, const std::vector<CRect>& chars, int32_t& height)
 {
     std::vector<CRect> row;
-    int32_t top = -1;
+    double top = -1;
     for (const CRect& c : chars) {
-        if (c.Height() >= 3 && (top < 0 || c.top < top))
-            top = c.top;
+        if (c.Height() >= 3 && (top < 0 || Depth(line, c) < top))
+            top = Depth(line, c);
     }
     if (top < 0)
         return row;
-    bottom = top;
+    double bottom = top;
     for (const CRect& c : chars) {
-        if (c.top >= top && c.top <= top + 2 && c.Height() >= 3)
-            bottom = std::max(bottom, c.bottom);
+        const double d = Depth(line, c);
+        if (d <= top + 2 && c.Height() >= 3)
+            bottom = std::max(bottom, d + c.Height());
     }
     for (const CRect& c : chars) {
-        if (c.top < bottom && c.bottom > top) {
+        const double d = Depth(line, c);
+        if (d < bottom && d + c.Height() > top) {
             row.push_back(c);
-            bottom = std::max(bottom, c.bottom);
+            bottom = std::max(bottom, d + c.Height());
         }
     }
+    height = static_cast<int32_t>(std::lround(bottom - top));
     return row;
 }
 
@@ -93,18 +117,25 @@ CTickLabelFinder::CBoxes BelowLine(const CGreyPicture& picture, const CAxisLine&
     CTickLabelFinder::CBoxes boxes;
     const int32_t length = line.Length();
     const int32_t reach = std::max(40, picture.GetHeight() / 8);
+    const double shallowest = std::min(line.Across(line.start), line.Across(line.end));
     const double deepest = std::max(line.Across(line.start), line.Across(line.end));
-    const auto top = static_cast<int32_t>(std::ceil(deepest + line.thickness / 2 + clear + 2));
-    const CRect region(line.start - length / 10, top, line.end + length / 10, top + reach);
-    int32_t bottom = 0;
-    const std::vector<CRect> row = FirstRow(Characters(picture, region), bottom);
+    const auto top = static_cast<int32_t>(std::floor(shallowest));
+    const CRect region(line.start - length / 10, top, line.end + length / 10,
+                       static_cast<int32_t>(std::ceil(deepest)) + reach);
+    int32_t height = 0;
+    const std::vector<CRect> row = FirstRow(line, CharactersOff(picture, line, region, clear), height);
     if (row.empty())
         return boxes;
     boxes.labels = Words(row);
     // A multiplier or offset text stands under the labels at the axis's right end.
-    const int32_t height = bottom - row.front().top;
-    boxes.extras = Words(
-        Characters(picture, CRect(line.end - length / 4, bottom + 1, line.end + length / 10, bottom + 3 * height + 4)));
+    int32_t bottom = 0;
+    for (const CRect& c : row) {
+        if (c.right >= line.end - length / 4)
+            bottom = std::max(bottom, c.bottom);
+    }
+    if (bottom > 0)
+        boxes.extras = Words(Characters(picture, CRect(line.end - length / 4, bottom + 1,
+                                                       line.end + length / 10, bottom + 3 * height + 4)));
     return boxes;
 }
 
@@ -113,36 +144,41 @@ CTickLabelFinder::CBoxes LeftOfLine(const CGreyPicture& picture, const CAxisLine
     CTickLabelFinder::CBoxes boxes;
     const int32_t length = line.Length();
     const double leftmost = std::min(line.Across(line.start), line.Across(line.end));
-    const auto right = static_cast<int32_t>(std::floor(leftmost - line.thickness / 2 - clear - 2));
+    const double rightmost = std::max(line.Across(line.start), line.Across(line.end));
+    const auto right = static_cast<int32_t>(std::ceil(rightmost)) + 1;
     const int32_t reach = std::max(60, picture.GetWidth() / 5);
-    const CRect region(right - reach, line.start - length / 10, right, line.end + length / 10);
-    std::vector<CRect> words = Words(Characters(picture, region));
+    const CRect region(static_cast<int32_t>(leftmost) - reach, line.start - length / 10, right,
+                       line.end + length / 10);
+    std::vector<CRect> words = Words(CharactersOff(picture, line, region, clear));
     words.erase(std::remove_if(words.begin(), words.end(), [](const CRect& w) { return w.Height() < 3; }),
                 words.end());
     if (words.empty())
         return boxes;
     // The labels stand nearest the axis, flush right: an axis title stands farther out.
     std::vector<int32_t> heights;
-    int32_t nearest = words.front().right;
+    double nearest = Depth(line, words.front());
     for (const CRect& w : words) {
-        nearest = std::max(nearest, w.right);
+        nearest = std::min(nearest, Depth(line, w));
         heights.push_back(w.Height());
     }
     std::nth_element(heights.begin(), heights.begin() + heights.size() / 2, heights.end());
     const int32_t height = heights[heights.size() / 2];
     for (const CRect& w : words) {
-        if (w.right >= nearest - height && w.Height() <= 3 * height)
+        if (Depth(line, w) <= nearest + height && w.Height() <= 3 * height)
             boxes.labels.push_back(w);
     }
     // A multiplier or offset text stands above the axis's top end.
     const auto top = static_cast<int32_t>(line.start);
-    boxes.extras = Words(Characters(picture, CRect(right - reach / 2, top - 4 * height - 4, right + length / 3, top - 1)));
+    const auto x = static_cast<int32_t>(line.Across(line.start));
+    boxes.extras =
+        Words(Characters(picture, CRect(x - reach / 2, top - 4 * height - 4, x + length / 3, top - 1)));
     return boxes;
 }
 
 }  // namespace
 
-CTickLabelFinder::CBoxes CTickLabelFinder::Find(const CGreyPicture& picture, const CAxisLine& line, int nClear)
+CTickLabelFinder::CBoxes CTickLabelFinder::Find(const CGreyPicture& picture, const CAxisLine& line,
+                                                int nClear)
 {
     return line.vertical ? LeftOfLine(picture, line, nClear) : BelowLine(picture, line, nClear);
 }
