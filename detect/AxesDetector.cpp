@@ -83,16 +83,18 @@ public:
 
         for (const CRect& box : boxes.extras) {
             const CLabelReader::CReading reading = m_Reader.Read(m_Picture, Grown(box, kLabelRoom));
-            if (!reading.value)
-                continue;
-            if (reading.value->form == CLabelValue::Form::Offset)
-                axis.offset = reading.value->value;
-            else if (reading.value->form == CLabelValue::Form::Multiplier ||
-                     reading.value->form == CLabelValue::Form::Scientific)
-                axis.factor = reading.value->value;
-            else
-                continue;
-            axis.labels.push_back({box, reading.text, true, reading.value->value, false, 0.0, false, 0.0});
+            CDetectedLabel label{box, reading.text, false, 0.0, false, 0.0, false, 0.0};
+            if (reading.value) {
+                const CLabelValue::Form form = reading.value->form;
+                label.number = form == CLabelValue::Form::Offset || form == CLabelValue::Form::Multiplier ||
+                               form == CLabelValue::Form::Scientific;
+                label.value = reading.value->value;
+                if (form == CLabelValue::Form::Offset)
+                    axis.offset = label.value;
+                else if (label.number)
+                    axis.factor = label.value;
+            }
+            axis.labels.push_back(label);
         }
         std::vector<CAxisFit::CLabelledTick> labelled;
         std::vector<size_t> labelOf;
