@@ -6,12 +6,10 @@
 
 #include "LabelDrawing.h"
 #include "detect/AxesDetector.h"
-#include "detect/LabelReader.h"
-#include "tests/support/RequiredTool.h"
+#include "OcrTest.h"
 
 namespace {
 
-const char* const kFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr int kTextSize = 13;
 
 // Draws plots as a plotting program does: a frame, ticks out of it and labels beside them,
@@ -83,31 +81,13 @@ private:
     double m_dSlope;
 };
 
-class AxesDetectorTest : public testing::Test {
+class AxesDetectorTest : public OcrTest {
 protected:
-    static void SetUpTestSuite() { s_pReader = new CLabelReader(); }
-    static void TearDownTestSuite()
-    {
-        delete s_pReader;
-        s_pReader = nullptr;
-    }
-    void SetUp() override
-    {
-        if (!s_pReader->IsReady())
-            SKIP_WITHOUT_TOOL("Tesseract's English data (tesseract-ocr-eng) cannot be loaded");
-        if (!std::ifstream(kFont).good())
-            SKIP_WITHOUT_TOOL("the DejaVu font (fonts-dejavu-core) is missing");
-    }
-
     static CAxesDetection Detect(const CFigure& figure)
     {
         return CAxesDetector(*s_pReader).Detect(figure.View());
     }
-
-    static CLabelReader* s_pReader;
 };
-
-CLabelReader* AxesDetectorTest::s_pReader = nullptr;
 
 // The value the axis's two scale points give at a position along it.
 double ValueAt(const CDetectedAxis& axis, double at, bool vertical)

@@ -3,33 +3,11 @@
 #include <fstream>
 
 #include "LabelDrawing.h"
-#include "detect/LabelReader.h"
-#include "tests/support/RequiredTool.h"
+#include "OcrTest.h"
 
 namespace {
 
-const char* const kFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-
-class LabelReaderTest : public testing::Test {
-protected:
-    static void SetUpTestSuite() { s_pReader = new CLabelReader(); }
-    static void TearDownTestSuite()
-    {
-        delete s_pReader;
-        s_pReader = nullptr;
-    }
-    void SetUp() override
-    {
-        if (!s_pReader->IsReady())
-            SKIP_WITHOUT_TOOL("Tesseract's English data (tesseract-ocr-eng) cannot be loaded");
-        if (!std::ifstream(kFont).good())
-            SKIP_WITHOUT_TOOL("the DejaVu font (fonts-dejavu-core) is missing");
-    }
-
-    static CLabelReader* s_pReader;
-};
-
-CLabelReader* LabelReaderTest::s_pReader = nullptr;
+class LabelReaderTest : public OcrTest {};
 
 }  // namespace
 
