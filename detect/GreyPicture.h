@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -27,16 +26,11 @@ public:
     // How much darker than the ground a pixel is, 0 to 1 (0 outside the picture).
     double Darkness(int32_t x, int32_t y) const;
     int GetInkThreshold() const { return m_nInkThreshold; }
-    // Text is told from the ground at a lower contrast than lines: the thin strokes of small
-    // characters (a minus sign) are lighter than their width of ink would be.
-    int GetTextThreshold() const { return std::max(m_nGround - kTextContrast, 1); }
 
     // The grey of one pixel of a picture of 1, 8, 24 or 32 bits (white for other depths).
     static uint8_t GreyAt(const CPixelBufferView& picture, int32_t x, int32_t y);
 
 private:
-    static constexpr int kTextContrast = 50;
-
     int32_t m_nWidth = 0;
     int32_t m_nHeight = 0;
     int m_nGround = 255;

@@ -22,7 +22,7 @@ std::vector<CRect> Characters(const CGreyPicture& picture, const CRect& region)
         for (int32_t x = 0; x < r.Width(); ++x)
             grey[static_cast<size_t>(y) * r.Width() + x] = picture.At(r.left + x, r.top + y);
     }
-    const CInkBlobs blobs(grey.data(), r.Width(), r.Height(), picture.GetTextThreshold());
+    const CInkBlobs blobs(grey.data(), r.Width(), r.Height(), picture.GetInkThreshold());
     for (const CRect& b : blobs.GetBoxes()) {
         if (b.left == 0 || b.top == 0 || b.right == r.Width() || b.bottom == r.Height())
             continue;
