@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <ctime>
+#include <string>
 
 #include "detect/AxisFit.h"
 #include "detect/GreyPicture.h"
@@ -81,9 +82,15 @@ public:
         const CTickLabelFinder::CBoxes boxes = CTickLabelFinder::Find(m_Grey, line, clear);
         watch.Lap(m_Times.linesSeconds);
 
+        std::string unreadable;
+
         for (const CRect& box : boxes.extras) {
             const CLabelReader::CReading reading = m_Reader.Read(m_Picture, Grown(box, kLabelRoom));
             CDetectedLabel label{box, reading.text, false, 0.0, false, 0.0, false, 0.0};
+            // An offset or multiplier text that cannot be read leaves the labels' values unknown.
+            const bool marked = reading.text.rfind('+', 0) == 0 || reading.text.rfind("\xC3\x97", 0) == 0;
+            if (marked && !reading.value)
+                unreadable = reading.text;
             if (reading.value) {
                 const CLabelValue::Form form = reading.value->form;
                 label.number = form == CLabelValue::Form::Offset || form == CLabelValue::Form::Multiplier ||
@@ -132,7 +139,9 @@ public:
         axis.at1 = axis.lineStart;
         axis.at2 = axis.lineEnd;
         axis.confidence = fit.confidence;
-        if (!fit.found) {
+        if (!unreadable.empty()) {
+            axis.reason = "the offset or multiplier text \"" + unreadable + "\" cannot be read";
+        } else if (!fit.found) {
             axis.reason = labelled.empty() ? "no tick labels read" : fit.reason;
         } else if (fit.confidence < CAxesDetector::kMinConfidence) {
             axis.reason = "the tick labels disagree with the ticks";

@@ -157,4 +157,13 @@ TEST_F(AxesDetectorTest, RefusesPicturesWithoutNumberedAxes)
     const CAxesDetection text = Detect(page);
     EXPECT_EQ(text.FoundCount(), 0u);
     EXPECT_EQ(text.reason, "no axis lines found");
+
+    // An offset text under the X axis's right end that reads as no number ("+e5", its digit
+    // lost) leaves the values of the labels unknown.
+    CFigure offset(640, 480);
+    offset.Plot(80, 400, 500, 340, 100, 0, 2, 85, 0, 25);
+    offset.Drawing().Draw(kFont, U"+e5", kTextSize, 550, 445, 0);
+    const CAxesDetection unread = Detect(offset);
+    EXPECT_EQ(unread.FoundCount(), 0u);
+    EXPECT_NE(unread.reason.find("offset or multiplier text"), std::string::npos) << unread.reason;
 }
