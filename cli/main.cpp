@@ -9,6 +9,7 @@
 
 #include "cli/CliError.h"
 #include "cli/CliText.h"
+#include "cli/DetectCommand.h"
 #include "cli/ExportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/RenderCommand.h"
@@ -46,7 +47,8 @@ int RunProgram(int argc, char** argv)
     CInfoCommand info(app);
     CRenderCommand render(app);
     CScannersCommand scanners(app);
-    const std::vector<CCliCommand*> commands = {&run, &exportCommand, &info, &render, &scanners};
+    CDetectCommand detect(app);
+    const std::vector<CCliCommand*> commands = {&run, &exportCommand, &info, &render, &scanners, &detect};
 
     int nCode = kExitUsage;
     try {
