@@ -168,7 +168,7 @@ TEST_F(AxeDialogTest, TypedValuesUpdateThePromptAndNext)
     ASSERT_TRUE(InState<CAxeWaitState>());
     CValueEdit* pEdit1 = Dialog().GetValueEdit(1);
     CValueEdit* pEdit2 = Dialog().GetValueEdit(2);
-    ASSERT_TRUE(pEdit2->hasFocus());
+    ASSERT_EQ(pEdit2->window()->focusWidget(), pEdit2);
     EXPECT_EQ(Dialog().GetPrompt(), Text(IDS_ENTER_SCALE_VALUE, 2));
     QTest::keyClicks(pEdit2, QStringLiteral("10"));
     EXPECT_EQ(Dialog().GetPrompt(), Text(IDS_ENTER_SCALE_VALUE, 1)) << "edit 1 is still empty";

@@ -183,7 +183,7 @@ TEST_F(DataExportTest, TheMenuCommandWritesTheCurvesChosenAsTheCommandLineDoes)
             period.accept();
             EXPECT_EQ(m_Messages.LastText(), CStringTable::Get(IDS_PERIOD_POSITIVE));
             EXPECT_EQ(m_Messages.Messages().back().icon, CMessageService::Icon::Information);
-            EXPECT_TRUE(period.PeriodEdit()->hasFocus());
+            EXPECT_EQ(period.focusWidget(), period.PeriodEdit());
 
             Type(period.FrequencyEdit(), QStringLiteral("1e7"));
             EXPECT_EQ(period.GetCountText(), QStringLiteral("0"));
@@ -199,7 +199,7 @@ TEST_F(DataExportTest, TheMenuCommandWritesTheCurvesChosenAsTheCommandLineDoes)
             period.accept();
             EXPECT_EQ(m_Messages.LastText(), "This curve will contain 5501 lines. Continue?");
             EXPECT_TRUE(period.isVisible());
-            EXPECT_TRUE(period.FrequencyEdit()->hasFocus());
+            EXPECT_EQ(period.focusWidget(), period.FrequencyEdit());
 
             Type(period.FrequencyEdit(), QString());
             EXPECT_TRUE(period.PeriodEdit()->text().isEmpty());

@@ -199,13 +199,13 @@ TEST_F(DensitometryDialogTest, ValidationOfTheScale)
     Dialog().OnNext();
     ASSERT_EQ(m_Bench.m_Messages.Count(), 1u);
     EXPECT_EQ(m_Bench.m_Messages.LastText(), "You must give a value !");
-    EXPECT_TRUE(pBottom->hasFocus());
+    EXPECT_EQ(pBottom->window()->focusWidget(), pBottom);
     EXPECT_NE(m_Bench.Dialog(), nullptr);
 
     pBottom->SetValue(100);
     Dialog().OnPreview();
     EXPECT_EQ(m_Bench.m_Messages.LastText(), "The two scale values must be different !");
-    EXPECT_TRUE(pTop->hasFocus());
+    EXPECT_EQ(pTop->window()->focusWidget(), pTop);
     EXPECT_EQ(Dialog().GetPreview(), nullptr);
 
     pBottom->SetValue(0);
@@ -319,7 +319,7 @@ TEST_F(DensitoPeriodTest, FrequencyPeriodAndCancel)
     Type(dialog.FirstEdit(true), "12");
     dialog.accept();
     EXPECT_EQ(m_Bench.m_Messages.LastText(), CStringTable::Get(IDS_VALUE_OUTSIDE_RANGE));
-    EXPECT_TRUE(dialog.FirstEdit(true)->hasFocus());
+    EXPECT_EQ(dialog.FirstEdit(true)->window()->focusWidget(), dialog.FirstEdit(true));
 
     // Cancel: the results as they were.
     Type(dialog.PeriodEdit(true), "0");
@@ -358,5 +358,5 @@ TEST_F(DensitoPeriodTest, VerticalSegmentUsesYOnly)
     EXPECT_EQ(dialog.GetCountText(), QStringLiteral("Error !"));
     dialog.accept();
     EXPECT_EQ(m_Bench.m_Messages.LastText(), CStringTable::Get(IDS_TOO_MANY_POINTS));
-    EXPECT_TRUE(dialog.FrequencyEdit(false)->hasFocus());
+    EXPECT_EQ(dialog.FrequencyEdit(false)->window()->focusWidget(), dialog.FrequencyEdit(false));
 }
