@@ -12,7 +12,6 @@
 #include "cli/ExitCode.h"
 #include "cli/RunCommand.h"
 #include "tests/doubles/RecordingMessageService.h"
-#include "tests/support/RequiredTool.h"
 
 using namespace clitest;
 using nlohmann::json;
@@ -24,12 +23,29 @@ Outcome Render(std::vector<std::string> args)
     return RunCli<CRenderCommand>("render", std::move(args));
 }
 
+}  // namespace
+
+#ifndef PLOTVANE_HAVE_RENDER
+
+// A build without Qt has no drawing: the command says so and draws nothing.
+TEST(RenderCommandWithoutQt, IsRefusedAsUnavailable)
+{
+    const fs::path dir = FreshDir();
+    const Outcome outcome = Render({(dir / "any.pvd").string(), "-o", (dir / "view.png").string()});
+    EXPECT_EQ(outcome.code, kExitUsage);
+    EXPECT_NE(outcome.err.find("built without Qt"), std::string::npos) << outcome.err;
+    EXPECT_FALSE(fs::exists(dir / "view.png"));
+}
+
+#else
+
+namespace {
+
 class RenderCommand : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (!CDocumentRenderer::IsAvailable())
-            SKIP_WITHOUT_TOOL("plotvane-cli is built without Qt");
+        ASSERT_TRUE(CDocumentRenderer::IsAvailable());
         m_Dir = FreshDir();
         json job = SampleJob();
         job.erase("export");
@@ -128,3 +144,5 @@ TEST_F(RenderCommand, FailuresLeaveAnExistingPictureUntouched)
     EXPECT_EQ(std::distance(fs::directory_iterator(m_Dir), fs::directory_iterator()), 4)
         << "nothing left behind";
 }
+
+#endif  // PLOTVANE_HAVE_RENDER
